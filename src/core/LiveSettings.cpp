@@ -1,0 +1,4 @@
+// The program-wide live settings, at their start values.
+#include "core/LiveSettings.h"
+
+TLiveSettings Live;

@@ -1,0 +1,101 @@
+// Thousands of random games: the incremental counts and potentials always equal a recount.
+#include "BoardTestSupport.h"
+
+#include "engine/Choice.h"
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+void ExpectMatchesRecount(int game, int move) {
+    const TRecount r = RecountFromBoard();
+    ASSERT_EQ(Game.UntouchedWindows, r.UntouchedWindows) << "game " << game << " move " << move;
+    ASSERT_EQ(std::memcmp(Game.WindowCount, r.WindowCount, sizeof r.WindowCount), 0)
+        << "window counts, game " << game << " move " << move;
+    ASSERT_EQ(std::memcmp(Game.Potential, r.Potential, sizeof r.Potential), 0)
+        << "potentials, game " << game << " move " << move;
+}
+
+struct TSnapshot {
+    TStoneColor Board[BoardSize + 1][BoardSize + 1];
+    std::int32_t Potential[BoardSize + 1][BoardSize + 1][3];
+    std::int32_t Untouched;
+    TStoneColor ColorToMove;
+    int LastX, LastY;
+    bool FiveMade;
+};
+
+TSnapshot Snap() {
+    TSnapshot s;
+    std::memcpy(s.Board, Game.Board, sizeof s.Board);
+    std::memcpy(s.Potential, Game.Potential, sizeof s.Potential);
+    s.Untouched = Game.UntouchedWindows;
+    s.ColorToMove = Game.ColorToMove;
+    s.LastX = Game.LastMoveX;
+    s.LastY = Game.LastMoveY;
+    s.FiveMade = Game.FiveMade;
+    return s;
+}
+
+void ExpectSame(const TSnapshot& a, const TSnapshot& b, int game, int k) {
+    EXPECT_EQ(std::memcmp(a.Board, b.Board, sizeof a.Board), 0) << "game " << game << " k " << k;
+    EXPECT_EQ(std::memcmp(a.Potential, b.Potential, sizeof a.Potential), 0)
+        << "game " << game << " k " << k;
+    EXPECT_EQ(a.Untouched, b.Untouched);
+    EXPECT_EQ(a.ColorToMove, b.ColorToMove);
+    EXPECT_EQ(a.LastX, b.LastX);
+    EXPECT_EQ(a.LastY, b.LastY);
+    EXPECT_EQ(a.FiveMade, b.FiveMade);
+}
+
+void RandomLegalMove(std::mt19937& rng) {
+    std::vector<std::pair<int, int>> empty;
+    for (int x = 1; x <= BoardSize; ++x) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            if (Game.Board[x][y] == NoStone) {
+                empty.emplace_back(x, y);
+            }
+        }
+    }
+    const auto [x, y] = empty[std::uniform_int_distribution<size_t>(0, empty.size() - 1)(rng)];
+    MakeMove(x, y);
+}
+
+TEST_F(BoardTest, RandomGamesKeepCountsPotentialsAndRebuildsInStep) {
+    std::mt19937 rng(20261206);
+    constexpr int Games = 2000;
+    for (int game = 0; game < Games; ++game) {
+        Live.ADFactor = static_cast<int>(rng() % 33) - 16;
+        Live.Randomness = 1 + static_cast<int>(rng() % 11);
+        const unsigned engineShare = rng() % 101; // per cent of engine moves in this game
+        SeedRandom(rng());
+        NewBoard();
+        std::vector<TSnapshot> positions{Snap()};
+        while (!IsGameOver()) {
+            if (rng() % 100 < engineShare) {
+                ComputerMove();
+            } else {
+                RandomLegalMove(rng);
+            }
+            // A full recount is costly; check every move of a few games and the end of all.
+            if (game < 200) {
+                ExpectMatchesRecount(game, Game.MoveCount);
+            }
+            positions.push_back(Snap());
+        }
+        ExpectMatchesRecount(game, Game.MoveCount);
+        for (int probe = 0; probe < 3; ++probe) {
+            const int k = static_cast<int>(rng() % positions.size());
+            RebuildPosition(k);
+            ExpectSame(Snap(), positions[k], game, k);
+            ExpectMatchesRecount(game, k);
+        }
+        if (HasFailure()) {
+            return;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+// The rules of five-in-a-row: fives in every direction, overlines, ties, undo and the move list.
+#include "BoardTestSupport.h"
+
+#include <vector>
+
+namespace {
+
+// Places stones of one colour with ReplayMove, leaving the move list alone.
+void Stones(TStoneColor c, std::initializer_list<std::pair<int, int>> squares) {
+    for (auto [x, y] : squares) {
+        ReplayMove(x, y, c);
+    }
+}
+
+struct FiveCase {
+    const char* name;
+    int x, y, dx, dy;
+};
+
+class FiveTest : public BoardTest, public testing::WithParamInterface<FiveCase> {};
+
+TEST_P(FiveTest, FifthStoneWinsFourDoNot) {
+    const FiveCase& f = GetParam();
+    for (int m = 0; m < 4; ++m) {
+        ReplayMove(f.x + f.dx * m, f.y + f.dy * m, BlackStone);
+    }
+    EXPECT_FALSE(Game.FiveMade);
+    EXPECT_FALSE(IsGameOver());
+    Game.ColorToMove = BlackStone;
+    MakeMove(f.x + f.dx * 4, f.y + f.dy * 4);
+    EXPECT_TRUE(Game.FiveMade);
+    EXPECT_EQ(Game.Winner, BlackStone);
+    EXPECT_TRUE(IsGameOver());
+    EXPECT_TRUE(Game.GameFinished);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgesAndCorners, FiveTest,
+    testing::Values(FiveCase{"RowRightEdge", 15, 19, 1, 0}, FiveCase{"RowLeftTop", 1, 1, 1, 0},
+                    FiveCase{"ColumnBottom", 19, 15, 0, 1}, FiveCase{"ColumnTopLeft", 1, 1, 0, 1},
+                    FiveCase{"DiagonalLowerRightCorner", 15, 15, 1, 1},
+                    FiveCase{"DiagonalLowerLeftCorner", 19, 15, -1, 1},
+                    FiveCase{"DiagonalLowerLeftTop", 5, 1, -1, 1}, FiveCase{"Centre", 8, 10, 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BoardTest, OverlineWinsAtTheStoneThatCompletesFive) {
+    Stones(WhiteStone, {{3, 5}, {4, 5}, {6, 5}, {7, 5}, {8, 5}});
+    EXPECT_FALSE(Game.FiveMade);
+    Game.ColorToMove = WhiteStone;
+    MakeMove(5, 5); // six in a row from (3, 5) to (8, 5)
+    EXPECT_TRUE(Game.FiveMade);
+    EXPECT_EQ(Game.Winner, WhiteStone);
+}
+
+TEST_F(BoardTest, FourAndOneOfTheOtherColourDoNotWin) {
+    Stones(BlackStone, {{1, 1}, {2, 1}, {4, 1}, {5, 1}});
+    Game.ColorToMove = WhiteStone;
+    MakeMove(3, 1);
+    EXPECT_FALSE(Game.FiveMade);
+    EXPECT_FALSE(IsGameOver());
+}
+
+// Fills the board in a pattern with no five: columns in pairs of colours, shifted every row.
+std::vector<std::pair<int, int>> TieSquares(std::vector<TStoneColor>& colours) {
+    std::vector<std::pair<int, int>> squares;
+    for (int y = 1; y <= BoardSize; ++y) {
+        for (int x = 1; x <= BoardSize; ++x) {
+            squares.emplace_back(x, y);
+            colours.push_back(((x + 2 * y) / 2) % 2 == 0 ? BlackStone : WhiteStone);
+        }
+    }
+    return squares;
+}
+
+TEST_F(BoardTest, TieComesWhenTheLastOpenWindowIsSpoiledEvenWithEmptySquares) {
+    std::vector<TStoneColor> colours;
+    const auto squares = TieSquares(colours);
+    int reports = 0;
+    BoardHooks.ShowReport = [&reports] { ++reports; };
+    size_t i = 0;
+    for (; i < squares.size() && !IsGameOver(); ++i) {
+        Game.ColorToMove = colours[i];
+        MakeMove(squares[i].first, squares[i].second);
+        ASSERT_FALSE(Game.FiveMade) << "stone " << i;
+    }
+    EXPECT_LE(Game.UntouchedWindows, 0);
+    EXPECT_TRUE(Game.GameFinished);
+    EXPECT_LT(i, squares.size()) << "the tie should come before the board is full";
+    EXPECT_EQ(reports, 1);
+}
+
+TEST_F(BoardTest, WinIsReportedOnceAndStopsAutoPlay) {
+    int reports = 0, autoPlayEnds = 0;
+    BoardHooks.ShowReport = [&] {
+        ++reports;
+        // The report sees the final position with the winner's colour still to move.
+        EXPECT_EQ(Game.ColorToMove, BlackStone);
+        EXPECT_EQ(Game.MoveCount, 9);
+    };
+    BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
+    Play({{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}});
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(autoPlayEnds, 1);
+    EXPECT_EQ(Game.Moves[9].X, 5);
+    EXPECT_EQ(Game.ColorToMove, WhiteStone);
+}
+
+TEST_F(BoardTest, MakeMoveKeepsTheRecordAndRepaintsPreviousThenNewSquare) {
+    std::vector<std::pair<int, int>> repainted;
+    std::vector<int> shown;
+    BoardHooks.RepaintSquare = [&](int x, int y) { repainted.emplace_back(x, y); };
+    BoardHooks.ShowMovesDone = [&](int n) { shown.push_back(n); };
+    Play({{10, 10}, {11, 11}});
+    const std::vector<std::pair<int, int>> expected{{-1, -1}, {10, 10}, {10, 10}, {11, 11}};
+    EXPECT_EQ(repainted, expected);
+    EXPECT_EQ(shown, (std::vector<int>{1, 2}));
+    EXPECT_EQ(Game.Moves[2].Color, WhiteStone);
+    EXPECT_EQ(Game.PrevMoveX, 10);
+    EXPECT_EQ(Game.LastMoveY, 11);
+    EXPECT_EQ(Game.MovesRecorded, 2);
+}
+
+TEST_F(BoardTest, RebuildingBackAndForthRestoresPositionsAndEndsTheRedoRangeOnANewMove) {
+    Play({{10, 10}, {9, 9}, {10, 11}, {9, 10}});
+    RebuildPosition(2);
+    EXPECT_EQ(Game.MoveCount, 2);
+    EXPECT_EQ(Game.Board[10][11], NoStone);
+    EXPECT_EQ(Game.ColorToMove, BlackStone);
+    EXPECT_EQ(Game.LastMoveX, 9);
+    EXPECT_EQ(Game.MovesRecorded, 4);
+    RebuildPosition(4);
+    EXPECT_EQ(Game.Board[9][10], WhiteStone);
+    RebuildPosition(2);
+    MakeMove(1, 1);
+    EXPECT_EQ(Game.MovesRecorded, 3);
+}
+
+TEST_F(BoardTest, RebuildToZeroEmptiesTheBoardAndRepaintsEverySquare) {
+    Game.ColorToMove = WhiteStone;
+    Play({{10, 10}, {9, 9}});
+    int repaints = 0;
+    BoardHooks.RepaintSquare = [&repaints](int, int) { ++repaints; };
+    RebuildPosition(0);
+    EXPECT_EQ(Game.MoveCount, 0);
+    EXPECT_EQ(Game.ColorToMove, WhiteStone); // the colour of the game's first move
+    EXPECT_EQ(Game.LastMoveX, -1);
+    EXPECT_EQ(Game.UntouchedWindows, 2 * WindowTotal);
+    EXPECT_EQ(repaints, MaxMoves + 2);
+}
+
+TEST_F(BoardTest, UndoingTheWinningMovePutsTheGameBackInPlay) {
+    Play({{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}});
+    ASSERT_TRUE(IsGameOver());
+    RebuildPosition(8);
+    EXPECT_FALSE(IsGameOver());
+    EXPECT_FALSE(Game.FiveMade);
+    EXPECT_EQ(Game.ColorToMove, BlackStone);
+}
+
+TEST_F(BoardTest, NewBoardKeepsOldRecordsButNothingCanBeRedone) {
+    int resets = 0;
+    BoardHooks.ResetGameFlow = [&resets] { ++resets; };
+    BoardHooks.FirstColor = [] { return WhiteStone; };
+    Play({{10, 10}, {9, 9}});
+    NewBoard();
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(Game.MovesRecorded, 0);
+    EXPECT_EQ(Game.Moves[2].X, 9);
+    EXPECT_EQ(Game.ColorToMove, WhiteStone);
+    EXPECT_EQ(Game.Board[10][10], NoStone);
+    EXPECT_EQ(Game.Potential[11][10][BlackStone], 0);
+}
+
+TEST(Opponent, GivesWhiteForBlackAndBlackOtherwise) {
+    EXPECT_EQ(Opponent(BlackStone), WhiteStone);
+    EXPECT_EQ(Opponent(WhiteStone), BlackStone);
+    EXPECT_EQ(Opponent(NoStone), BlackStone);
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+// The computer player's potentials, choices, hints and ratings on the worked examples.
+#include "BoardTestSupport.h"
+
+#include "engine/Choice.h"
+
+#include <utility>
+
+namespace {
+
+std::pair<int, int> Chosen() {
+    std::uint8_t x, y;
+    ChooseMove(x, y);
+    return {x, y};
+}
+
+std::pair<int, int> Best() {
+    std::uint8_t x, y;
+    BestSquare(x, y);
+    return {x, y};
+}
+
+TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentre) {
+    for (int randomness = 1; randomness <= 11; ++randomness) {
+        Live.Randomness = randomness;
+        for (int f = -16; f <= 16; f += 8) {
+            Live.ADFactor = f;
+            EXPECT_EQ(Chosen(), std::make_pair(10, 10));
+        }
+    }
+    EXPECT_EQ(Best(), std::make_pair(10, 10));
+    EXPECT_EQ(SquareRating(3, 4), 0);
+    EXPECT_EQ(SquareTotal(1, 1, BlackStone, 16), 0);
+}
+
+TEST_F(BoardTest, OneStoneSpreadsItsWindowValues) {
+    MakeMove(10, 10);
+    EXPECT_EQ(Game.Potential[11][10][BlackStone], 16);
+    EXPECT_EQ(Game.Potential[11][11][BlackStone], 16);
+    EXPECT_EQ(Game.Potential[12][10][BlackStone], 12);
+    EXPECT_EQ(Game.Potential[14][10][BlackStone], 4);
+    EXPECT_EQ(Game.Potential[15][10][BlackStone], 0);
+    for (int x = 1; x <= BoardSize; ++x) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            ASSERT_EQ(Game.Potential[x][y][WhiteStone], 0);
+        }
+    }
+}
+
+TEST_F(BoardTest, AnAdjacentOpposingStoneSpoilsSharedWindows) {
+    Play({{10, 10}, {11, 10}});
+    // Row windows holding both stones drop out of black's potential.
+    EXPECT_EQ(Game.Potential[9][10][BlackStone], 16 - 3 * 4);
+    EXPECT_EQ(Game.Potential[12][10][BlackStone], 0);
+    // White gains the row window from (11, 10) and every column and diagonal window through it.
+    EXPECT_EQ(Game.Potential[15][10][WhiteStone], 4);
+    EXPECT_EQ(Game.Potential[11][11][WhiteStone], 16); // four column windows
+    EXPECT_EQ(Game.Potential[12][10][WhiteStone], 4);
+}
+
+TEST_F(BoardTest, FourInAWindowCarriesAtLeastFiveHundredOnItsGap) {
+    for (int x : {3, 4, 6, 7}) {
+        ReplayMove(x, 8, WhiteStone);
+    }
+    EXPECT_GE(Game.Potential[5][8][WhiteStone], 500);
+    Game.ColorToMove = BlackStone;
+    EXPECT_GE(SquareTotal(5, 8, BlackStone, 0), 500);
+}
+
+TEST_F(BoardTest, DeterministicAnswerToACornerOpeningIsTheFirstSharedSquare) {
+    for (int f = -16; f <= 16; ++f) {
+        NewBoard();
+        Live.ADFactor = f;
+        MakeMove(1, 1);
+        EXPECT_EQ(Chosen(), std::make_pair(1, 2)) << "A-D " << f;
+    }
+}
+
+TEST_F(BoardTest, AttackDefenceSettingDecidesBetweenTiedSquares) {
+    for (int bar = 0; bar <= 32; ++bar) {
+        NewBoard();
+        Live.ADFactor = bar - 16;
+        Play({{10, 10}, {9, 9}});
+        const auto expected = bar == 0 ? std::make_pair(8, 9) : std::make_pair(9, 10);
+        EXPECT_EQ(Chosen(), expected) << "track bar " << bar;
+    }
+}
+
+TEST_F(BoardTest, HintAndRatingsAfterOneBlackStone) {
+    MakeMove(10, 10);
+    EXPECT_EQ(Best(), std::make_pair(9, 9));
+    EXPECT_EQ(SquareRating(9, 9), 100);
+    EXPECT_EQ(SquareRating(11, 10), 100);
+    EXPECT_EQ(SquareRating(12, 10), 75);
+    EXPECT_EQ(SquareRating(8, 8), 75);
+    EXPECT_EQ(SquareRating(14, 10), 25);
+    EXPECT_EQ(SquareRating(15, 10), 0);
+    EXPECT_EQ(SquareRating(10, 10), std::nullopt);
+}
+
+TEST_F(BoardTest, RatingIsHiddenOnceTheGameIsOver) {
+    Play({{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}});
+    EXPECT_EQ(SquareRating(10, 10), std::nullopt);
+}
+
+TEST_F(BoardTest, RandomTermOnlyLetsNearlyEqualSquaresOvertake) {
+    Live.Randomness = 11;
+    MakeMove(10, 10);
+    for (int draw = 0; draw < 200; ++draw) {
+        SeedRandom(draw);
+        const auto [x, y] = Chosen();
+        // Only squares within 10 of the best total (32 for white: own 0, black 16 x 2 at most)
+        EXPECT_GE(SquareTotal(x, y, WhiteStone, Live.ADFactor), 16 - 10) << x << ":" << y;
+    }
+}
+
+TEST_F(BoardTest, RandomnessFromAnEditedStoreIsClamped) {
+    Live.Randomness = -7;
+    EXPECT_EQ(EffectiveRandomness(), 1);
+    EXPECT_EQ(Chosen(), std::make_pair(10, 10));
+    Live.Randomness = 40;
+    EXPECT_EQ(EffectiveRandomness(), 11);
+}
+
+TEST(RandomDraw, StaysInRangeAndCoversIt) {
+    SeedRandom(7);
+    int seen[11] = {};
+    for (int i = 0; i < 11000; ++i) {
+        const int r = RandomDraw(11);
+        ASSERT_GE(r, 0);
+        ASSERT_LT(r, 11);
+        ++seen[r];
+    }
+    for (int count : seen) {
+        EXPECT_GT(count, 800);
+        EXPECT_LT(count, 1200);
+    }
+    EXPECT_EQ(RandomDraw(1), 0);
+}
+
+} // namespace
