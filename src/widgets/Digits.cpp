@@ -3,7 +3,6 @@
 
 #include "widgets/DateTimeValue.h"
 
-#include <QDebug>
 #include <QLocale>
 
 #include <algorithm>
@@ -25,11 +24,11 @@ int UsableWidth(const std::optional<QPixmap>& p) {
     return Usable(p) ? LogicalWidth(*p) : 0;
 }
 // A handler that throws must not unwind through the event loop.
-template <typename F> void Guarded(const char* what, F&& f) {
+template <typename F> void Guarded(F&& f) {
     try {
         f();
     } catch (const std::exception& e) {
-        qWarning("TDigits %s: %s", what, e.what());
+        ReportTimerError(e);
     }
 }
 } // namespace
@@ -38,10 +37,9 @@ TDigits::TDigits(QWidget* parent) : QWidget(parent) {
     resize(84, 20);
     rollTimer_.setInterval(incDecSpeed_);
     clockTimer_.setInterval(100);
-    connect(&rollTimer_, &QTimer::timeout, this,
-            [this] { Guarded("roll", [this] { RollStep(); }); });
+    connect(&rollTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RollStep(); }); });
     connect(&clockTimer_, &QTimer::timeout, this,
-            [this] { Guarded("clock", [this] { ClockStep(DateTimeNow()); }); });
+            [this] { Guarded([this] { ClockStep(DateTimeNow()); }); });
 }
 
 int TDigits::CellWidth() const {
@@ -272,8 +270,9 @@ void TDigits::StartRoll(int counter) {
     repaint();
     try {
         rollTimer_.start();
-        if (OnRotateStart) {
-            OnRotateStart(*this);
+        if (onRotateStart_) {
+            TNotifyEvent handler = onRotateStart_;
+            handler(this);
         }
     } catch (...) {
         rollCounter_ = 0;
@@ -297,8 +296,9 @@ void TDigits::ClockStep(double Now) {
 void TDigits::RollStep() {
     if (rollCounter_ == 0) {
         rollTimer_.stop();
-        if (OnRotateEnd) {
-            OnRotateEnd(*this);
+        if (onRotateEnd_) {
+            TNotifyEvent handler = onRotateEnd_;
+            handler(this);
         }
         return;
     }

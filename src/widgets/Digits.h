@@ -1,6 +1,8 @@
 // TDigits: a seven-segment style display of a number, a time of day or a date, from digit strips.
 #pragma once
 
+#include "timing/TimerTypes.h"
+
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -8,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 enum TDigitsMode : std::uint8_t { dmCounter, dmTime, dmDate };
 
@@ -19,8 +22,6 @@ enum TDigitsMode : std::uint8_t { dmCounter, dmTime, dmDate };
 class TDigits : public QWidget {
     Q_OBJECT
 public:
-    using TNotify = std::function<void(TDigits& Sender)>;
-
     explicit TDigits(QWidget* parent = nullptr);
 
     // Eleven equal cells: the digits 0 to 9, then a blank cell.
@@ -62,8 +63,12 @@ public:
     std::int32_t Value() const { return value_; }
     void SetValue(std::int32_t v);
 
-    TNotify OnRotateStart;
-    TNotify OnRotateEnd;
+    // A roll has started; an error it throws ends the roll at once and is swallowed.
+    const TNotifyEvent& OnRotateStart() const { return onRotateStart_; }
+    void SetOnRotateStart(TNotifyEvent v) { onRotateStart_ = std::move(v); }
+    // A roll has ended; an error it throws goes to the timers' error handler.
+    const TNotifyEvent& OnRotateEnd() const { return onRotateEnd_; }
+    void SetOnRotateEnd(TNotifyEvent v) { onRotateEnd_ = std::move(v); }
 
     // 0 at rest, positive while rolling forward, negative while rolling backward.
     int RollCounter() const { return rollCounter_; }
@@ -102,6 +107,8 @@ private:
     bool showLeadingZeros_ = false;
     bool showThousands_ = false;
     std::int32_t value_ = 0;
+    TNotifyEvent onRotateStart_;
+    TNotifyEvent onRotateEnd_;
     int rollCounter_ = 0;
     QTimer rollTimer_;
     QTimer clockTimer_;

@@ -49,6 +49,12 @@ void TRxDrawGrid::SetGridLineWidth(int v) {
     SetLayoutValue(lineWidth_, v, 0);
 }
 
+void TRxDrawGrid::SetOnDrawCell(TDrawCellEvent v) {
+    onDrawCell_ = std::move(v);
+    Invalidate();
+    update();
+}
+
 void TRxDrawGrid::SetColor(const QColor& v) {
     if (color_ != v) {
         color_ = v;
@@ -139,9 +145,9 @@ void TRxDrawGrid::PaintCell(QPainter& canvas, int col, int row) {
     const QRect cell = RawCellRect(col, row);
     const bool fixed = col < fixedCols_ || row < fixedRows_;
     canvas.fillRect(cell, fixed ? fixedColor_ : color_);
-    if (OnDrawCell) {
+    if (onDrawCell_) {
         canvas.save();
-        OnDrawCell(*this, canvas, col, row, cell, fixed ? TGridDrawState(gdFixed) : 0);
+        onDrawCell_(*this, canvas, col, row, cell, fixed ? TGridDrawState(gdFixed) : 0);
         canvas.restore();
     }
     if (fixed) {
@@ -214,12 +220,12 @@ void TRxDrawGrid::DrawOutsidePaint(const QRect& area, const std::function<void(Q
 
 void TRxDrawGrid::DrawCellNow(int Col, int Row) {
     const QRect cell = CellRect(Col, Row);
-    if (cell.isEmpty() || !OnDrawCell) {
+    if (cell.isEmpty() || !onDrawCell_) {
         return;
     }
     const bool fixed = Col < fixedCols_ || Row < fixedRows_;
     DrawOutsidePaint(cell, [&](QPainter& canvas) {
-        OnDrawCell(*this, canvas, Col, Row, cell, fixed ? TGridDrawState(gdFixed) : 0);
+        onDrawCell_(*this, canvas, Col, Row, cell, fixed ? TGridDrawState(gdFixed) : 0);
     });
 }
 
@@ -238,13 +244,13 @@ void TRxDrawGrid::PassMouse(const TGridMouseEvent& handler, QMouseEvent* event,
 }
 
 void TRxDrawGrid::mousePressEvent(QMouseEvent* event) {
-    PassMouse(OnMouseDown, event, event->button());
+    PassMouse(onMouseDown_, event, event->button());
 }
 
 void TRxDrawGrid::mouseMoveEvent(QMouseEvent* event) {
-    PassMouse(OnMouseMove, event, Qt::NoButton);
+    PassMouse(onMouseMove_, event, Qt::NoButton);
 }
 
 void TRxDrawGrid::mouseReleaseEvent(QMouseEvent* event) {
-    PassMouse(OnMouseUp, event, event->button());
+    PassMouse(onMouseUp_, event, event->button());
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 // Draw state handed to the draw-cell callback, a set of these flags.
 enum TGridDrawStateFlag : unsigned { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
@@ -56,10 +57,14 @@ public:
     QColor FixedColor() const { return fixedColor_; }
     void SetFixedColor(const QColor& v);
 
-    TDrawCellEvent OnDrawCell;
-    TGridMouseEvent OnMouseDown;
-    TGridMouseEvent OnMouseMove;
-    TGridMouseEvent OnMouseUp;
+    const TDrawCellEvent& OnDrawCell() const { return onDrawCell_; }
+    void SetOnDrawCell(TDrawCellEvent v);
+    const TGridMouseEvent& OnMouseDown() const { return onMouseDown_; }
+    void SetOnMouseDown(TGridMouseEvent v) { onMouseDown_ = std::move(v); }
+    const TGridMouseEvent& OnMouseMove() const { return onMouseMove_; }
+    void SetOnMouseMove(TGridMouseEvent v) { onMouseMove_ = std::move(v); }
+    const TGridMouseEvent& OnMouseUp() const { return onMouseUp_; }
+    void SetOnMouseUp(TGridMouseEvent v) { onMouseUp_ = std::move(v); }
 
     // Rectangle of a cell in client coordinates; empty for a cell that does not exist or starts
     // outside the client area.
@@ -105,6 +110,10 @@ private:
     int lineWidth_ = 1;
     QColor color_ = Qt::white;
     QColor fixedColor_ = QColor(192, 192, 192);
+    TDrawCellEvent onDrawCell_;
+    TGridMouseEvent onMouseDown_;
+    TGridMouseEvent onMouseMove_;
+    TGridMouseEvent onMouseUp_;
     QImage canvas_;
     bool stale_ = true; // the whole canvas needs a full paint
     QRegion fresh_;     // client area drawn outside a paint, being shown now

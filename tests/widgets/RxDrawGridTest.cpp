@@ -66,14 +66,14 @@ TEST(RxDrawGrid, FullPaintFillsRunsTheCallbackAndRaisesTheEdgeOfFixedCells) {
     TRxDrawGrid grid;
     MakeBoard(grid);
     std::map<std::pair<int, int>, QRect> seen;
-    grid.OnDrawCell = [&](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect,
-                          TGridDrawState state) {
+    grid.SetOnDrawCell([&](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect,
+                           TGridDrawState state) {
         EXPECT_TRUE(state & gdFixed) << col << "," << row;
         seen[{col, row}] = rect;
         if (col == 3 && row == 4) {
             canvas.fillRect(rect.adjusted(1, 1, -1, -1), Qt::red);
         }
-    };
+    });
     const QImage image = Grabbed(grid);
     EXPECT_EQ(seen.size(), 361u);
     EXPECT_EQ(seen[std::make_pair(18, 18)], QRect(360, 360, 19, 19));
@@ -102,13 +102,13 @@ TEST(RxDrawGridOnScreen, OneCellRepaintShowsAtOnceAndKeepsTheEdge) {
     MakeBoard(grid);
     QColor inside = BoardGrey;
     int calls = 0;
-    grid.OnDrawCell = [&](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect,
-                          TGridDrawState) {
-        ++calls;
-        if (col == 5 && row == 7) {
-            canvas.fillRect(rect.adjusted(1, 1, -1, -1), inside);
-        }
-    };
+    grid.SetOnDrawCell(
+        [&](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect, TGridDrawState) {
+            ++calls;
+            if (col == 5 && row == 7) {
+                canvas.fillRect(rect.adjusted(1, 1, -1, -1), inside);
+            }
+        });
     ASSERT_TRUE(ShowAndWait(window));
     calls = 0;
     inside = Qt::green;
@@ -152,11 +152,11 @@ TEST(RxDrawGridOnScreen, MouseEventsArriveInClientCoordinatesAndNotOverTheBorder
     MakeBoard(grid);
     ASSERT_TRUE(ShowAndWait(window));
     std::vector<QPoint> downs;
-    grid.OnMouseDown = [&](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
-                           int y) {
-        EXPECT_EQ(button, Qt::LeftButton);
-        downs.emplace_back(x, y);
-    };
+    grid.SetOnMouseDown(
+        [&](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+            EXPECT_EQ(button, Qt::LeftButton);
+            downs.emplace_back(x, y);
+        });
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(2 + 25, 2 + 45));
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(1, 1)); // on the border
     ASSERT_EQ(downs.size(), 1u);

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <ostream>
+
 // The widget painted afresh, as a paint event draws it.
 inline QImage Grabbed(QWidget& w) {
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -35,4 +37,10 @@ inline bool AllOf(const QImage& image, const QRect& area, const QColor& colour) 
         }
     }
     return true;
+}
+
+// Failures name an image by its size and a checksum instead of dumping its bytes.
+inline void PrintTo(const QImage& image, std::ostream* os) {
+    *os << "image " << image.width() << "x" << image.height() << " #" << image.cacheKey() % 1000
+        << " sum " << qChecksum(QByteArrayView(image.constBits(), image.sizeInBytes()));
 }
