@@ -75,7 +75,7 @@ void TRxTimer::UpdateTimer() {
     }
     // Event-loop timers take an int; longer periods run at the longest one.
     FWindowTimer.start(static_cast<int>(std::min<std::uint32_t>(FInterval, INT_MAX)));
-    if (!FWindowTimer.isActive()) {
+    if (FWindowTimer.timerId() <= 0) { // 0: the event loop refused it
         throw ETimerUnavailable();
     }
 }

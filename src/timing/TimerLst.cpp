@@ -118,7 +118,7 @@ std::int32_t TRxTimerList::EnabledCount() const {
 }
 
 std::int32_t TRxTimerList::ArmedInterval() const {
-    return FWindowTimer.isActive() ? FWindowTimer.interval() : 0;
+    return FWindowTimer.timerId() > 0 ? FWindowTimer.interval() : 0;
 }
 
 void TRxTimerList::SetActive(bool Value) {
@@ -265,7 +265,7 @@ void TRxTimerList::UpdateTimer() {
         return;
     }
     FWindowTimer.start(Step);
-    if (!FWindowTimer.isActive()) {
+    if (FWindowTimer.timerId() <= 0) { // 0: the event loop refused it
         FWindowOwned = false;
         SetActive(false);
         throw ETimerUnavailable();
