@@ -7,6 +7,7 @@
 #include <climits>
 
 TRxTimer::TRxTimer(QObject* Owner) : QObject(Owner) {
+    FWindowTimer.setTimerType(Qt::PreciseTimer); // a coarse one drifts by up to 5% each period
     connect(&FWindowTimer, &QTimer::timeout, this, &TRxTimer::Tick);
 }
 

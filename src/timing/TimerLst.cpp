@@ -85,6 +85,9 @@ void TRxTimerEvent::SetRepeatCount(std::int32_t Value) {
 // ---- TRxTimerList ----
 
 TRxTimerList::TRxTimerList(QObject* Owner) : QObject(Owner) {
+    // A coarse timer may come up to 5% early, and an event due a second later than the
+    // 50 ms tolerance would then wait a whole extra period.
+    FWindowTimer.setTimerType(Qt::PreciseTimer);
     connect(&FWindowTimer, &QTimer::timeout, this, [this] {
         try {
             HandleTimer();
