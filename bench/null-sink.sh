@@ -1,0 +1,38 @@
+# Shared by the soak and the report: a private PulseAudio server whose only output is a null sink,
+# so the program plays its music and sounds for real with nobody to hear them. Source it after
+# tests/e2e/xvfb-support.sh (it keeps its files in $WORK); start_null_sink exports PULSE_SERVER,
+# stop_null_sink ends the server.
+
+PULSE_PID=""
+
+start_null_sink() {
+    local folder="$WORK/pulse"
+    mkdir -p "$folder/runtime"
+    HOME="$folder" XDG_RUNTIME_DIR="$folder" XDG_CONFIG_HOME="$folder/config" \
+        PULSE_RUNTIME_PATH="$folder/runtime" pulseaudio --daemonize=no --exit-idle-time=-1 \
+        --system=false -n --disallow-exit --use-pid-file=no --disable-shm=yes \
+        --load="module-null-sink sink_name=rennor_null rate=44100 channels=2" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$folder/native" \
+        >"$folder/log" 2>&1 &
+    PULSE_PID=$!
+    export PULSE_SERVER="unix:$folder/native"
+    local i
+    for i in $(seq 1 100); do
+        pactl info >/dev/null 2>&1 && return 0
+        kill -0 "$PULSE_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    cat "$folder/log" >&2
+    echo "the PulseAudio null sink did not start" >&2
+    return 1
+}
+
+stop_null_sink() {
+    [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
+    PULSE_PID=""
+}
+
+# True while something is playing into the null sink.
+sink_playing() {
+    pactl list short sink-inputs 2>/dev/null | grep -q .
+}
