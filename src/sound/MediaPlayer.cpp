@@ -16,7 +16,10 @@ bool IsMidiExtension(const QString& suffix) {
 
 TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
 
-TMediaPlayer::~TMediaPlayer() = default;
+TMediaPlayer::~TMediaPlayer() {
+    FPending = false; // nobody is left to tell
+    Close();
+}
 
 bool TMediaPlayer::IsPlaying() const {
     return FDevice && FDevice->IsPlaying();

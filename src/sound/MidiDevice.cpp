@@ -1,13 +1,17 @@
 // MIDI sequencer: a ".mid" file rendered by a software synthesizer with a General MIDI
-// soundfont, straight to the desktop's sound server.
+// soundfont and played through the default audio output, like wave audio.
 #include "sound/MediaDevice.h"
 #include "sound/MediaPlayer.h"
 #include "sound/SoundFont.h"
+#include "sound/SynthStream.h"
 
+#include <QAudioDevice>
+#include <QAudioSink>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QMediaDevices>
 #include <QTimer>
-#include <fluidsynth.h>
+#include <thread>
 
 namespace {
 
@@ -36,121 +40,134 @@ QByteArray ReadMidiFile(const QString& path) {
     return data;
 }
 
-// On Linux the sound server, as for wave audio: without one the music is silent like the rest,
-// rather than fighting the desktop for a raw device. Elsewhere the synthesizer's default.
-const char* AudioDriver() {
-#if defined(Q_OS_LINUX)
-    return "pulseaudio";
-#else
-    return nullptr;
-#endif
-}
+// A quarter of a second: enough for a busy interface thread, short enough that Stop is heard
+// at once.
+constexpr int BufferMs = 250;
+// After the tune ends the output keeps running a moment, so a replay follows without a seam.
+constexpr int IdleOutputMs = 2000;
 
-template <auto Delete> struct TFluidDelete {
-    template <typename T> void operator()(T* object) const { Delete(object); }
-};
-using TSettingsPtr = std::unique_ptr<fluid_settings_t, TFluidDelete<delete_fluid_settings>>;
-using TSynthPtr = std::unique_ptr<fluid_synth_t, TFluidDelete<delete_fluid_synth>>;
-using TSequencePtr = std::unique_ptr<fluid_player_t, TFluidDelete<delete_fluid_player>>;
-using TDriverPtr = std::unique_ptr<fluid_audio_driver_t, TFluidDelete<delete_fluid_audio_driver>>;
-
+// The soundfont loads on a worker thread, so opening returns at once; a play asked for before
+// it is ready starts as soon as it is.
 class TMidiDevice final : public TMediaDevice {
 public:
-    TMidiDevice(QByteArray data, const QString& soundFont)
-        : FData(std::move(data)), FSettings(new_fluid_settings()) {
-        fluid_settings_setnum(FSettings.get(), "synth.gain", 0.6);
-        // Larger blocks than the synthesizer's default keep the sound server's wake-ups rare;
-        // background music does not need low latency.
-        fluid_settings_setint(FSettings.get(), "audio.period-size", 1024);
-        fluid_settings_setint(FSettings.get(), "audio.periods", 4);
-        FSynth.reset(new_fluid_synth(FSettings.get()));
-        if (FSynth == nullptr ||
-            fluid_synth_sfload(FSynth.get(), soundFont.toLocal8Bit().constData(), 1) ==
-                FLUID_FAILED) {
-            throw EMCIDeviceError("The soundfont '" + soundFont.toStdString() +
-                                  "' cannot be loaded");
-        }
-        if (AudioDriver() != nullptr) {
-            fluid_settings_setstr(FSettings.get(), "audio.driver", AudioDriver());
-        }
-        FDriver.reset(new_fluid_audio_driver(FSettings.get(), FSynth.get()));
-        if (FDriver == nullptr) {
-            throw EMCIDeviceError("There is no MIDI audio output");
-        }
-        NewSequence();
-        FWatch.setInterval(50);
-        QObject::connect(&FWatch, &QTimer::timeout, &FWatch, [this] { CheckEnd(); });
+    TMidiDevice(QByteArray data, const QString& soundFont, const QAudioDevice& output)
+        : FOutput(output) {
+        FIdle.setSingleShot(true);
+        FIdle.setInterval(IdleOutputMs);
+        QObject::connect(&FIdle, &QTimer::timeout, &FIdle, [this] {
+            if (FSink) {
+                FSink->stop();
+            }
+        });
+        FLoader = std::thread([this, data = std::move(data), soundFont] {
+            std::shared_ptr<TSynth> synth;
+            try {
+                synth = LoadSynth(soundFont);
+            } catch (const EMCIDeviceError&) {
+            }
+            // The device waits for this thread before it goes, so FIdle is still there.
+            QMetaObject::invokeMethod(
+                &FIdle, [this, data, synth]() mutable { Loaded(data, std::move(synth)); },
+                Qt::QueuedConnection);
+        });
     }
 
-    // The driver goes first (members end in reverse order), so no audio thread still reads the
-    // synthesizer while it goes.
-    ~TMidiDevice() override = default;
+    ~TMidiDevice() override {
+        FLoader.join();
+        if (FSink) {
+            FSink->stop();
+        }
+    }
 
     void Play() override {
         FPlaying = true;
-        if (fluid_player_play(FSequence.get()) == FLUID_FAILED) {
-            QMetaObject::invokeMethod(
-                &FWatch, [this] { Finish(false); }, Qt::QueuedConnection);
-            return;
+        FIdle.stop();
+        if (FFailed) {
+            PostFinish(false);
+        } else if (FStream) {
+            Start();
         }
-        FWatch.start();
     }
 
     void Stop() override {
         FPlaying = false;
-        FWatch.stop();
-        fluid_player_stop(FSequence.get());
-        fluid_synth_all_notes_off(FSynth.get(), -1);
+        FIdle.stop();
+        if (FStream) {
+            FStream->Stop();
+            FSink->stop();
+        }
     }
 
-    // A fresh sequence starts at the first tick with the file's own tempo and programs.
     void Rewind() override {
-        Stop();
-        FSequence.reset();
-        NewSequence();
+        if (FStream) {
+            FStream->Rewind();
+        }
     }
 
     bool IsPlaying() const override { return FPlaying; }
 
 private:
-    void NewSequence() {
-        FSequence.reset(new_fluid_player(FSynth.get()));
-        if (FSequence == nullptr || fluid_player_add_mem(FSequence.get(), FData.constData(),
-                                                         FData.size()) == FLUID_FAILED) {
-            throw EMCIDeviceError("The MIDI file cannot be read");
+    void Loaded(const QByteArray& data, std::shared_ptr<TSynth> synth) {
+        try {
+            if (!synth) {
+                throw EMCIDeviceError("The soundfont cannot be loaded");
+            }
+            FStream =
+                std::make_unique<TSynthStream>(data, std::make_unique<TSynth>(std::move(*synth)));
+        } catch (const EMCIDeviceError&) {
+            FFailed = true;
+            Finish(false);
+            return;
+        }
+        FSink = std::make_unique<QAudioSink>(FOutput, FStream->Format());
+        FSink->setBufferSize(FStream->Format().bytesForDuration(BufferMs * 1000));
+        // A stream the sound server drops ends the play as a failure.
+        QObject::connect(
+            FSink.get(), &QAudioSink::stateChanged, &FIdle, [this](QAudio::State state) {
+                if (state == QAudio::StoppedState && FSink->error() != QAudio::NoError) {
+                    Finish(false);
+                }
+            });
+        // Posted: the end is found while the output reads, not a moment to call back from.
+        FStream->OnEnd = [this] { PostFinish(true); };
+        if (FPlaying) {
+            Start();
         }
     }
 
-    // The end is the last tick: the synthesizer itself reports it only after a grace period of
-    // its own, which would leave a gap in the looping music.
-    void CheckEnd() {
-        fluid_player_t* sequence = FSequence.get();
-        if (fluid_player_get_current_tick(sequence) >= fluid_player_get_total_ticks(sequence) ||
-            fluid_player_get_status(sequence) == FLUID_PLAYER_DONE) {
-            fluid_player_stop(sequence);
-            Finish(true);
+    void Start() {
+        FStream->Play();
+        if (FSink->state() == QAudio::StoppedState) {
+            FSink->start(FStream.get());
         }
+        if (FSink->error() != QAudio::NoError) {
+            PostFinish(false);
+        }
+    }
+
+    void PostFinish(bool reachedEnd) {
+        QMetaObject::invokeMethod(
+            &FIdle, [this, reachedEnd] { Finish(reachedEnd); }, Qt::QueuedConnection);
     }
 
     void Finish(bool reachedEnd) {
-        FWatch.stop();
         if (!FPlaying) {
             return;
         }
         FPlaying = false;
+        FIdle.start();
         if (OnFinished) {
             OnFinished(reachedEnd);
         }
     }
 
-    QByteArray FData;
-    TSettingsPtr FSettings;
-    TSynthPtr FSynth;
-    TSequencePtr FSequence;
-    TDriverPtr FDriver;
-    // The synthesizer has no end callback, so a light timer looks while a play runs.
-    QTimer FWatch;
+    QAudioDevice FOutput;
+    std::unique_ptr<TSynthStream> FStream;
+    std::unique_ptr<QAudioSink> FSink;
+    QTimer FIdle;
+    std::thread FLoader;
     bool FPlaying = false;
+    bool FFailed = false;
 };
 
 } // namespace
@@ -158,9 +175,14 @@ private:
 std::unique_ptr<TMediaDevice> OpenMidiDevice(const QString& path) {
     RouteSynthLog();
     QByteArray data = ReadMidiFile(path);
+    // Checked before the soundfont is loaded, so a silent machine answers at once.
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    if (output.isNull()) {
+        throw EMCIDeviceError("There is no MIDI audio output");
+    }
     const QString soundFont = FindSoundFont(path);
     if (soundFont.isEmpty()) {
         throw EMCIDeviceError("No General MIDI soundfont was found");
     }
-    return std::make_unique<TMidiDevice>(std::move(data), soundFont);
+    return std::make_unique<TMidiDevice>(std::move(data), soundFont, output);
 }
