@@ -7,9 +7,9 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QWidget>
 #include <optional>
 
+class QWidget;
 class THelpWindow;
 
 // The help commands, numbered as the help engine's callers know them.
