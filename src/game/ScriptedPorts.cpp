@@ -4,11 +4,11 @@
 namespace {
 
 template <typename T, typename D> T TakeFront(std::deque<T>& queue, const D& fallback) {
-    if (queue.empty()) {
-        return fallback;
+    T answer = fallback;
+    if (!queue.empty()) {
+        answer = std::move(queue.front());
+        queue.pop_front();
     }
-    T answer = queue.front();
-    queue.pop_front();
     return answer;
 }
 
