@@ -3,6 +3,8 @@
 
 namespace {
 
+constexpr char FirstPlayerIsFirst[] = "1st Player is First";
+
 class TDefaultOptions final : public TDialogOptions {
 public:
     bool HumanComputer() const override { return true; }

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-inline constexpr char FirstPlayerIsFirst[] = "1st Player is First";
-inline constexpr char SecondPlayerIsFirst[] = "2nd Player is First";
 inline constexpr char ComputerName[] = "Rennor King";
 
 // The main window answers these from the options dialog's own query methods; tests may answer
