@@ -8,7 +8,7 @@ public:
     void RepaintSquare(int, int) override {}
     void ShowMovesDone(int) override {}
     void ShowTimeElapsed(double days) override { Elapsed = days; }
-    double TimeElapsed() const override { return Elapsed; }
+    double ElapsedShown() const override { return Elapsed; }
     void EnableCommand(TCommand, bool) override {}
     bool CommandEnabled(TCommand) const override { return true; }
     void ClearStatusText() override {}

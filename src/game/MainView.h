@@ -12,7 +12,7 @@ public:
     virtual void RepaintSquare(int X, int Y) = 0;
     virtual void ShowMovesDone(int moveCount) = 0;
     virtual void ShowTimeElapsed(double days) = 0;
-    virtual double TimeElapsed() const = 0; // the value the game clock shows
+    virtual double ElapsedShown() const = 0; // the value the game clock shows
     virtual void EnableCommand(TCommand command, bool enabled) = 0;
     virtual bool CommandEnabled(TCommand command) const = 0;
     virtual void ClearStatusText() = 0;

@@ -97,16 +97,15 @@ void PaintCell(QPainter& painter, const QRect& cell, TColorValue inside, TColorV
     PaintStone(painter, cell, stone);
 }
 
-void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue boardColor) {
+void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue fixedColor) {
     if (!OnBoard(X, Y)) {
         return;
     }
-    const bool last = X == Game.LastMoveX && Y == Game.LastMoveY;
-    if (last) {
-        PaintCell(painter, cell, Live.LastMoveColor, Live.LastMoveColor ^ boardColor,
+    if (X == Game.LastMoveX && Y == Game.LastMoveY) {
+        PaintCell(painter, cell, Live.LastMoveColor, Live.LastMoveColor ^ Live.BoardColor,
                   Game.Board[X][Y]);
     } else {
-        PaintCell(painter, cell, boardColor, boardColor, Game.Board[X][Y]);
+        PaintCell(painter, cell, fixedColor, fixedColor, Game.Board[X][Y]);
     }
 }
 

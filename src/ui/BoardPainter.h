@@ -27,9 +27,9 @@ void PaintStone(QPainter& painter, const QRect& cell, TStoneColor stone);
 void PaintCell(QPainter& painter, const QRect& cell, TColorValue inside, TColorValue ring,
                TStoneColor stone);
 
-// The board's look of square (X, Y) from the game state and the live colours, with the last-move
-// highlight; boardColor is the grid's fixed-cell colour.
-void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue boardColor);
+// The board's look of square (X, Y) from the game state and the live colours: the grid's fixed-cell
+// colour, or the last-move colour with a ring of last-move colour XOR board colour.
+void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue fixedColor);
 // The preview grid's look of cell (col, row), 0..4: the sample position with the pending hint and
 // last-move colours; cells outside paint nothing.
 void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,

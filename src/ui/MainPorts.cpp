@@ -39,7 +39,7 @@ QString GameReportText() {
     return QStringLiteral("%1\n\nMoves Done     : %2\nTime Taken     : %3")
         .arg(winner)
         .arg(Game.MoveCount)
-        .arg(FormatLongTime(MainView().TimeElapsed()));
+        .arg(FormatLongTime(MainView().ElapsedShown()));
 }
 
 bool TMainPorts::Confirm(const QString& question) {
