@@ -75,6 +75,7 @@ void TOptionsForm::SetHelp(QWidget* control, const QString& hint, int context) {
     }
     if (context != 0) {
         control->setProperty("helpContext", context);
+        control->installEventFilter(this);
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint at) {
             if (Hooks.ContextHelpMenu) {
