@@ -28,7 +28,14 @@ struct TMoveRecord {
     TStoneColor Color = NoStone;
     std::int32_t X = 0;
     std::int32_t Y = 0;
+    // The three bytes after the colour in a saved game; kept so that a loaded game saves back
+    // unchanged.
+    std::uint8_t Fill[3] = {};
 };
+
+inline constexpr bool IsStoneColor(TStoneColor c) {
+    return c == BlackStone || c == WhiteStone;
+}
 
 // A run of five squares: direction 0 along a row, 1 towards lower right, 2 along a column,
 // 3 towards lower left, named by its first square.
