@@ -57,7 +57,7 @@ bool ColorDepthSufficient() {
         return true;
     }
     QApplication::beep();
-    QMessageBox::critical(nullptr, QString(),
+    QMessageBox::critical(nullptr, QStringLiteral("Error"),
                           QStringLiteral("Color palette MUST be at least 256 colors !\n"
                                          "Please change it and Run RENNOR Again."));
     return false;

@@ -1,6 +1,7 @@
 // The main window's timers (game clock, turn indicator, comment timer) and its media players.
 #include "ui/MainForm.h"
 
+#include "sound/GameSounds.h"
 #include "sound/MediaPlayer.h"
 #include "timing/SuperTimer.h"
 #include "timing/TimerLst.h"
@@ -16,6 +17,7 @@ constexpr int CommentIntervalMs = 20000;
 void TMainForm::BuildTimers() {
     MediaPlayer1 = new TMediaPlayer(this);
     MediaPlayer2 = new TMediaPlayer(this);
+    LoopMusic(*MediaPlayer2); // the music player's notify handler plays the tune again
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(ClockIntervalMs);
