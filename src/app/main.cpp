@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Veltrane Inc."));
     QApplication::setApplicationName(QStringLiteral("Rennor"));
     app.setProperty("HelpFile", QStringLiteral("Rennor.hlp"));
+    // A timer handler's error reaches the user as every other error does.
+    SetTimerErrorHandler([](const std::exception& error) { Ports().ShowError(error.what()); });
 
     auto* logo = new TLogoForm;
     logo->ShowAndPaint();
@@ -24,7 +26,6 @@ int main(int argc, char** argv) {
     TMainForm mainForm;
     TOptionsForm optionsForm(mainForm.Key(), &mainForm);
     mainForm.SetOptionsForm(&optionsForm);
-    SetTimerErrorHandler([](const std::exception& error) { Ports().ShowError(error.what()); });
 
     logo->hide();
     logo->deleteLater();

@@ -2,6 +2,7 @@
 #include "ui/MainForm.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -88,6 +89,14 @@ void TMainForm::BuildPopupMenu() {
     Menu.PopupMenu1->setDefaultAction(Menu.XYPercent);
 }
 
-int HelpContextOf(const QObject* item) {
-    return item ? item->property(HelpContextProperty).toInt() : 0;
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // F1 on a highlighted menu item shows that item's topic.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        const auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu != nullptr && menu->activeAction() != nullptr) {
+            ShowHelpContext(menu->activeAction()->property(HelpContextProperty).toInt());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -62,6 +62,7 @@ for i in $(seq 1 100); do
     xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break
     sleep 0.05
 done
+xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 && fail "Escape left the options open"
 
 # Alt+G opens the Game menu; x picks "E&xit", which asks for confirmation; Enter says Yes.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
