@@ -85,6 +85,9 @@ void TRxTimerEvent::SetRepeatCount(std::int32_t Value) {
 // ---- TRxTimerList ----
 
 TRxTimerList::TRxTimerList(QObject* Owner) : QObject(Owner) {
+    // A coarse timer may come up to 5% early, and an event due a second later than the
+    // 50 ms tolerance would then wait a whole extra period.
+    FWindowTimer.setTimerType(Qt::PreciseTimer);
     connect(&FWindowTimer, &QTimer::timeout, this, [this] {
         try {
             HandleTimer();
@@ -118,7 +121,7 @@ std::int32_t TRxTimerList::EnabledCount() const {
 }
 
 std::int32_t TRxTimerList::ArmedInterval() const {
-    return FWindowTimer.isActive() ? FWindowTimer.interval() : 0;
+    return FWindowTimer.timerId() > 0 ? FWindowTimer.interval() : 0;
 }
 
 void TRxTimerList::SetActive(bool Value) {
@@ -265,7 +268,7 @@ void TRxTimerList::UpdateTimer() {
         return;
     }
     FWindowTimer.start(Step);
-    if (!FWindowTimer.isActive()) {
+    if (FWindowTimer.timerId() <= 0) { // 0: the event loop refused it
         FWindowOwned = false;
         SetActive(false);
         throw ETimerUnavailable();
