@@ -151,6 +151,7 @@ void TRxTimerList::SetActive(bool Value) {
 
 std::int32_t TRxTimerList::Add(TNotifyEvent Handler, std::int32_t Interval, bool Cycled) {
     auto* Event = new TRxTimerEvent(this);
+    Event->FLastExecute = Clock();
     Event->FOnTimer = std::move(Handler);
     Event->FInterval = std::max(Interval, MinInterval);
     Event->FCycled = Cycled;

@@ -117,21 +117,26 @@ TEST(TimingSuperTimer, IntervalZeroDisablesAndStaysDisabled) {
     EXPECT_EQ(Rec.Stops, 0);
 }
 
-TEST(TimingSuperTimer, ReEnablingContinuesFromTheRunningValue) {
+TEST(TimingSuperTimer, EnablingRunsOnFromTheRunningValue) {
+    using Clock = std::chrono::steady_clock;
     TSuperTimer Timer;
     Recorder Rec;
     Rec.Attach(Timer);
+    Clock::time_point FirstTickAt;
+    Timer.SetOnTimer([&](QObject*) {
+        FirstTickAt = Clock::now();
+        Rec.Values.push_back(Timer.RunningValue());
+        Timer.SetEnabled(false);
+    });
     Timer.SetInterval(30);
+    Timer.SetRunningValue(5000);
+    const Clock::time_point Enabled = Clock::now();
     Timer.SetEnabled(true);
     ASSERT_TRUE(WaitFor([&] { return !Rec.Values.empty(); }));
-    Timer.SetEnabled(false);
-    const std::int64_t Stood = Timer.RunningValue();
-    RunEventLoopFor(100);
-    Rec.Values.clear();
-    Timer.SetEnabled(true);
-    ASSERT_TRUE(WaitFor([&] { return !Rec.Values.empty(); }));
-    EXPECT_GE(Rec.Values.front(), Stood + 30);
-    EXPECT_LT(Rec.Values.front(), Stood + 30 + 5000);
+    const auto Waited =
+        std::chrono::duration_cast<std::chrono::milliseconds>(FirstTickAt - Enabled).count();
+    EXPECT_GE(Rec.Values.front(), 5030);
+    EXPECT_LE(Rec.Values.front(), 5000 + Waited);
 }
 
 TEST(TimingSuperTimer, ATickHandedOverBeforeDisablingIsDropped) {
