@@ -1,0 +1,120 @@
+// New game, the human move and the computer's answer, the game clock, the rating and closing.
+#include "game/GameFlow.h"
+
+#include "core/Rules.h"
+#include "engine/Choice.h"
+#include "game/DialogOptions.h"
+#include "game/MainView.h"
+#include "game/Ports.h"
+#include "game/StoredOptions.h"
+#include "storage/SettingNames.h"
+
+namespace {
+
+
+bool OnGrid(int col, int row) {
+    return col >= 0 && col < BoardSize && row >= 0 && row < BoardSize;
+}
+
+// NewBoard's part of the play record and the displays, run from inside NewBoard.
+void ResetGameFlowDisplays() {
+    MainView().ShowMovesDone(0);
+    Play.GameStartTime = TimeOfDay();
+    MainView().ShowTimeElapsed(0);
+    Play.SidesSwitched = false;
+    Play.CommentsUsedCount = 0;
+    Play.HintsUsedCount = 0;
+    Play.UndoUsedCount = 0;
+}
+
+void RepaintAllSquares() {
+    for (int X = 1; X <= BoardSize; ++X) {
+        for (int Y = 1; Y <= BoardSize; ++Y) {
+            MainView().RepaintSquare(X, Y);
+        }
+    }
+}
+
+} // namespace
+
+void InstallGameFlow() {
+    BoardHooks.RepaintSquare = [](int X, int Y) { MainView().RepaintSquare(X, Y); };
+    BoardHooks.ShowMovesDone = [](int moveCount) { MainView().ShowMovesDone(moveCount); };
+    BoardHooks.ShowReport = [] { Ports().ShowGameReport(); };
+    BoardHooks.ResetGameFlow = ResetGameFlowDisplays;
+    BoardHooks.EndAutoPlay = [] { Play.AutoPlaying = false; };
+    BoardHooks.FirstColor = FirstColorFromOptions;
+}
+
+void ResetForNewGame() {
+    Play.AutoPlaying = false;
+    Game.GameFinished = false;
+    MainView().EnableCommand(TCommand::Undo, true);
+    MainView().EnableCommand(TCommand::Redo, true);
+    NewBoard();
+    RepaintAllSquares();
+}
+
+bool NewGame1Click(bool Sender) {
+    if (Sender && !IsGameOver() && !Ports().Confirm(CancelGameQuestion)) {
+        return false;
+    }
+    ResetForNewGame();
+    if (DialogOptions().HumanComputer() &&
+        StoredWhoIsFirst() == QLatin1String(SecondPlayerIsFirst)) {
+        ComputerMove();
+    }
+    return true;
+}
+
+bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
+    if (Play.AutoPlaying || Game.GameFinished || !OnGrid(col, row) || button != Qt::LeftButton ||
+        IsGameOver()) {
+        return false;
+    }
+    const int X = col + 1;
+    const int Y = row + 1;
+    if (Game.Board[X][Y] != NoStone) {
+        return false;
+    }
+    MakeMove(X, Y);
+    if (!StoredHumanHuman()) {
+        ComputerMove();
+    }
+    return true;
+}
+
+void CellGridMouseUp(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::RightButton) {
+        Play.RightClickX = x;
+        Play.RightClickY = y;
+    }
+}
+
+void Timer1Timer(bool Sender) {
+    Play.ClockTime = TimeOfDay();
+    if (IsGameOver() && Sender) {
+        return;
+    }
+    MainView().ShowTimeElapsed(ElapsedDays(Play.GameStartTime, Play.ClockTime));
+}
+
+std::optional<int> PopupMenu1Popup(int col, int row) {
+    if (!OnGrid(col, row)) {
+        return std::nullopt;
+    }
+    const std::optional<int> rating = SquareRating(col + 1, row + 1);
+    if (rating) {
+        ++Play.CommentsUsedCount;
+    }
+    return rating;
+}
+
+bool FormCloseQuery() {
+    if (!Ports().ConfirmExit()) {
+        return false;
+    }
+    Play.Closing = true;
+    MainView().QuitHelp();
+    return true;
+}

@@ -1,0 +1,129 @@
+// One board cell as the board grid and the options preview paint it.
+#include "ui/BoardPainter.h"
+
+#include "core/GameState.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace {
+
+constexpr int InsideInset = 1;
+constexpr int StoneInset = 3;
+constexpr int PreviewCells = 5;
+
+// The sample position of the preview, [column][row].
+constexpr TStoneColor PreviewPosition[PreviewCells][PreviewCells] = {
+    {WhiteStone, WhiteStone, BlackStone, WhiteStone, NoStone},
+    {BlackStone, WhiteStone, BlackStone, NoStone, NoStone},
+    {BlackStone, BlackStone, NoStone, NoStone, NoStone},
+    {BlackStone, NoStone, WhiteStone, NoStone, NoStone},
+    {NoStone, NoStone, NoStone, NoStone, NoStone},
+};
+constexpr int PreviewLastCol = 1, PreviewLastRow = 2;
+constexpr int PreviewHintCol = 4, PreviewHintRow = 0;
+
+QPalette::ColorRole SystemColorRole(int index) {
+    switch (index) {
+    case 5: // window
+        return QPalette::Base;
+    case 8: // window text
+    case 7: // menu text
+        return QPalette::Text;
+    case 4: // menu
+        return QPalette::Window;
+    case 16: // button shadow
+        return QPalette::Dark;
+    case 20: // button highlight
+        return QPalette::Light;
+    case 13: // highlight
+        return QPalette::Highlight;
+    case 14: // highlighted text
+        return QPalette::HighlightedText;
+    case 18: // button text
+        return QPalette::ButtonText;
+    default:
+        return QPalette::Button;
+    }
+}
+
+bool HighDensity(const QPainter& painter) {
+    return painter.device() != nullptr && painter.device()->devicePixelRatioF() > 1.0;
+}
+
+} // namespace
+
+QColor ColorFromValue(TColorValue value) {
+    if (value < 0) {
+        return QGuiApplication::palette().color(SystemColorRole(value & 0xFF));
+    }
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+TColorValue ValueFromColor(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+void PaintCellInside(QPainter& painter, const QRect& cell, TColorValue brush, TColorValue pen) {
+    const QRect area = cell.adjusted(InsideInset, InsideInset, -InsideInset, -InsideInset);
+    painter.fillRect(area, ColorFromValue(pen));
+    painter.fillRect(area.adjusted(1, 1, -1, -1), ColorFromValue(brush));
+}
+
+void PaintStone(QPainter& painter, const QRect& cell, TStoneColor stone) {
+    if (stone == NoStone) {
+        return;
+    }
+    const bool black = stone == BlackStone;
+    const QRect box = cell.adjusted(StoneInset, StoneInset, -StoneInset, -StoneInset);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, HighDensity(painter));
+    painter.setPen(QPen(ColorFromValue(black ? StoneAqua : StoneBlack), 1.0));
+    painter.setBrush(ColorFromValue(black ? StoneBlack : StoneAqua));
+    if (HighDensity(painter)) {
+        // Centre the rim on the disc's outer pixel so that it looks the same, only finer.
+        painter.drawEllipse(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+    } else {
+        // An aliased outline covers width + 1 pixels: a 13-pixel disc.
+        painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
+}
+
+void PaintCell(QPainter& painter, const QRect& cell, TColorValue inside, TColorValue ring,
+               TStoneColor stone) {
+    PaintCellInside(painter, cell, inside, ring);
+    PaintStone(painter, cell, stone);
+}
+
+void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue fixedColor) {
+    if (!OnBoard(X, Y)) {
+        return;
+    }
+    if (X == Game.LastMoveX && Y == Game.LastMoveY) {
+        PaintCell(painter, cell, Live.LastMoveColor, Live.LastMoveColor ^ Live.BoardColor,
+                  Game.Board[X][Y]);
+    } else {
+        PaintCell(painter, cell, fixedColor, fixedColor, Game.Board[X][Y]);
+    }
+}
+
+void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,
+                      TColorValue boardColor) {
+    if (static_cast<unsigned>(col) >= PreviewCells || static_cast<unsigned>(row) >= PreviewCells) {
+        return;
+    }
+    if (col == PreviewLastCol && row == PreviewLastRow) {
+        PaintCellInside(painter, cell, Live.PendingLastMoveColor, StoneBlack);
+    } else if (col == PreviewHintCol && row == PreviewHintRow) {
+        PaintCellInside(painter, cell, Live.PendingHintColor, StoneBlack);
+    } else {
+        PaintCellInside(painter, cell, boardColor, boardColor);
+    }
+    PaintStone(painter, cell, PreviewPosition[col][row]);
+}
+
+void PaintHintFlash(QPainter& painter, const QRect& cell, TColorValue hintColor) {
+    PaintCellInside(painter, cell, hintColor, StoneBlack);
+}

@@ -1,0 +1,26 @@
+// The status-bar hint hook: the application's current hint, whatever window it comes from.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QLabel;
+
+// Watches every status tip the application raises (a control with a hint under the pointer, a
+// highlighted menu item) and shows its long part in the status bar.
+class TStatusHintHook : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TStatusHintHook(QLabel* statusBar);
+    ~TStatusHintHook() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QLabel> StatusBar;
+};
+
+// The long part of a hint "short|long": the text after the bar, or the whole hint without one.
+QString LongHint(const QString& hint);

@@ -1,0 +1,103 @@
+// Qt dialogs behind the ports. Each dialog is created for one showing and freed when it closes.
+#include "ui/MainPorts.h"
+
+#include "core/GameState.h"
+#include "game/DialogOptions.h"
+#include "game/MainView.h"
+#include "game/PlayRecord.h"
+#include "ui/BoardPainter.h"
+#include "ui/ExitForm.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The name of the player who holds colour c, as the report names the winner.
+QString HolderOf(TStoneColor c) {
+    const TDialogOptions& o = DialogOptions();
+    const bool firstHasWhite = o.WhitePlayerDown();
+    const bool firstHolds = (c == WhiteStone) == firstHasWhite;
+    return firstHolds ? o.FirstPlayerLabel() : o.SecondPlayerLabel();
+}
+
+} // namespace
+
+QString QtNameFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0) {
+        return filter;
+    }
+    return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
+}
+
+QString GameReportText() {
+    const QString winner = Game.FiveMade ? HolderOf(Game.Winner) : QStringLiteral("Tie Game");
+    return QStringLiteral("%1\n\nMoves Done     : %2\nTime Taken     : %3")
+        .arg(winner)
+        .arg(Game.MoveCount)
+        .arg(FormatLongTime(MainView().ElapsedShown()));
+}
+
+bool TMainPorts::Confirm(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
+                    QMessageBox::NoButton, Owner);
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void TMainPorts::ShowError(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Rennor"), WithFullStop(message),
+                    QMessageBox::Ok, Owner);
+    box.exec();
+}
+
+bool TMainPorts::ConfirmExit() {
+    TExitForm form(Owner);
+    return form.exec() == QDialog::Accepted;
+}
+
+void TMainPorts::ShowGameReport() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Game Over:"), GameReportText(),
+                    QMessageBox::Ok, Owner);
+    box.exec();
+}
+
+std::optional<QString> TMainPorts::AskFileName(const TFileDialogSpec& spec, bool saving) {
+    QFileDialog dialog(Owner, spec.Title);
+    dialog.setNameFilter(QtNameFilter(spec.Filter));
+    dialog.setDefaultSuffix(spec.DefaultSuffix);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (const QString last = LastFileNames.value(spec.Title); !last.isEmpty()) {
+        dialog.selectFile(last);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    LastFileNames.insert(spec.Title, chosen);
+    return chosen;
+}
+
+std::optional<QString> TMainPorts::AskSaveFileName(const TFileDialogSpec& dialog) {
+    return AskFileName(dialog, true);
+}
+
+std::optional<QString> TMainPorts::AskOpenFileName(const TFileDialogSpec& dialog) {
+    return AskFileName(dialog, false);
+}
+
+std::optional<TColorValue> TMainPorts::PickColor(TColorValue initial) {
+    const QColor picked = QColorDialog::getColor(ColorFromValue(initial), Owner);
+    if (!picked.isValid()) {
+        return std::nullopt;
+    }
+    return ValueFromColor(picked);
+}

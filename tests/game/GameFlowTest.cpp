@@ -1,0 +1,113 @@
+// The game flow without windows: the first colour, the clock across midnight, the close query.
+#include "GameFlowTestSupport.h"
+
+#include "engine/Choice.h"
+
+namespace {
+
+TEST_F(GameFlowTest, FirstColourFollowsTheCaptionAndTheStoneButtons) {
+    Options.FirstWhite = true;
+    EXPECT_EQ(FirstColorFromOptions(), WhiteStone);
+    Options.FirstWhite = false;
+    EXPECT_EQ(FirstColorFromOptions(), BlackStone);
+    // The second player's colour moves first for "2nd Player is First" and for any odd caption.
+    for (const char* caption : {"2nd Player is First", "Whoever"}) {
+        Options.WhoFirst = QString::fromUtf8(caption);
+        Options.FirstWhite = true;
+        EXPECT_EQ(FirstColorFromOptions(), BlackStone) << caption;
+        Options.FirstWhite = false;
+        EXPECT_EQ(FirstColorFromOptions(), WhiteStone) << caption;
+    }
+}
+
+TEST_F(GameFlowTest, AnOddStoredCaptionMakesNoComputerOpening) {
+    StoredWhoIsFirstValue = QStringLiteral("Whoever");
+    NewGame1Click(false);
+    EXPECT_EQ(Game.MoveCount, 0);
+    StoredWhoIsFirstValue = QStringLiteral("2nd Player is First");
+    NewGame1Click(false);
+    EXPECT_EQ(Game.MoveCount, 1);
+    EXPECT_EQ(Game.Board[10][10], Game.Moves[1].Color);
+}
+
+TEST_F(GameFlowTest, NewGameResetsTheRecordAndRepaintsEverySquareInOrder) {
+    Play.SidesSwitched = true;
+    Play.HintsUsedCount = Play.UndoUsedCount = Play.CommentsUsedCount = 3;
+    Play.AutoPlaying = true;
+    View.Repainted.clear();
+    View.Enabled[TCommand::Undo] = View.Enabled[TCommand::Redo] = false;
+    ASSERT_TRUE(NewGame1Click(false));
+    EXPECT_FALSE(Play.SidesSwitched || Play.AutoPlaying || Game.GameFinished);
+    EXPECT_EQ(Play.HintsUsedCount + Play.UndoUsedCount + Play.CommentsUsedCount, 0);
+    EXPECT_TRUE(View.Enabled[TCommand::Undo] && View.Enabled[TCommand::Redo]);
+    EXPECT_EQ(View.MovesShown, 0);
+    EXPECT_EQ(View.Elapsed, 0);
+    ASSERT_EQ(View.Repainted.size(), 361u);
+    EXPECT_EQ(View.Repainted[0], std::make_pair(1, 1));
+    EXPECT_EQ(View.Repainted[1], std::make_pair(1, 2));
+    EXPECT_EQ(View.Repainted[360], std::make_pair(19, 19));
+}
+
+TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnight) {
+    EXPECT_DOUBLE_EQ(ElapsedDays(0.25, 0.5), 0.25);
+    // Started at 23:59:00, now 00:01:00: two minutes, not minus a day.
+    const double start = (23 * 3600 + 59 * 60) / 86400.0;
+    const double now = 60 / 86400.0;
+    EXPECT_NEAR(ElapsedDays(start, now), 120 / 86400.0, 1e-9);
+    EXPECT_EQ(FormatLongTime(ElapsedDays(start, now)), QStringLiteral("00:02:00"));
+    EXPECT_EQ(FormatLongTime((12 * 60 + 5) / 86400.0), QStringLiteral("00:12:05"));
+}
+
+TEST_F(GameFlowTest, ClockStandsAfterTheGameButALoaderTickStillRefreshes) {
+    Play.GameStartTime = TimeOfDay() - 65 / 86400.0;
+    Timer1Timer(true);
+    EXPECT_NEAR(View.Elapsed * 86400.0, 65, 2);
+    Game.FiveMade = true;
+    View.Elapsed = -1;
+    Timer1Timer(true);
+    EXPECT_EQ(View.Elapsed, -1);
+    Timer1Timer(false);
+    EXPECT_NEAR(View.Elapsed * 86400.0, 65, 2);
+}
+
+TEST_F(GameFlowTest, RatingCountsOnlyShownRatings) {
+    Live.Randomness = 1;
+    StoredHumanHumanValue = true;
+    ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9)); // black on (10, 10)
+    EXPECT_EQ(PopupMenu1Popup(11, 9), 75);                // (12, 10) for white
+    EXPECT_EQ(PopupMenu1Popup(9, 9), std::nullopt);       // occupied
+    EXPECT_EQ(PopupMenu1Popup(-1, 3), std::nullopt);      // no cell
+    EXPECT_EQ(Play.CommentsUsedCount, 1);
+    Game.FiveMade = true;
+    EXPECT_EQ(PopupMenu1Popup(11, 9), std::nullopt);
+    EXPECT_EQ(Play.CommentsUsedCount, 1);
+}
+
+TEST_F(GameFlowTest, RightReleaseIsRememberedAndOtherButtonsAreNot) {
+    CellGridMouseUp(Qt::RightButton, 45, 67);
+    CellGridMouseUp(Qt::LeftButton, 1, 2);
+    EXPECT_EQ(Play.RightClickX, 45);
+    EXPECT_EQ(Play.RightClickY, 67);
+}
+
+TEST_F(GameFlowTest, CloseQueryAsksAndOnlyYesCloses) {
+    Ports.ExitAnswers = {false, true};
+    EXPECT_FALSE(FormCloseQuery());
+    EXPECT_FALSE(Play.Closing);
+    EXPECT_EQ(View.HelpQuits, 0);
+    EXPECT_TRUE(FormCloseQuery());
+    EXPECT_TRUE(Play.Closing);
+    EXPECT_EQ(View.HelpQuits, 1);
+    EXPECT_EQ(Ports.ExitQuestions, 2);
+}
+
+TEST_F(GameFlowTest, ATieIsReportedOnceAndClosesTheBoard) {
+    StoredHumanHumanValue = true;
+    Game.UntouchedWindows = 1; // the next stone into a fresh window leaves none open
+    ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 0, 0));
+    EXPECT_EQ(Ports.GameReports, 1);
+    EXPECT_TRUE(Game.GameFinished);
+    EXPECT_FALSE(CellGridMouseDown(Qt::LeftButton, 5, 5));
+}
+
+} // namespace

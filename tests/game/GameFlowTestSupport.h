@@ -1,0 +1,75 @@
+// A clean game flow per test: scripted ports, options from a plain struct, a recording view.
+#pragma once
+
+#include "core/LiveSettings.h"
+#include "core/Rules.h"
+#include "game/DialogOptions.h"
+#include "game/GameFlow.h"
+#include "game/MainView.h"
+#include "game/ScriptedPorts.h"
+#include "game/StoredOptions.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+struct TPlainOptions final : TDialogOptions {
+    bool Computer = true;
+    QString WhoFirst = QStringLiteral("1st Player is First");
+    bool FirstWhite = true;
+    bool HumanComputer() const override { return Computer; }
+    QString WhoMovesFirstCaption() const override { return WhoFirst; }
+    bool WhitePlayerDown() const override { return FirstWhite; }
+    bool WhiteMasterDown() const override { return !FirstWhite; }
+    QString FirstPlayerLabel() const override { return QStringLiteral("Ann"); }
+    QString SecondPlayerLabel() const override {
+        return Computer ? QStringLiteral("Rennor King") : QStringLiteral("Bob");
+    }
+    bool MusicChecked() const override { return false; }
+    bool SoundChecked() const override { return false; }
+};
+
+struct TRecordingView final : TMainView {
+    std::vector<std::pair<int, int>> Repainted;
+    int MovesShown = -1;
+    double Elapsed = -1;
+    std::map<TCommand, bool> Enabled;
+    int HelpQuits = 0;
+    void RepaintSquare(int X, int Y) override { Repainted.emplace_back(X, Y); }
+    void ShowMovesDone(int moveCount) override { MovesShown = moveCount; }
+    void ShowTimeElapsed(double days) override { Elapsed = days; }
+    double ElapsedShown() const override { return Elapsed; }
+    void EnableCommand(TCommand command, bool enabled) override { Enabled[command] = enabled; }
+    bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
+    void ClearStatusText() override {}
+    void FlashHintSquare(int, int) override {}
+    void QuitHelp() override { ++HelpQuits; }
+};
+
+class GameFlowTest : public testing::Test {
+protected:
+    TScriptedPorts Ports;
+    TPlainOptions Options;
+    TRecordingView View;
+    bool StoredHumanHumanValue = false;
+    QString StoredWhoIsFirstValue = QStringLiteral("1st Player is First");
+
+    void SetUp() override {
+        ResetGameState();
+        ResetPlayRecord();
+        Live = TLiveSettings{};
+        InstallDialogOptions(&Options);
+        InstallMainView(&View);
+        StoredOptionReaders.HumanHuman = [this] { return StoredHumanHumanValue; };
+        StoredOptionReaders.WhoIsFirst = [this] { return StoredWhoIsFirstValue; };
+        InstallGameFlow();
+        NewGame1Click(false);
+    }
+    void TearDown() override {
+        StoredOptionReaders = {};
+        InstallMainView(nullptr);
+        InstallDialogOptions(nullptr);
+        ResetGameState();
+        ResetPlayRecord();
+    }
+};
