@@ -83,22 +83,28 @@ check_starts() {
     local prefix=$1 work=$2
     [ "$PROGRAM" = 1 ] || return 0
     mkdir -p "$work/config"
+    # The shell writes its own id and then becomes the program, so the program is ended by its
+    # id (strace, told to stop, would wait for it instead).
     XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen \
-        strace -f -qq -e trace=openat -o "$work/opened" "$prefix/bin/rennor" >"$work/rennor.log" 2>&1 &
-    local pid=$! i
+        strace -f -qq -e trace=openat -o "$work/opened" \
+        sh -c 'echo $$ >"$1"; exec "$2"' sh "$work/program.pid" "$prefix/bin/rennor" \
+        >"$work/rennor.log" 2>&1 &
+    local tracer=$! i program=""
     for i in $(seq 1 100); do
         grep -q "share/rennor/Sounds/Music.mid" "$work/opened" 2>/dev/null && break
-        kill -0 "$pid" 2>/dev/null || break
+        kill -0 "$tracer" 2>/dev/null || break
         sleep 0.1
     done
     sleep 1
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid"
+    program=$(cat "$work/program.pid" 2>/dev/null)
+    if ! kill -0 "$tracer" 2>/dev/null || [ -z "$program" ]; then
+        wait "$tracer"
+        local status=$?
         cat "$work/rennor.log" >&2
-        fail "the installed program ended by itself (status $?)"
+        fail "the installed program ended by itself (status $status)"
     fi
-    kill "$pid"
-    wait "$pid" 2>/dev/null
+    kill "$program"
+    wait "$tracer" 2>/dev/null
     if [ "$SOUNDS" = 1 ]; then
         grep "Sounds/Music.mid" "$work/opened" | grep -q "share/rennor/Sounds/Music.mid\"" ||
             fail "the installed program did not read its music from share/rennor/Sounds"
