@@ -48,7 +48,7 @@ std::optional<QString> ReadText(QAnyStringView name) {
     return text;
 }
 
-void WriteText(QAnyStringView name, const QString& text) {
+QSettings::Status StoreText(QAnyStringView name, const QString& text) {
     QSettings store = OpenStore();
     if (!CreateKey(store)) {
         throw EStorageError(
@@ -56,7 +56,18 @@ void WriteText(QAnyStringView name, const QString& text) {
     }
     store.setValue(name, text);
     store.sync();
-    if (store.status() != QSettings::NoError) {
+    return store.status();
+}
+
+void WriteText(QAnyStringView name, const QString& text) {
+    QSettings::Status status = StoreText(name, text);
+    // A damaged store file (bytes of no text, lines without a name) leaves its parse error in the
+    // status of the write that rewrites it, stored or not. The rewritten file parses, so a second
+    // write tells whether the value is stored.
+    if (status == QSettings::FormatError) {
+        status = StoreText(name, text);
+    }
+    if (status != QSettings::NoError) {
         throw EStorageError(QStringLiteral("Failed to set data for '%1'").arg(name.toString()));
     }
 }

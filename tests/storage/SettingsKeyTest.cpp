@@ -195,6 +195,31 @@ TEST_F(SettingsTest, AValueThatCannotBeSetFailsAndALaterWriteStillWorks) {
     EXPECT_THAT(StoreFileText().toStdString(), testing::HasSubstr("RANDOMNESS=4\n"));
 }
 
+TEST_F(SettingsTest, ADamagedFileGivesTheDefaultsAndTheNextWritesStore) {
+    // Lines without a name, bytes of no text, a section that never closes.
+    const QByteArray damaged("\xff\xfe\x00\x01 no name here\n[Gen\nMUSIC=0\n\x80=\x7f\n", 31);
+    for (const bool readAfterDamage : {false, true}) {
+        WriteStoreFile("RANDOMNESS=3\n");
+        TSettingsKey key;
+        ASSERT_EQ(key.ReadInteger(SettingRandomness, 0), 3);
+        {
+            // Damaged under the running program, which then writes first or reads first.
+            QFile f(StoreFile());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write(damaged), damaged.size());
+        }
+        if (readAfterDamage) {
+            EXPECT_EQ(key.ReadInteger(SettingRandomness, DefaultRandomness), DefaultRandomness);
+            EXPECT_EQ(key.ReadString(SettingFirstName, DefaultFirstName), "Player 1");
+        }
+        EXPECT_EQ(ErrorOf([&] { key.WriteInteger(SettingRandomness, 5); }), "");
+        EXPECT_EQ(ErrorOf([&] { key.WriteBool(SettingSound, false); }), "");
+        const std::string text = StoreFileText().toStdString();
+        EXPECT_THAT(text, testing::HasSubstr("RANDOMNESS=5\n"));
+        EXPECT_THAT(text, testing::HasSubstr("SOUND=0\n"));
+    }
+}
+
 TEST(LiveSettings, StartValues) {
     const TLiveSettings start;
     EXPECT_EQ(start.ADFactor, 4);
