@@ -78,6 +78,7 @@ TMainForm::TMainForm(QWidget* parent)
     SettingsKey = std::make_unique<TSettingsKey>();
     BuildMenus();
     BuildPopupMenu();
+    BuildHelp();
     BuildControls();
     BuildTimers();
     LoadArtwork();
@@ -124,7 +125,7 @@ void TMainForm::SetOptionsForm(TOptionsForm* options) {
         SetCaptionIfChanged(MainName1, white);
         SetCaptionIfChanged(MainName2, black);
     };
-    hooks.ShowHelp = [this](int context) { ShowHelpContext(context); };
+    ConnectHelp(hooks);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -249,8 +250,6 @@ void TMainForm::ClearStatusText() {
     StatusBar->clear();
 }
 
-void TMainForm::QuitHelp() {}
-
 // Commands
 
 void TMainForm::NewGame1Click() {
@@ -284,9 +283,3 @@ void TMainForm::SwitchSides1Click() {}
 void TMainForm::Hint1Click() {}
 void TMainForm::Undo1Click() {}
 void TMainForm::Redo1Click() {}
-void TMainForm::HelpTopics1Click() {}
-void TMainForm::WhatsNew1Click() {}
-void TMainForm::HelpOnHelp1Click() {}
-void TMainForm::RennorontheWeb1Click() {}
-void TMainForm::About1Click() {}
-void TMainForm::ShowHelpContext(int) {}
