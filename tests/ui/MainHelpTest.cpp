@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWhatsThis>
@@ -132,22 +133,35 @@ TEST_F(MainHelpTest, WhatsThisOnAnOptionsControlShowsItsTopicWhereTheMenuOpened)
     ASSERT_FALSE(musicPopup.isEmpty());
     ASSERT_NE(musicPopup, PopupSizeOf(3001)) << "the test cannot tell these topics apart";
 
-    QWidget* music = ShowOptionsWith("GeneralSettings", "MusicCheckBox");
-    ASSERT_NE(music, nullptr);
-    const QPoint place = music->mapToGlobal(QPoint(6, 6));
-    QContextMenuEvent ask(QContextMenuEvent::Mouse, QPoint(6, 6), place);
-    QApplication::sendEvent(music, &ask);
-    QMenu* menu = Form->Menu.PopUpMenu2;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-    ASSERT_EQ(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("&What's this ?"));
-    QTest::mouseClick(menu, Qt::LeftButton, {},
-                      menu->actionGeometry(Form->Menu.Whatsthis1).center());
+    // As the user meets it: the dialog open modally, its control's context menu over it.
+    QPoint place;
+    QRect popup;
+    const auto rightClickMusicAndAskWhatsThis = [&] {
+        auto* pages = Options->findChild<QTabWidget*>(QStringLiteral("OptionsControl"));
+        pages->setCurrentWidget(Options->findChild<QWidget*>(QStringLiteral("GeneralSettings")));
+        QWidget* music = Options->findChild<QWidget*>(QStringLiteral("MusicCheckBox"));
+        ASSERT_NE(music, nullptr);
+        place = music->mapToGlobal(QPoint(6, 6));
+        QContextMenuEvent ask(QContextMenuEvent::Mouse, QPoint(6, 6), place);
+        QApplication::sendEvent(music, &ask);
+        QMenu* menu = Form->Menu.PopUpMenu2;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("&What's this ?"));
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(Form->Menu.Whatsthis1).center());
+        if (const QWidget* shown = VisiblePopup()) {
+            popup = shown->geometry();
+        }
+    };
+    QTimer::singleShot(0, Options.get(), [&] {
+        rightClickMusicAndAskWhatsThis();
+        Options->reject();
+    });
+    Options->exec();
 
-    const QWidget* popup = VisiblePopup();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(popup->size(), musicPopup);
-    EXPECT_TRUE(popup->geometry().adjusted(-40, -40, 40, 40).contains(place));
+    EXPECT_EQ(popup.size(), musicPopup);
+    EXPECT_TRUE(popup.adjusted(-40, -40, 40, 40).contains(place));
     EXPECT_FALSE(HelpShown()) << "a pop-up needs no help window";
 }
 
