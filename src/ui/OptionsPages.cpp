@@ -1,0 +1,327 @@
+// The options dialog's four pages and its button strip: controls, captions, hints, help contexts.
+#include "ui/BoardPainter.h"
+#include "ui/OptionsForm.h"
+#include "ui/OptionsTrackBar.h"
+
+#include "storage/SettingNames.h"
+#include "widgets/RxDrawGrid.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int NameMaxLength = 13;
+constexpr int PreviewCells = 6;
+constexpr int PreviewFixedCells = 5;
+constexpr int PreviewCellSize = 19;
+constexpr int PreviewSize = 104;
+constexpr int RandomButtons = 11;
+
+template <typename W> W* Place(W* widget, QWidget* parent, const char* name, QRect geometry) {
+    widget->setParent(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    return Place(new QLabel(text), parent, name, geometry);
+}
+
+// The "Slow" and "Fast" words at the two ends of a speed track bar.
+void PlaceSpeedEnds(QWidget* page, const QRect& bar) {
+    PlaceLabel(page, "", QStringLiteral("Slow"), QRect(bar.left(), bar.bottom() + 1, 40, 14));
+    auto* fast = PlaceLabel(page, "", QStringLiteral("Fast"),
+                            QRect(bar.right() - 39, bar.bottom() + 1, 40, 14));
+    fast->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+TSelTrackBar* PlaceTrackBar(QWidget* page, const char* name, QRect geometry, int maximum,
+                            QSlider::TickPosition ticks) {
+    auto* bar = Place(new TSelTrackBar, page, name, geometry);
+    bar->setRange(0, maximum);
+    bar->setTickInterval(1);
+    bar->setPageStep(1);
+    bar->setTickPosition(ticks);
+    return bar;
+}
+
+// A 20 x 20 stone picture, drawn sharp at the screen's pixel density.
+QIcon StoneButtonIcon(TStoneColor stone) {
+    constexpr int Size = 20;
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(QSize(Size, Size) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool black = stone == BlackStone;
+    painter.setPen(QPen(ColorFromValue(black ? StoneAqua : StoneBlack), 1.0));
+    painter.setBrush(ColorFromValue(black ? StoneBlack : StoneAqua));
+    painter.drawEllipse(QRectF(2.5, 2.5, Size - 5, Size - 5));
+    return QIcon(picture);
+}
+
+QToolButton* PlaceStoneButton(QWidget* panel, const char* name, TStoneColor stone, QRect geometry,
+                              QButtonGroup* group) {
+    auto* button = Place(new QToolButton, panel, name, geometry);
+    button->setCheckable(true);
+    button->setIcon(StoneButtonIcon(stone));
+    button->setIconSize(QSize(20, 20));
+    group->addButton(button);
+    return button;
+}
+
+} // namespace
+
+void TOptionsForm::SetHelp(QWidget* control, const QString& hint, int context) {
+    if (!hint.isEmpty()) {
+        control->setToolTip(hint);
+        control->setStatusTip(hint);
+    }
+    if (context != 0) {
+        control->setProperty("helpContext", context);
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint at) {
+            if (Hooks.ContextHelpMenu) {
+                Hooks.ContextHelpMenu(control, control->mapToGlobal(at));
+            }
+        });
+    }
+}
+
+void TOptionsForm::BuildButtonStrip() {
+    auto* line = Place(new QFrame, this, "Bevel1", QRect(0, 201, 461, 2));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    Ctl.OKBtn =
+        Place(new QPushButton(QStringLiteral("&OK")), this, "OKBtn", QRect(221, 206, 75, 25));
+    Ctl.OKBtn->setDefault(true);
+    SetHelp(Ctl.OKBtn, QStringLiteral("Click To Save Changes"), 1012);
+    Ctl.CancelBtn = Place(new QPushButton(QStringLiteral("&Cancel")), this, "CancelBtn",
+                          QRect(301, 206, 75, 25));
+    SetHelp(Ctl.CancelBtn, QStringLiteral("Click To Cancel Changes"), 1013);
+    Ctl.HelpBtn =
+        Place(new QPushButton(QStringLiteral("&Help")), this, "HelpBtn", QRect(381, 206, 75, 25));
+    SetHelp(Ctl.HelpBtn, QStringLiteral("For help click here"), 1014);
+}
+
+QWidget* TOptionsForm::BuildPreferencesPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Preferences"));
+    struct ColorButton {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        int context;
+    };
+    static const ColorButton buttons[] = {
+        {"BoardColorBtn", "Change Board Color...", "Click to change current board color.", 4001},
+        {"HintColorBtn", "Change Hint Color...", "Click to change current hint color.", 4002},
+        {"LastMoveBackgroudColorBtn", "Change Last Move Highlight Color...",
+         "Click to change the color of highlighting the last move made.", 4003},
+        {"DefaultColors", "Built-In Color Set",
+         "Click to restore all color options to the pre-set defaults.", 4004},
+    };
+    int top = 10;
+    for (const ColorButton& b : buttons) {
+        auto* button =
+            Place(new QPushButton(QLatin1String(b.caption)), page, b.name, QRect(6, top, 317, 25));
+        SetHelp(button, QLatin1String(b.hint), b.context);
+        top += 34;
+    }
+    Ctl.PreviewGrid =
+        Place(new TRxDrawGrid, page, "PreviewGrid", QRect(333, 8, PreviewSize, PreviewSize));
+    Ctl.PreviewGrid->SetColCount(PreviewCells);
+    Ctl.PreviewGrid->SetRowCount(PreviewCells);
+    Ctl.PreviewGrid->SetFixedCols(PreviewFixedCells);
+    Ctl.PreviewGrid->SetFixedRows(PreviewFixedCells);
+    Ctl.PreviewGrid->SetDefaultColWidth(PreviewCellSize);
+    Ctl.PreviewGrid->SetDefaultRowHeight(PreviewCellSize);
+    SetPreviewColor(Live.BoardColor);
+    SetHelp(Ctl.PreviewGrid,
+            QStringLiteral("Board preview shows how will the board look with selected colors."),
+            4005);
+    auto* caption = PlaceLabel(page, "StaticText1", QStringLiteral("Board Preview"),
+                               QRect(333, 116, PreviewSize, 16));
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return page;
+}
+
+QWidget* TOptionsForm::BuildPlayersPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("PlayerSettings"));
+    auto* mode = Place(new QGroupBox(QStringLiteral(" Game Mode ")), page, "GroupBox1",
+                       QRect(6, 2, 185, 62));
+    Ctl.HumanHuman = Place(new QRadioButton(QStringLiteral("Hum&an vs Human")), mode, "HumanHuman",
+                           QRect(10, 18, 165, 18));
+    SetHelp(Ctl.HumanHuman, QStringLiteral("Click For Two Players"), 1001);
+    Ctl.HumanComputer = Place(new QRadioButton(QStringLiteral("Huma&n vs Computer")), mode,
+                              "HumanComputer", QRect(10, 38, 165, 18));
+    Ctl.HumanComputer->setChecked(true);
+    SetHelp(Ctl.HumanComputer, QStringLiteral("Click For One Player and Computer"), 1002);
+    Ctl.WhoMovesFirst = Place(new QPushButton(QLatin1String(FirstPlayerIsFirst)), page,
+                              "WhoMovesFirst", QRect(10, 70, 177, 32));
+    SetHelp(Ctl.WhoMovesFirst, QStringLiteral("Click to Change Who Moves First"), 1003);
+
+    struct NameRow {
+        const char* label;
+        const char* caption;
+        const char* box;
+        const char* hint;
+        int context;
+        int top;
+    };
+    static const NameRow rows[] = {
+        {"Label2", "Name Of &1st Player : ", "FirstPlayerEditBox", "Enter 1st Player's Name Here",
+         1010, 110},
+        {"Label3", "Name Of &2nd Player : ", "SecondPlayerEditBox", "Enter 2nd Player's Name Here",
+         1011, 136},
+    };
+    QLineEdit* boxes[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const NameRow& r = rows[i];
+        auto* label =
+            PlaceLabel(page, r.label, QLatin1String(r.caption), QRect(6, r.top + 3, 118, 16));
+        boxes[i] = Place(new QLineEdit, page, r.box, QRect(124, r.top, 102, 21));
+        boxes[i]->setMaxLength(NameMaxLength);
+        label->setBuddy(boxes[i]);
+        SetHelp(boxes[i], QLatin1String(r.hint), r.context);
+    }
+    Ctl.FirstPlayerEditBox = boxes[0];
+    Ctl.SecondPlayerEditBox = boxes[1];
+    // Closed to typing in a game against the computer, the second box takes the menu colour.
+    QPalette closed = Ctl.SecondPlayerEditBox->palette();
+    closed.setColor(QPalette::Disabled, QPalette::Base,
+                    closed.color(QPalette::Active, QPalette::Window));
+    Ctl.SecondPlayerEditBox->setPalette(closed);
+    BuildStonePanel(page);
+    return page;
+}
+
+QWidget* TOptionsForm::BuildStonePanel(QWidget* page) {
+    auto* panel = Place(new QFrame, page, "SelectColorPanel", QRect(232, 4, 205, 152));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* first = new QButtonGroup(this);
+    auto* second = new QButtonGroup(this);
+    Ctl.FirstPlayerLabel = PlaceLabel(panel, "FirstPlayerLabel", QLatin1String(DefaultFirstName),
+                                      QRect(8, 8, 189, 16));
+    Ctl.BlackPlayerSpeedButton =
+        PlaceStoneButton(panel, "BlackPlayerSpeedButton", BlackStone, QRect(64, 28, 28, 28), first);
+    SetHelp(Ctl.BlackPlayerSpeedButton, QStringLiteral("Click To Set Black Color For 1st Player"),
+            0);
+    Ctl.WhitePlayerSpeedButton = PlaceStoneButton(panel, "WhitePlayerSpeedButton", WhiteStone,
+                                                  QRect(112, 28, 28, 28), first);
+    SetHelp(Ctl.WhitePlayerSpeedButton, QStringLiteral("Click To Set White Color For 1st Player"),
+            0);
+    auto* middle = Place(new QLabel(QStringLiteral("Select Peg Color")), panel, "Panel3",
+                         QRect(8, 62, 189, 24));
+    middle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    middle->setAlignment(Qt::AlignCenter);
+    Ctl.WhiteMasterSpeedButton = PlaceStoneButton(panel, "WhiteMasterSpeedButton", WhiteStone,
+                                                  QRect(64, 92, 28, 28), second);
+    SetHelp(Ctl.WhiteMasterSpeedButton,
+            QStringLiteral("Click To Set White Color For 2nd Player Or For Computer"), 0);
+    Ctl.BlackMasterSpeedButton = PlaceStoneButton(panel, "BlackMasterSpeedButton", BlackStone,
+                                                  QRect(112, 92, 28, 28), second);
+    SetHelp(Ctl.BlackMasterSpeedButton,
+            QStringLiteral("Click To Set Black Color For 2nd Player Or For Computer"), 0);
+    Ctl.SecondPlayerLabel =
+        PlaceLabel(panel, "SecondPlayerLabel", QLatin1String(ComputerName), QRect(8, 126, 189, 16));
+    for (QLabel* label : {Ctl.FirstPlayerLabel, Ctl.SecondPlayerLabel}) {
+        label->setAlignment(Qt::AlignCenter);
+    }
+    Ctl.WhitePlayerSpeedButton->setChecked(true);
+    Ctl.BlackMasterSpeedButton->setChecked(true);
+    return panel;
+}
+
+QWidget* TOptionsForm::BuildGeneralPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("GeneralSettings"));
+    Ctl.MusicCheckBox = Place(new QCheckBox(QStringLiteral("&Music")), page, "MusicCheckBox",
+                              QRect(16, 10, 120, 18));
+    SetHelp(Ctl.MusicCheckBox, QStringLiteral("Click To Enable/Disable Music"), 2002);
+    Ctl.SoundCheckBox = Place(new QCheckBox(QStringLiteral("&Sound")), page, "SoundCheckBox",
+                              QRect(16, 32, 120, 18));
+    SetHelp(Ctl.SoundCheckBox, QStringLiteral("Click To Enable/Disable Sound"), 2003);
+    for (QCheckBox* box : {Ctl.MusicCheckBox, Ctl.SoundCheckBox}) {
+        box->setChecked(true);
+    }
+
+    PlaceLabel(page, "Label7", QStringLiteral("Replay Speed :"), QRect(16, 68, 110, 16));
+    const QRect replay(130, 60, 220, 30);
+    Ctl.ReplayTrackBar = PlaceTrackBar(page, "ReplayTrackBar", replay, 9, QSlider::TicksBelow);
+    SetHelp(Ctl.ReplayTrackBar, QStringLiteral("Change Replay speed"), 2004);
+    PlaceSpeedEnds(page, replay);
+
+    PlaceLabel(page, "Label8", QStringLiteral("Autoplay Speed :"), QRect(16, 120, 110, 16));
+    const QRect autoPlay(130, 112, 220, 30);
+    Ctl.AutoPlaytrackBar =
+        PlaceTrackBar(page, "AutoPlaytrackBar", autoPlay, 9, QSlider::TicksBelow);
+    SetHelp(Ctl.AutoPlaytrackBar, QStringLiteral("Change Autoplay speed"), 2005);
+    PlaceSpeedEnds(page, autoPlay);
+    Ctl.ReplayTrackBar->setValue(Live.ReplaySpeed);
+    Ctl.AutoPlaytrackBar->setValue(Live.AutoPlaySpeed);
+    return page;
+}
+
+QWidget* TOptionsForm::BuildAIEPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("AIE"));
+    auto* title = PlaceLabel(page, "Label1", QStringLiteral("ARTIFICIAL INTELLIGENCE ENGINE:"),
+                             QRect(8, 4, 300, 16));
+    QFont underlined = title->font();
+    underlined.setUnderline(true);
+    title->setFont(underlined);
+    PlaceLabel(page, "Label4", QStringLiteral("DEFENSE"), QRect(8, 26, 80, 14));
+    auto* attack = PlaceLabel(page, "Label5", QStringLiteral("ATTACK"), QRect(280, 26, 80, 14));
+    attack->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    Ctl.TrackBar = PlaceTrackBar(page, "TrackBar", QRect(8, 42, 352, 44), 2 * ADFactorOffset,
+                                 QSlider::TicksBothSides);
+    Ctl.TrackBar->setValue(Live.ADFactor + ADFactorOffset);
+    SetHelp(Ctl.TrackBar, QStringLiteral("Change The Behavior Of Rennor Master"), 3001);
+    Ctl.ADPanel = Place(new QLabel, page, "ADPanel", QRect(370, 40, 64, 44));
+    Ctl.ADPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Ctl.ADPanel->setAlignment(Qt::AlignCenter);
+    QFont bold = Ctl.ADPanel->font();
+    bold.setBold(true);
+    bold.setPixelSize(24);
+    Ctl.ADPanel->setFont(bold);
+    SetHelp(Ctl.ADPanel, QString(), 3002);
+
+    PlaceLabel(page, "Label6", QStringLiteral("RANDOMNESS :"), QRect(8, 108, 90, 16));
+    BuildRandomButtons(page);
+    return page;
+}
+
+void TOptionsForm::BuildRandomButtons(QWidget* page) {
+    Ctl.RandomGroup = new QButtonGroup(this);
+    for (int i = 0; i <= RandomButtons; ++i) {
+        const QByteArray name = "SpeedButton" + QByteArray::number(i + 1);
+        auto* button =
+            Place(new QToolButton, page, name.constData(), QRect(100 + 24 * i, 104, 24, 25));
+        button->setCheckable(true);
+        Ctl.RandomGroup->addButton(button, i);
+        if (i == RandomButtons) {
+            button->hide();
+            Ctl.SpeedButton12 = button;
+            continue;
+        }
+        button->setText(QString::number(i));
+        SetHelp(button, QStringLiteral("Change The Randomness Of Rennor Master"), 0);
+    }
+}

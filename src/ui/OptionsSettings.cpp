@@ -1,0 +1,90 @@
+// The order of loading matters: names before the game mode, which may overwrite the second label.
+#include "ui/OptionsSettings.h"
+#include "ui/OptionsForm.h"
+
+#include "game/Ports.h"
+#include "storage/SettingNames.h"
+#include "storage/SettingsKey.h"
+#include "storage/StorageError.h"
+
+namespace {
+
+void LoadPlayers(TOptionsForm& options, TSettingsKey& key) {
+    options.SetWhoMovesFirstCaption(
+        key.ReadString(SettingWhoIsFirst, QLatin1String(FirstPlayerIsFirst)));
+    options.SetFirstPlayerText(key.ReadString(SettingFirstName, QLatin1String(DefaultFirstName)));
+    options.SetSecondPlayerText(
+        key.ReadString(SettingSecondName, QLatin1String(DefaultSecondName)));
+    options.SetHumanHuman(key.ReadBool(SettingHumanVsHuman, DefaultHumanVsHuman));
+    const bool firstWhite = key.ReadBool(SettingPlayer1Color, DefaultPlayer1White);
+    Live.FirstPlayerColor = firstWhite ? WhiteStone : BlackStone;
+    options.SetFirstPlayerWhite(firstWhite);
+    if (options.Hooks.ShowMainNames) {
+        // The white player's name comes first on the main window.
+        const QString first = options.FirstPlayerLabel();
+        const QString second = options.SecondPlayerLabel();
+        options.Hooks.ShowMainNames(firstWhite ? first : second, firstWhite ? second : first);
+    }
+}
+
+void LoadEngineAndSpeeds(TOptionsForm& options, TSettingsKey& key) {
+    options.SetADPosition(key.ReadInteger(SettingADFactor, Live.ADFactor + ADFactorOffset));
+    Live.Randomness = key.ReadInteger(SettingRandomness, DefaultRandomness);
+    options.SetRandomness(Live.Randomness);
+    options.SetAutoPlayPosition(key.ReadInteger(SettingAutoPlaySpeed, DefaultSpeed));
+    options.SetReplayPosition(key.ReadInteger(SettingReplaySpeed, DefaultSpeed));
+}
+
+void LoadColors(TSettingsKey& key) {
+    Live.BoardColor = key.ReadInteger(SettingBoardColor, Live.BoardColor);
+    Live.HintColor = key.ReadInteger(SettingHintColor, Live.HintColor);
+    Live.PendingHintColor = Live.HintColor;
+    Live.LastMoveColor = key.ReadInteger(SettingLastColor, Live.LastMoveColor);
+    Live.PendingLastMoveColor = Live.LastMoveColor;
+}
+
+void SwitchMusicIfChanged(TOptionsForm& options, TSettingsKey& key) {
+    const bool stored = key.ReadBool(SettingMusic, DefaultMusic);
+    if (stored != options.MusicChecked() && options.Hooks.SwitchMusic) {
+        options.Hooks.SwitchMusic(options.MusicChecked());
+    }
+}
+
+} // namespace
+
+void LoadSettings(TOptionsForm& options, TSettingsKey& key) {
+    options.SetMusicChecked(key.ReadBool(SettingMusic, DefaultMusic));
+    options.SetSoundChecked(key.ReadBool(SettingSound, DefaultSound));
+    LoadPlayers(options, key);
+    LoadEngineAndSpeeds(options, key);
+    LoadColors(key);
+}
+
+void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
+    SwitchMusicIfChanged(options, key);
+    key.WriteBool(SettingMusic, options.MusicChecked());
+    key.WriteBool(SettingSound, options.SoundChecked());
+    key.WriteBool(SettingHumanVsHuman, options.HumanHuman());
+    key.WriteString(SettingWhoIsFirst, options.WhoMovesFirstCaption());
+    Live.FirstPlayerColor = options.WhitePlayerDown() ? WhiteStone : BlackStone;
+    key.WriteBool(SettingPlayer1Color, Live.FirstPlayerColor != BlackStone);
+    key.WriteString(SettingFirstName, options.FirstPlayerText());
+    key.WriteString(SettingSecondName, options.SecondPlayerText());
+    key.WriteInteger(SettingADFactor, options.ADPosition());
+    key.WriteInteger(SettingRandomness, Live.Randomness);
+    key.WriteInteger(SettingAutoPlaySpeed, options.AutoPlayPosition());
+    key.WriteInteger(SettingReplaySpeed, options.ReplayPosition());
+    key.WriteInteger(SettingBoardColor, Live.BoardColor);
+    key.WriteInteger(SettingHintColor, Live.HintColor);
+    key.WriteInteger(SettingLastColor, Live.LastMoveColor);
+}
+
+bool ReportingStoreErrors(const std::function<void()>& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const EStorageError& error) {
+        Ports().ShowError(error.Text());
+        return false;
+    }
+}

@@ -1,0 +1,19 @@
+// Moving the settings between the store and the options dialog with the live values.
+#pragma once
+
+#include <functional>
+
+class TOptionsForm;
+class TSettingsKey;
+
+// Store → dialog controls and live values, in an order that lets each control's own handlers run
+// on what is already loaded. A store failure throws at the value that failed; what was loaded
+// before it stays.
+void LoadSettings(TOptionsForm& options, TSettingsKey& key);
+// Dialog controls and live values → store, after OK has committed the working values; starts or
+// stops the music when its box changed. Throws like LoadSettings.
+void SaveSettings(TOptionsForm& options, TSettingsKey& key);
+
+// Runs operation; a store failure ends it and is shown in the standard error box. True when it
+// ran to the end.
+bool ReportingStoreErrors(const std::function<void()>& operation);

@@ -1,0 +1,46 @@
+// Helpers for the widget tests: what a widget shows, read from a grab or from the screen.
+#pragma once
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <ostream>
+
+// The widget painted afresh, as a paint event draws it.
+inline QImage Grabbed(QWidget& w) {
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What is on screen now in a shown top-level window, without letting any event run first.
+inline QImage OnScreen(QWidget& window) {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool ShowAndWait(QWidget& window) {
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+// True when every pixel of a rectangle has one colour.
+inline bool AllOf(const QImage& image, const QRect& area, const QColor& colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixelColor(x, y) != colour) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Failures name an image by its size and a checksum instead of dumping its bytes.
+inline void PrintTo(const QImage& image, std::ostream* os) {
+    *os << "image " << image.width() << "x" << image.height() << " #" << image.cacheKey() % 1000
+        << " sum " << qChecksum(QByteArrayView(image.constBits(), image.sizeInBytes()));
+}
