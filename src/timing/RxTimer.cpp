@@ -7,6 +7,7 @@
 #include <climits>
 
 TRxTimer::TRxTimer(QObject* Owner) : QObject(Owner) {
+    FWindowTimer.setTimerType(Qt::PreciseTimer); // a coarse one drifts by up to 5% each period
     connect(&FWindowTimer, &QTimer::timeout, this, &TRxTimer::Tick);
 }
 
@@ -75,7 +76,7 @@ void TRxTimer::UpdateTimer() {
     }
     // Event-loop timers take an int; longer periods run at the longest one.
     FWindowTimer.start(static_cast<int>(std::min<std::uint32_t>(FInterval, INT_MAX)));
-    if (!FWindowTimer.isActive()) {
+    if (FWindowTimer.timerId() <= 0) { // 0: the event loop refused it
         throw ETimerUnavailable();
     }
 }

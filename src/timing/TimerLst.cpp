@@ -85,6 +85,9 @@ void TRxTimerEvent::SetRepeatCount(std::int32_t Value) {
 // ---- TRxTimerList ----
 
 TRxTimerList::TRxTimerList(QObject* Owner) : QObject(Owner) {
+    // A coarse timer may come up to 5% early, and an event due a second later than the
+    // 50 ms tolerance would then wait a whole extra period.
+    FWindowTimer.setTimerType(Qt::PreciseTimer);
     connect(&FWindowTimer, &QTimer::timeout, this, [this] {
         try {
             HandleTimer();
@@ -118,7 +121,7 @@ std::int32_t TRxTimerList::EnabledCount() const {
 }
 
 std::int32_t TRxTimerList::ArmedInterval() const {
-    return FWindowTimer.isActive() ? FWindowTimer.interval() : 0;
+    return FWindowTimer.timerId() > 0 ? FWindowTimer.interval() : 0;
 }
 
 void TRxTimerList::SetActive(bool Value) {
@@ -148,6 +151,7 @@ void TRxTimerList::SetActive(bool Value) {
 
 std::int32_t TRxTimerList::Add(TNotifyEvent Handler, std::int32_t Interval, bool Cycled) {
     auto* Event = new TRxTimerEvent(this);
+    Event->FLastExecute = Clock();
     Event->FOnTimer = std::move(Handler);
     Event->FInterval = std::max(Interval, MinInterval);
     Event->FCycled = Cycled;
@@ -265,7 +269,7 @@ void TRxTimerList::UpdateTimer() {
         return;
     }
     FWindowTimer.start(Step);
-    if (!FWindowTimer.isActive()) {
+    if (FWindowTimer.timerId() <= 0) { // 0: the event loop refused it
         FWindowOwned = false;
         SetActive(false);
         throw ETimerUnavailable();

@@ -91,10 +91,10 @@ private:
 class TTickRelay : public QObject {
 public:
     bool event(QEvent* Event) override {
+        TSAN_ACQUIRE(Event); // before anything reads the event the worker built
         if (Event->type() != TickEventType) {
             return QObject::event(Event);
         }
-        TSAN_ACQUIRE(Event);
         static_cast<TTickEvent*>(Event)->Deliver();
         return true;
     }

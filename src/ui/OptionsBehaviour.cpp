@@ -57,10 +57,9 @@ void TOptionsForm::ConnectBehaviours() {
     for (const auto& [name, handler] : colorButtons) {
         connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
     }
-    Ctl.PreviewGrid->OnDrawCell = [this](TRxDrawGrid&, QPainter& canvas, int col, int row,
-                                         const QRect& rect, TGridDrawState) {
-        PaintPreviewCell(canvas, rect, col, row, PreviewBoardColor);
-    };
+    Ctl.PreviewGrid->SetOnDrawCell(
+        [this](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect,
+               TGridDrawState) { PaintPreviewCell(canvas, rect, col, row, PreviewBoardColor); });
 }
 
 void TOptionsForm::CoupleStoneButtons() {

@@ -22,6 +22,7 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWhatsThis>
 #include <algorithm>
 #include <cmath>
 
@@ -223,6 +224,22 @@ void TOptionsForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool TOptionsForm::eventFilter(QObject* watched, QEvent* event) {
+    // In the title bar's help mode a click on a control asks for its topic.
+    const bool asks = event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis;
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (!asks || control == nullptr || !Hooks.ShowHelpPopup) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::WhatsThis) {
+        QWhatsThis::leaveWhatsThisMode();
+        Hooks.ShowHelpPopup(control->property("helpContext").toInt(),
+                            control->mapToGlobal(QPoint(0, control->height())));
+    }
+    event->accept();
+    return true;
 }
 
 void TOptionsForm::CentreOnScreen() {

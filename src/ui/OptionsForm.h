@@ -32,6 +32,8 @@ struct TOptionsHooks {
     std::function<void(int context)> ShowHelp; // the help topic of a context number
     // The context menu ("What's this ?") of a control that carries a help context.
     std::function<void(QWidget* control, const QPoint& globalPos)> ContextHelpMenu;
+    // A control's topic as a pop-up at the control, asked for through the title bar's help button.
+    std::function<void(int context, const QPoint& globalPos)> ShowHelpPopup;
 };
 
 // The dialog's controls, by the names the help topics use.
@@ -118,6 +120,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Page building (OptionsPages.cpp).

@@ -1,20 +1,17 @@
 // The options dialog's four pages and its button strip: controls, captions, hints, help contexts.
-#include "ui/BoardPainter.h"
 #include "ui/OptionsForm.h"
 #include "ui/OptionsTrackBar.h"
 
+#include "resources/Artwork.h"
 #include "storage/SettingNames.h"
 #include "widgets/RxDrawGrid.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -58,27 +55,12 @@ TSelTrackBar* PlaceTrackBar(QWidget* page, const char* name, QRect geometry, int
     return bar;
 }
 
-// A 20 x 20 stone picture, drawn sharp at the screen's pixel density.
-QIcon StoneButtonIcon(TStoneColor stone) {
-    constexpr int Size = 20;
-    const qreal ratio = qApp->devicePixelRatio();
-    QPixmap picture(QSize(Size, Size) * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const bool black = stone == BlackStone;
-    painter.setPen(QPen(ColorFromValue(black ? StoneAqua : StoneBlack), 1.0));
-    painter.setBrush(ColorFromValue(black ? StoneBlack : StoneAqua));
-    painter.drawEllipse(QRectF(2.5, 2.5, Size - 5, Size - 5));
-    return QIcon(picture);
-}
-
 QToolButton* PlaceStoneButton(QWidget* panel, const char* name, TStoneColor stone, QRect geometry,
                               QButtonGroup* group) {
     auto* button = Place(new QToolButton, panel, name, geometry);
     button->setCheckable(true);
-    button->setIcon(StoneButtonIcon(stone));
+    button->setIcon(stone == BlackStone ? Artwork::BlackStonePicture()
+                                        : Artwork::WhiteStonePicture());
     button->setIconSize(QSize(20, 20));
     group->addButton(button);
     return button;
@@ -93,6 +75,7 @@ void TOptionsForm::SetHelp(QWidget* control, const QString& hint, int context) {
     }
     if (context != 0) {
         control->setProperty("helpContext", context);
+        control->installEventFilter(this);
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint at) {
             if (Hooks.ContextHelpMenu) {

@@ -183,7 +183,7 @@ void TSecretPanel::Layout() {
     inset += bevelOuter_ != bvNone ? bevelWidth_ : 0;
     inset += bevelInner_ != bvNone ? bevelWidth_ : 0;
     const int left = inset, top = inset, right = width() - inset, bottom = height() - inset;
-    const QSize glyph = glyph_.isNull() ? QSize() : glyph_.deviceIndependentSize().toSize();
+    const QSize glyph = glyph_.isNull() ? QSize(0, 0) : glyph_.deviceIndependentSize().toSize();
     const int gw = glyph.width(), gh = glyph.height();
     int textLeft = left, textTop = top, textRight = right, textBottom = bottom;
     int x = 0, y = 0;

@@ -5,10 +5,12 @@
 
 #include "widgets/RxDrawGrid.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QWhatsThis>
 
 namespace {
 
@@ -234,6 +236,23 @@ TEST_F(OptionsTest, ControlsCarryTheirHintsAndHelpContexts) {
     }
     EXPECT_EQ(Text("SpeedButton11"), "10");
     EXPECT_FALSE(Child("SpeedButton12")->isVisibleTo(Form.get()));
+}
+
+TEST_F(OptionsTest, ContextHelpReachesTheTopicOfTheControl) {
+    std::vector<int> popups;
+    QWidget* menuFor = nullptr;
+    Form->Hooks.ShowHelpPopup = [&](int context, const QPoint&) { popups.push_back(context); };
+    Form->Hooks.ContextHelpMenu = [&](QWidget* control, const QPoint&) { menuFor = control; };
+    ShowOnPage("AIE");
+    QWhatsThis::enterWhatsThisMode();
+    QTest::mouseClick(Child("TrackBar"), Qt::LeftButton);
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    EXPECT_EQ(popups, std::vector<int>{3001});
+    QWidget* panel = Child("ADPanel");
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4),
+                           panel->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(panel, &menu);
+    EXPECT_EQ(menuFor, Child("ADPanel"));
 }
 
 // The colour at offset (dx, dy) of preview cell (col, row), as the screen shows it.

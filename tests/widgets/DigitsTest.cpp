@@ -4,6 +4,7 @@
 #include "resources/Artwork.h"
 #include "widgets/DateTimeValue.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -231,6 +232,42 @@ TEST_F(DigitsTest, NegativeCounterShowsTheSignHalf) {
     digits.SetBmpPosNegSign(std::nullopt); // none: the sign goes, and with it negatives
     EXPECT_FALSE(digits.AllowNegative());
     EXPECT_EQ(digits.size(), QSize(48, 21));
+}
+
+// A two-half picture: the left half in one colour, the right half in another.
+QPixmap Halves(int width, const QColor& left, const QColor& right) {
+    QPixmap picture(width, 21);
+    QPainter p(&picture);
+    p.fillRect(0, 0, width / 2, 21, left);
+    p.fillRect(width / 2, 0, width - width / 2, 21, right);
+    return picture;
+}
+
+TEST_F(DigitsTest, TwelveHourClockWithAmPmSign) {
+    MakeTimeElapsed();
+    digits.SetBmpAMPMSign(Halves(20, Qt::green, Qt::red)); // AM green, PM red
+    EXPECT_EQ(digits.size(), QSize(138, 21));
+    digits.SetDateTime(EncodeTime(13, 5, 0));
+    EXPECT_EQ(TimeCells(), Expect({0, 1, 0, 5, 0, 0}));
+    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::red));
+    digits.SetDateTime(EncodeTime(0, 30, 0)); // hour 0 reads 12
+    EXPECT_EQ(TimeCells(), Expect({1, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::green));
+}
+
+TEST_F(DigitsTest, DateFieldsFollowTheLocaleOrder) {
+    digits.SetBmpDigits(art.big);
+    digits.SetMode(dmDate);
+    digits.SetShowLeadingZeros(true);
+    const double march7th2024 = 45358.0;
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // day first
+    digits.SetDateTime(march7th2024);
+    EXPECT_EQ(Cells(Grabbed(digits), 16, 6, {}), Expect({0, 7, 0, 3, 2, 4}));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // month first
+    digits.update();
+    EXPECT_EQ(Cells(Grabbed(digits), 16, 6, {}), Expect({0, 3, 0, 7, 2, 4}));
+    QLocale::setDefault(before);
 }
 
 TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {

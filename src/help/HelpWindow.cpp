@@ -1,0 +1,187 @@
+// The help window's layout and navigation over the compiled-in topics.
+#include "help/HelpWindow.h"
+
+#include "help/HelpFile.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int FileRole = Qt::UserRole;
+
+QPushButton* ToolButton(const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+THelpWindow::THelpWindow(const THelpFile& helpFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), FHelpFile(helpFile) {
+    setWindowTitle("Rennor Help");
+    setObjectName("HelpWindow");
+    resize(780, 540);
+
+    FContents = new QTreeWidget(this);
+    FContents->setHeaderHidden(true);
+    FTabs = new QTabWidget(this);
+    FTabs->addTab(FContents, "C&ontents");
+    FTabs->addTab(MakeIndexPage(), "&Index");
+
+    FBrowser = new QTextBrowser(this);
+    FBrowser->setOpenExternalLinks(true);
+    connect(FBrowser, &QTextBrowser::sourceChanged, this, &THelpWindow::UpdateTitle);
+
+    auto* back = ToolButton("&Back", this);
+    auto* forward = ToolButton("&Forward", this);
+    auto* contents = ToolButton("&Contents", this);
+    connect(back, &QPushButton::clicked, FBrowser, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, FBrowser, &QTextBrowser::forward);
+    connect(FBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(FBrowser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(contents, &QPushButton::clicked, this, &THelpWindow::ShowContentsPage);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(FTabs);
+    splitter->addWidget(FBrowser);
+    splitter->setStretchFactor(1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter);
+
+    FillContents();
+    FillIndex();
+    connect(FContents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const QString file = item->data(0, FileRole).toString();
+        if (!file.isEmpty()) {
+            ShowFile(file);
+        }
+    });
+    connect(FContents, &QTreeWidget::itemClicked, FContents, &QTreeWidget::itemActivated);
+}
+
+QWidget* THelpWindow::MakeIndexPage() {
+    auto* page = new QWidget(this);
+    FIndexEdit = new QLineEdit(page);
+    FIndexEdit->setPlaceholderText("Type the first letters of a word");
+    FIndexList = new QListWidget(page);
+    auto* display = ToolButton("&Display", page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(FIndexEdit);
+    layout->addWidget(FIndexList);
+    layout->addWidget(display);
+    connect(FIndexEdit, &QLineEdit::textEdited, this, &THelpWindow::FindInIndex);
+    connect(FIndexEdit, &QLineEdit::returnPressed, this, &THelpWindow::ShowIndexEntry);
+    connect(FIndexList, &QListWidget::itemActivated, this, &THelpWindow::ShowIndexEntry);
+    connect(display, &QPushButton::clicked, this, &THelpWindow::ShowIndexEntry);
+    return page;
+}
+
+void THelpWindow::FillContents() {
+    QList<QTreeWidgetItem*> parents;
+    for (const THelpContentsEntry& entry : FHelpFile.Contents()) {
+        parents.resize(entry.Depth);
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(FContents)
+                                       : new QTreeWidgetItem(parents.last());
+        item->setText(0, entry.Title);
+        item->setData(0, FileRole, entry.File);
+        parents << item;
+    }
+}
+
+// A keyword found in several topics gets one line per topic, named after it.
+void THelpWindow::FillIndex() {
+    const QMap<QString, QStringList> index = FHelpFile.Index();
+    QStringList keywords = index.keys();
+    std::sort(keywords.begin(), keywords.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString& keyword : keywords) {
+        const QStringList& files = index.value(keyword);
+        for (const QString& file : files) {
+            const QString text =
+                files.size() == 1 ? keyword : keyword + " - " + FHelpFile.Title(file);
+            auto* item = new QListWidgetItem(text, FIndexList);
+            item->setData(FileRole, file);
+        }
+    }
+}
+
+void THelpWindow::FindInIndex(const QString& text) {
+    for (int row = 0; row < FIndexList->count(); ++row) {
+        if (FIndexList->item(row)->text().startsWith(text, Qt::CaseInsensitive)) {
+            FIndexList->setCurrentRow(row);
+            FIndexList->scrollToItem(FIndexList->item(row), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+void THelpWindow::ShowIndexEntry() {
+    if (QListWidgetItem* item = FIndexList->currentItem()) {
+        ShowFile(item->data(FileRole).toString());
+    }
+}
+
+void THelpWindow::ShowFile(const QString& file) {
+    FBrowser->setSource(FHelpFile.Url(file));
+}
+
+void THelpWindow::ShowMissingContext(int context) {
+    FBrowser->setSource(QUrl());
+    FBrowser->setHtml(QString("<h2>Topic not found</h2><p>The help file %1 has no topic for the "
+                              "context number %2.</p><p>Use the <b>Contents</b> or the "
+                              "<b>Index</b> to find the subject.</p>")
+                          .arg(THelpFile::Name)
+                          .arg(context));
+    UpdateTitle(QUrl());
+}
+
+void THelpWindow::ShowContentsPage() {
+    FTabs->setCurrentIndex(0);
+    if (CurrentFile().isEmpty()) {
+        ShowFile(THelpFile::WelcomeFile);
+    }
+}
+
+void THelpWindow::ShowIndexPage() {
+    FTabs->setCurrentIndex(1);
+    FIndexEdit->setFocus();
+}
+
+QString THelpWindow::CurrentFile() const {
+    return FBrowser->source().fileName();
+}
+
+int THelpWindow::CurrentContext() const {
+    return CurrentFile().chopped(std::min<qsizetype>(5, CurrentFile().size())).toInt();
+}
+
+QString THelpWindow::CurrentTitle() const {
+    return CurrentFile().isEmpty() ? QString() : FHelpFile.Title(CurrentFile());
+}
+
+// Told the new address: while the browser announces it, it may still report the old one.
+void THelpWindow::UpdateTitle(const QUrl& source) {
+    const QString file = source.fileName();
+    const QString title = file.isEmpty() ? QString() : FHelpFile.Title(file);
+    setWindowTitle(title.isEmpty() ? "Rennor Help" : "Rennor Help - " + title);
+}

@@ -1,0 +1,52 @@
+// The help window: contents and index on the left, the topic on the right, with back and forward.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QUrl;
+class THelpFile;
+
+class THelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit THelpWindow(const THelpFile& helpFile, QWidget* parent = nullptr);
+
+    void ShowFile(const QString& file);
+    // A page that says the topic of a context number is missing, so a wrong number is noticed.
+    void ShowMissingContext(int context);
+    void ShowContentsPage();
+    void ShowIndexPage();
+
+    // The file of the topic shown ("9004.html"); empty for the missing-topic page.
+    QString CurrentFile() const;
+    // The context number of the topic shown; 0 for topics without one.
+    int CurrentContext() const;
+    QString CurrentTitle() const;
+
+    QTreeWidget* ContentsTree() const { return FContents; }
+    QListWidget* IndexList() const { return FIndexList; }
+    QLineEdit* IndexEdit() const { return FIndexEdit; }
+    QTextBrowser* Browser() const { return FBrowser; }
+
+private:
+    QWidget* MakeIndexPage();
+    void FillContents();
+    void FillIndex();
+    void FindInIndex(const QString& text);
+    void ShowIndexEntry();
+    void UpdateTitle(const QUrl& source);
+
+    const THelpFile& FHelpFile;
+    QTabWidget* FTabs = nullptr;
+    QTreeWidget* FContents = nullptr;
+    QLineEdit* FIndexEdit = nullptr;
+    QListWidget* FIndexList = nullptr;
+    QTextBrowser* FBrowser = nullptr;
+};

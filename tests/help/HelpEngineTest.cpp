@@ -1,0 +1,141 @@
+// The help commands as the menus and the options dialog send them: each context number opens its
+// own topic, the contents and index work, pop-ups appear at their place, and quitting closes all.
+#include "help/HelpEngine.h"
+#include "help/HelpWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QWhatsThis>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every context number the program's menus and options dialog use.
+const QList<int> ProgramContexts = {1001, 1002, 1003, 1010, 1011, 1012, 1013, 1014, 1111,
+                                    2002, 2003, 2004, 2005, 2222, 3001, 3002, 3333, 4001,
+                                    4002, 4003, 4004, 4005, 4444, 5003, 9001, 9002, 9003,
+                                    9004, 9005, 9006, 9007, 9008, 9010, 9101, 9102};
+
+QWidget* VisiblePopup() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && QByteArray(widget->metaObject()->className()) == "QWhatsThat") {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* FindContentsItem(QTreeWidget* tree, const QString& title) {
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+class HelpEngineTest : public testing::Test {
+protected:
+    void TearDown() override { QWhatsThis::hideText(); }
+    HelpEngine Help;
+};
+
+TEST_F(HelpEngineTest, EachContextNumberOpensItsOwnTopic) {
+    QSet<QString> titles;
+    for (int context : ProgramContexts) {
+        ASSERT_TRUE(Help.Command(THelpCommand::Context, quintptr(context))) << context;
+        THelpWindow* window = Help.Window();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->CurrentContext(), context);
+        const QString title = window->CurrentTitle();
+        EXPECT_FALSE(title.isEmpty()) << context;
+        EXPECT_TRUE(window->Browser()->toPlainText().contains(title)) << context;
+        EXPECT_EQ(window->windowTitle(), "Rennor Help - " + title) << context;
+        titles << title;
+    }
+    EXPECT_EQ(titles.size(), ProgramContexts.size()) << "two numbers share a title";
+}
+
+TEST_F(HelpEngineTest, WhatsNewIsTopic5003) {
+    EXPECT_TRUE(Help.ShowTopic(5003));
+    EXPECT_EQ(Help.Window()->CurrentTitle(), "What's New");
+}
+
+TEST_F(HelpEngineTest, ANumberWithoutTopicSaysSoInTheWindow) {
+    EXPECT_FALSE(Help.ShowTopic(1234));
+    ASSERT_TRUE(Help.IsWindowVisible());
+    EXPECT_TRUE(Help.Window()->CurrentFile().isEmpty());
+    EXPECT_TRUE(Help.Window()->Browser()->toPlainText().contains("1234"));
+    EXPECT_TRUE(Help.ShowTopic(9008)); // and the window recovers
+    EXPECT_EQ(Help.Window()->CurrentContext(), 9008);
+}
+
+TEST_F(HelpEngineTest, FinderShowsTheContentsAndTheIndexLeadsToTopics) {
+    ASSERT_TRUE(Help.Command(THelpCommand::Finder, 0));
+    THelpWindow* window = Help.Window();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->CurrentFile(), "welcome.html");
+    EXPECT_GT(window->ContentsTree()->topLevelItemCount(), 3);
+
+    // A click on a title in the contents opens it.
+    QTreeWidgetItem* controls = FindContentsItem(window->ContentsTree(), "The Controls menu");
+    ASSERT_NE(controls, nullptr);
+    controls->setExpanded(true);
+    QTreeWidgetItem* redo = FindContentsItem(window->ContentsTree(), "Redo");
+    ASSERT_NE(redo, nullptr);
+    const QRect place = window->ContentsTree()->visualItemRect(redo);
+    QTest::mouseClick(window->ContentsTree()->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_EQ(window->CurrentContext(), 9102);
+
+    // Typing the start of a key word and pressing Enter shows its topic.
+    window->ShowIndexPage();
+    QTest::keyClicks(window->IndexEdit(), "switch s");
+    ASSERT_NE(window->IndexList()->currentItem(), nullptr);
+    EXPECT_TRUE(window->IndexList()->currentItem()->text().startsWith("switch sides"));
+    QTest::keyClick(window->IndexEdit(), Qt::Key_Return);
+    EXPECT_EQ(window->CurrentContext(), 9007);
+
+    window->Browser()->backward();
+    EXPECT_EQ(window->CurrentContext(), 9102);
+}
+
+TEST_F(HelpEngineTest, HelpOnHelpExplainsTheHelpWindow) {
+    ASSERT_TRUE(Help.Command(THelpCommand::HelpOnHelp, 0));
+    EXPECT_EQ(Help.Window()->CurrentFile(), "helponhelp.html");
+    EXPECT_EQ(Help.Window()->CurrentTitle(), "Using Help");
+}
+
+TEST_F(HelpEngineTest, APopupShowsTheControlsTopicAtThePlaceGiven) {
+    const QPoint place(300, 200);
+    ASSERT_TRUE(Help.Command(THelpCommand::SetPopupPos, quintptr(place.y()) << 16 | place.x()));
+    ASSERT_TRUE(Help.Command(THelpCommand::ContextPopup, 2002));
+    QWidget* popup = VisiblePopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->geometry().adjusted(-40, -40, 40, 40).contains(place))
+        << popup->geometry().x() << "," << popup->geometry().y();
+    EXPECT_FALSE(Help.IsWindowVisible()) << "a pop-up needs no help window";
+
+    Help.Command(THelpCommand::Quit, 0);
+    EXPECT_EQ(VisiblePopup(), nullptr);
+}
+
+TEST_F(HelpEngineTest, QuitClosesTheHelpWindow) {
+    Help.Command(THelpCommand::Quit, 0); // nothing open: nothing happens
+    Help.ShowTopic(9010);
+    ASSERT_TRUE(Help.IsWindowVisible());
+    Help.Command(THelpCommand::Quit, 0);
+    EXPECT_FALSE(Help.IsWindowVisible());
+    // Help asked for again after quitting comes back.
+    Help.ShowContents();
+    EXPECT_TRUE(Help.IsWindowVisible());
+}
+
+TEST_F(HelpEngineTest, AnUnknownCommandIsRefused) {
+    EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(99), 0));
+    EXPECT_EQ(Help.Window(), nullptr);
+}
+
+} // namespace

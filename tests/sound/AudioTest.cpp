@@ -1,0 +1,140 @@
+// Real sound through a private sound server: the game-over jingles and the music reach the
+// speakers (a null sink whose monitor is recorded), the music loops, and stopping silences it.
+#include "MidiFixture.h"
+#include "PulseServer.h"
+#include "sound/GameSounds.h"
+#include "sound/MediaPlayer.h"
+#include "sound/SoundFont.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TPulseEnvironment : public testing::Environment {
+public:
+    void TearDown() override { StopSharedPulseServer(); }
+};
+[[maybe_unused]] testing::Environment* const PulseEnvironment =
+    testing::AddGlobalTestEnvironment(new TPulseEnvironment);
+
+const QString ShippedSounds = QStringLiteral(RENNOR_SOUNDS_DIR "/");
+// About -30 dB below full scale: far above the exact zeros of a silent null sink.
+constexpr int Audible = 1000;
+// Generous for a loaded two-core machine; a correct run takes a few seconds.
+constexpr int LongWaitMs = 60000;
+
+class AudioTest : public testing::Test {
+protected:
+    void SetUp() override {
+        TPulseServer& server = SharedPulseServer();
+        if (server.IsMissing()) {
+            GTEST_SKIP() << server.Problem().toStdString();
+        }
+        ASSERT_TRUE(server.IsRunning()) << server.Problem().toStdString();
+        Recorder = std::make_unique<TSinkRecorder>(server);
+        ASSERT_TRUE(Recorder->IsRecording());
+    }
+
+    void SkipWithoutSoundFont() {
+        if (FindSoundFont(ShippedSounds + "Music.mid").isEmpty()) {
+            GTEST_SKIP() << "no General MIDI soundfont is installed";
+        }
+    }
+
+    bool WaitForSound(qsizetype from = 0) {
+        return QTest::qWaitFor([&] { return Recorder->Peak(from) > Audible; }, LongWaitMs);
+    }
+
+    std::unique_ptr<TSinkRecorder> Recorder;
+};
+
+TEST_F(AudioTest, GameOverSoundsOfEveryOutcomeAreHeardAndEnd) {
+    for (const QString winner : {"Rennor King", "Tie Game", "Player 1"}) {
+        TMediaPlayer player;
+        QSignalSpy ends(&player, &TMediaPlayer::Notify);
+        const qsizetype from = Recorder->SampleCount();
+        PlayGameOverSound(player, winner, true, true, ShippedSounds);
+        ASSERT_TRUE(player.IsOpen()) << winner.toStdString();
+        EXPECT_TRUE(WaitForSound(from)) << winner.toStdString();
+        ASSERT_TRUE(ends.wait(LongWaitMs)) << winner.toStdString();
+        EXPECT_EQ(ends.first().first().value<TNotifyResult>(), TNotifyResult::Successful);
+        EXPECT_EQ(player.NotifyValue(), TNotifyResult::Successful);
+    }
+}
+
+TEST_F(AudioTest, SoundOffOrTwoHumansKeepTheSinkSilent) {
+    TMediaPlayer player;
+    PlayGameOverSound(player, "Rennor King", false, true, ShippedSounds);
+    PlayGameOverSound(player, "Player 2", true, false, ShippedSounds);
+    EXPECT_FALSE(player.IsOpen());
+    QTest::qWait(1000);
+    EXPECT_EQ(Recorder->Peak(), 0);
+}
+
+TEST_F(AudioTest, MusicStartsAgainFromTheBeginningAfterEachEnd) {
+    SkipWithoutSoundFont();
+    QTemporaryDir folder;
+    ASSERT_TRUE(WriteFile(folder.filePath("Music.mid"), OneNoteMidi(300, 1500)));
+    TMediaPlayer player;
+    LoopMusic(player);
+    QSignalSpy ends(&player, &TMediaPlayer::Notify);
+    StartMusic(player, folder.path() + "/");
+    ASSERT_TRUE(player.IsOpen());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends.count() >= 3; }, LongWaitMs));
+    for (const QList<QVariant>& end : ends) {
+        EXPECT_EQ(end.first().value<TNotifyResult>(), TNotifyResult::Successful);
+    }
+    EXPECT_TRUE(player.IsPlaying());
+    // Each round of the tune is one note after a silence: three ends mean three notes heard.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Recorder->CountOnsets(400) >= 3; }, LongWaitMs))
+        << "onsets heard: " << Recorder->CountOnsets(400);
+}
+
+TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndRestarts) {
+    SkipWithoutSoundFont();
+    TMediaPlayer player;
+    LoopMusic(player);
+    QSignalSpy ends(&player, &TMediaPlayer::Notify);
+    StartMusic(player, ShippedSounds);
+    ASSERT_TRUE(player.IsOpen());
+    ASSERT_TRUE(WaitForSound());
+
+    StopMusic(player);
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_FALSE(player.IsPlaying());
+    ASSERT_TRUE(ends.wait(LongWaitMs));
+    EXPECT_EQ(ends.last().first().value<TNotifyResult>(), TNotifyResult::Aborted);
+    // Released notes fade within a moment; after that the sink hears nothing.
+    QTest::qWait(1500);
+    const qsizetype quietFrom = Recorder->SampleCount();
+    QTest::qWait(1000);
+    EXPECT_LT(Recorder->Peak(quietFrom), Audible / 4);
+
+    StartMusic(player, ShippedSounds);
+    EXPECT_TRUE(player.IsPlaying());
+    EXPECT_TRUE(WaitForSound(quietFrom));
+}
+
+TEST_F(AudioTest, ASecondPlaySupersedesTheFirstAndStopAborts) {
+    TMediaPlayer player;
+    QSignalSpy ends(&player, &TMediaPlayer::Notify);
+    player.SetFileName(ShippedSounds + "GameOvr2.wav");
+    player.Open();
+    player.Play();
+    player.Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends.count() >= 2; }, LongWaitMs));
+    EXPECT_EQ(ends.at(0).first().value<TNotifyResult>(), TNotifyResult::Superseded);
+    EXPECT_EQ(ends.at(1).first().value<TNotifyResult>(), TNotifyResult::Successful);
+
+    // At its end, auto-rewind plays the sound again from the start.
+    player.Play();
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+    ASSERT_TRUE(ends.wait(LongWaitMs));
+    EXPECT_EQ(ends.at(2).first().value<TNotifyResult>(), TNotifyResult::Aborted);
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+// A private sound server with a null sink for the audio tests, and a recorder of what reaches it.
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+// Starts `pulseaudio` with one null sink and an anonymous socket in a temporary folder, points
+// PULSE_SERVER at it, and ends that process (by its PID) when destroyed.
+class TPulseServer {
+public:
+    TPulseServer();
+    ~TPulseServer();
+    TPulseServer(const TPulseServer&) = delete;
+    TPulseServer& operator=(const TPulseServer&) = delete;
+
+    bool IsRunning() const { return FRunning; }
+    // Why the server is not running: a missing program (the test should skip) or a failed start.
+    QString Problem() const { return FProblem; }
+    bool IsMissing() const { return FMissing; }
+    QString Address() const;
+
+    static constexpr const char* SinkName = "rennor_test";
+
+private:
+    bool WaitUntilAnswering();
+
+    QTemporaryDir FFolder;
+    QProcess FProcess;
+    bool FRunning = false;
+    bool FMissing = false;
+    QString FProblem;
+};
+
+// The one server of a test program, started at first use; null sink ready or a reason in Problem.
+TPulseServer& SharedPulseServer();
+// Ends the shared server; called once the tests are over, while the application still exists.
+void StopSharedPulseServer();
+
+// Records the null sink's monitor as 16-bit mono samples at 44.1 kHz with `parec`.
+class TSinkRecorder {
+public:
+    static constexpr int Rate = 44100;
+
+    explicit TSinkRecorder(const TPulseServer& server);
+    ~TSinkRecorder();
+    TSinkRecorder(const TSinkRecorder&) = delete;
+    TSinkRecorder& operator=(const TSinkRecorder&) = delete;
+
+    bool IsRecording() const;
+    // Samples received so far; the event loop must run for more to arrive.
+    qsizetype SampleCount() const { return FData.size() / 2; }
+    // The largest absolute sample from sample `from` on.
+    int Peak(qsizetype from = 0) const;
+    // Starts of sound after at least quietMs of near silence, counted in 20 ms windows.
+    int CountOnsets(int quietMs, qsizetype from = 0) const;
+
+private:
+    double WindowLevel(qsizetype first, qsizetype count) const;
+
+    QProcess FProcess;
+    QByteArray FData;
+};

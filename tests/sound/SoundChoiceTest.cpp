@@ -1,0 +1,101 @@
+// Which game-over sound plays: chosen by the winner's name among the files that exist, and only
+// against the computer with sound on.
+#include "core/Random.h"
+#include "sound/GameSounds.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SoundChoiceTest : public testing::Test {
+protected:
+    void Touch(const QString& name) {
+        QFile file(Folder() + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QString Folder() const { return Dir.path() + "/"; }
+
+    // The files chosen over many games, each with its own seed.
+    QSet<QString> ChosenOver(const QString& winner, int games) {
+        QSet<QString> chosen;
+        for (int game = 0; game < games; ++game) {
+            SeedRandom(std::uint64_t(game) * 7919 + 1);
+            chosen << ChooseGameOverSound(winner, Folder()).mid(Folder().size());
+        }
+        return chosen;
+    }
+
+    QTemporaryDir Dir;
+};
+
+TEST_F(SoundChoiceTest, WithOnlyGameOvr2EveryComputerWinPlaysIt) {
+    Touch("GameOvr2.wav");
+    Touch("AILost4.wav");
+    Touch("Tie.wav");
+    EXPECT_EQ(ChosenOver("Rennor King", 200), QSet<QString>{"GameOvr2.wav"});
+}
+
+TEST_F(SoundChoiceTest, EachOutcomeDrawsFromItsOwnSetAndReachesEveryFile) {
+    for (int n = 1; n <= 5; ++n) {
+        Touch(QString("GameOvr%1.wav").arg(n));
+    }
+    for (int n = 1; n <= 9; ++n) {
+        Touch(QString("AILost%1.wav").arg(n));
+    }
+    Touch("Tie.wav");
+    EXPECT_EQ(ChosenOver("Rennor King", 300).size(), 5);
+    const QSet<QString> humanWins = ChosenOver("Player 1", 500);
+    EXPECT_EQ(humanWins.size(), 9);
+    for (const QString& name : humanWins) {
+        EXPECT_TRUE(name.startsWith("AILost")) << name.toStdString();
+    }
+    EXPECT_EQ(ChosenOver("Tie Game", 20), QSet<QString>{"Tie.wav"});
+}
+
+TEST_F(SoundChoiceTest, NamesAreComparedExactly) {
+    Touch("GameOvr1.wav");
+    Touch("AILost1.wav");
+    Touch("Tie.wav");
+    // Only the computer's exact name counts as its win, whoever carries it.
+    EXPECT_EQ(ChosenOver("Rennor King", 5), QSet<QString>{"GameOvr1.wav"});
+    EXPECT_EQ(ChosenOver("rennor king", 5), QSet<QString>{"AILost1.wav"});
+    EXPECT_EQ(ChosenOver("Tie game", 5), QSet<QString>{"AILost1.wav"});
+}
+
+TEST_F(SoundChoiceTest, NoFileOfTheSetMeansNoSoundAndTheSearchEnds) {
+    Touch("AILost3.wav");
+    EXPECT_TRUE(ChooseGameOverSound("Rennor King", Folder()).isEmpty());
+    EXPECT_TRUE(ChooseGameOverSound("Tie Game", Folder()).isEmpty());
+    EXPECT_TRUE(ChooseGameOverSound("Player 1", Dir.path() + "/missing/").isEmpty());
+
+    TMediaPlayer player;
+    PlayGameOverSound(player, "Rennor King", true, true, Folder());
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_TRUE(player.FileName().isEmpty());
+}
+
+TEST_F(SoundChoiceTest, TwoHumansOrSoundOffNeverOpenAFile) {
+    Touch("GameOvr1.wav");
+    Touch("AILost1.wav");
+    Touch("Tie.wav");
+    for (const QString winner : {"Rennor King", "Tie Game", "Player 2"}) {
+        TMediaPlayer player;
+        PlayGameOverSound(player, winner, false, true, Folder());
+        PlayGameOverSound(player, winner, true, false, Folder());
+        PlayGameOverSound(player, winner, false, false, Folder());
+        EXPECT_TRUE(player.FileName().isEmpty()) << winner.toStdString();
+    }
+}
+
+TEST_F(SoundChoiceTest, AnEmptyFileIsChosenButFailsSilently) {
+    Touch("GameOvr3.wav");
+    TMediaPlayer player;
+    PlayGameOverSound(player, "Rennor King", true, true, Folder());
+    EXPECT_EQ(player.FileName(), Folder() + "GameOvr3.wav");
+    EXPECT_FALSE(player.IsOpen());
+}
+
+} // namespace
