@@ -2,6 +2,7 @@
 #include "ui/ShowWinner.h"
 
 #include "core/Random.h"
+#include "sound/GameSounds.h"
 #include "ui/BoardPainter.h"
 #include "ui/ExitForm.h"
 
@@ -41,9 +42,6 @@ protected:
     }
 };
 
-// The game-over sound goes through the main window's media player, once the sound layer plays.
-void PlayReportSound(const TGameReport&) {}
-
 } // namespace
 
 void TStoneShape::SetColors(const QColor& brush, const QColor& pen) {
@@ -63,8 +61,8 @@ void TStoneShape::paintEvent(QPaintEvent*) {
     painter.drawEllipse(circle);
 }
 
-TWinnerForm::TWinnerForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TWinnerForm::TWinnerForm(TMediaPlayer* player, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Player(player) {
     setWindowTitle(QStringLiteral("Game Over:"));
     setFixedSize(FormWidth, FormHeight);
     setFont(NamedFont("MS Sans Serif", QFont::SansSerif, 11));
@@ -137,9 +135,11 @@ void TWinnerForm::FormShow() {
         label->adjustSize();
     }
     // A sound that cannot play leaves the report silent; the report shows regardless.
-    try {
-        PlayReportSound(Shown);
-    } catch (const std::exception&) {
+    if (Player != nullptr) {
+        try {
+            PlayGameOverSound(*Player, Shown.WinnerName, Shown.HumanComputer, Shown.SoundOn);
+        } catch (const std::exception&) {
+        }
     }
 }
 

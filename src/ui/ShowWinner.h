@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class TMediaPlayer;
 
 // A circle in a rectangle, drawn with a pen and a brush; the winner's stone.
 class TStoneShape : public QWidget {
@@ -30,7 +31,8 @@ class TWinnerForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TWinnerForm(QWidget* parent = nullptr);
+    // The game-over sound plays through player, the main window's; none plays without one.
+    explicit TWinnerForm(TMediaPlayer* player, QWidget* parent = nullptr);
 
     TStoneShape* WinnerColor = nullptr;
     QLabel* WinnerName = nullptr;
@@ -55,6 +57,7 @@ private:
     void FormClose();
     QLabel* AddLabel(const QString& caption, int x, int y);
 
+    TMediaPlayer* Player;
     TGameReport Shown;
     bool Opened = false;
 };
