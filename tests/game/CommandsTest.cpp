@@ -87,13 +87,6 @@ TEST_F(CommandsTest, UndoingTheFiveReopensTheBoardAndRedoClosesItAgain) {
     EXPECT_EQ(Ports.GameReports, 1); // Redo puts the five back without a second report
 }
 
-TEST_F(CommandsTest, ReplayOfARunningGameDoesNothing) {
-    ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9));
-    Replay1Click();
-    EXPECT_EQ(Game.MoveCount, 2);
-    EXPECT_EQ(Ports.GameReports, 0);
-}
-
 TEST_F(CommandsTest, NewGameDuringAReplayStopsItAndLeavesTheNewGame) {
     PlayBlackFive();
     Live.ReplaySpeed = 0;
@@ -140,22 +133,6 @@ TEST_F(CommandsTest, ALoadDuringAutoPlayEndsTheLoop) {
     EXPECT_FALSE(Play.AutoPlaying);
     EXPECT_EQ(Game.MoveCount, 0);
     EXPECT_TRUE(Ports.Errors.isEmpty());
-}
-
-TEST_F(CommandsTest, AutoPlayPlaysBothColoursInEitherModeUntilTheReport) {
-    for (bool humanHuman : {false, true}) {
-        StoredHumanHumanValue = humanHuman;
-        Options.Computer = !humanHuman;
-        Ports.GameReports = 0;
-        AutoPlay1Click();
-        EXPECT_EQ(Ports.GameReports, 1);
-        EXPECT_TRUE(IsGameOver());
-        EXPECT_FALSE(Play.AutoPlaying);
-        EXPECT_FALSE(View.Enabled[TCommand::Undo] || View.Enabled[TCommand::Redo]);
-        for (int i = 2; i <= Game.MoveCount; ++i) {
-            EXPECT_EQ(Game.Moves[i].Color, Opponent(Game.Moves[i - 1].Color));
-        }
-    }
 }
 
 } // namespace
