@@ -48,17 +48,6 @@ TStoneColor FirstColor() {
     return BoardHooks.FirstColor ? BoardHooks.FirstColor() : BlackStone;
 }
 
-void CountStone(const TWindow& window, TStoneColor c) {
-    std::uint8_t& count = Game.WindowCount[window.Direction][window.X][window.Y][c];
-    ++count;
-    if (count == 1) {
-        --Game.UntouchedWindows;
-    }
-    if (count == WindowLength) {
-        Game.FiveMade = true;
-    }
-}
-
 void NewBoard() {
     RandomizeFromTimeOfDay();
     Game.LastMoveX = Game.LastMoveY = -1;

@@ -10,18 +10,53 @@ void ReplayMove(int X, int Y, TStoneColor c);
 void RebuildPosition(std::int32_t N);
 bool IsGameOver();
 void ShowGameResult();
-void CountStone(const TWindow& window, TStoneColor c);
 
-// Calls f(window) for every window through (X, Y); at most 20.
-template <typename F> void ForEachWindowThrough(int X, int Y, F&& f) {
-    for (int d = 0; d < DirectionCount; ++d) {
-        const TStep s = DirectionStep[d];
-        for (int k = 0; k < WindowLength; ++k) {
-            const int sx = X - s.DX * k;
-            const int sy = Y - s.DY * k;
-            if (WindowStartValid(d, sx, sy)) {
-                f(TWindow{d, sx, sy});
+// The windows through one square, at most 20.
+struct TSquareWindows {
+    int Count = 0;
+    TWindow Windows[DirectionCount * WindowLength] = {};
+};
+
+// Windows through every square, worked out once: a move looks them up instead of testing starts.
+struct TWindowTable {
+    TSquareWindows Through[BoardSize + 1][BoardSize + 1];
+
+    constexpr TWindowTable() {
+        for (int X = 1; X <= BoardSize; ++X) {
+            for (int Y = 1; Y <= BoardSize; ++Y) {
+                TSquareWindows& list = Through[X][Y];
+                for (int d = 0; d < DirectionCount; ++d) {
+                    for (int k = 0; k < WindowLength; ++k) {
+                        const int sx = X - DirectionStep[d].DX * k;
+                        const int sy = Y - DirectionStep[d].DY * k;
+                        if (WindowStartValid(d, sx, sy)) {
+                            list.Windows[list.Count++] = TWindow{d, sx, sy};
+                        }
+                    }
+                }
             }
         }
+    }
+};
+
+inline constexpr TWindowTable WindowTable{};
+
+// Calls f(window) for every window through (X, Y).
+template <typename F> void ForEachWindowThrough(int X, int Y, F&& f) {
+    const TSquareWindows& list = WindowTable.Through[X][Y];
+    for (int i = 0; i < list.Count; ++i) {
+        f(list.Windows[i]);
+    }
+}
+
+// Counts a new stone of c into one window: the inner step of every move, so it is inline.
+inline void CountStone(const TWindow& window, TStoneColor c) {
+    std::uint8_t& count = Game.WindowCount[window.Direction][window.X][window.Y][c];
+    ++count;
+    if (count == 1) {
+        --Game.UntouchedWindows;
+    }
+    if (count == WindowLength) {
+        Game.FiveMade = true;
     }
 }

@@ -1,9 +1,9 @@
 // The installed dialog-held options, the defaults of a first run, and the first colour.
 #include "game/DialogOptions.h"
+#include "storage/SettingNames.h"
 
 namespace {
 
-constexpr char FirstPlayerIsFirst[] = "1st Player is First";
 
 class TDefaultOptions final : public TDialogOptions {
 public:

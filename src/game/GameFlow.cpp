@@ -7,10 +7,10 @@
 #include "game/MainView.h"
 #include "game/Ports.h"
 #include "game/StoredOptions.h"
+#include "storage/SettingNames.h"
 
 namespace {
 
-constexpr char SecondPlayerIsFirst[] = "2nd Player is First";
 
 bool OnGrid(int col, int row) {
     return col >= 0 && col < BoardSize && row >= 0 && row < BoardSize;

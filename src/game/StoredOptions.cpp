@@ -2,10 +2,7 @@
 #include "game/StoredOptions.h"
 
 #include "game/DialogOptions.h"
-
-namespace {
-constexpr char FirstPlayerIsFirst[] = "1st Player is First";
-}
+#include "storage/SettingNames.h"
 
 TStoredOptionReaders StoredOptionReaders;
 

@@ -4,7 +4,14 @@
 #include "help/HelpWindow.h"
 
 #include <QCursor>
+#include <QHelpEvent>
 #include <QWhatsThis>
+
+namespace {
+
+const char* const ContextProperty = "helpContext";
+
+} // namespace
 
 HelpEngine::HelpEngine(QObject* parent) : QObject(parent) {}
 
@@ -69,6 +76,33 @@ void HelpEngine::Quit() {
     if (FWindow) {
         FWindow->close();
     }
+}
+
+void HelpEngine::AttachContext(QWidget* control, int context) {
+    control->setProperty(ContextProperty, context);
+    control->installEventFilter(this);
+}
+
+int HelpEngine::ContextOf(const QWidget* control) {
+    return control == nullptr ? 0 : control->property(ContextProperty).toInt();
+}
+
+// In "What's this" mode the toolkit first asks whether a control has help, then asks for it.
+bool HelpEngine::eventFilter(QObject* watched, QEvent* event) {
+    auto* control = qobject_cast<QWidget*>(watched);
+    const int context = ContextOf(control);
+    if (context == 0) {
+        return false;
+    }
+    if (event->type() == QEvent::QueryWhatsThis) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::WhatsThis) {
+        ShowPopup(context, static_cast<QHelpEvent*>(event)->globalPos());
+        return true;
+    }
+    return false;
 }
 
 bool HelpEngine::IsWindowVisible() const {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <optional>
 
+class QWidget;
 class THelpWindow;
 
 // The help commands, numbered as the help engine's callers know them.
@@ -43,10 +44,18 @@ public:
     // Closes the help window and any pop-up.
     void Quit();
 
+    // Gives a control its help context: the title-bar help button then shows its pop-up, and
+    // ContextOf tells the number to a "What's this" menu.
+    void AttachContext(QWidget* control, int context);
+    static int ContextOf(const QWidget* control);
+
     const THelpFile& File() const { return FFile; }
     // The help window while it exists, for whoever wants to look at it.
     THelpWindow* Window() const { return FWindow; }
     bool IsWindowVisible() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     THelpWindow& OpenWindow();

@@ -29,6 +29,8 @@ THelpWindow::THelpWindow(const THelpFile& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), FHelpFile(helpFile) {
     setWindowTitle("Rennor Help");
     setObjectName("HelpWindow");
+    // Help left open must not keep the program alive once the main window has gone.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(780, 540);
 
     FContents = new QTreeWidget(this);

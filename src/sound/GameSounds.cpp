@@ -39,7 +39,11 @@ void Shuffle(QStringList& names) {
 } // namespace
 
 QString SoundsFolder() {
-    const QDir program(QCoreApplication::applicationDirPath());
+    return SoundsFolderFor(QCoreApplication::applicationDirPath());
+}
+
+QString SoundsFolderFor(const QString& programFolder) {
+    const QDir program(programFolder);
     const QStringList candidates = {program.filePath("Sounds"),
                                     program.filePath("../share/rennor/Sounds")};
     for (const QString& folder : candidates) {

@@ -10,6 +10,8 @@
 // The "Sounds" folder, ending in a slash: beside the program, else the installed data folder
 // (../share/rennor/Sounds from the program); the first when neither exists.
 QString SoundsFolder();
+// The same for a program that stands in programFolder.
+QString SoundsFolderFor(const QString& programFolder);
 
 // Opens the folder's Music.mid (closing what was open) and plays it from the beginning.
 void StartMusic(TMediaPlayer& player, const QString& folder = SoundsFolder());

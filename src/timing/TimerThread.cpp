@@ -9,9 +9,12 @@
 #include <mutex>
 
 #if defined(__linux__)
+#include <cerrno>
 #include <pthread.h>
+#include <sched.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <time.h>
 #include <unistd.h>
 #elif defined(_WIN32)
@@ -227,6 +230,24 @@ void TTimerThread::RequestPreciseWakeups() {
 #if defined(__linux__)
     // The default 50 us slack would let every sleep end that much late.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    // A short time slice gives a waking worker an early deadline, so on a busy system it gets
+    // the processor soon after its sleep ends (kernels before 6.12 ignore this).
+    errno = 0;
+    const int Nice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    if (errno == 0) {
+        struct { // the kernel's struct sched_attr, which the C library does not declare
+            std::uint32_t size, sched_policy;
+            std::uint64_t sched_flags;
+            std::int32_t sched_nice;
+            std::uint32_t sched_priority;
+            std::uint64_t sched_runtime, sched_deadline, sched_period;
+        } Attr{};
+        Attr.size = sizeof(Attr);
+        Attr.sched_policy = SCHED_OTHER;
+        Attr.sched_nice = Nice;
+        Attr.sched_runtime = 100'000; // ns
+        syscall(SYS_sched_setattr, 0, &Attr, 0U);
+    }
 #endif
 }
 

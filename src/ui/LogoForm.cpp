@@ -1,6 +1,7 @@
 // The splash: borderless, on top, black, one picture framed by a one-pixel black edge.
 #include "ui/LogoForm.h"
 
+#include "resources/Artwork.h"
 #include "ui/ExitForm.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ TLogoForm::TLogoForm(QWidget* parent)
     setPalette(p);
     Image1 = new QLabel(this);
     Image1->setGeometry(1, 1, 418, 189);
+    Image1->setPixmap(Artwork::SplashPicture());
 }
 
 void TLogoForm::ShowAndPaint() {

@@ -32,7 +32,6 @@ constexpr int ClientWidth = 461;
 constexpr int ClientHeight = 235;
 constexpr int ButtonStripHeight = 34;
 constexpr int PageMargin = 5;
-constexpr int ADMaximum = 32;
 constexpr int SpeedMaximum = 9;
 
 struct TPageHelp {
@@ -186,7 +185,7 @@ void TOptionsForm::SetFirstPlayerWhite(bool white) {
 }
 
 void TOptionsForm::SetADPosition(int position) {
-    Ctl.TrackBar->setValue(std::clamp(position, 0, ADMaximum));
+    Ctl.TrackBar->setValue(std::clamp(position, 0, 2 * ADFactorOffset));
     TrackBarChange();
 }
 

@@ -4,6 +4,8 @@
 #include "help/HelpWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
@@ -120,6 +122,32 @@ TEST_F(HelpEngineTest, APopupShowsTheControlsTopicAtThePlaceGiven) {
 
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_EQ(VisiblePopup(), nullptr);
+}
+
+TEST_F(HelpEngineTest, TheTitleBarHelpModeShowsAnAttachedControlsPopup) {
+    QWidget dialog;
+    auto* music = new QCheckBox("&Music", &dialog);
+    auto* plain = new QCheckBox("Plain", &dialog);
+    plain->move(0, 40);
+    Help.AttachContext(music, 2002);
+    EXPECT_EQ(HelpEngine::ContextOf(music), 2002);
+    EXPECT_EQ(HelpEngine::ContextOf(plain), 0);
+    dialog.show();
+
+    // What the toolkit sends when the user clicks a control after the title bar's "?" button.
+    QEvent asks(QEvent::QueryWhatsThis);
+    EXPECT_TRUE(QApplication::sendEvent(music, &asks) && asks.isAccepted());
+    const QPoint place = music->mapToGlobal(QPoint(5, 5));
+    QHelpEvent help(QEvent::WhatsThis, QPoint(5, 5), place);
+    QApplication::sendEvent(music, &help);
+    QWidget* popup = VisiblePopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->geometry().adjusted(-40, -40, 40, 40).contains(place));
+
+    QWhatsThis::hideText();
+    QHelpEvent other(QEvent::WhatsThis, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(plain, &other);
+    EXPECT_EQ(VisiblePopup(), nullptr) << "a control without a context shows nothing of ours";
 }
 
 TEST_F(HelpEngineTest, QuitClosesTheHelpWindow) {

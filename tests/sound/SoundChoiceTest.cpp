@@ -3,6 +3,7 @@
 #include "core/Random.h"
 #include "sound/GameSounds.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -96,6 +97,19 @@ TEST_F(SoundChoiceTest, AnEmptyFileIsChosenButFailsSilently) {
     PlayGameOverSound(player, "Rennor King", true, true, Folder());
     EXPECT_EQ(player.FileName(), Folder() + "GameOvr3.wav");
     EXPECT_FALSE(player.IsOpen());
+}
+
+TEST_F(SoundChoiceTest, TheSoundsFolderBesideTheProgramComesBeforeTheInstalledOne) {
+    QDir root(Dir.path());
+    ASSERT_TRUE(root.mkpath("bin"));
+    const QString program = root.filePath("bin");
+    EXPECT_EQ(SoundsFolderFor(program), program + "/Sounds/") << "neither: beside the program";
+
+    ASSERT_TRUE(root.mkpath("share/rennor/Sounds"));
+    EXPECT_EQ(SoundsFolderFor(program), root.filePath("share/rennor/Sounds") + "/");
+
+    ASSERT_TRUE(root.mkpath("bin/Sounds"));
+    EXPECT_EQ(SoundsFolderFor(program), program + "/Sounds/");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSet>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +19,14 @@ QStringList WaveNames() {
     return names;
 }
 
+quint32 LittleEndian(const QByteArray& data, qsizetype at, int bytes) {
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value = value << 8 | quint8(data.at(at + i));
+    }
+    return value;
+}
+
 QByteArray Read(const QString& name) {
     QFile file(BesideProgram + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -31,10 +38,10 @@ TEST(SoundFilesTest, EveryJingleIsADifferentPcmWaveEndingInSilence) {
         const QByteArray data = Read(name);
         ASSERT_GE(data.size(), 44) << name.toStdString();
         EXPECT_TRUE(data.startsWith("RIFF") && data.mid(8, 4) == "WAVE") << name.toStdString();
-        EXPECT_EQ(qFromLittleEndian<quint16>(data.constData() + 20), 1) << "PCM";
-        EXPECT_EQ(qFromLittleEndian<quint16>(data.constData() + 34), 16) << "bits";
-        const auto rate = qFromLittleEndian<quint32>(data.constData() + 24);
-        const auto channels = qFromLittleEndian<quint16>(data.constData() + 22);
+        EXPECT_EQ(LittleEndian(data, 20, 2), 1u) << "PCM";
+        EXPECT_EQ(LittleEndian(data, 34, 2), 16u) << "bits";
+        const quint32 rate = LittleEndian(data, 24, 4);
+        const quint32 channels = LittleEndian(data, 22, 2);
         const qsizetype tailBytes = qsizetype(rate / 5) * channels * 2;
         const QByteArray tail = data.right(tailBytes);
         // The sound effect player drops the last tenth of a second: nothing audible may be there.

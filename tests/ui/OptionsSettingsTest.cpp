@@ -157,24 +157,35 @@ TEST_F(OptionsTest, ModeChangeAnsweredNoKeepsTheModeAndSavesTheRest) {
 
 TEST_F(OptionsTest, ModeChangeAnsweredYesStartsTheNewGameBeforeSaving) {
     Store("HUMAN vs HUMAN", "1");
+    Store("WHO IS FIRST", "1st Player is First");
     ShowOnPage("PlayerSettings");
     Click("HumanComputer");
+    Click("WhoMovesFirst");
     Ports.ConfirmAnswers = {true};
     Click("OKBtn");
     EXPECT_EQ(Ports.Questions.size(), 1);
     EXPECT_EQ(NewGames, 1);
-    EXPECT_EQ(ModeStoredAtNewGame, "1");
+    // The new game still sees what was stored before.
+    EXPECT_EQ(StoredAtNewGame, std::make_pair(QString("1"), QString("1st Player is First")));
     EXPECT_EQ(Stored("HUMAN vs HUMAN"), "0");
+    EXPECT_EQ(Stored("WHO IS FIRST"), "2nd Player is First");
     EXPECT_TRUE(Form->HumanComputer());
 }
 
 TEST_F(OptionsTest, ModeChangeAfterTheGameEndedNeedsNoQuestion) {
-    GameOver = true;
+    for (int x = 1; x <= 4; ++x) {
+        MakeMove(x, 1);
+        MakeMove(x, 3);
+    }
+    MakeMove(5, 1);
+    ASSERT_TRUE(Game.FiveMade);
+    Game.GameFinished = false;
     ShowOnPage("PlayerSettings");
     Click("HumanHuman");
     Click("OKBtn");
     EXPECT_TRUE(Ports.Questions.isEmpty());
     EXPECT_EQ(NewGames, 0);
+    EXPECT_TRUE(Game.GameFinished); // asking locked the board
     EXPECT_EQ(Stored("HUMAN vs HUMAN"), "1");
 }
 

@@ -35,10 +35,9 @@ protected:
         Raw().sync();
         Key = std::make_unique<TSettingsKey>();
         Form = std::make_unique<TOptionsForm>(*Key);
-        Form->Hooks.GameIsOver = [this] { return GameOver; };
         Form->Hooks.NewGame = [this] {
             ++NewGames;
-            ModeStoredAtNewGame = Raw().value("HUMAN vs HUMAN").toString();
+            StoredAtNewGame = {Stored("HUMAN vs HUMAN"), Stored("WHO IS FIRST")};
         };
         Form->Hooks.ApplySettings = [this] { ++Applies; };
         Form->Hooks.SwitchMusic = [this](bool on) { MusicSwitches.push_back(on); };
@@ -92,9 +91,8 @@ protected:
     TScriptedPorts Ports;
     std::unique_ptr<TSettingsKey> Key;
     std::unique_ptr<TOptionsForm> Form;
-    bool GameOver = false;
     int NewGames = 0;
-    QString ModeStoredAtNewGame;
+    std::pair<QString, QString> StoredAtNewGame; // game mode and who is first
     int Applies = 0;
     std::vector<bool> MusicSwitches;
     std::pair<QString, QString> MainNames;

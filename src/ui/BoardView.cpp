@@ -1,0 +1,140 @@
+// The board grid of the main window: cell painting, immediate repaints, the hint flash, the turn
+// indicator, the board cursor and the coordinate readout.
+#include "ui/MainForm.h"
+
+#include "core/GameState.h"
+#include "core/Rules.h"
+#include "game/EventPump.h"
+#include "game/GameFlow.h"
+#include "ui/BoardPainter.h"
+#include "widgets/DateTimeValue.h"
+#include "widgets/Digits.h"
+#include "widgets/RxDrawGrid.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+constexpr int GridCells = BoardSize + 1; // the grid needs one non-fixed column and row
+constexpr int CellSize = 19;
+// The hint flash: hint colour, normal, hint colour, normal, timed 2 : 1 : 1.
+constexpr int FlashFirstPauseMs = 400;
+constexpr int FlashPauseMs = 200;
+
+bool OnGrid(int col, int row) {
+    return static_cast<unsigned>(col) < BoardSize && static_cast<unsigned>(row) < BoardSize;
+}
+
+} // namespace
+
+void TMainForm::BuildBoard(QWidget* client) {
+    CellGrid = new TRxDrawGrid(client);
+    CellGrid->SetColCount(GridCells);
+    CellGrid->SetRowCount(GridCells);
+    CellGrid->SetFixedCols(BoardSize);
+    CellGrid->SetFixedRows(BoardSize);
+    CellGrid->SetDefaultColWidth(CellSize);
+    CellGrid->SetDefaultRowHeight(CellSize);
+    CellGrid->SetGridLineWidth(1);
+    CellGrid->setGeometry(-1, 4, 384, 384);
+    CellGrid->setStatusTip(QStringLiteral("Think and make your move - not vice versa!"));
+    CellGrid->setCursor(Qt::PointingHandCursor);
+    CellGrid->setMouseTracking(true);
+    CellGrid->hide();
+    CellGrid->SetOnDrawCell([this](TRxDrawGrid&, QPainter& canvas, int col, int row,
+                                   const QRect& rect,
+                                   TGridDrawState) { CellGridDrawCell(canvas, col, row, rect); });
+    CellGrid->SetOnMouseDown([this](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers,
+                                    int x, int y) { CellGridMouseDown(button, x, y); });
+    CellGrid->SetOnMouseUp([this](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers,
+                                  int x, int y) { CellGridMouseUp(button, x, y); });
+    CellGrid->SetOnMouseMove([this](TRxDrawGrid&, Qt::MouseButton, Qt::KeyboardModifiers, int x,
+                                    int y) { CellGridMouseMove(x, y); });
+}
+
+void TMainForm::CellGridDrawCell(QPainter& canvas, int col, int row, const QRect& rect) {
+    if (!OnGrid(col, row)) {
+        return;
+    }
+    PaintBoardSquare(canvas, rect, col + 1, row + 1, ValueFromColor(CellGrid->FixedColor()));
+}
+
+void TMainForm::RepaintSquare(int X, int Y) {
+    if (OnBoard(X, Y)) {
+        CellGrid->DrawCellNow(X - 1, Y - 1);
+    }
+}
+
+void TMainForm::SetBoardColor(TColorValue color) {
+    CellGrid->SetFixedColor(ColorFromValue(color));
+    CellGrid->SetColor(ColorFromValue(color));
+}
+
+void TMainForm::FlashHintSquare(int X, int Y) {
+    if (!OnBoard(X, Y)) {
+        return;
+    }
+    const QRect cell = CellGrid->CellRect(X - 1, Y - 1);
+    const auto flash = [&] {
+        CellGrid->PaintNow(cell,
+                           [&](QPainter& canvas) { PaintHintFlash(canvas, cell, Live.HintColor); });
+    };
+    flash();
+    PumpEventsFor(FlashFirstPauseMs);
+    RepaintSquare(X, Y);
+    PumpEventsFor(FlashPauseMs);
+    flash();
+    PumpEventsFor(FlashPauseMs);
+    RepaintSquare(X, Y);
+}
+
+void TMainForm::BlinkTimerTimer() {
+    if (IsGameOver()) {
+        NoughtImage->setVisible(true);
+        CrossImage->setVisible(true);
+    } else if (Game.ColorToMove == WhiteStone) {
+        CrossImage->setVisible(true);
+        NoughtImage->setVisible(!NoughtImage->isVisible());
+    } else {
+        NoughtImage->setVisible(true);
+        CrossImage->setVisible(!CrossImage->isVisible());
+    }
+}
+
+void TMainForm::CellGridMouseDown(Qt::MouseButton button, int x, int y) {
+    int col = -1, row = -1;
+    CellGrid->MouseToCell(x, y, col, row);
+    Guarded([&] { ::CellGridMouseDown(button, col, row); });
+}
+
+void TMainForm::CellGridMouseUp(Qt::MouseButton button, int x, int y) {
+    ::CellGridMouseUp(button, x, y);
+    if (button != Qt::RightButton) {
+        return;
+    }
+    PopupMenu1Popup();
+    if (Menu.XYPercent->isVisible()) {
+        Menu.PopupMenu1->popup(CellGrid->mapToGlobal(CellGrid->ClientOrigin() + QPoint(x, y)));
+    }
+}
+
+void TMainForm::PopupMenu1Popup() {
+    int col = -1, row = -1;
+    CellGrid->MouseToCell(Play.RightClickX, Play.RightClickY, col, row);
+    const std::optional<int> rating = ::PopupMenu1Popup(col, row);
+    Menu.XYPercent->setVisible(rating.has_value());
+    if (rating) {
+        Menu.XYPercent->setText(QStringLiteral("%1%").arg(*rating));
+    }
+}
+
+void TMainForm::CellGridMouseMove(int x, int y) {
+    CellGrid->setCursor(Game.ColorToMove == WhiteStone ? WhiteCursor : BlackCursor);
+    int col = -1, row = -1;
+    CellGrid->MouseToCell(x, y, col, row);
+    if (OnGrid(col, row)) {
+        DigitalCoordinates->SetDateTime(EncodeTime(col + 1, row + 1, 0));
+    }
+}

@@ -1,0 +1,292 @@
+// The main window: creation, the first activation, settings applied, and the commands it wires.
+#include "ui/MainForm.h"
+
+#include "core/GameState.h"
+#include "core/Rules.h"
+#include "game/EventPump.h"
+#include "game/GameFlow.h"
+#include "game/Ports.h"
+#include "game/StoredOptions.h"
+#include "sound/GameSounds.h"
+#include "sound/MediaPlayer.h"
+#include "storage/SettingNames.h"
+#include "storage/SettingsKey.h"
+#include "storage/StorageError.h"
+#include "ui/BoardPainter.h"
+#include "ui/MainHints.h"
+#include "ui/MainPorts.h"
+#include "ui/OptionsForm.h"
+#include "ui/OptionsSettings.h"
+#include "widgets/Digits.h"
+#include "widgets/RXCtrls.h"
+#include "widgets/RxDrawGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr int TaskBarRoom = 30;
+
+int HalfRounded(int length) {
+    return static_cast<int>(std::nearbyint(length * 0.5));
+}
+
+void SetCaptionIfChanged(QLabel* label, const QString& caption) {
+    if (label->text() != caption) {
+        label->setText(caption);
+        label->adjustSize();
+    }
+}
+
+} // namespace
+
+bool ColorDepthSufficient() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || screen->depth() >= 8) {
+        return true;
+    }
+    QApplication::beep();
+    QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                          QStringLiteral("Color palette MUST be at least 256 colors !\n"
+                                         "Please change it and Run RENNOR Again."));
+    return false;
+}
+
+QPoint MainWindowPosition(const QSize& screen, const QSize& outer) {
+    const int left = HalfRounded(screen.width()) - HalfRounded(outer.width());
+    const int top = HalfRounded(screen.height() - TaskBarRoom) - HalfRounded(outer.height());
+    return {left, std::max(top, 0)};
+}
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
+    MainForm = this;
+    setWindowTitle(QStringLiteral("Rennor"));
+    SettingsKey = std::make_unique<TSettingsKey>();
+    BuildMenus();
+    BuildPopupMenu();
+    BuildControls();
+    BuildTimers();
+    LoadArtwork();
+    setFixedSize(centralWidget()->width(),
+                 centralWidget()->height() + menuBar()->sizeHint().height());
+    HintHook = std::make_unique<TStatusHintHook>(StatusBar);
+
+    Ports = std::make_unique<TMainPorts>(this);
+    InstallPorts(Ports.get());
+    InstallMainView(this);
+    InstallGameFlow();
+    StoredOptionReaders.HumanHuman = [this] {
+        return SettingsKey->ReadBool(SettingHumanVsHuman, DefaultHumanVsHuman);
+    };
+    StoredOptionReaders.WhoIsFirst = [this] {
+        return SettingsKey->ReadString(SettingWhoIsFirst, QString(FirstPlayerIsFirst));
+    };
+}
+
+TMainForm::~TMainForm() {
+    StoredOptionReaders = {};
+    InstallDialogOptions(nullptr);
+    InstallMainView(nullptr);
+    InstallPorts(nullptr);
+    BoardHooks = TBoardHooks{};
+    if (MainForm == this) {
+        MainForm = nullptr;
+    }
+}
+
+TSettingsKey& TMainForm::Key() {
+    return *SettingsKey;
+}
+
+void TMainForm::SetOptionsForm(TOptionsForm* options) {
+    OptionsForm = options;
+    InstallDialogOptions(options);
+    TOptionsHooks& hooks = options->Hooks;
+    hooks.GameIsOver = [] { return IsGameOver(); };
+    hooks.NewGame = [this] { Guarded([] { ::NewGame1Click(false); }); };
+    hooks.ApplySettings = [this] { ApplySettings(); };
+    hooks.SwitchMusic = [this](bool on) { SwitchMusic(on); };
+    hooks.ShowMainNames = [this](const QString& white, const QString& black) {
+        SetCaptionIfChanged(MainName1, white);
+        SetCaptionIfChanged(MainName2, black);
+    };
+    hooks.ShowHelp = [this](int context) { ShowHelpContext(context); };
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!StartedUp) {
+        FormActivate();
+    }
+}
+
+void TMainForm::FormActivate() {
+    StartedUp = true;
+    CentreWindow();
+    if (OptionsForm != nullptr) {
+        ReportingStoreErrors([this] { LoadSettings(*OptionsForm, *SettingsKey); });
+    }
+    ApplySettings();
+    SetBoardColor(Live.BoardColor);
+    Guarded([] { ::NewGame1Click(false); });
+    PumpEvents();
+    CellGrid->show();
+    RegisterCursors();
+    if (OptionsForm != nullptr && OptionsForm->MusicChecked()) {
+        SwitchMusic(true);
+    }
+}
+
+void TMainForm::CentreWindow() {
+    if (const QScreen* screen = this->screen()) {
+        QSize outer = frameGeometry().size();
+        if (outer.isEmpty()) {
+            outer = size();
+        }
+        move(MainWindowPosition(screen->geometry().size(), outer));
+    }
+}
+
+void TMainForm::SwitchMusic(bool on) {
+    try {
+        if (on) {
+            StartMusic(*MediaPlayer2);
+        } else {
+            StopMusic(*MediaPlayer2);
+        }
+    } catch (const std::exception&) {
+        // No music is no error: the game plays on in silence.
+    }
+}
+
+void TMainForm::ApplySettings() {
+    if (OptionsForm != nullptr) {
+        const bool firstWhite = Live.FirstPlayerColor == WhiteStone;
+        const QString first = OptionsForm->FirstPlayerLabel();
+        const QString second = OptionsForm->SecondPlayerLabel();
+        SetCaptionIfChanged(MainName1, firstWhite ? first : second);
+        SetCaptionIfChanged(MainName2, firstWhite ? second : first);
+    }
+    if (ValueFromColor(CellGrid->FixedColor()) != Live.BoardColor) {
+        SetBoardColor(Live.BoardColor);
+        CellGrid->Invalidate();
+        CellGrid->repaint();
+    }
+    if (Live.LastMoveColorChanged) {
+        RepaintSquare(Game.LastMoveX, Game.LastMoveY);
+    }
+}
+
+void TMainForm::Guarded(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const EStorageError& error) {
+        ::Ports().ShowError(error.Text());
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// TMainView
+
+void TMainForm::ShowMovesDone(int moveCount) {
+    MovesDone->SetValue(moveCount);
+}
+
+void TMainForm::ShowTimeElapsed(double days) {
+    TimeElapsed->SetDateTime(days);
+}
+
+double TMainForm::ElapsedShown() const {
+    return TimeElapsed->DateTime();
+}
+
+QAction* TMainForm::CommandItem(TCommand command) const {
+    switch (command) {
+    case TCommand::Undo:
+        return Menu.Undo1;
+    case TCommand::Redo:
+        return Menu.Redo1;
+    case TCommand::AutoPlay:
+        return Menu.AutoPlay1;
+    case TCommand::Replay:
+        return Menu.Replay1;
+    case TCommand::Hint:
+        return Menu.Hint1;
+    }
+    return nullptr;
+}
+
+void TMainForm::EnableCommand(TCommand command, bool enabled) {
+    CommandItem(command)->setEnabled(enabled);
+}
+
+bool TMainForm::CommandEnabled(TCommand command) const {
+    return CommandItem(command)->isEnabled();
+}
+
+void TMainForm::ClearStatusText() {
+    StatusBar->clear();
+}
+
+void TMainForm::QuitHelp() {}
+
+// Commands
+
+void TMainForm::NewGame1Click() {
+    Guarded([] { ::NewGame1Click(true); });
+}
+
+void TMainForm::Options1Click() {
+    if (OptionsForm != nullptr) {
+        OptionsForm->exec();
+    }
+}
+
+void TMainForm::Exit1Click() {
+    close();
+}
+
+void TMainForm::Timer1Timer() {
+    ::Timer1Timer(true);
+}
+
+void TMainForm::CommentTimerTimer() {
+    CommentPanel->SetActive(true);
+}
+
+// The commands that later work fills in.
+void TMainForm::LoadGame1Click() {}
+void TMainForm::SaveGame1Click() {}
+void TMainForm::AutoPlay1Click() {}
+void TMainForm::Replay1Click() {}
+void TMainForm::SwitchSides1Click() {}
+void TMainForm::Hint1Click() {}
+void TMainForm::Undo1Click() {}
+void TMainForm::Redo1Click() {}
+void TMainForm::HelpTopics1Click() {}
+void TMainForm::WhatsNew1Click() {}
+void TMainForm::HelpOnHelp1Click() {}
+void TMainForm::RennorontheWeb1Click() {}
+void TMainForm::About1Click() {}
+void TMainForm::ShowHelpContext(int) {}

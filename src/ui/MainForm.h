@@ -1,0 +1,168 @@
+// TMainForm: the main window, owner of the board, the displays, the menus and the timers.
+#pragma once
+
+#include "core/LiveSettings.h"
+#include "game/MainView.h"
+
+#include <QCursor>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+class TDigits;
+class TMainPorts;
+class TMediaPlayer;
+class TOptionsForm;
+class TRxDrawGrid;
+class TRxTimerEvent;
+class TRxTimerList;
+class TSecretPanel;
+class TSettingsKey;
+class TStatusHintHook;
+class TSuperTimer;
+
+// The menu items, by their names in the help topics.
+struct TMainMenuItems {
+    QMenu *Game1 = nullptr, *Edit1 = nullptr, *Help1 = nullptr;
+    QAction *NewGame1 = nullptr, *LoadGame1 = nullptr, *SaveGame1 = nullptr, *Options1 = nullptr;
+    QAction *AutoPlay1 = nullptr, *Replay1 = nullptr, *SwitchSides1 = nullptr, *Hint1 = nullptr;
+    QAction *Exit1 = nullptr, *Undo1 = nullptr, *Redo1 = nullptr;
+    QAction *HelpTopics1 = nullptr, *WhatsNew1 = nullptr, *HelpOnHelp1 = nullptr;
+    QAction *RennorontheWeb1 = nullptr, *About1 = nullptr;
+    QMenu* PopupMenu1 = nullptr; // the board's context menu
+    QAction* XYPercent = nullptr;
+};
+
+class TMainForm : public QMainWindow, public TMainView {
+    Q_OBJECT
+
+public:
+    // FormCreate: opens the settings key, installs the status-bar hint hook, the ports and the
+    // game flow. The options dialog comes later (SetOptionsForm), as at start-up.
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Hands over the options dialog created after the main window; it lives for the whole run.
+    void SetOptionsForm(TOptionsForm* options);
+    // The settings key, open from creation until the window is destroyed.
+    TSettingsKey& Key();
+    TOptionsForm* Options() const { return OptionsForm; }
+
+    // FormActivate, once: centre, settings, the first game, the board shown, cursors, music.
+    void FormActivate();
+    bool Activated() const { return StartedUp; }
+
+    // Names, board colour and last-move square from the dialog and the live values.
+    void ApplySettings();
+
+    // Controls, by the names the game flow and the help topics use.
+    TRxDrawGrid* CellGrid = nullptr;
+    QFrame* Panel1 = nullptr;
+    QToolButton *NewGameButton = nullptr, *LoadGameButton = nullptr;
+    QToolButton *SaveGameButton = nullptr, *OptionsButton = nullptr;
+    QLabel *NoughtImage = nullptr, *MainName1 = nullptr; // white: picture and name
+    QLabel *CrossImage = nullptr, *MainName2 = nullptr;  // black
+    QLabel *Image1 = nullptr, *Image2 = nullptr, *TimeElapsedImage = nullptr;
+    TDigits *MovesDone = nullptr, *DigitalCoordinates = nullptr, *TimeElapsed = nullptr;
+    TSecretPanel* CommentPanel = nullptr;
+    QLabel* StatusBar = nullptr;
+    TMediaPlayer *MediaPlayer1 = nullptr, *MediaPlayer2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    TSuperTimer* BlinkTimer = nullptr;
+    TRxTimerList* RxTimer = nullptr;
+    TRxTimerEvent* CommentTimer = nullptr;
+    TMainMenuItems Menu;
+    QCursor WhiteCursor, BlackCursor; // screen cursors 1 and 2
+
+    // TMainView: what the game flow asks of the window.
+    void RepaintSquare(int X, int Y) override;
+    void ShowMovesDone(int moveCount) override;
+    void ShowTimeElapsed(double days) override;
+    double ElapsedShown() const override;
+    void EnableCommand(TCommand command, bool enabled) override;
+    bool CommandEnabled(TCommand command) const override;
+    void ClearStatusText() override;
+    void FlashHintSquare(int X, int Y) override;
+    void QuitHelp() override;
+
+    // The handlers.
+    void NewGame1Click();
+    void LoadGame1Click();
+    void SaveGame1Click();
+    void Options1Click();
+    void AutoPlay1Click();
+    void Replay1Click();
+    void SwitchSides1Click();
+    void Hint1Click();
+    void Exit1Click();
+    void Undo1Click();
+    void Redo1Click();
+    void HelpTopics1Click();
+    void WhatsNew1Click();
+    void HelpOnHelp1Click();
+    void RennorontheWeb1Click();
+    void About1Click();
+    void PopupMenu1Popup();
+    void CellGridMouseDown(Qt::MouseButton button, int x, int y);
+    void CellGridMouseUp(Qt::MouseButton button, int x, int y);
+    void CellGridMouseMove(int x, int y);
+    void Timer1Timer();
+    void BlinkTimerTimer();
+    void CommentTimerTimer();
+
+    // Shows the help topic of a context number (menus, F1 on a highlighted item).
+    void ShowHelpContext(int context);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // MainLayout.cpp
+    void BuildControls();
+    void BuildToolBar(QWidget* client);
+    void BuildTurnIndicator(QWidget* client);
+    void BuildDisplays(QWidget* client);
+    void BuildCommentPanel(QWidget* client);
+    void BuildBevels(QWidget* client);
+    void BuildStatusBar(QWidget* client);
+    void BuildTimers(); // MainTimers.cpp, with the media players
+    void LoadArtwork(); // MainArtwork.cpp
+    void RegisterCursors();
+    // MainMenus.cpp
+    void BuildMenus();
+    void BuildPopupMenu();
+    QAction* AddItem(QMenu* menu, const char* caption, const QKeySequence& shortcut, int context,
+                     const char* hint, void (TMainForm::*handler)());
+    // BoardView.cpp
+    void BuildBoard(QWidget* client);
+    void CellGridDrawCell(QPainter& canvas, int col, int row, const QRect& rect);
+    void SetBoardColor(TColorValue color);
+    // Runs a command; a store error ends it and shows in the standard error box.
+    void Guarded(const std::function<void()>& command);
+    void CentreWindow();
+    void SwitchMusic(bool on);
+    QAction* CommandItem(TCommand command) const;
+
+    TOptionsForm* OptionsForm = nullptr;
+    std::unique_ptr<TSettingsKey> SettingsKey;
+    std::unique_ptr<TMainPorts> Ports;
+    std::unique_ptr<TStatusHintHook> HintHook;
+    bool StartedUp = false;
+};
+
+extern TMainForm* MainForm;
+
+// The colour depth test of start-up: below 8 bits per pixel it beeps, shows the message and
+// answers false.
+bool ColorDepthSufficient();
+// The top-left corner that centres a window of outer size outer on a screen, leaving 30 pixels
+// for the task bar and never above the top edge.
+QPoint MainWindowPosition(const QSize& screen, const QSize& outer);

@@ -1,0 +1,175 @@
+// The fixed layout of the main window's client area: 561 x 406 pixels, status bar included.
+#include "ui/MainForm.h"
+
+#include "widgets/Digits.h"
+#include "widgets/RXCtrls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ClientWidth = 561;
+constexpr int ClientHeight = 406;
+constexpr int StatusHeight = 17;
+
+QFont NamedFont(const char* family, QFont::StyleHint hint, int points) {
+    QFont font(QString::fromUtf8(family), points);
+    font.setStyleHint(hint);
+    return font;
+}
+
+void SetBlack(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    widget->setPalette(p);
+}
+
+QLabel* Picture(QWidget* parent, int x, int y) {
+    auto* label = new QLabel(parent);
+    label->move(x, y);
+    return label;
+}
+
+QToolButton* PictureButton(QWidget* parent, int x, const char* hint) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(x, 3, 41, 42);
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setStatusTip(QString::fromUtf8(hint));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(false);
+    return button;
+}
+
+QLabel* NameLabel(QWidget* parent, int x, int y) {
+    auto* label = new QLabel(parent);
+    label->setFont(NamedFont("Courier New", QFont::Monospace, 12));
+    label->setStyleSheet(QStringLiteral("color: white; background: black"));
+    label->move(x, y);
+    return label;
+}
+
+TDigits* Display(QWidget* parent, const QRect& geometry, const char* hint) {
+    auto* digits = new TDigits(parent);
+    digits->setGeometry(geometry);
+    digits->setStatusTip(QString::fromUtf8(hint));
+    return digits;
+}
+
+} // namespace
+
+void TMainForm::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    SetBlack(client);
+    client->setFont(NamedFont("MS Sans Serif", QFont::SansSerif, 9));
+    setCentralWidget(client);
+
+    BuildBoard(client);
+    BuildToolBar(client);
+    BuildTurnIndicator(client);
+    BuildDisplays(client);
+    BuildCommentPanel(client);
+    BuildBevels(client);
+    BuildStatusBar(client);
+}
+
+void TMainForm::BuildToolBar(QWidget* client) {
+    Panel1 = new QFrame(client);
+    Panel1->setGeometry(389, 4, 167, 48);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    NewGameButton = PictureButton(Panel1, 3, "New Game");
+    LoadGameButton = PictureButton(Panel1, 43, "Load Saved Game");
+    SaveGameButton = PictureButton(Panel1, 83, "Save Game");
+    OptionsButton = PictureButton(Panel1, 123, "Options");
+    connect(NewGameButton, &QToolButton::clicked, this, &TMainForm::NewGame1Click);
+    connect(LoadGameButton, &QToolButton::clicked, this, &TMainForm::LoadGame1Click);
+    connect(SaveGameButton, &QToolButton::clicked, this, &TMainForm::SaveGame1Click);
+    connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::Options1Click);
+}
+
+void TMainForm::BuildTurnIndicator(QWidget* client) {
+    NoughtImage = Picture(client, 393, 74);
+    NoughtImage->resize(20, 20);
+    MainName1 = NameLabel(client, 425, 76);
+    CrossImage = Picture(client, 393, 111);
+    CrossImage->resize(20, 20);
+    MainName2 = NameLabel(client, 425, 112);
+}
+
+void TMainForm::BuildDisplays(QWidget* client) {
+    Image1 = Picture(client, 390, 152);
+    MovesDone = Display(client, {509, 149, 48, 21}, "Overall number of moves done by both sides");
+    MovesDone->SetDigitCount(3);
+
+    Image2 = Picture(client, 413, 188);
+    DigitalCoordinates =
+        Display(client, {431, 209, 75, 20},
+                "Last HORIZONTAL and VERTICAL coordinates under the mouse pointer");
+    DigitalCoordinates->SetAutoSize(false);
+    DigitalCoordinates->SetMode(dmTime);
+    DigitalCoordinates->SetShowLeadingZeros(true);
+    DigitalCoordinates->SetDigitCount(4);
+    DigitalCoordinates->SetIncDecSpeed(1);
+    DigitalCoordinates->SetIncDecSteps(10);
+    DigitalCoordinates->SetDateTime(35650.0);
+
+    TimeElapsedImage = Picture(client, 409, 248);
+    TimeElapsed = Display(client, {409, 269, 128, 21},
+                          "Time elapsed since the beginning of the current game");
+    TimeElapsed->SetMode(dmTime);
+    TimeElapsed->SetShowLeadingZeros(true);
+}
+
+void TMainForm::BuildBevels(QWidget* client) {
+    // Decoration only: boxes around the groups of the right-hand column and two rules.
+    const QRect boxes[] = {
+        {386, 1, 172, 54},   {386, 60, 172, 80},  {386, 144, 172, 34},
+        {386, 182, 172, 56}, {386, 242, 172, 58}, {385, 304, 175, 86},
+    };
+    for (const QRect& r : boxes) {
+        auto* bevel = new QFrame(client);
+        bevel->setGeometry(r);
+        bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+        bevel->lower();
+    }
+    const QRect rules[] = {{390, 100, 164, 2}, {0, 1, 384, 2}, {384, 1, 2, 388}, {559, 1, 2, 388}};
+    for (const QRect& r : rules) {
+        auto* rule = new QFrame(client);
+        rule->setGeometry(r);
+        rule->setFrameStyle((r.width() == 2 ? QFrame::VLine : QFrame::HLine) | QFrame::Sunken);
+        rule->setAttribute(Qt::WA_TransparentForMouseEvents);
+        rule->lower();
+    }
+}
+
+void TMainForm::BuildStatusBar(QWidget* client) {
+    StatusBar = new QLabel(client);
+    StatusBar->setGeometry(0, ClientHeight - StatusHeight, ClientWidth, StatusHeight);
+    StatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar->setStyleSheet(QStringLiteral("color: white; background: black"));
+    StatusBar->setIndent(2);
+}
+
+void TMainForm::BuildCommentPanel(QWidget* client) {
+    CommentPanel = new TSecretPanel(client);
+    CommentPanel->setGeometry(387, 306, 171, 82);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    CommentPanel->setFont(font);
+    QPalette p = CommentPanel->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    CommentPanel->setPalette(p);
+    CommentPanel->SetLines({QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "),
+                            QStringLiteral(" "), QStringLiteral("Press right mouse button"),
+                            QStringLiteral("on an empty square to get"),
+                            QStringLiteral("a relative percentage of the"),
+                            QStringLiteral("optimal move (The optimal"),
+                            QStringLiteral(" move is equal to 100%)."), QStringLiteral(" ")});
+}

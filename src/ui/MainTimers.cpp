@@ -1,0 +1,40 @@
+// The main window's timers (game clock, turn indicator, comment timer) and its media players.
+#include "ui/MainForm.h"
+
+#include "sound/GameSounds.h"
+#include "sound/MediaPlayer.h"
+#include "timing/SuperTimer.h"
+#include "timing/TimerLst.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int ClockIntervalMs = 10;
+constexpr int BlinkIntervalMs = 100;
+constexpr int CommentIntervalMs = 20000;
+} // namespace
+
+void TMainForm::BuildTimers() {
+    MediaPlayer1 = new TMediaPlayer(this);
+    MediaPlayer2 = new TMediaPlayer(this);
+    LoopMusic(*MediaPlayer2); // the music player's notify handler plays the tune again
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(ClockIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    Timer1->start();
+
+    BlinkTimer = new TSuperTimer(this);
+    BlinkTimer->SetInterval(BlinkIntervalMs);
+    BlinkTimer->SetOnTimer([this](QObject*) { BlinkTimerTimer(); });
+    BlinkTimer->SetEnabled(true);
+
+    RxTimer = new TRxTimerList(this);
+    CommentTimer = new TRxTimerEvent(this);
+    CommentTimer->SetInterval(CommentIntervalMs);
+    CommentTimer->SetCycled(true);
+    CommentTimer->SetRepeatCount(1);
+    CommentTimer->SetOnTimer([this](QObject*) { CommentTimerTimer(); });
+    CommentTimer->SetParentList(RxTimer);
+    RxTimer->SetActive(true);
+}

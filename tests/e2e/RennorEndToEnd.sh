@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# End to end under a private X server with real input: a click answered by the computer, the
+# options dialog and the Game menu opened by their keys, and the exit through its confirmation.
+set -uo pipefail
+binary=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xvfb-support.sh"
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$WORK/rennor.log" ] && sed 's/^/rennor: /' "$WORK/rennor.log" >&2
+    exit 1
+}
+
+# The colour of one pixel of an image as "r,g,b".
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# The bounding box "w h x y" of the pixels of colour $2 in image $1 (optionally cropped by $3).
+bbox() {
+    local crop=${3:-}
+    convert "$1" ${crop:+-crop "$crop" +repage} -fill black +opaque "$2" -fill white -opaque "$2" \
+        -format "%@" info: | sed 's/[x+]/ /g'
+}
+
+shot() {
+    import -window "$window" "$WORK/$1.png" || fail "screenshot $1"
+}
+
+start_xvfb || fail "no X server"
+start_rennor "$binary"
+window=$(wait_window Rennor) || fail "the main window did not appear"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.5
+
+# The board: the grey (board colour) area in the left part of the window, cells every 20 pixels.
+shot before
+read -r bw bh bx by <<<"$(bbox "$WORK/before.png" "#808080" 390x480+0+0)"
+[ "${bw:-0}" -ge 370 ] && [ "${bh:-0}" -ge 370 ] || fail "no board found (box $bw x $bh)"
+cell_centre() { echo $((bx + 20 * $1 + 8)) $((by + 20 * $2 + 8)); }
+
+# The human (white, first) plays the square (5, 5); the computer answers at once with black.
+read -r cx cy <<<"$(cell_centre 4 4)"
+xdotool mousemove --window "$window" "$cx" "$cy" click 1
+sleep 0.5
+shot after
+[ "$(pixel "$WORK/after.png" "$cx" "$cy")" = "0,255,255" ] || fail "no white stone on (5, 5)"
+read -r lw lh lx ly <<<"$(bbox "$WORK/after.png" "#00FF00" 390x480+0+0)"
+[ "${lw:-0}" -ge 15 ] && [ "${lw:-0}" -le 17 ] || fail "no last-move square (box $lw x $lh)"
+[ "$(pixel "$WORK/after.png" $((lx + lw / 2)) $((ly + lh / 2)))" = "0,0,0" ] ||
+    fail "the computer's answer is not a black stone"
+echo "computer answered at $(((lx - bx) / 20 + 1)), $(((ly - by) / 20 + 1))"
+
+# The key O opens the options dialog; Escape closes it.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key --clearmodifiers o
+options=$(wait_window Options) || fail "O did not open the options dialog"
+xdotool windowfocus --sync "$options" 2>/dev/null || true
+xdotool key Escape
+for i in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break
+    sleep 0.05
+done
+xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 && fail "Escape left the options open"
+
+# Alt+G opens the Game menu; x picks "E&xit", which asks for confirmation; Enter says Yes.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+visible_windows() { xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null | wc -l; }
+[ "$(visible_windows)" -eq 1 ] || fail "a window besides the main window is open"
+xdotool key --clearmodifiers alt+g
+for i in $(seq 1 100); do
+    [ "$(visible_windows)" -ge 2 ] && break
+    sleep 0.05
+done
+[ "$(visible_windows)" -ge 2 ] || fail "Alt+G did not open the Game menu"
+xdotool key x
+confirm=$(wait_window "Exit Confirmation:") || fail "Exit did not ask for confirmation"
+xdotool windowfocus --sync "$confirm" 2>/dev/null || true
+xdotool key Return
+for i in $(seq 1 200); do
+    kill -0 "$RENNOR_PID" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$RENNOR_PID" 2>/dev/null && fail "the program did not end after Yes"
+wait "$RENNOR_PID"
+status=$?
+RENNOR_PID=""
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "PASS"
