@@ -34,14 +34,6 @@ TSavedPlay CurrentPlay() {
     return p;
 }
 
-void RepaintAllSquares() {
-    for (int X = 1; X <= BoardSize; ++X) {
-        for (int Y = 1; Y <= BoardSize; ++Y) {
-            MainView().RepaintSquare(X, Y);
-        }
-    }
-}
-
 // Takes over a saved game that has been read and checked; nothing here can fail on the game's
 // side, so the game is never left half loaded.
 void TakeOverSavedGame(const TSavedGame& saved) {
