@@ -46,20 +46,20 @@ void TMainPorts::ShowGameReport() {
     form.exec();
 }
 
-std::optional<QString> TMainPorts::AskFileName(const TFileDialogSpec& spec, bool saving) {
-    QFileDialog dialog(Owner, spec.Title);
-    dialog.setNameFilter(QtNameFilter(spec.Filter));
-    dialog.setDefaultSuffix(spec.DefaultSuffix);
+std::optional<QString> TMainPorts::AskFileName(const TFileDialogSpec& request, bool saving) {
+    QFileDialog dialog(Owner, request.Title);
+    dialog.setNameFilter(QtNameFilter(request.Filter));
+    dialog.setDefaultSuffix(request.DefaultSuffix);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (const QString last = LastFileNames.value(spec.Title); !last.isEmpty()) {
+    if (const QString last = LastFileNames.value(request.Title); !last.isEmpty()) {
         dialog.selectFile(last);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     const QString chosen = dialog.selectedFiles().constFirst();
-    LastFileNames.insert(spec.Title, chosen);
+    LastFileNames.insert(request.Title, chosen);
     return chosen;
 }
 
