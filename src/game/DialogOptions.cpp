@@ -4,7 +4,6 @@
 
 namespace {
 
-
 class TDefaultOptions final : public TDialogOptions {
 public:
     bool HumanComputer() const override { return true; }

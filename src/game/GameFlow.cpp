@@ -11,7 +11,6 @@
 
 namespace {
 
-
 bool OnGrid(int col, int row) {
     return col >= 0 && col < BoardSize && row >= 0 && row < BoardSize;
 }
@@ -27,6 +26,8 @@ void ResetGameFlowDisplays() {
     Play.UndoUsedCount = 0;
 }
 
+} // namespace
+
 void RepaintAllSquares() {
     for (int X = 1; X <= BoardSize; ++X) {
         for (int Y = 1; Y <= BoardSize; ++Y) {
@@ -34,8 +35,6 @@ void RepaintAllSquares() {
         }
     }
 }
-
-} // namespace
 
 void InstallGameFlow() {
     BoardHooks.RepaintSquare = [](int X, int Y) { MainView().RepaintSquare(X, Y); };

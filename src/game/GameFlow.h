@@ -16,6 +16,8 @@ void InstallGameFlow();
 bool NewGame1Click(bool Sender);
 // New Game's reset without the question and without the computer's opening move (steps 2 to 5).
 void ResetForNewGame();
+// Repaints every square, column by column, each from the top.
+void RepaintAllSquares();
 
 // A mouse button went down on board cell (col, row), counted from 0; -1 for no cell. Plays the
 // human's stone and, against the computer, the answer. False when the click was ignored.

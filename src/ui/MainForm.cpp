@@ -3,8 +3,11 @@
 
 #include "core/GameState.h"
 #include "core/Rules.h"
+#include "game/ComputerCommands.h"
 #include "game/EventPump.h"
+#include "game/GameFiles.h"
 #include "game/GameFlow.h"
+#include "game/MoveHistory.h"
 #include "game/Ports.h"
 #include "game/StoredOptions.h"
 #include "sound/GameSounds.h"
@@ -78,6 +81,7 @@ TMainForm::TMainForm(QWidget* parent)
     SettingsKey = std::make_unique<TSettingsKey>();
     BuildMenus();
     BuildPopupMenu();
+    BuildHelp();
     BuildControls();
     BuildTimers();
     LoadArtwork();
@@ -99,6 +103,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() {
     StoredOptionReaders = {};
+    LoadHooks = {};
     InstallDialogOptions(nullptr);
     InstallMainView(nullptr);
     InstallPorts(nullptr);
@@ -119,12 +124,17 @@ void TMainForm::SetOptionsForm(TOptionsForm* options) {
     hooks.GameIsOver = [] { return IsGameOver(); };
     hooks.NewGame = [this] { Guarded([] { ::NewGame1Click(false); }); };
     hooks.ApplySettings = [this] { ApplySettings(); };
+    LoadHooks.StoreHumanHuman = [this](bool humanHuman) {
+        SettingsKey->WriteBool(SettingHumanVsHuman, humanHuman);
+    };
+    LoadHooks.ReloadOptions = [options] { options->FormActivate(); };
+    LoadHooks.ApplySettings = [this] { ApplySettings(); };
     hooks.SwitchMusic = [this](bool on) { SwitchMusic(on); };
     hooks.ShowMainNames = [this](const QString& white, const QString& black) {
         SetCaptionIfChanged(MainName1, white);
         SetCaptionIfChanged(MainName2, black);
     };
-    hooks.ShowHelp = [this](int context) { ShowHelpContext(context); };
+    ConnectHelp(hooks);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -249,12 +259,42 @@ void TMainForm::ClearStatusText() {
     StatusBar->clear();
 }
 
-void TMainForm::QuitHelp() {}
-
 // Commands
 
 void TMainForm::NewGame1Click() {
     Guarded([] { ::NewGame1Click(true); });
+}
+
+void TMainForm::LoadGame1Click() {
+    Guarded([] { ::LoadGame1Click(); });
+}
+
+void TMainForm::SaveGame1Click() {
+    Guarded([] { ::SaveGame1Click(); });
+}
+
+void TMainForm::AutoPlay1Click() {
+    Guarded([] { ::AutoPlay1Click(); });
+}
+
+void TMainForm::Replay1Click() {
+    Guarded([] { ::Replay1Click(); });
+}
+
+void TMainForm::SwitchSides1Click() {
+    Guarded([] { ::SwitchSides1Click(); });
+}
+
+void TMainForm::Hint1Click() {
+    Guarded([] { ::Hint1Click(); });
+}
+
+void TMainForm::Undo1Click() {
+    Guarded([] { ::Undo1Click(); });
+}
+
+void TMainForm::Redo1Click() {
+    Guarded([] { ::Redo1Click(); });
 }
 
 void TMainForm::Options1Click() {
@@ -274,19 +314,3 @@ void TMainForm::Timer1Timer() {
 void TMainForm::CommentTimerTimer() {
     CommentPanel->SetActive(true);
 }
-
-// The commands that later work fills in.
-void TMainForm::LoadGame1Click() {}
-void TMainForm::SaveGame1Click() {}
-void TMainForm::AutoPlay1Click() {}
-void TMainForm::Replay1Click() {}
-void TMainForm::SwitchSides1Click() {}
-void TMainForm::Hint1Click() {}
-void TMainForm::Undo1Click() {}
-void TMainForm::Redo1Click() {}
-void TMainForm::HelpTopics1Click() {}
-void TMainForm::WhatsNew1Click() {}
-void TMainForm::HelpOnHelp1Click() {}
-void TMainForm::RennorontheWeb1Click() {}
-void TMainForm::About1Click() {}
-void TMainForm::ShowHelpContext(int) {}

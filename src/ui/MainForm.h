@@ -6,9 +6,11 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
+class HelpEngine;
 class QAction;
 class QFrame;
 class QLabel;
@@ -19,6 +21,7 @@ class TDigits;
 class TMainPorts;
 class TMediaPlayer;
 class TOptionsForm;
+struct TOptionsHooks;
 class TRxDrawGrid;
 class TRxTimerEvent;
 class TRxTimerList;
@@ -37,6 +40,8 @@ struct TMainMenuItems {
     QAction *RennorontheWeb1 = nullptr, *About1 = nullptr;
     QMenu* PopupMenu1 = nullptr; // the board's context menu
     QAction* XYPercent = nullptr;
+    QMenu* PopUpMenu2 = nullptr; // the context menu of the options dialog's controls
+    QAction* Whatsthis1 = nullptr;
 };
 
 class TMainForm : public QMainWindow, public TMainView {
@@ -79,6 +84,7 @@ public:
     TRxTimerEvent* CommentTimer = nullptr;
     TMainMenuItems Menu;
     QCursor WhiteCursor, BlackCursor; // screen cursors 1 and 2
+    HelpEngine* Help = nullptr;       // the help file's one engine
 
     // TMainView: what the game flow asks of the window.
     void RepaintSquare(int X, int Y) override;
@@ -108,6 +114,7 @@ public:
     void HelpOnHelp1Click();
     void RennorontheWeb1Click();
     void About1Click();
+    void Whatsthis1Click();
     void PopupMenu1Popup();
     void CellGridMouseDown(Qt::MouseButton button, int x, int y);
     void CellGridMouseUp(Qt::MouseButton button, int x, int y);
@@ -149,6 +156,9 @@ private:
     void Guarded(const std::function<void()>& command);
     void CentreWindow();
     void SwitchMusic(bool on);
+    // MainHelp.cpp
+    void BuildHelp();
+    void ConnectHelp(TOptionsHooks& hooks);
     QAction* CommandItem(TCommand command) const;
 
     TOptionsForm* OptionsForm = nullptr;
@@ -156,6 +166,8 @@ private:
     std::unique_ptr<TMainPorts> Ports;
     std::unique_ptr<TStatusHintHook> HintHook;
     bool StartedUp = false;
+    QPointer<QWidget> HelpControl; // the control whose "What's this ?" menu is open, and where
+    QPoint HelpMenuPlace;
 };
 
 extern TMainForm* MainForm;

@@ -1,12 +1,10 @@
 // Qt dialogs behind the ports. Each dialog is created for one showing and freed when it closes.
 #include "ui/MainPorts.h"
 
-#include "core/GameState.h"
-#include "game/DialogOptions.h"
-#include "game/MainView.h"
-#include "game/PlayRecord.h"
 #include "ui/BoardPainter.h"
 #include "ui/ExitForm.h"
+#include "ui/MainForm.h"
+#include "ui/ShowWinner.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -14,32 +12,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-
-// The name of the player who holds colour c, as the report names the winner.
-QString HolderOf(TStoneColor c) {
-    const TDialogOptions& o = DialogOptions();
-    const bool firstHasWhite = o.WhitePlayerDown();
-    const bool firstHolds = (c == WhiteStone) == firstHasWhite;
-    return firstHolds ? o.FirstPlayerLabel() : o.SecondPlayerLabel();
-}
-
-} // namespace
-
 QString QtNameFilter(const QString& filter) {
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0) {
         return filter;
     }
     return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
-}
-
-QString GameReportText() {
-    const QString winner = Game.FiveMade ? HolderOf(Game.Winner) : QStringLiteral("Tie Game");
-    return QStringLiteral("%1\n\nMoves Done     : %2\nTime Taken     : %3")
-        .arg(winner)
-        .arg(Game.MoveCount)
-        .arg(FormatLongTime(MainView().ElapsedShown()));
 }
 
 bool TMainPorts::Confirm(const QString& question) {
@@ -64,25 +42,24 @@ bool TMainPorts::ConfirmExit() {
 }
 
 void TMainPorts::ShowGameReport() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Game Over:"), GameReportText(),
-                    QMessageBox::Ok, Owner);
-    box.exec();
+    TWinnerForm form(MainForm != nullptr ? MainForm->MediaPlayer1 : nullptr, Owner);
+    form.exec();
 }
 
-std::optional<QString> TMainPorts::AskFileName(const TFileDialogSpec& spec, bool saving) {
-    QFileDialog dialog(Owner, spec.Title);
-    dialog.setNameFilter(QtNameFilter(spec.Filter));
-    dialog.setDefaultSuffix(spec.DefaultSuffix);
+std::optional<QString> TMainPorts::AskFileName(const TFileDialogSpec& request, bool saving) {
+    QFileDialog dialog(Owner, request.Title);
+    dialog.setNameFilter(QtNameFilter(request.Filter));
+    dialog.setDefaultSuffix(request.DefaultSuffix);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (const QString last = LastFileNames.value(spec.Title); !last.isEmpty()) {
+    if (const QString last = LastFileNames.value(request.Title); !last.isEmpty()) {
         dialog.selectFile(last);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     const QString chosen = dialog.selectedFiles().constFirst();
-    LastFileNames.insert(spec.Title, chosen);
+    LastFileNames.insert(request.Title, chosen);
     return chosen;
 }
 

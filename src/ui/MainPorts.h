@@ -28,5 +28,3 @@ private:
 
 // "Rennor .RNR files|*.rnr" as a Qt name filter, "Rennor .RNR files (*.rnr)".
 QString QtNameFilter(const QString& filter);
-// The text of the stand-in game-over message: the winner (or "Tie Game") and the game's figures.
-QString GameReportText();

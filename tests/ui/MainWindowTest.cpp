@@ -45,12 +45,12 @@ TEST_F(MainFormTest, EveryMenuItemHasItsCaptionShortcutHelpContextAndHint) {
         {&TMainMenuItems::RennorontheWeb1, "&Rennor on the Web...", {}, 9001, "Visit our Web site"},
         {&TMainMenuItems::About1, "&About...", {}, 9001, "About Rennor..."},
     };
-    for (const TItemSpec& spec : items) {
-        const QAction* item = Form->Menu.*spec.Item;
-        EXPECT_EQ(item->text(), QString::fromUtf8(spec.Caption));
-        EXPECT_EQ(item->shortcut(), spec.Shortcut) << spec.Caption;
-        EXPECT_EQ(item->property("HelpContext").toInt(), spec.Context) << spec.Caption;
-        EXPECT_EQ(item->statusTip(), QString::fromUtf8(spec.Hint));
+    for (const TItemSpec& row : items) {
+        const QAction* item = Form->Menu.*row.Item;
+        EXPECT_EQ(item->text(), QString::fromUtf8(row.Caption));
+        EXPECT_EQ(item->shortcut(), row.Shortcut) << row.Caption;
+        EXPECT_EQ(item->property("HelpContext").toInt(), row.Context) << row.Caption;
+        EXPECT_EQ(item->statusTip(), QString::fromUtf8(row.Hint));
     }
     const auto layout = [](const QMenu* menu) {
         QStringList captions;

@@ -1,0 +1,71 @@
+// Auto Play, Switch Sides and Hint.
+#include "game/ComputerCommands.h"
+
+#include "core/LiveSettings.h"
+#include "core/Rules.h"
+#include "engine/Choice.h"
+#include "game/EventPump.h"
+#include "game/GameFlow.h"
+#include "game/MainView.h"
+#include "game/MoveHistory.h"
+#include "game/Ports.h"
+#include "game/SpeedPause.h"
+
+namespace {
+
+// Whatever ran during the pumping may have started or loaded another game, or closed the window:
+// each flag is read again before the step goes on.
+bool AutoPlayGoesOn() {
+    return !IsGameOver() && Play.AutoPlaying && !Play.Closing;
+}
+
+void AutoPlayStep() {
+    PumpEvents();
+    PauseForSpeed(Live.AutoPlaySpeed);
+    if (IsGameOver()) {
+        return;
+    }
+    if (Play.AutoPlaying) {
+        std::uint8_t X = 0, Y = 0;
+        ChooseMove(X, Y);
+        MakeMove(X, Y);
+    }
+    MainView().EnableCommand(TCommand::Undo, false);
+    MainView().EnableCommand(TCommand::Redo, false);
+    PumpEvents();
+}
+
+} // namespace
+
+void AutoPlay1Click() {
+    MainView().ClearStatusText();
+    if (!IsGameOver() && !Ports().Confirm(CancelGameQuestion)) {
+        return;
+    }
+    StopReplays();
+    NewGame1Click(false);
+    Play.AutoPlaying = true;
+    while (AutoPlayGoesOn()) {
+        AutoPlayStep();
+    }
+    Play.AutoPlaying = false;
+}
+
+void SwitchSides1Click() {
+    if (ReplayRunning() && Game.GameFinished) {
+        return;
+    }
+    Play.SidesSwitched = true;
+    ComputerMove();
+}
+
+void Hint1Click() {
+    if (!IsGameOver() && !Play.AutoPlaying) {
+        ++Play.HintsUsedCount;
+        MainView().EnableCommand(TCommand::Hint, false);
+        std::uint8_t X = 0, Y = 0;
+        BestSquare(X, Y);
+        MainView().FlashHintSquare(X, Y);
+    }
+    MainView().EnableCommand(TCommand::Hint, true);
+}

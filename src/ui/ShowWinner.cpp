@@ -1,0 +1,191 @@
+// The game-over report: laid out on black, filled from the game when it is shown, with its sound.
+#include "ui/ShowWinner.h"
+
+#include "core/Random.h"
+#include "sound/GameSounds.h"
+#include "ui/BoardPainter.h"
+#include "ui/ExitForm.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+constexpr int FormWidth = 332;
+constexpr int FormHeight = 229;
+constexpr int CaptionX = 16;
+constexpr int FigureX = 152;
+constexpr int BevelWidth = 305;
+constexpr int BevelTops[] = {40, 64, 88, 112, 136, 160, 184};
+
+QFont NamedFont(const char* family, QFont::StyleHint hint, int pixels) {
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(hint);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// A top-line bevel: a shadow line with a highlight under it.
+class TTopLine : public QWidget {
+public:
+    TTopLine(QWidget* parent, int y) : QWidget(parent) { setGeometry(CaptionX, y, BevelWidth, 2); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(0, 0, width(), 1, QColor(128, 128, 128));
+        painter.fillRect(0, 1, width(), 1, Qt::white);
+    }
+};
+
+} // namespace
+
+void TStoneShape::SetColors(const QColor& brush, const QColor& pen) {
+    Brush = brush;
+    Pen = pen;
+    update();
+}
+
+void TStoneShape::paintEvent(QPaintEvent*) {
+    // A circle as wide as the shorter side, centred, its pen inside the bounds.
+    const int d = std::min(width(), height());
+    const QRectF circle((width() - d) / 2 + 0.5, (height() - d) / 2 + 0.5, d - 1, d - 1);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Pen, 1));
+    painter.setBrush(Brush);
+    painter.drawEllipse(circle);
+}
+
+TWinnerForm::TWinnerForm(TMediaPlayer* player, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Player(player) {
+    setWindowTitle(QStringLiteral("Game Over:"));
+    setFixedSize(FormWidth, FormHeight);
+    setFont(NamedFont("MS Sans Serif", QFont::SansSerif, 11));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+
+    WinnerColor = new TStoneShape(this);
+    WinnerColor->setGeometry(88, 12, 25, 20);
+    WinnerName = new QLabel(this);
+    WinnerName->setFont(NamedFont("Courier New", QFont::Monospace, 16));
+    WinnerName->setStyleSheet(QStringLiteral("color: lime"));
+    WinnerName->move(120, 13);
+
+    Label2 = AddLabel(QStringLiteral("Moves Done     : "), CaptionX, 48);
+    MovesDone = AddLabel(QString(), FigureX, 48);
+    Label3 = AddLabel(QStringLiteral("Time Taken     : "), CaptionX, 72);
+    TimeTaken = AddLabel(QString(), FigureX, 72);
+    Label5 = AddLabel(QStringLiteral("Hints Used     :"), CaptionX, 96);
+    HintsUsed = AddLabel(QString(), FigureX, 96);
+    Label6 = AddLabel(QStringLiteral("Undo Used      :"), CaptionX, 120);
+    UndoUsed = AddLabel(QString(), FigureX, 120);
+    Label4 = AddLabel(QStringLiteral("Comments Used  :"), CaptionX, 144);
+    CommentsUsed = AddLabel(QString(), FigureX, 144);
+    Label1 = AddLabel(QStringLiteral("Switched Sides :"), CaptionX, 168);
+    SwitchedSides = AddLabel(QString(), FigureX, 168);
+    for (int y : BevelTops) {
+        new TTopLine(this, y);
+    }
+
+    Button1 = new QPushButton(QStringLiteral("&OK"), this);
+    Button1->setGeometry(129, 197, 75, 25);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    Button1->setFocus();
+}
+
+QLabel* TWinnerForm::AddLabel(const QString& caption, int x, int y) {
+    auto* label = new QLabel(caption, this);
+    label->setStyleSheet(QStringLiteral("color: white"));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+void TWinnerForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!Opened) {
+        Opened = true;
+        FormShow();
+        FormActivate();
+    }
+    Button1->setFocus();
+}
+
+void TWinnerForm::FormShow() {
+    RandomizeFromTimeOfDay();
+    if (const QScreen* screen = this->screen()) {
+        move(CentredOnScreen(screen->geometry().size(), frameGeometry().size()));
+    }
+    Shown = GameReportNow();
+    const std::pair<QLabel*, const QString*> figures[] = {
+        {MovesDone, &Shown.MovesDone},       {TimeTaken, &Shown.TimeTaken},
+        {HintsUsed, &Shown.HintsUsed},       {UndoUsed, &Shown.UndoUsed},
+        {CommentsUsed, &Shown.CommentsUsed}, {SwitchedSides, &Shown.SwitchedSides},
+        {WinnerName, &Shown.WinnerName}};
+    for (const auto& [label, text] : figures) {
+        label->setText(*text);
+        label->adjustSize();
+    }
+    // A sound that cannot play leaves the report silent; the report shows regardless.
+    if (Player != nullptr) {
+        try {
+            PlayGameOverSound(*Player, Shown.WinnerName, Shown.HumanComputer, Shown.SoundOn);
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+void TWinnerForm::FormActivate() {
+    GameReportOpened();
+    switch (Shown.Stone) {
+    case TReportStone::None:
+        WinnerColor->hide();
+        break;
+    case TReportStone::White:
+        WinnerColor->SetColors(ColorFromValue(StoneAqua), Qt::black);
+        WinnerColor->show();
+        break;
+    case TReportStone::Black:
+        WinnerColor->SetColors(Qt::black, ColorFromValue(StoneAqua));
+        WinnerColor->show();
+        break;
+    }
+}
+
+void TWinnerForm::FormClose() {
+    GameReportClosed();
+}
+
+void TWinnerForm::done(int result) {
+    if (Opened) {
+        Opened = false;
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TWinnerForm::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        close();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+            focused->click();
+        }
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
