@@ -1,7 +1,8 @@
 // Measures the real program under an X server: start-up until its main window maps, memory
 // 3 s later, idle processor use and repaints over 10 s, click-to-answer latency on the board, and
 // one auto-play game. Prints one "name=value" line per figure.
-// Usage: rennor-probe <program> [clicks]   (DISPLAY must name a server without a window manager)
+// Usage: rennor-probe <program> [clicks, 1 to 4]   (DISPLAY must name a server without a window
+// manager)
 #include "XProbe.h"
 
 #include <algorithm>
@@ -126,7 +127,9 @@ void PrintRepaints(const char* prefix, const std::vector<TDamage>& damages) {
 
 // Clicks empty squares far apart and times each until the last repaint of the board, which is
 // the computer's answer being drawn.
-std::vector<double> ClickLatencies(TXProbe& x, Window window, const TRect& board, int clicks) {
+// The press's first repaint of the board (the human's stone) goes into firstPaints.
+std::vector<double> ClickLatencies(TXProbe& x, Window window, const TRect& board, int clicks,
+                                   std::vector<double>& firstPaints) {
     const double cell = static_cast<double>(board.Width) / BoardCells;
     const int squares[][2] = {{3, 3},  {17, 17}, {17, 3},  {3, 17}, {10, 3},
                               {3, 10}, {17, 10}, {10, 17}, {6, 14}, {14, 6}};
@@ -148,9 +151,10 @@ std::vector<double> ClickLatencies(TXProbe& x, Window window, const TRect& board
         x.Button(true);
         x.PumpUntil(pressed + 400ms);
         x.Button(false);
-        TClock::time_point answered{};
+        TClock::time_point first = TClock::time_point::max(), answered{};
         for (const TDamage& d : x.Damages()) {
             if (d.Area.Meets(board)) {
+                first = std::min(first, d.At);
                 answered = std::max(answered, d.At);
             }
         }
@@ -158,6 +162,7 @@ std::vector<double> ClickLatencies(TXProbe& x, Window window, const TRect& board
             throw std::runtime_error("a click on the board was not answered");
         }
         latencies.push_back(Ms(answered - pressed));
+        firstPaints.push_back(Ms(first - pressed));
         x.PumpUntil(TClock::now() + 200ms);
     }
     return latencies;
@@ -197,7 +202,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <program> [clicks]\n", argv[0]);
         return 2;
     }
-    const int clicks = argc > 2 ? std::atoi(argv[2]) : 5;
+    // Four answers leave the computer four stones: the game cannot end before the auto play.
+    const int clicks = std::clamp(argc > 2 ? std::atoi(argv[2]) : 4, 1, 4);
     pid_t pid = -1;
     try {
         TXProbe x;
@@ -235,7 +241,9 @@ int main(int argc, char** argv) {
         PrintRepaints("idle_repaints", x.Damages());
 
         const TRect board = FindBoard(x, window);
-        const std::vector<double> latencies = ClickLatencies(x, window, board, clicks);
+        std::vector<double> firstPaints;
+        const std::vector<double> latencies = ClickLatencies(x, window, board, clicks, firstPaints);
+        std::printf("click_first_paint_ms=%.2f\n", Median(firstPaints));
         std::printf("click_ms=%.2f\nclick_all_ms=", Median(latencies));
         for (double l : latencies) {
             std::printf("%.2f ", l);

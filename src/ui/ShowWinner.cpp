@@ -66,10 +66,6 @@ TWinnerForm::TWinnerForm(TMediaPlayer* player, QWidget* parent)
     setWindowTitle(QStringLiteral("Game Over:"));
     setFixedSize(FormWidth, FormHeight);
     setFont(NamedFont("MS Sans Serif", QFont::SansSerif, 11));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    setPalette(p);
 
     WinnerColor = new TStoneShape(this);
     WinnerColor->setGeometry(88, 12, 25, 20);
@@ -99,6 +95,13 @@ TWinnerForm::TWinnerForm(TMediaPlayer* player, QWidget* parent)
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     Button1->setFocus();
+}
+
+// The black ground is painted rather than set in a palette of the dialog's own: a new palette
+// for each report would give the OK button a new key in the style's pixmap cache every game,
+// and the cache would grow by a picture a game up to its limit.
+void TWinnerForm::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), Qt::black);
 }
 
 QLabel* TWinnerForm::AddLabel(const QString& caption, int x, int y) {

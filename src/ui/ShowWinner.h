@@ -48,6 +48,7 @@ public:
     void done(int result) override;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

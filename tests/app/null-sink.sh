@@ -1,6 +1,6 @@
-# Shared by the soak and the report: a private PulseAudio server whose only output is a null sink,
-# so the program plays its music and sounds for real with nobody to hear them. Source it after
-# tests/e2e/xvfb-support.sh (it keeps its files in $WORK); start_null_sink exports PULSE_SERVER,
+# Shared by the soak test and bench/report: a private PulseAudio server whose only output is a
+# null sink, so the program plays its music and sounds for real with nobody to hear them. After
+# tests/e2e/xvfb-support.sh is sourced (files go in its $WORK), start_null_sink exports PULSE_SERVER,
 # stop_null_sink ends the server.
 
 PULSE_PID=""
