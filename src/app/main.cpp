@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Veltrane Inc."));
     QApplication::setApplicationName(QStringLiteral("Rennor"));
     app.setProperty("HelpFile", QStringLiteral("Rennor.hlp"));
+#ifdef RENNOR_APP_ID
+    // Desktops find the installed menu entry, and with it the icon, of the windows by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RENNOR_APP_ID));
+#endif
     // A timer handler's error reaches the user as every other error does.
     SetTimerErrorHandler([](const std::exception& error) { Ports().ShowError(error.what()); });
 

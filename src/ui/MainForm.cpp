@@ -102,6 +102,7 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    ReleaseTimers();
     StoredOptionReaders = {};
     LoadHooks = {};
     InstallDialogOptions(nullptr);

@@ -141,6 +141,7 @@ private:
     void BuildBevels(QWidget* client);
     void BuildStatusBar(QWidget* client);
     void BuildTimers(); // MainTimers.cpp, with the media players
+    void ReleaseTimers();
     void LoadArtwork(); // MainArtwork.cpp
     void RegisterCursors();
     // MainMenus.cpp

@@ -38,3 +38,14 @@ void TMainForm::BuildTimers() {
     CommentTimer->SetParentList(RxTimer);
     RxTimer->SetActive(true);
 }
+
+// The timers stop and the players go while the window is still whole: closing an audio output
+// runs pending events, and no tick of this window may reach it half destroyed.
+void TMainForm::ReleaseTimers() {
+    Timer1->stop();
+    BlinkTimer->SetEnabled(false);
+    RxTimer->SetActive(false);
+    delete MediaPlayer1;
+    delete MediaPlayer2;
+    MediaPlayer1 = MediaPlayer2 = nullptr;
+}
