@@ -87,9 +87,15 @@ answer_file_dialog() {
     done
     dialog=$(xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null | grep -vx "$window" | head -n1)
     [ -n "$dialog" ] || fail "$1 opened no file dialog"
-    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-    sleep 0.3
+    # Keys typed before the dialog holds the focus would be lost.
+    for i in $(seq 1 100); do
+        xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break
+        sleep 0.05
+    done
+    sleep 0.2
     xdotool type --delay 5 "$2"
+    sleep 0.2
     xdotool key Return
 }
 
@@ -111,6 +117,11 @@ for game in $(seq 1 "$games"); do
     close_report "auto-play game $game" 120
     if [ "$game" -eq 10 ]; then
         rss10=$(resident_kb)
+        # The soundfont loads in the background, more slowly on a busy machine.
+        for i in $(seq 1 200); do
+            sink_playing && break
+            sleep 0.05
+        done
         sink_playing || fail "nothing plays into the null sink: music is not on"
     fi
     if [ $((game % 20)) -eq 0 ]; then
