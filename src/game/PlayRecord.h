@@ -25,5 +25,7 @@ void ResetPlayRecord();
 double TimeOfDay();
 // The time from start to now, both times of day; a clock that passed midnight adds a day.
 double ElapsedDays(double start, double now);
+// Milliseconds from the last clock tick until the shown elapsed time next turns a second.
+int MsUntilNextClockSecond();
 // A time in days as text in the long time format "hh:mm:ss"; a day or more keeps counting hours.
 QString FormatLongTime(double days);

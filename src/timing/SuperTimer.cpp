@@ -1,4 +1,4 @@
-// TSuperTimer: the worker's sleep-then-spin timing and the tick on the user-interface thread.
+// TSuperTimer: the worker's sleeping timing and the tick on the user-interface thread.
 #include "timing/SuperTimer.h"
 
 #include "timing/TimerThread.h"
@@ -6,45 +6,12 @@
 #include <QPointer>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::microseconds;
 using std::chrono::milliseconds;
-
-// Learns how late the worker's sleeps end, and from that how long before a due time it must
-// wake to hit it. Most systems wake within a few tens of microseconds: then the margin is 0
-// and the worker never spins. Only when the recent wake-ups (their 90th percentile, so one
-// stray preemption does not count) are later than SpinThreshold does it wake that much early
-// and spin the rest, never more than MaxSpin.
-class TWakeEstimator {
-public:
-    static constexpr microseconds SpinThreshold{200};
-    static constexpr microseconds MaxSpin{1000};
-
-    void Record(Clock::duration Lateness) {
-        FSamples[FNext] = std::max(Lateness, Clock::duration::zero());
-        FNext = (FNext + 1) % FSamples.size();
-        FCount = std::min(FCount + 1, FSamples.size());
-        auto Sorted = FSamples;
-        const auto End = Sorted.begin() + static_cast<std::ptrdiff_t>(FCount);
-        const auto Rank = Sorted.begin() + static_cast<std::ptrdiff_t>(FCount * 9 / 10);
-        std::nth_element(Sorted.begin(), Rank, End);
-        const Clock::duration Typical = *Rank;
-        FMargin = Typical <= SpinThreshold
-                      ? Clock::duration::zero()
-                      : std::min<Clock::duration>(Typical + microseconds(50), MaxSpin);
-    }
-    Clock::duration Margin() const { return FMargin; }
-
-private:
-    std::array<Clock::duration, 32> FSamples{};
-    std::size_t FNext = 0;
-    std::size_t FCount = 0;
-    Clock::duration FMargin{0};
-};
 
 Clock::time_point FromRep(Clock::rep Rep) {
     return Clock::time_point(Clock::duration(Rep));
@@ -126,20 +93,12 @@ std::chrono::nanoseconds TSuperTimer::WorkerCpuTime() const {
 }
 
 void TSuperTimer::WorkerLoop(TTimerThread& Thread) {
+    // The worker only ever sleeps: precision comes from the kernel's timer, asked for no slack.
     TTimerThread::RequestPreciseWakeups();
-    TWakeEstimator Wake;
     while (const std::uint64_t Run = Thread.WaitForRun()) {
         Clock::time_point Due = FromRep(FFirstDue.load());
         for (;;) {
-            const Clock::time_point WakeAt = Due - Wake.Margin();
-            const bool Sleeps = Clock::now() < WakeAt;
-            if (!Thread.SleepUntil(WakeAt, Run)) {
-                break;
-            }
-            if (Sleeps) {
-                Wake.Record(Clock::now() - WakeAt);
-            }
-            if (!Thread.SpinUntil(Due, Run)) {
+            if (!Thread.SleepUntil(Due, Run)) {
                 break;
             }
             const Clock::time_point Reading = Clock::now();

@@ -13,9 +13,8 @@
 class TTimerThread;
 
 // Ticks every Interval ms within about a millisecond of due time. The worker sleeps on a
-// condition variable while disabled and until shortly before each due time; it spins only for
-// the last fraction of a millisecond, and only while its measured wake-up lateness shows that
-// the sleep alone would be late. Each tick is handed to the user-interface thread, and the
+// condition variable while disabled and until each due time, with the kernel asked for no timer
+// slack; it never spins. Each tick is handed to the user-interface thread, and the
 // worker waits until it has run: missed ticks are not made up, the next one is due Interval ms
 // after the late one.
 //

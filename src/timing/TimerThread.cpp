@@ -195,15 +195,6 @@ bool TTimerThread::SleepUntil(Clock::time_point Deadline, std::uint64_t Run) {
     return !Ended;
 }
 
-bool TTimerThread::SpinUntil(Clock::time_point Deadline, std::uint64_t Run) const {
-    while (Clock::now() < Deadline) {
-        if (!Current(Run)) {
-            return false;
-        }
-    }
-    return Current(Run);
-}
-
 bool TTimerThread::Current(std::uint64_t Run) const {
     return FShared->LiveRun.load(std::memory_order_acquire) == Run;
 }

@@ -45,8 +45,6 @@ public:
     std::uint64_t WaitForRun();
     // True when Deadline came with the run still going.
     bool SleepUntil(Clock::time_point Deadline, std::uint64_t Run);
-    // Busy-waits (for short stretches only); true when Deadline came with the run still going.
-    bool SpinUntil(Clock::time_point Deadline, std::uint64_t Run) const;
     bool Current(std::uint64_t Run) const;
     // Runs Tick on the user-interface thread and waits for it; false when the run ended first.
     bool HandOver(std::uint64_t Run, TTick Tick);

@@ -8,6 +8,7 @@
 #include "game/GameFiles.h"
 #include "game/GameFlow.h"
 #include "game/MoveHistory.h"
+#include "game/PlayRecord.h"
 #include "game/Ports.h"
 #include "game/StoredOptions.h"
 #include "sound/GameSounds.h"
@@ -310,6 +311,9 @@ void TMainForm::Exit1Click() {
 
 void TMainForm::Timer1Timer() {
     ::Timer1Timer(true);
+    // The clock shows whole seconds: waking a hundred times a second would change nothing more
+    // than waking once, just after the shown time turns.
+    Timer1->start(MsUntilNextClockSecond());
 }
 
 void TMainForm::CommentTimerTimer() {

@@ -21,6 +21,9 @@ void TMainForm::BuildTimers() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(ClockIntervalMs);
+    // Each tick sets the next one for the turn of the shown second, which a coarse timer could
+    // anticipate by a few milliseconds.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     Timer1->start();
 

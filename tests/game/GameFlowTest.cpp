@@ -58,6 +58,18 @@ TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnight) {
     EXPECT_EQ(FormatLongTime((12 * 60 + 5) / 86400.0), QStringLiteral("00:12:05"));
 }
 
+TEST_F(GameFlowTest, NextClockTickComesJustAfterTheShownSecondTurns) {
+    Play.GameStartTime = 0.5;
+    Play.ClockTime = 0.5 + 65.3 / 86400.0;
+    EXPECT_NEAR(MsUntilNextClockSecond(), 701, 1);
+    Play.ClockTime = 0.5 + 65.0 / 86400.0;
+    EXPECT_NEAR(MsUntilNextClockSecond(), 1001, 1);
+    // Across midnight the elapsed time still decides.
+    Play.GameStartTime = 1 - 0.25 / 86400.0;
+    Play.ClockTime = 0;
+    EXPECT_NEAR(MsUntilNextClockSecond(), 751, 1);
+}
+
 TEST_F(GameFlowTest, ClockStandsAfterTheGameButALoaderTickStillRefreshes) {
     Play.GameStartTime = TimeOfDay() - 65 / 86400.0;
     Timer1Timer(true);
