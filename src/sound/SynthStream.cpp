@@ -18,6 +18,8 @@ std::unique_ptr<TSynth> LoadSynth(const QString& soundFont) {
     synth->Settings.reset(new_fluid_settings());
     fluid_settings_setnum(synth->Settings.get(), "synth.sample-rate", SampleRate);
     fluid_settings_setnum(synth->Settings.get(), "synth.gain", 0.9);
+    // Only the instruments the tune selects are read into memory, not the whole soundfont.
+    fluid_settings_setint(synth->Settings.get(), "synth.dynamic-sample-loading", 1);
     synth->Synth.reset(new_fluid_synth(synth->Settings.get()));
     if (synth->Synth == nullptr ||
         fluid_synth_sfload(synth->Synth.get(), soundFont.toLocal8Bit().constData(), 1) ==
