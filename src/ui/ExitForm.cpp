@@ -1,6 +1,8 @@
 // The exit confirmation: black, one question, "&Yes" focused so that Enter confirms.
 #include "ui/ExitForm.h"
 
+#include "ui/DialogKeys.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,18 +66,9 @@ void TExitForm::showEvent(QShowEvent* event) {
 }
 
 void TExitForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape: // no cancel button: Escape does nothing
+    if (event->key() == Qt::Key_Escape) { // no cancel button: Escape does nothing
         event->accept();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
-            focused->click();
-        }
-        event->accept();
-        return;
-    default:
+    } else if (!PressFocusedButton(*this, event)) {
         QDialog::keyPressEvent(event);
     }
 }

@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "sound/GameSounds.h"
 #include "ui/BoardPainter.h"
+#include "ui/DialogKeys.h"
 #include "ui/ExitForm.h"
 
 #include <QKeyEvent>
@@ -176,19 +177,10 @@ void TWinnerForm::done(int result) {
 }
 
 void TWinnerForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         close();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
-            focused->click();
-        }
-        event->accept();
-        return;
-    default:
+    } else if (!PressFocusedButton(*this, event)) {
         QDialog::keyPressEvent(event);
     }
 }
