@@ -6,12 +6,6 @@ binary=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/xvfb-support.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$WORK/rennor.log" ] && sed 's/^/rennor: /' "$WORK/rennor.log" >&2
-    exit 1
-}
-
 # The colour of one pixel of an image as "r,g,b".
 pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
@@ -66,7 +60,6 @@ xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 && fail "Escape 
 
 # Alt+G opens the Game menu; x picks "E&xit", which asks for confirmation; Enter says Yes.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-visible_windows() { xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null | wc -l; }
 [ "$(visible_windows)" -eq 1 ] || fail "a window besides the main window is open"
 xdotool key --clearmodifiers alt+g
 for i in $(seq 1 100); do
@@ -74,17 +67,5 @@ for i in $(seq 1 100); do
     sleep 0.05
 done
 [ "$(visible_windows)" -ge 2 ] || fail "Alt+G did not open the Game menu"
-xdotool key x
-confirm=$(wait_window "Exit Confirmation:") || fail "Exit did not ask for confirmation"
-xdotool windowfocus --sync "$confirm" 2>/dev/null || true
-xdotool key Return
-for i in $(seq 1 200); do
-    kill -0 "$RENNOR_PID" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$RENNOR_PID" 2>/dev/null && fail "the program did not end after Yes"
-wait "$RENNOR_PID"
-status=$?
-RENNOR_PID=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+exit_through_confirmation
 echo "PASS"

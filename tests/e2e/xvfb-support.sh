@@ -1,4 +1,4 @@
-# Shared by the end-to-end tests and the start-up benchmark: a private X server and the program.
+# Shared by the end-to-end tests, the soak and the benchmarks: a private X server and the program.
 # Source it; it sets XVFB_PID, DISPLAY and WORK, and cleans up on exit.
 
 WORK=$(mktemp -d)
@@ -60,4 +60,31 @@ wait_window() {
         sleep 0.05
     done
     return 1
+}
+
+# Ends a test: the reason, then what the program printed.
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$WORK/rennor.log" ] && sed 's/^/rennor: /' "$WORK/rennor.log" >&2
+    exit 1
+}
+
+visible_windows() { xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null | wc -l; }
+
+# With the Game menu open: Exit, "&Yes" in its confirmation, and the program ends with status 0.
+exit_through_confirmation() {
+    local confirm i status
+    xdotool key x
+    confirm=$(wait_window "Exit Confirmation:") || fail "Exit did not ask for confirmation"
+    xdotool windowfocus --sync "$confirm" 2>/dev/null || true
+    xdotool key Return
+    for i in $(seq 1 200); do
+        kill -0 "$RENNOR_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$RENNOR_PID" 2>/dev/null && fail "the program did not end after Yes"
+    wait "$RENNOR_PID"
+    status=$?
+    RENNOR_PID=""
+    [ "$status" -eq 0 ] || fail "exit status $status"
 }

@@ -1,5 +1,7 @@
 // The help commands as the menus and the options dialog send them: each context number opens its
 // own topic, the contents and index work, pop-ups appear at their place, and quitting closes all.
+#include "HelpTestSupport.h"
+
 #include "help/HelpEngine.h"
 #include "help/HelpWindow.h"
 
@@ -16,21 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Every context number the program's menus and options dialog use.
-const QList<int> ProgramContexts = {1001, 1002, 1003, 1010, 1011, 1012, 1013, 1014, 1111,
-                                    2002, 2003, 2004, 2005, 2222, 3001, 3002, 3333, 4001,
-                                    4002, 4003, 4004, 4005, 4444, 5003, 9001, 9002, 9003,
-                                    9004, 9005, 9006, 9007, 9008, 9010, 9101, 9102};
-
-QWidget* VisiblePopup() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && QByteArray(widget->metaObject()->className()) == "QWhatsThat") {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 QTreeWidgetItem* FindContentsItem(QTreeWidget* tree, const QString& title) {
     const QList<QTreeWidgetItem*> found =

@@ -13,13 +13,6 @@
 
 namespace {
 
-class TPulseEnvironment : public testing::Environment {
-public:
-    void TearDown() override { StopSharedPulseServer(); }
-};
-[[maybe_unused]] testing::Environment* const PulseEnvironment =
-    testing::AddGlobalTestEnvironment(new TPulseEnvironment);
-
 const QString ShippedSounds = QStringLiteral(RENNOR_SOUNDS_DIR "/");
 // About -30 dB below full scale: far above the exact zeros of a silent null sink.
 constexpr int Audible = 1000;

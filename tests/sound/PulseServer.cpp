@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -100,9 +101,17 @@ TPulseServer& SharedPulseServer() {
     return *Shared;
 }
 
-void StopSharedPulseServer() {
-    Shared.reset();
-}
+namespace {
+
+// The shared server ends once the tests are over, while the application still exists.
+class TPulseEnvironment : public testing::Environment {
+public:
+    void TearDown() override { Shared.reset(); }
+};
+[[maybe_unused]] testing::Environment* const PulseEnvironment =
+    testing::AddGlobalTestEnvironment(new TPulseEnvironment);
+
+} // namespace
 
 TSinkRecorder::TSinkRecorder(const TPulseServer& server) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

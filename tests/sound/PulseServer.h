@@ -34,10 +34,9 @@ private:
     QString FProblem;
 };
 
-// The one server of a test program, started at first use; null sink ready or a reason in Problem.
+// The one server of a test program, started at first use and ended after the last test; null
+// sink ready or a reason in Problem.
 TPulseServer& SharedPulseServer();
-// Ends the shared server; called once the tests are over, while the application still exists.
-void StopSharedPulseServer();
 
 // Records the null sink's monitor as 16-bit mono samples at 44.1 kHz with `parec`.
 class TSinkRecorder {

@@ -2,6 +2,7 @@
 // item, the options dialog's pop-up help, the help window closing on exit, and the web page.
 #include "MainFormTestSupport.h"
 
+#include "HelpTestSupport.h"
 #include "help/HelpEngine.h"
 #include "help/HelpWindow.h"
 #include "ui/ProductAddresses.h"
@@ -18,21 +19,6 @@
 #include <QWhatsThis>
 
 namespace {
-
-// Every context number the menus and the options dialog use.
-const QList<int> ProgramContexts = {1001, 1002, 1003, 1010, 1011, 1012, 1013, 1014, 1111,
-                                    2002, 2003, 2004, 2005, 2222, 3001, 3002, 3333, 4001,
-                                    4002, 4003, 4004, 4005, 4444, 5003, 9001, 9002, 9003,
-                                    9004, 9005, 9006, 9007, 9008, 9010, 9101, 9102};
-
-QWidget* VisiblePopup() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && QByteArray(widget->metaObject()->className()) == "QWhatsThat") {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 class MainHelpTest : public MainFormTest {
 protected:

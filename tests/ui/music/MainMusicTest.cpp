@@ -13,13 +13,6 @@
 
 namespace {
 
-class TPulseEnvironment : public testing::Environment {
-public:
-    void TearDown() override { StopSharedPulseServer(); }
-};
-[[maybe_unused]] testing::Environment* const PulseEnvironment =
-    testing::AddGlobalTestEnvironment(new TPulseEnvironment);
-
 // About -30 dB below full scale: far above the exact zeros of a silent null sink.
 constexpr int Audible = 1000;
 // Generous for a loaded two-core machine; a correct run takes a few seconds.
