@@ -1,4 +1,4 @@
-// TSecretPanel: activation, layout and metrics, the scroll step and the panel's own painting.
+// TSecretPanel: activation, layout and metrics, the text strip, the scroll step and the painting.
 #include "widgets/SecretPanel.h"
 
 #include <QBitmap>
@@ -61,7 +61,16 @@ void TSecretPanel::SetActive(bool v) {
 void TSecretPanel::SetAlignment(TAlignment v) {
     alignment_ = v;
     if (active_) {
+        RenderStrip();
         DrawFrame();
+    }
+}
+
+void TSecretPanel::SetTextStyle(TPanelBevel v) {
+    textStyle_ = v;
+    if (active_) {
+        RenderStrip();
+        update();
     }
 }
 
@@ -92,7 +101,7 @@ void TSecretPanel::SetLines(const QStringList& v) {
     lines_ = v;
     if (active_) {
         scrollPos_ = 0;
-        RenderFrame();
+        ComputeMetrics(); // the strip's height follows the number of lines
         update();
     }
 }
@@ -230,32 +239,31 @@ void TSecretPanel::ComputeMetrics() {
         image_ = QImage();
         return;
     }
-    image_ = QImage(textRect_.size() * dpr, QImage::Format_RGB32);
+    // Every line drawn once, one below the other, with a blank view's height beneath the last:
+    // a scroll step then only shows another part of it.
+    const int stripHeight = static_cast<int>(lines_.size()) * lineHeight_ + textRect_.height();
+    image_ = QImage(QSize(textRect_.width(), stripHeight) * dpr, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);
-    image_.fill(Color());
-    RenderFrame();
+    RenderStrip();
 }
 
-void TSecretPanel::RenderFrame() {
-    if (lines_.isEmpty() || image_.isNull()) {
+void TSecretPanel::RenderStrip() {
+    if (image_.isNull()) {
         return;
     }
     image_.fill(Color());
     QPainter p(&image_);
     p.setFont(font());
     const int h = lineHeight_;
-    const int count = static_cast<int>(lines_.size());
     const int width = textRect_.width();
-    const int bottom = textRect_.height();
     const int horizontal = alignment_ == taLeftJustify    ? Qt::AlignLeft
                            : alignment_ == taRightJustify ? Qt::AlignRight
                                                           : Qt::AlignHCenter;
     const int flags = horizontal | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs;
     const QColor emboss = palette().color(QPalette::Light);
-    int y = -(scrollPos_ % h);
-    for (int i = scrollPos_ / h; i <= count && y < bottom; ++i, y += h) {
-        const QString text = i < count ? lines_[i].left(255) : QStringLiteral(" ");
-        const QRect box(0, y, width, h);
+    for (int i = 0; i < lines_.size(); ++i) {
+        const QString text = lines_[i].left(255);
+        const QRect box(0, i * h, width, h);
         if (textStyle_ != bvNone) {
             const int shift = textStyle_ == bvLowered ? 1 : -1;
             p.setPen(emboss);
@@ -270,7 +278,6 @@ void TSecretPanel::DrawFrame() {
     if (lines_.isEmpty() || image_.isNull()) {
         return;
     }
-    RenderFrame();
     repaint(textRect_);
 }
 
@@ -328,7 +335,9 @@ void TSecretPanel::paintEvent(QPaintEvent* event) {
         p.drawPixmap(glyphOrigin_, keyedGlyph_);
     }
     if (!image_.isNull()) {
-        p.drawImage(textRect_.topLeft(), image_);
+        const qreal dpr = image_.devicePixelRatio();
+        const QRectF shown(0, scrollPos_ * dpr, textRect_.width() * dpr, textRect_.height() * dpr);
+        p.drawImage(QRectF(textRect_), image_, shown);
     }
 }
 

@@ -44,7 +44,7 @@ public:
     QStringList Lines() const { return lines_; }
     void SetLines(const QStringList& v);
     TPanelBevel TextStyle() const { return textStyle_; }
-    void SetTextStyle(TPanelBevel v) { textStyle_ = v; }
+    void SetTextStyle(TPanelBevel v);
 
     TPanelBevel BevelInner() const { return bevelInner_; }
     void SetBevelInner(TPanelBevel v);
@@ -83,7 +83,7 @@ private:
     void Deactivate(bool destroying);
     void ComputeMetrics();
     void Layout();
-    void RenderFrame();
+    void RenderStrip();
     void DrawFrame();
     void PaintBevels(QPainter& p) const;
     void BevelsChanged();
@@ -107,7 +107,7 @@ private:
     std::uint8_t lineHeight_ = 1;
     QRect textRect_;
     QPoint glyphOrigin_;
-    QImage image_; // the off-screen frame, only while active
+    QImage image_; // every line, drawn once while active; the view shows a part of it
     QList<QPointer<QWidget>> hiddenChildren_;
     TRxTimer timer_;
 };

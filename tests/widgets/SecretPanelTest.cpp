@@ -68,6 +68,27 @@ TEST(SecretPanel, CommentPanelTextRectangleAndItsTextStayInside) {
     EXPECT_EQ(shown.pixel(170, 81), panel.palette().color(QPalette::Dark).rgb());
 }
 
+TEST(SecretPanel, EachStepMovesTheTextUpOnePixelAndALineChangeShowsAtOnce) {
+    TSecretPanel panel;
+    MakeCommentPanel(panel);
+    panel.SetActive(true);
+    const QRect text = panel.TextRect();
+    for (int i = 0; i < 4 * panel.LineHeight(); ++i) {
+        panel.ScrollStep(); // the first words at the top
+    }
+    const QImage before = Grabbed(panel).copy(text);
+    panel.ScrollStep();
+    const QImage after = Grabbed(panel).copy(text);
+    ASSERT_GT(Bright(before, before.rect()), 100);
+    EXPECT_EQ(after.copy(0, 0, text.width(), text.height() - 1),
+              before.copy(0, 1, text.width(), text.height() - 1));
+
+    panel.SetLines({"Another text"});
+    EXPECT_EQ(panel.ScrollPos(), 0);
+    EXPECT_NE(Grabbed(panel).copy(text), after);
+    EXPECT_GT(Bright(Grabbed(panel), text), 50);
+}
+
 TEST(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     TSecretPanel panel;
     MakeCommentPanel(panel);
