@@ -137,7 +137,13 @@ saved="$WORK/soak.rnr"
 key_to_main s
 answer_file_dialog "Save Game" "$saved"
 only_main_window "the save"
-[ "$(stat -c %s "$saved" 2>/dev/null)" = 4368 ] || fail "the saved game is not a 4368-byte file"
+# The dialog goes before the file is written: on a busy machine the file may follow a moment later.
+for i in $(seq 1 200); do
+    [ "$(stat -c %s "$saved" 2>/dev/null)" = 4368 ] && break
+    sleep 0.05
+done
+[ "$(stat -c %s "$saved" 2>/dev/null)" = 4368 ] ||
+    fail "the saved game is not a 4368-byte file; its folder holds: $(ls -m "$WORK")"
 echo "save: a 4368-byte file" >&2
 key_to_main l
 answer_file_dialog "Load Game" "$saved"
