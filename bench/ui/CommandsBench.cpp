@@ -9,8 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
@@ -127,21 +125,3 @@ BENCHMARK(AutoPlayGameAtSlowestSpeedCpuAgainstWall)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    // The window reads and writes settings: keep them away from the user's own.
-    QTemporaryDir config;
-    setenv("XDG_CONFIG_HOME", config.path().toUtf8().constData(), 1);
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Veltrane Inc."));
-    QApplication::setApplicationName(QStringLiteral("Rennor"));
-    QSettings(QStringLiteral("Veltrane Inc."), QStringLiteral("Rennor"))
-        .setValue(QStringLiteral("MUSIC"), QStringLiteral("0"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

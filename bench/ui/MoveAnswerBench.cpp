@@ -7,13 +7,10 @@
 #include "widgets/RxDrawGrid.h"
 
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
 #include <random>
 #include <time.h>
 #include <vector>
@@ -90,19 +87,3 @@ void BM_PressToAnswerPainted(benchmark::State& state) {
 BENCHMARK(BM_PressToAnswerPainted)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QTemporaryDir home; // a private, empty store: the defaults, without music
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    QApplication app(argc, argv);
-    QSettings(QStringLiteral("Veltrane Inc."), QStringLiteral("Rennor"))
-        .setValue(QStringLiteral("MUSIC"), QStringLiteral("0"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
