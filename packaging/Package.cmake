@@ -19,7 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links come from dpkg-shlibdeps; the Qt plugins it loads at run time
 # (windowing, audio) ship in those same library packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Music needs a General MIDI soundfont; without one the game plays on in silence.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | sf2-soundfont-gm")
+# Music needs a General MIDI soundfont; without one the game plays on in silence. The texts fit
+# their fixed places in fonts of the classic widths; without them a wider system font may cut them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation2 | fonts-croscore")
 
 include(CPack)

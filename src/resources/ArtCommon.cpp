@@ -2,6 +2,7 @@
 #include "resources/ArtCommon.h"
 
 #include "resources/Artwork.h"
+#include "resources/Fonts.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -75,9 +76,7 @@ void DrawGradientText(QPainter& p, const QRectF& box, const QString& text, const
 }
 
 QFont SansFont(qreal pixelSize, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(qRound(pixelSize));
+    QFont font = Fonts::Pixels(Fonts::TFamily::MSSansSerif, qRound(pixelSize));
     font.setBold(bold);
     return font;
 }

@@ -11,7 +11,8 @@ namespace Artwork {
 namespace {
 
 const QColor LitSegment(255, 255, 255);
-const QColor UnlitSegment(56, 56, 56);
+// Dim enough that an unlit bar never passes for a lit one: "01" must not read as "03".
+const QColor UnlitSegment(28, 28, 28);
 
 // Segments a to g of each digit, as bits a = 1, b = 2, ... g = 64.
 constexpr std::array<int, 10> SegmentsOf = {0x3F, 0x06, 0x5B, 0x4F, 0x66,

@@ -48,10 +48,6 @@ QPalette::ColorRole SystemColorRole(int index) {
     }
 }
 
-bool HighDensity(const QPainter& painter) {
-    return painter.device() != nullptr && painter.device()->devicePixelRatioF() > 1.0;
-}
-
 } // namespace
 
 QColor ColorFromValue(TColorValue value) {
@@ -78,16 +74,15 @@ void PaintStone(QPainter& painter, const QRect& cell, TStoneColor stone) {
     const bool black = stone == BlackStone;
     const QRect box = cell.adjusted(StoneInset, StoneInset, -StoneInset, -StoneInset);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, HighDensity(painter));
-    painter.setPen(QPen(ColorFromValue(black ? StoneAqua : StoneBlack), 1.0));
+    // Aliased, a 13-pixel disc is a jagged octagon; smoothed, it reads as round at any density.
+    // The rim is the outer pixel of the disc: a disc of the rim colour under one a pixel smaller
+    // keeps it as strong as an aliased rim, where a smoothed one-pixel pen would blur it.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ColorFromValue(black ? StoneAqua : StoneBlack));
+    painter.drawEllipse(QRectF(box));
     painter.setBrush(ColorFromValue(black ? StoneBlack : StoneAqua));
-    if (HighDensity(painter)) {
-        // Centre the rim on the disc's outer pixel so that it looks the same, only finer.
-        painter.drawEllipse(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
-    } else {
-        // An aliased outline covers width + 1 pixels: a 13-pixel disc.
-        painter.drawEllipse(box.adjusted(0, 0, -1, -1));
-    }
+    painter.drawEllipse(QRectF(box).adjusted(1, 1, -1, -1));
     painter.restore();
 }
 

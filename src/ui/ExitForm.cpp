@@ -1,6 +1,7 @@
 // The exit confirmation: black, one question, "&Yes" focused so that Enter confirms.
 #include "ui/ExitForm.h"
 
+#include "resources/Fonts.h"
 #include "ui/DialogKeys.h"
 
 #include <QGuiApplication>
@@ -43,10 +44,7 @@ TExitForm::TExitForm(QWidget* parent)
     setPalette(p);
 
     Label1 = new QLabel(QStringLiteral("Do you really want to exit ?"), this);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(15);
-    Label1->setFont(font);
+    Label1->setFont(Fonts::Pixels(Fonts::TFamily::CourierNew, 15));
     Label1->setStyleSheet(QStringLiteral("color: white"));
     Label1->move(11, 59);
     Label1->adjustSize();

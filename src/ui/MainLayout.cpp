@@ -1,6 +1,8 @@
 // The fixed layout of the main window's client area: 561 x 406 pixels, status bar included.
 #include "ui/MainForm.h"
 
+#include "resources/Fonts.h"
+#include "ui/Bevelled.h"
 #include "widgets/Digits.h"
 #include "widgets/RXCtrls.h"
 
@@ -13,12 +15,6 @@ namespace {
 constexpr int ClientWidth = 561;
 constexpr int ClientHeight = 406;
 constexpr int StatusHeight = 17;
-
-QFont NamedFont(const char* family, QFont::StyleHint hint, int points) {
-    QFont font(QString::fromUtf8(family), points);
-    font.setStyleHint(hint);
-    return font;
-}
 
 void SetBlack(QWidget* widget) {
     widget->setAutoFillBackground(true);
@@ -46,7 +42,7 @@ QToolButton* PictureButton(QWidget* parent, int x, const char* hint) {
 
 QLabel* NameLabel(QWidget* parent, int x, int y) {
     auto* label = new QLabel(parent);
-    label->setFont(NamedFont("Courier New", QFont::Monospace, 12));
+    label->setFont(Fonts::Points(Fonts::TFamily::CourierNew, 12));
     label->setStyleSheet(QStringLiteral("color: white; background: black"));
     label->move(x, y);
     return label;
@@ -65,7 +61,7 @@ void TMainForm::BuildControls() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     SetBlack(client);
-    client->setFont(NamedFont("MS Sans Serif", QFont::SansSerif, 9));
+    client->setFont(Fonts::Points(Fonts::TFamily::MSSansSerif, 9));
     setCentralWidget(client);
 
     BuildBoard(client);
@@ -78,9 +74,8 @@ void TMainForm::BuildControls() {
 }
 
 void TMainForm::BuildToolBar(QWidget* client) {
-    Panel1 = new QFrame(client);
+    Panel1 = new TBevelled<QFrame>(TBevelShadow::Raised, client);
     Panel1->setGeometry(389, 4, 167, 48);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     NewGameButton = PictureButton(Panel1, 3, "New Game");
     LoadGameButton = PictureButton(Panel1, 43, "Load Saved Game");
     SaveGameButton = PictureButton(Panel1, 83, "Save Game");
@@ -125,10 +120,12 @@ void TMainForm::BuildDisplays(QWidget* client) {
 }
 
 void TMainForm::BuildBevels(QWidget* client) {
-    // Decoration only: boxes around the groups of the right-hand column and two rules.
+    // Decoration only: boxes around the groups of the right-hand column and two rules. The boxes
+    // reach the right-hand rule, so the moves display, which ends at x = 556, leaves their
+    // two-pixel edge whole.
     const QRect boxes[] = {
-        {386, 1, 172, 54},   {386, 60, 172, 80},  {386, 144, 172, 34},
-        {386, 182, 172, 56}, {386, 242, 172, 58}, {385, 304, 175, 86},
+        {386, 1, 173, 54},   {386, 60, 173, 80},  {386, 144, 173, 34},
+        {386, 182, 173, 56}, {386, 242, 173, 58}, {385, 304, 175, 86},
     };
     for (const QRect& r : boxes) {
         auto* bevel = new QFrame(client);
@@ -148,20 +145,16 @@ void TMainForm::BuildBevels(QWidget* client) {
 }
 
 void TMainForm::BuildStatusBar(QWidget* client) {
-    StatusBar = new QLabel(client);
+    StatusBar = new TBevelled<QLabel>(TBevelShadow::Lowered, client);
     StatusBar->setGeometry(0, ClientHeight - StatusHeight, ClientWidth, StatusHeight);
-    StatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar->setStyleSheet(QStringLiteral("color: white; background: black"));
+    SetBlack(StatusBar);
     StatusBar->setIndent(2);
 }
 
 void TMainForm::BuildCommentPanel(QWidget* client) {
     CommentPanel = new TSecretPanel(client);
     CommentPanel->setGeometry(387, 306, 171, 82);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    CommentPanel->setFont(font);
+    CommentPanel->setFont(Fonts::Pixels(Fonts::TFamily::MSSansSerif, 12));
     QPalette p = CommentPanel->palette();
     p.setColor(QPalette::Window, Qt::black);
     p.setColor(QPalette::WindowText, Qt::white);

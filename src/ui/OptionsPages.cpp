@@ -4,6 +4,7 @@
 
 #include "resources/Artwork.h"
 #include "storage/SettingNames.h"
+#include "ui/Bevelled.h"
 #include "widgets/RxDrawGrid.h"
 
 #include <QButtonGroup>
@@ -195,8 +196,8 @@ QWidget* TOptionsForm::BuildPlayersPage() {
 }
 
 QWidget* TOptionsForm::BuildStonePanel(QWidget* page) {
-    auto* panel = Place(new QFrame, page, "SelectColorPanel", QRect(232, 4, 205, 152));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* panel = Place(new TBevelled<QFrame>(TBevelShadow::Raised), page, "SelectColorPanel",
+                        QRect(232, 4, 205, 152));
     auto* first = new QButtonGroup(this);
     auto* second = new QButtonGroup(this);
     Ctl.FirstPlayerLabel = PlaceLabel(panel, "FirstPlayerLabel", QLatin1String(DefaultFirstName),
@@ -209,9 +210,9 @@ QWidget* TOptionsForm::BuildStonePanel(QWidget* page) {
                                                   QRect(112, 28, 28, 28), first);
     SetHelp(Ctl.WhitePlayerSpeedButton, QStringLiteral("Click To Set White Color For 1st Player"),
             0);
-    auto* middle = Place(new QLabel(QStringLiteral("Select Peg Color")), panel, "Panel3",
-                         QRect(8, 62, 189, 24));
-    middle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* middle =
+        Place(new TBevelled<QLabel>(TBevelShadow::Lowered), panel, "Panel3", QRect(8, 62, 189, 24));
+    middle->setText(QStringLiteral("Select Peg Color"));
     middle->setAlignment(Qt::AlignCenter);
     Ctl.WhiteMasterSpeedButton = PlaceStoneButton(panel, "WhiteMasterSpeedButton", WhiteStone,
                                                   QRect(64, 92, 28, 28), second);
@@ -277,8 +278,8 @@ QWidget* TOptionsForm::BuildAIEPage() {
                                  QSlider::TicksBothSides);
     Ctl.TrackBar->setValue(Live.ADFactor + ADFactorOffset);
     SetHelp(Ctl.TrackBar, QStringLiteral("Change The Behavior Of Rennor Master"), 3001);
-    Ctl.ADPanel = Place(new QLabel, page, "ADPanel", QRect(370, 40, 64, 44));
-    Ctl.ADPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Ctl.ADPanel = Place(new TBevelled<QLabel>(TBevelShadow::Lowered), page, "ADPanel",
+                        QRect(370, 40, 64, 44));
     Ctl.ADPanel->setAlignment(Qt::AlignCenter);
     QFont bold = Ctl.ADPanel->font();
     bold.setBold(true);

@@ -2,6 +2,7 @@
 #include "ui/ShowWinner.h"
 
 #include "core/Random.h"
+#include "resources/Fonts.h"
 #include "sound/GameSounds.h"
 #include "ui/BoardPainter.h"
 #include "ui/DialogKeys.h"
@@ -23,13 +24,6 @@ constexpr int FigureX = 152;
 constexpr int BevelWidth = 305;
 constexpr int BevelTops[] = {40, 64, 88, 112, 136, 160, 184};
 
-QFont NamedFont(const char* family, QFont::StyleHint hint, int pixels) {
-    QFont font(QString::fromLatin1(family));
-    font.setStyleHint(hint);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 // A top-line bevel: a shadow line with a highlight under it.
 class TTopLine : public QWidget {
 public:
@@ -44,6 +38,37 @@ protected:
 };
 
 } // namespace
+
+// A caption whose colon stands at a set place. The written captions line their colons up with
+// spaces, which holds only in the font they were written for.
+class TReportCaption : public QLabel {
+public:
+    TReportCaption(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+
+    int WordsWidth() const { return fontMetrics().horizontalAdvance(Words()); }
+    void SetColonX(int x) {
+        ColonX = x;
+        resize(sizeHint());
+    }
+    QSize sizeHint() const override {
+        return {ColonX + fontMetrics().horizontalAdvance(Colon()), QLabel::sizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, Words());
+        painter.drawText(rect().adjusted(ColonX, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         Colon());
+    }
+
+private:
+    QString Words() const { return text().left(text().indexOf(QLatin1Char(':'))).trimmed(); }
+    QString Colon() const { return text().mid(text().indexOf(QLatin1Char(':'))); }
+
+    int ColonX = 0;
+};
 
 void TStoneShape::SetColors(const QColor& brush, const QColor& pen) {
     Brush = brush;
@@ -66,27 +91,28 @@ TWinnerForm::TWinnerForm(TMediaPlayer* player, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Player(player) {
     setWindowTitle(QStringLiteral("Game Over:"));
     setFixedSize(FormWidth, FormHeight);
-    setFont(NamedFont("MS Sans Serif", QFont::SansSerif, 11));
+    setFont(Fonts::Pixels(Fonts::TFamily::MSSansSerif, 11));
 
     WinnerColor = new TStoneShape(this);
     WinnerColor->setGeometry(88, 12, 25, 20);
     WinnerName = new QLabel(this);
-    WinnerName->setFont(NamedFont("Courier New", QFont::Monospace, 16));
+    WinnerName->setFont(Fonts::Pixels(Fonts::TFamily::CourierNew, 16));
     WinnerName->setStyleSheet(QStringLiteral("color: lime"));
     WinnerName->move(120, 13);
 
-    Label2 = AddLabel(QStringLiteral("Moves Done     : "), CaptionX, 48);
+    Label2 = AddCaption(QStringLiteral("Moves Done     : "), 48);
     MovesDone = AddLabel(QString(), FigureX, 48);
-    Label3 = AddLabel(QStringLiteral("Time Taken     : "), CaptionX, 72);
+    Label3 = AddCaption(QStringLiteral("Time Taken     : "), 72);
     TimeTaken = AddLabel(QString(), FigureX, 72);
-    Label5 = AddLabel(QStringLiteral("Hints Used     :"), CaptionX, 96);
+    Label5 = AddCaption(QStringLiteral("Hints Used     :"), 96);
     HintsUsed = AddLabel(QString(), FigureX, 96);
-    Label6 = AddLabel(QStringLiteral("Undo Used      :"), CaptionX, 120);
+    Label6 = AddCaption(QStringLiteral("Undo Used      :"), 120);
     UndoUsed = AddLabel(QString(), FigureX, 120);
-    Label4 = AddLabel(QStringLiteral("Comments Used  :"), CaptionX, 144);
+    Label4 = AddCaption(QStringLiteral("Comments Used  :"), 144);
     CommentsUsed = AddLabel(QString(), FigureX, 144);
-    Label1 = AddLabel(QStringLiteral("Switched Sides :"), CaptionX, 168);
+    Label1 = AddCaption(QStringLiteral("Switched Sides :"), 168);
     SwitchedSides = AddLabel(QString(), FigureX, 168);
+    AlignColons();
     for (int y : BevelTops) {
         new TTopLine(this, y);
     }
@@ -106,11 +132,32 @@ void TWinnerForm::paintEvent(QPaintEvent*) {
 }
 
 QLabel* TWinnerForm::AddLabel(const QString& caption, int x, int y) {
-    auto* label = new QLabel(caption, this);
+    return Placed(new QLabel(caption, this), x, y);
+}
+
+QLabel* TWinnerForm::AddCaption(const QString& caption, int y) {
+    auto* label = new TReportCaption(caption, this);
+    Captions.push_back(label);
+    return Placed(label, CaptionX, y);
+}
+
+QLabel* TWinnerForm::Placed(QLabel* label, int x, int y) {
     label->setStyleSheet(QStringLiteral("color: white"));
     label->move(x, y);
     label->adjustSize();
     return label;
+}
+
+// The colons stand one space after the longest caption's words.
+void TWinnerForm::AlignColons() {
+    int words = 0;
+    for (const TReportCaption* caption : Captions) {
+        words = std::max(words, caption->WordsWidth());
+    }
+    const int colonX = words + fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    for (TReportCaption* caption : Captions) {
+        caption->SetColonX(colonX);
+    }
 }
 
 void TWinnerForm::showEvent(QShowEvent* event) {

@@ -5,10 +5,12 @@
 
 #include <QColor>
 #include <QDialog>
+#include <vector>
 
 class QLabel;
 class QPushButton;
 class TMediaPlayer;
+class TReportCaption;
 
 // A circle in a rectangle, drawn with a pen and a brush; the winner's stone.
 class TStoneShape : public QWidget {
@@ -57,7 +59,11 @@ private:
     void FormActivate();
     void FormClose();
     QLabel* AddLabel(const QString& caption, int x, int y);
+    QLabel* AddCaption(const QString& caption, int y);
+    QLabel* Placed(QLabel* label, int x, int y);
+    void AlignColons();
 
+    std::vector<TReportCaption*> Captions; // the left-hand labels, whose colons line up
     TMediaPlayer* Player;
     TGameReport Shown;
     bool Opened = false;

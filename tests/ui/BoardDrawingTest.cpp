@@ -15,6 +15,12 @@ const QColor Lime(0, 255, 0);
 const QColor Aqua(0, 255, 255);
 const QColor Black(0, 0, 0);
 
+// A smoothed stone's rim pixel: its colour, give or take the few levels the smoothing leaves.
+bool NearRim(const QColor& seen, const QColor& rim) {
+    return std::max({std::abs(seen.red() - rim.red()), std::abs(seen.green() - rim.green()),
+                     std::abs(seen.blue() - rim.blue())}) <= 8;
+}
+
 TEST_F(MainFormTest, EmptySquaresShowTheBoardColourInsideAndOnTheRing) {
     Start();
     const QImage board = Board();
@@ -34,16 +40,16 @@ TEST_F(MainFormTest, TheLastMoveIsHighlightedWithItsXorRingAndMovesOn) {
     QImage board = Board();
     EXPECT_EQ(SquarePixel(board, 4, 4, 1, 1), QColor(128, 127, 128)); // lime XOR grey
     EXPECT_EQ(SquarePixel(board, 4, 4, 2, 2), Lime);
-    EXPECT_EQ(SquarePixel(board, 4, 4, 9, 9), Aqua);  // the white stone's disc
-    EXPECT_EQ(SquarePixel(board, 4, 4, 9, 3), Black); // and its rim
+    EXPECT_EQ(SquarePixel(board, 4, 4, 9, 9), Aqua);              // the white stone's disc
+    EXPECT_PRED2(NearRim, SquarePixel(board, 4, 4, 9, 3), Black); // and its rim
 
     Click(6, 4); // black
     board = Board();
     EXPECT_EQ(SquarePixel(board, 4, 4, 1, 1), Grey);
     EXPECT_EQ(SquarePixel(board, 4, 4, 2, 2), Grey);
     EXPECT_EQ(SquarePixel(board, 4, 4, 9, 9), Aqua);
-    EXPECT_EQ(SquarePixel(board, 6, 4, 9, 9), Black); // the black stone's disc
-    EXPECT_EQ(SquarePixel(board, 6, 4, 9, 3), Aqua);  // and its rim
+    EXPECT_EQ(SquarePixel(board, 6, 4, 9, 9), Black);            // the black stone's disc
+    EXPECT_PRED2(NearRim, SquarePixel(board, 6, 4, 9, 3), Aqua); // and its rim
     EXPECT_EQ(SquarePixel(board, 6, 4, 2, 2), Lime);
 }
 
@@ -155,7 +161,7 @@ TEST(BoardPainterTest, PreviewShowsThePendingColoursWithBlackRings) {
     EXPECT_EQ(image.pixelColor(1, 1), Black);
     EXPECT_EQ(image.pixelColor(2, 2), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(9, 9), Black);
-    EXPECT_EQ(image.pixelColor(9, 3), Aqua);
+    EXPECT_PRED2(NearRim, image.pixelColor(9, 3), Aqua);
     paint(4, 0); // the sample hint square, empty
     EXPECT_EQ(image.pixelColor(9, 9), QColor(0, 0, 255));
     paint(0, 0); // a white stone on the board colour
