@@ -47,6 +47,11 @@ QPixmap AboutPicture(qreal dpr = DefaultRatio());  // 413 x 208, the about box's
 inline constexpr QSize SplashSize{418, 189};
 inline constexpr QSize AboutSize{413, 208};
 
+// 32 x 32 icons of the message boxes: a question mark, or a cross for errors.
+enum class TMessageIcon { Question, Stop };
+QPixmap MessageIcon(TMessageIcon kind, qreal dpr = DefaultRatio());
+inline constexpr QSize MessageIconSize{32, 32};
+
 // The window icon at 16, 24, 32, 48, 64, 128 and 256 pixels.
 QIcon WindowIcon();
 QPixmap IconPicture(int size, qreal dpr = DefaultRatio());

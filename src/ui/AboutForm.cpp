@@ -2,6 +2,7 @@
 #include "ui/AboutForm.h"
 
 #include "resources/Artwork.h"
+#include "resources/Fonts.h"
 #include "ui/ExitForm.h"
 #include "ui/ProductAddresses.h"
 
@@ -44,14 +45,15 @@ TAboutForm::TAboutForm(QWidget* parent)
     Image1->setPixmap(Artwork::AboutPicture());
 
     Label1 = new QLabel(QStringLiteral("E-Mail : "), this);
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
+    const QFont font = Fonts::Points(Fonts::TFamily::MSSansSerif, 8);
     Label1->setFont(font);
     Label1->move(112, 226);
     Label1->adjustSize();
 
     Edit1 = new QLineEdit(QString::fromLatin1(SupportEMailAddress), this);
     Edit1->setReadOnly(true);
+    Edit1->setFont(font);
+    Edit1->setCursorPosition(0); // the address from its start, should it ever be cut
     Edit1->setGeometry(153, 222, 156, 21);
     PaintWhiteOnBlack(Edit1, QPalette::Base, QPalette::Text);
     Edit1->setToolTip(QStringLiteral("E-mail support"));
@@ -87,6 +89,10 @@ void TAboutForm::keyPressEvent(QKeyEvent* event) {
 bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
     if (IsEscape(event)) {
         reject();
+        return true;
+    }
+    if (watched == Edit1 && event->type() == QEvent::MouseButtonDblClick) {
+        WriteToSupport();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -31,7 +31,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -61,9 +60,9 @@ bool ColorDepthSufficient() {
         return true;
     }
     QApplication::beep();
-    QMessageBox::critical(nullptr, QStringLiteral("Error"),
-                          QStringLiteral("Color palette MUST be at least 256 colors !\n"
-                                         "Please change it and Run RENNOR Again."));
+    ShowStopBox(nullptr, QStringLiteral("Error"),
+                QStringLiteral("Color palette MUST be at least 256 colors !\n"
+                               "Please change it and Run RENNOR Again."));
     return false;
 }
 

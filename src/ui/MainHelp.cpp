@@ -9,9 +9,7 @@
 #include "ui/ProductAddresses.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenu>
-#include <QUrl>
 
 namespace {
 
@@ -69,9 +67,8 @@ void TMainForm::QuitHelp() {
     Help->Command(THelpCommand::Quit, 0);
 }
 
-// A missing browser is the desktop's to report; the game says nothing.
 void TMainForm::RennorontheWeb1Click() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(WebPageAddress)));
+    OpenWebPage();
 }
 
 void TMainForm::About1Click() {

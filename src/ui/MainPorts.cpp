@@ -1,6 +1,7 @@
 // Qt dialogs behind the ports. Each dialog is created for one showing and freed when it closes.
 #include "ui/MainPorts.h"
 
+#include "resources/Artwork.h"
 #include "ui/BoardPainter.h"
 #include "ui/ExitForm.h"
 #include "ui/MainForm.h"
@@ -20,9 +21,16 @@ QString QtNameFilter(const QString& filter) {
     return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
 }
 
+void ShowStopBox(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, owner);
+    box.setIconPixmap(Artwork::MessageIcon(Artwork::TMessageIcon::Stop));
+    box.exec();
+}
+
 bool TMainPorts::Confirm(const QString& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
                     QMessageBox::NoButton, Owner);
+    box.setIconPixmap(Artwork::MessageIcon(Artwork::TMessageIcon::Question));
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -31,9 +39,7 @@ bool TMainPorts::Confirm(const QString& question) {
 }
 
 void TMainPorts::ShowError(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Rennor"), WithFullStop(message),
-                    QMessageBox::Ok, Owner);
-    box.exec();
+    ShowStopBox(Owner, QStringLiteral("Rennor"), WithFullStop(message));
 }
 
 bool TMainPorts::ConfirmExit() {

@@ -26,5 +26,9 @@ private:
     QHash<QString, QString> LastFileNames; // by dialog title: each dialog keeps its last name
 };
 
+// A modal box with the stop icon and an OK button; the toolkit's own icons are too coarse for
+// scaled screens, so the program draws its own.
+void ShowStopBox(QWidget* owner, const QString& title, const QString& text);
+
 // "Rennor .RNR files|*.rnr" as a Qt name filter, "Rennor .RNR files (*.rnr)".
 QString QtNameFilter(const QString& filter);

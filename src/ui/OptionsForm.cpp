@@ -6,6 +6,7 @@
 #include "core/Rules.h"
 #include "game/GameFlow.h"
 #include "game/Ports.h"
+#include "resources/Fonts.h"
 #include "storage/SettingNames.h"
 #include "storage/SettingsKey.h"
 #include "widgets/RxDrawGrid.h"
@@ -54,10 +55,10 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::WindowContextHelpButtonHint);
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(Fonts::Points(Fonts::TFamily::MSSansSerif, 8));
     setFixedSize(ClientWidth, ClientHeight);
+    // Modal to the main window only: the help window it opens must stay usable beside it.
+    setWindowModality(Qt::WindowModal);
 
     Ctl.OptionsControl = new QTabWidget(this);
     Ctl.OptionsControl->setObjectName(QStringLiteral("OptionsControl"));
@@ -72,6 +73,10 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     Ctl.OptionsControl->addTab(Ctl.GeneralSettings, QStringLiteral("&General"));
     Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("&A. I. E."));
     BuildButtonStrip();
+    // Enter presses OK wherever the focus is: no other button becomes the default on focus.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+    }
     ConnectBehaviours();
     HumanComputerClick();
     TrackBarChange();

@@ -1,0 +1,160 @@
+// Every text of every window and dialog fits the space it is drawn in, every picture is drawn for
+// the screen's pixel ratio and the main window keeps its layout; CTest runs it at each scale.
+#include "MainFormTestSupport.h"
+
+#include "ui/AboutForm.h"
+#include "ui/ExitForm.h"
+#include "ui/LogoForm.h"
+#include "ui/MainPorts.h"
+#include "ui/ProductAddresses.h"
+#include "ui/ShowWinner.h"
+
+#include <QtWidgets>
+#include <iostream>
+
+namespace {
+
+struct TFit {
+    int Texts = 0;
+    QStringList Cut;
+
+    // Trailing blanks leave no ink, so they may stand outside the space.
+    static QSize Ink(const QWidget* w, QString text) {
+        return w->fontMetrics().size(Qt::TextShowMnemonic, text.remove(QRegularExpression(" +$")));
+    }
+    void Need(const QWidget* w, const QString& text, QSize need, const QRect& space) {
+        ++Texts;
+        const bool inside = w->isWindow() || w->parentWidget()->rect().contains(w->geometry());
+        if (need.width() > space.width() || need.height() > space.height() || !inside) {
+            Cut << QStringLiteral("%1 \"%2\"").arg(w->metaObject()->className(), text);
+        }
+    }
+    void Window(QWidget* window) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->isVisibleTo(window)) {
+                Control(w);
+            }
+        }
+    }
+    void Menu(QWidget* menu) { // a menu bar or a menu, and the menus it opens
+        auto* bar = qobject_cast<QMenuBar*>(menu);
+        for (QAction* a : menu->actions()) {
+            const QRect place = bar ? bar->actionGeometry(a) & bar->rect()
+                                    : static_cast<QMenu*>(menu)->actionGeometry(a);
+            const QString shortcut = a->shortcut().toString(QKeySequence::NativeText);
+            if (!a->isSeparator()) {
+                Need(menu, a->text(), Ink(menu, a->text() + shortcut), place);
+            }
+            if (a->menu()) {
+                Menu(a->menu());
+            }
+        }
+    }
+    void Control(QWidget* w);
+};
+
+void TFit::Control(QWidget* w) {
+    const QFontMetrics fm = w->fontMetrics();
+    const int frame = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    if (auto* l = qobject_cast<QLabel*>(w); l && !l->pixmap().isNull()) {
+        const QPixmap& p = l->pixmap();
+        if (p.size() != p.deviceIndependentSize().toSize() * l->devicePixelRatioF()) {
+            Cut << "a picture not drawn at the pixel ratio";
+        }
+    } else if (l && !l->text().isEmpty()) {
+        const QSize wrapped(l->minimumSizeHint().width(), l->heightForWidth(l->width()));
+        Need(l, l->text(), l->wordWrap() ? wrapped : l->sizeHint(), l->rect());
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        if (!b->icon().availableSizes().contains(b->iconSize() * b->devicePixelRatioF()) &&
+            !b->icon().isNull()) {
+            Cut << b->objectName() + " has no icon drawn at the pixel ratio";
+        }
+        QStyleOptionButton o;
+        o.initFrom(b);
+        const auto space = qobject_cast<QCheckBox*>(b)      ? QStyle::SE_CheckBoxContents
+                           : qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                                                            : QStyle::SE_PushButtonContents;
+        if (!b->text().isEmpty()) {
+            Need(b, b->text(), Ink(b, b->text()), b->style()->subElementRect(space, &o, b));
+        }
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        const QSize need(fm.horizontalAdvance(e->text()) + 1, fm.height()); // text and cursor
+        Need(e, e->text(), need, e->rect().adjusted(frame + 2, frame + 1, -frame - 2, -frame - 1));
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox o;
+        o.initFrom(g);
+        o.text = g->title();
+        o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QStyle::SubControl label = QStyle::SC_GroupBoxLabel;
+        Need(g, o.text, Ink(g, o.text),
+             g->style()->subControlRect(QStyle::CC_GroupBox, &o, label, g) & g->rect());
+    } else if (auto* t = qobject_cast<QTabBar*>(w)) {
+        const int padding = t->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, t);
+        for (int i = 0; i < t->count(); ++i) {
+            const QSize need = Ink(t, t->tabText(i)) + QSize(padding, 0);
+            Need(t, t->tabText(i), need, t->tabRect(i) & t->rect());
+        }
+    } else if (auto* p = qobject_cast<TSecretPanel*>(w)) {
+        p->SetActive(true);
+        for (const QString& line : p->Lines()) {
+            Need(p, line, {fm.horizontalAdvance(line), p->LineHeight()}, p->TextRect());
+        }
+        p->SetActive(false);
+    }
+}
+
+TEST_F(MainFormTest, EveryTextFitsItsSpaceAndEveryPictureTheScreen) {
+    Start();
+    EXPECT_EQ(Form->centralWidget()->size(), QSize(561, 406));
+    TFit fit;
+    fit.Window(Form.get());
+    fit.Menu(Form->menuBar());
+    EXPECT_EQ(Form->menuBar()->actionGeometry(Form->Menu.Help1->menuAction()).top(), 0)
+        << "the menu bar keeps one row";
+    fit.Menu(Form->Menu.PopUpMenu2);
+
+    Options->SetADPosition(0); // "-16", the widest read-out
+    Options->show();
+    for (int page = 0; page < 4; ++page) {
+        Options->findChild<QTabWidget*>()->setCurrentIndex(page);
+        fit.Window(Options.get());
+    }
+    Options->hide();
+    for (int x = 1; x <= 5; ++x) { // a game won, for the report
+        MakeMove(x, 1);
+        MakeMove(x, 3);
+    }
+    TAboutForm about(Form.get());
+    TExitForm exit(Form.get());
+    TWinnerForm report(nullptr, Form.get());
+    TLogoForm logo;
+    for (QWidget* window : std::initializer_list<QWidget*>{&about, &exit, &report, &logo}) {
+        window->show();
+        fit.Window(window);
+        window->hide();
+    }
+
+    // The message boxes, each looked at once it is shown.
+    TMainPorts ports(Form.get());
+    InstallPorts(&ports);
+    QObject noBrowser; // a handler without the slot: the desktop opens nothing
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &noBrowser, "open");
+    for (const std::function<void()>& show : std::vector<std::function<void()>>{
+             [&] { ports.Confirm(QLatin1String(CancelGameModeQuestion)); },
+             [&] { ports.ShowError(QStringLiteral("Failed to set data for 'MUSIC'")); },
+             [] { OpenWebPage(); }}) {
+        QTimer::singleShot(0, [&fit] {
+            fit.Window(QApplication::activeModalWidget());
+            QApplication::activeModalWidget()->close();
+        });
+        show();
+    }
+    InstallPorts(Scripted.get());
+
+    std::cout << "At scale " << qEnvironmentVariable("QT_SCALE_FACTOR", "1").toStdString() << ": "
+              << fit.Texts << " texts checked, " << fit.Cut.size() << " cut\n";
+    EXPECT_GT(fit.Texts, 100);
+    EXPECT_TRUE(fit.Cut.isEmpty()) << fit.Cut.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
