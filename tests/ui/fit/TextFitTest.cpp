@@ -81,13 +81,7 @@ void TFit::Control(QWidget* w) {
         const QSize need(fm.horizontalAdvance(e->text()) + 1, fm.height()); // text and cursor
         Need(e, e->text(), need, e->rect().adjusted(frame + 2, frame + 1, -frame - 2, -frame - 1));
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-        QStyleOptionGroupBox o;
-        o.initFrom(g);
-        o.text = g->title();
-        o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QStyle::SubControl label = QStyle::SC_GroupBoxLabel;
-        Need(g, o.text, Ink(g, o.text),
-             g->style()->subControlRect(QStyle::CC_GroupBox, &o, label, g) & g->rect());
+        Need(g, g->title(), g->minimumSizeHint(), g->rect()); // the title and its margins
     } else if (auto* t = qobject_cast<QTabBar*>(w)) {
         const int padding = t->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, t);
         for (int i = 0; i < t->count(); ++i) {
