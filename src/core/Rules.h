@@ -3,6 +3,9 @@
 
 #include "core/GameState.h"
 
+#include <utility>
+#include <vector>
+
 TStoneColor FirstColor();
 void NewBoard();
 void MakeMove(int X, int Y);
@@ -66,3 +69,9 @@ void CountStoneInto(Counts& counts, const TWindow& window, TStoneColor c) {
 inline void CountStone(const TWindow& window, TStoneColor c) {
     CountStoneInto(Game, window, c);
 }
+
+// Whether (X, Y) holds a stone of the five that won the game; a longer line or two fives made by
+// one stone are marked whole.
+bool InWinningFive(int X, int Y);
+// The squares of that five, through the latest move; none unless a five was made.
+std::vector<std::pair<int, int>> WinningSquares();
