@@ -131,7 +131,6 @@ TEST_F(GameResultsTest, ImpossibleGamesAndFilesThatAreNoFilesLeaveGameAndStoreAl
                 {{1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 3}, {3, 4}, {4, 3}, {4, 4}, {5, 3}});
             c.Change(saved);
             path = Dir.filePath(QStringLiteral("bad.rnr"));
-            QFile::remove(path);
             WriteSavedGame(path, saved);
         }
         Ports.Errors.clear();
