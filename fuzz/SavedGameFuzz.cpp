@@ -12,9 +12,8 @@ namespace {
 
 bool KnownRefusal(const QString& text) {
     return text == "Read beyond end of file" || text == "Range check error" ||
-           text == "The saved game clock is not a valid time" ||
-           (text.startsWith("Move ") &&
-            (text.endsWith(" has no stone colour") || text.endsWith(", which is taken")));
+           text.startsWith("The saved game ") ||
+           (text.startsWith("Move ") && text.contains(" of the saved game "));
 }
 
 void Require(bool condition) {

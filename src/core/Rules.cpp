@@ -113,6 +113,39 @@ void RebuildPosition(std::int32_t N) {
     Repaint(Game.LastMoveX, Game.LastMoveY);
 }
 
+namespace {
+
+bool IsWinningWindow(const TWindow& w) {
+    return Game.WindowCount[w.Direction][w.X][w.Y][Game.Winner] == WindowLength;
+}
+
+} // namespace
+
+bool InWinningFive(int X, int Y) {
+    if (!Game.FiveMade || !OnBoard(X, Y) || Game.Board[X][Y] != Game.Winner) {
+        return false;
+    }
+    bool found = false;
+    ForEachWindowThrough(X, Y, [&](const TWindow& w) { found = found || IsWinningWindow(w); });
+    return found;
+}
+
+std::vector<std::pair<int, int>> WinningSquares() {
+    std::vector<std::pair<int, int>> squares;
+    if (!Game.FiveMade || !OnBoard(Game.LastMoveX, Game.LastMoveY)) {
+        return squares;
+    }
+    ForEachWindowThrough(Game.LastMoveX, Game.LastMoveY, [&](const TWindow& w) {
+        if (IsWinningWindow(w)) {
+            const TStep s = DirectionStep[w.Direction];
+            for (int m = 0; m < WindowLength; ++m) {
+                squares.emplace_back(w.X + s.DX * m, w.Y + s.DY * m);
+            }
+        }
+    });
+    return squares;
+}
+
 bool IsGameOver() {
     const bool over = Game.FiveMade || Game.UntouchedWindows <= 0;
     if (over) {

@@ -3,6 +3,9 @@
 
 #include "core/GameState.h"
 
+#include <utility>
+#include <vector>
+
 TStoneColor FirstColor();
 void NewBoard();
 void MakeMove(int X, int Y);
@@ -49,14 +52,26 @@ template <typename F> void ForEachWindowThrough(int X, int Y, F&& f) {
     }
 }
 
-// Counts a new stone of c into one window: the inner step of every move, so it is inline.
-inline void CountStone(const TWindow& window, TStoneColor c) {
-    std::uint8_t& count = Game.WindowCount[window.Direction][window.X][window.Y][c];
+// Counts a new stone of c into one window of counts, which has the WindowCount, UntouchedWindows
+// and FiveMade of the game state: the inner step of every move, so it is inline.
+template <typename Counts>
+void CountStoneInto(Counts& counts, const TWindow& window, TStoneColor c) {
+    std::uint8_t& count = counts.WindowCount[window.Direction][window.X][window.Y][c];
     ++count;
     if (count == 1) {
-        --Game.UntouchedWindows;
+        --counts.UntouchedWindows;
     }
     if (count == WindowLength) {
-        Game.FiveMade = true;
+        counts.FiveMade = true;
     }
 }
+
+inline void CountStone(const TWindow& window, TStoneColor c) {
+    CountStoneInto(Game, window, c);
+}
+
+// Whether (X, Y) holds a stone of the five that won the game; a longer line or two fives made by
+// one stone are marked whole.
+bool InWinningFive(int X, int Y);
+// The squares of that five, through the latest move; none unless a five was made.
+std::vector<std::pair<int, int>> WinningSquares();

@@ -9,6 +9,7 @@
 #include "game/MainView.h"
 #include "game/MoveHistory.h"
 #include "game/Ports.h"
+#include "game/Sides.h"
 #include "game/SpeedPause.h"
 
 namespace {
@@ -56,12 +57,13 @@ void SwitchSides1Click() {
         return;
     }
     Play.SidesSwitched = true;
+    SwitchHumanSide();
     ComputerMove();
 }
 
 void Hint1Click() {
     if (!IsGameOver() && !Play.AutoPlaying) {
-        ++Play.HintsUsedCount;
+        CountUse(Play.HintsUsedCount);
         MainView().EnableCommand(TCommand::Hint, false);
         std::uint8_t X = 0, Y = 0;
         BestSquare(X, Y);

@@ -4,10 +4,14 @@
 #include "core/Rules.h"
 #include "game/DialogOptions.h"
 #include "game/GameFlow.h"
+#include "game/GameReport.h"
 #include "game/MainView.h"
 #include "game/MoveHistory.h"
+#include "game/Sides.h"
 #include "storage/SavedGameFile.h"
 #include "storage/StorageError.h"
+
+#include <QFileInfo>
 
 TLoadHooks LoadHooks;
 
@@ -37,6 +41,7 @@ TSavedPlay CurrentPlay() {
 // Takes over a saved game that has been read and checked; nothing here can fail on the game's
 // side, so the game is never left half loaded.
 void TakeOverSavedGame(const TSavedGame& saved) {
+    const auto won = WinningSquares();
     Game.FiveMade = false;
     Play.AutoPlaying = false;
     Game.GameFinished = false;
@@ -51,6 +56,7 @@ void TakeOverSavedGame(const TSavedGame& saved) {
     // nothing of them can be redone.
     InstallSavedMoves(saved);
     RepaintAllSquares();
+    ShowWinChange(won);
     MainView().ShowMovesDone(Game.MoveCount);
     Timer1Timer(false);
     MainView().EnableCommand(TCommand::Undo, saved.Play.UndoEnabled);
@@ -65,14 +71,20 @@ void LoadSavedGame() {
     if (!IsGameOver() && !Ports().Confirm(CancelGameQuestion)) {
         return;
     }
-    const TSavedGame saved = ReadSavedGame(*name);
+    const TSavedGame saved = ReadSavedGame(SavedGamePathToRead(*name));
     if (LoadHooks.StoreHumanHuman) {
         LoadHooks.StoreHumanHuman(saved.Play.HumanHuman);
     }
     TakeOverSavedGame(saved);
     RunHook(LoadHooks.ReloadOptions);
+    TakeSidesFromLoadedGame();
     RunHook(LoadHooks.ApplySettings);
     ShowGameResult();
+}
+
+QString ReplaceFileQuestion(const QString& path) {
+    return QStringLiteral("%1 already exists.\nDo you want to replace it?")
+        .arg(QFileInfo(path).fileName());
 }
 
 void ShowingFileErrors(void (*command)()) {
@@ -97,9 +109,15 @@ TFileDialogSpec LoadDialogSpec() {
 
 void SaveGame1Click() {
     ShowingFileErrors([] {
-        if (const std::optional<QString> name = Ports().AskSaveFileName(SaveDialogSpec())) {
-            WriteSavedGame(*name, CaptureSavedGame(Game, CurrentPlay()));
+        const std::optional<QString> name = Ports().AskSaveFileName(SaveDialogSpec());
+        if (!name) {
+            return;
         }
+        const QString path = SavedGamePathToWrite(*name);
+        if (QFileInfo::exists(path) && !Ports().Confirm(ReplaceFileQuestion(path))) {
+            return;
+        }
+        WriteSavedGame(path, CaptureSavedGame(Game, CurrentPlay()));
     });
 }
 

@@ -4,8 +4,10 @@
 #include "core/Rules.h"
 #include "engine/Choice.h"
 #include "game/DialogOptions.h"
+#include "game/GameReport.h"
 #include "game/MainView.h"
 #include "game/Ports.h"
+#include "game/Sides.h"
 #include "game/StoredOptions.h"
 #include "storage/SettingNames.h"
 
@@ -39,19 +41,24 @@ void RepaintAllSquares() {
 void InstallGameFlow() {
     BoardHooks.RepaintSquare = [](int X, int Y) { MainView().RepaintSquare(X, Y); };
     BoardHooks.ShowMovesDone = [](int moveCount) { MainView().ShowMovesDone(moveCount); };
-    BoardHooks.ShowReport = [] { Ports().ShowGameReport(); };
+    BoardHooks.ShowReport = [] {
+        ShowWinChange({});
+        Ports().ShowGameReport();
+    };
     BoardHooks.ResetGameFlow = ResetGameFlowDisplays;
     BoardHooks.EndAutoPlay = [] { Play.AutoPlaying = false; };
     BoardHooks.FirstColor = FirstColorFromOptions;
 }
 
 void ResetForNewGame() {
+    const auto won = WinningSquares();
     Play.AutoPlaying = false;
     Game.GameFinished = false;
     MainView().EnableCommand(TCommand::Undo, true);
     MainView().EnableCommand(TCommand::Redo, true);
     NewBoard();
     RepaintAllSquares();
+    ShowWinChange(won);
 }
 
 bool NewGame1Click(bool Sender) {
@@ -59,6 +66,7 @@ bool NewGame1Click(bool Sender) {
         return false;
     }
     ResetForNewGame();
+    TakeSidesFromOptions();
     if (DialogOptions().HumanComputer() &&
         StoredWhoIsFirst() == QLatin1String(SecondPlayerIsFirst)) {
         ComputerMove();
@@ -104,7 +112,7 @@ std::optional<int> PopupMenu1Popup(int col, int row) {
     }
     const std::optional<int> rating = SquareRating(col + 1, row + 1);
     if (rating) {
-        ++Play.CommentsUsedCount;
+        CountUse(Play.CommentsUsedCount);
     }
     return rating;
 }

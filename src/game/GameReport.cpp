@@ -1,26 +1,16 @@
-// The report's figures and the commands it holds back.
+// The report's figures, the commands it holds back and the won game's marks.
 #include "game/GameReport.h"
 
-#include "core/GameState.h"
+#include "core/Rules.h"
 #include "game/DialogOptions.h"
 #include "game/MainView.h"
 #include "game/PlayRecord.h"
-
-namespace {
-
-// The first player holds the colour whose stone button is down on their side.
-QString HolderOf(TStoneColor winner) {
-    const TDialogOptions& o = DialogOptions();
-    const bool firstHolds = (winner == WhiteStone) == o.WhitePlayerDown();
-    return firstHolds ? o.FirstPlayerLabel() : o.SecondPlayerLabel();
-}
-
-} // namespace
+#include "game/Sides.h"
 
 TGameReport GameReportNow() {
     TGameReport r;
     if (Game.FiveMade) {
-        r.WinnerName = HolderOf(Game.Winner);
+        r.WinnerName = HolderName(Game.Winner);
         r.Stone = Game.Winner == WhiteStone ? TReportStone::White : TReportStone::Black;
     } else {
         r.WinnerName = QString::fromLatin1(TieGameName);
@@ -45,4 +35,18 @@ void GameReportOpened() {
 void GameReportClosed() {
     MainView().EnableCommand(TCommand::AutoPlay, true);
     MainView().EnableCommand(TCommand::Replay, true);
+}
+
+void ShowWinChange(const std::vector<std::pair<int, int>>& before) {
+    for (auto [X, Y] : before) {
+        MainView().RepaintSquare(X, Y);
+    }
+    if (Game.FiveMade) {
+        for (auto [X, Y] : WinningSquares()) {
+            MainView().RepaintSquare(X, Y);
+        }
+        MainView().ShowStatusText(QStringLiteral("%1 won the game").arg(HolderName(Game.Winner)));
+    } else if (!before.empty()) {
+        MainView().ClearStatusText();
+    }
 }

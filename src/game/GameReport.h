@@ -1,7 +1,10 @@
-// What the game-over report shows and which commands it holds back while it is open.
+// What the game-over report shows, which commands it holds back while it is open, and how the
+// board and the status bar show a won game.
 #pragma once
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 // The winner's stone as the report draws it: none after a tie.
 enum class TReportStone { None, Black, White };
@@ -30,3 +33,8 @@ TGameReport GameReportNow();
 void GameReportOpened();
 // When it closes: Auto Play and Replay come back; Undo and Redo wait for the next New Game.
 void GameReportClosed();
+
+// After the position changed: the squares of the five shown as won before (WinningSquares then)
+// are repainted; a won game gets its five marked and the winner named in the status bar, and the
+// status is cleared once a win that was shown is gone.
+void ShowWinChange(const std::vector<std::pair<int, int>>& before);

@@ -12,6 +12,8 @@ public:
     void EnableCommand(TCommand, bool) override {}
     bool CommandEnabled(TCommand) const override { return true; }
     void ClearStatusText() override {}
+    void ShowStatusText(const QString&) override {}
+    void ShowPlayerNames(const QString&, const QString&) override {}
     void FlashHintSquare(int, int) override {}
     void QuitHelp() override {}
 

@@ -1,6 +1,8 @@
 // What the game flow asks of the main window: repaints, displays and the state of its commands.
 #pragma once
 
+#include <QString>
+
 // The menu commands whose enabled state belongs to the game flow.
 enum class TCommand { Undo, Redo, AutoPlay, Replay, Hint };
 
@@ -16,6 +18,9 @@ public:
     virtual void EnableCommand(TCommand command, bool enabled) = 0;
     virtual bool CommandEnabled(TCommand command) const = 0;
     virtual void ClearStatusText() = 0;
+    virtual void ShowStatusText(const QString& text) = 0;
+    // The players' names beside their stones.
+    virtual void ShowPlayerNames(const QString& white, const QString& black) = 0;
     // Flashes the hint square, letting events run in its pauses.
     virtual void FlashHintSquare(int X, int Y) = 0;
     // Tells the help window to close with the program.

@@ -6,6 +6,7 @@
 #include "game/DialogOptions.h"
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
+#include "game/GameReport.h"
 #include "game/MainView.h"
 #include "game/SpeedPause.h"
 
@@ -35,8 +36,9 @@ void ReopenBoardIfInPlay() {
     }
 }
 
-void FinishHistoryStep() {
+void FinishHistoryStep(const std::vector<std::pair<int, int>>& wonBefore) {
     ReopenBoardIfInPlay();
+    ShowWinChange(wonBefore);
     MainView().ShowMovesDone(Game.MoveCount);
 }
 
@@ -52,25 +54,27 @@ void ReplayStep(int i) {
 } // namespace
 
 void Undo1Click() {
+    const auto won = WinningSquares();
     if (UndoAllowed()) {
         RebuildPosition(Game.MoveCount - 1);
-        ++Play.UndoUsedCount;
+        CountUse(Play.UndoUsedCount);
         if (DialogOptions().HumanComputer() && Game.MoveCount > 0) {
             RebuildPosition(Game.MoveCount - 1);
         }
     }
-    FinishHistoryStep();
+    FinishHistoryStep(won);
 }
 
 void Redo1Click() {
+    const auto won = WinningSquares();
     if (Game.MoveCount < Game.MovesRecorded) {
         RebuildPosition(Game.MoveCount + 1);
-        ++Play.UndoUsedCount;
+        CountUse(Play.UndoUsedCount);
         if (DialogOptions().HumanComputer() && Game.MoveCount < Game.MovesRecorded) {
             RebuildPosition(Game.MoveCount + 1);
         }
     }
-    FinishHistoryStep();
+    FinishHistoryStep(won);
 }
 
 void Replay1Click() {

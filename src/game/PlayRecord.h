@@ -1,6 +1,8 @@
 // The play record: flags, counters and the game clock of the running game, once for the program.
 #pragma once
 
+#include "core/Types.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -8,6 +10,7 @@ struct TPlayRecord {
     bool AutoPlaying = false;
     bool Closing = false; // the user confirmed the exit; running loops end
     bool SidesSwitched = false;
+    TStoneColor HumanStone = NoStone; // the human's colour against the computer; none: the options'
     std::int32_t HintsUsedCount = 0;
     std::int32_t UndoUsedCount = 0;
     std::int32_t CommentsUsedCount = 0;
@@ -20,12 +23,18 @@ extern TPlayRecord Play;
 
 // The play record as the program starts; for tests.
 void ResetPlayRecord();
+// Adds one use to a counter of the play record; the largest count stays, rather than wrapping to
+// a negative one.
+void CountUse(std::int32_t& counter);
 
-// The local time of day as a fraction of a day.
+// The local time of day as a fraction of a day, counted on past 1 after midnight so that a clock
+// never runs backwards within a run.
 double TimeOfDay();
 // The time from start to now, both times of day; a clock that passed midnight adds a day.
 double ElapsedDays(double start, double now);
-// Milliseconds from the last clock tick until the shown elapsed time next turns a second.
+// Milliseconds from the last clock tick until the shown elapsed time next turns a second: 1 to
+// 1001 for any clock, so that the clock's timer always runs on.
 int MsUntilNextClockSecond();
 // A time in days as text in the long time format "hh:mm:ss"; a day or more keeps counting hours.
+// Nothing below 0, and a number that is none, reads 00:00:00; hours stop at 2500000000000.
 QString FormatLongTime(double days);

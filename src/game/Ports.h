@@ -17,7 +17,7 @@ inline constexpr char CancelGameModeQuestion[] =
 struct TFileDialogSpec {
     QString Title;
     QString Filter;
-    QString DefaultSuffix; // appended when the typed name has none
+    QString DefaultSuffix; // what a typed name without an extension stands for, in any case
 };
 
 // The real implementation shows Qt dialogs; tests install one with scripted answers.
@@ -35,7 +35,8 @@ public:
     virtual bool ConfirmExit() = 0;
     // The modal game-over report for the game that has just ended.
     virtual void ShowGameReport() = 0;
-    // Standard file dialogs; nothing when the user cancels. Each remembers its last name.
+    // Standard file dialogs; nothing when the user cancels. Each remembers its last name. The name
+    // comes back as typed, whether the file exists or not: the game completes and checks it.
     virtual std::optional<QString> AskSaveFileName(const TFileDialogSpec& dialog) = 0;
     virtual std::optional<QString> AskOpenFileName(const TFileDialogSpec& dialog) = 0;
     // The standard colour dialog, solid colours only, opened on initial; nothing on Cancel.

@@ -7,7 +7,6 @@
 #include <QString>
 #include <algorithm>
 #include <bit>
-#include <cmath>
 
 namespace {
 
@@ -61,6 +60,58 @@ private:
 
 [[noreturn]] void RangeCheckError() {
     throw EStorageError(QStringLiteral("Range check error"));
+}
+
+[[noreturn]] void MoveError(int i, const QString& fault) {
+    throw EStorageError(
+        QStringLiteral("Move %1 of the saved game %2").arg(QString::number(i), fault));
+}
+
+// The moves checked so far, counted into windows by the rules' own step.
+struct TScratchBoard {
+    bool Taken[BoardSize + 1][BoardSize + 1] = {};
+    std::uint8_t WindowCount[DirectionCount][BoardSize + 1][BoardSize + 1][3] = {};
+    std::int32_t UntouchedWindows = 2 * WindowTotal;
+    bool FiveMade = false;
+};
+
+// Move i must be a stone on a free square of the board, of the colour whose turn it was, in a game
+// that was not over yet.
+void CheckMove(TScratchBoard& board, const std::array<TMoveRecord, MaxMoves + 1>& moves, int i) {
+    const TMoveRecord& m = moves[i];
+    if (!OnBoard(m.X, m.Y)) {
+        RangeCheckError();
+    }
+    if (!IsStoneColor(m.Color)) {
+        MoveError(i, QStringLiteral("has no stone colour"));
+    }
+    if (i > 1 && m.Color != Opponent(moves[i - 1].Color)) {
+        MoveError(i, QStringLiteral("has the colour of the move before it"));
+    }
+    if (board.Taken[m.X][m.Y]) {
+        MoveError(i, QStringLiteral("is on square %1:%2, which is taken").arg(m.X).arg(m.Y));
+    }
+    if (board.FiveMade || board.UntouchedWindows <= 0) {
+        MoveError(i, QStringLiteral("comes after the game was over"));
+    }
+    board.Taken[m.X][m.Y] = true;
+    ForEachWindowThrough(m.X, m.Y, [&](const TWindow& w) { CountStoneInto(board, w, m.Color); });
+}
+
+void CheckPlay(const TSavedPlay& play) {
+    const std::pair<const char*, std::int32_t> counters[] = {{"undo", play.UndoUsedCount},
+                                                             {"hint", play.HintsUsedCount},
+                                                             {"comment", play.CommentsUsedCount}};
+    for (const auto& [name, count] : counters) {
+        if (count < 0) {
+            throw EStorageError(
+                QStringLiteral("The saved game has a negative %1 count").arg(QLatin1String(name)));
+        }
+    }
+    // Written the other way round, a clock that is not a number would pass.
+    if (!(play.ElapsedTime >= 0 && play.ElapsedTime <= MaxSavedClockDays)) {
+        throw EStorageError(QStringLiteral("The saved game clock is not a valid time"));
+    }
 }
 
 } // namespace
@@ -124,29 +175,11 @@ void CheckSavedGame(const TSavedGame& saved) {
     if (saved.MoveCount > MaxMoves) {
         RangeCheckError();
     }
-    bool taken[BoardSize + 1][BoardSize + 1] = {};
+    TScratchBoard board;
     for (int i = 1; i <= saved.MoveCount; ++i) {
-        const TMoveRecord& m = saved.Moves[i];
-        if (!OnBoard(m.X, m.Y)) {
-            RangeCheckError();
-        }
-        if (!IsStoneColor(m.Color)) {
-            throw EStorageError(
-                QStringLiteral("Move %1 of the saved game has no stone colour").arg(i));
-        }
-        if (taken[m.X][m.Y]) {
-            throw EStorageError(
-                QStringLiteral("Move %1 of the saved game is on square %2:%3, which is taken")
-                    .arg(i)
-                    .arg(m.X)
-                    .arg(m.Y));
-        }
-        taken[m.X][m.Y] = true;
+        CheckMove(board, saved.Moves, i);
     }
-    // A clock that is not a number would poison every time computed from it.
-    if (!std::isfinite(saved.Play.ElapsedTime)) {
-        throw EStorageError(QStringLiteral("The saved game clock is not a valid time"));
-    }
+    CheckPlay(saved.Play);
 }
 
 TSavedGame ParseSavedGame(std::span<const std::uint8_t> bytes) {

@@ -39,9 +39,13 @@ TSavedGameBytes EncodeSavedGame(const TSavedGame& saved);
 // "Read beyond end of file" when bytes holds less than a whole image.
 TSavedGame DecodeSavedGame(std::span<const std::uint8_t> bytes);
 
-// Raises EStorageError unless the moves on the board replay on an empty board: a move count
-// above 361 or a square off the board is "Range check error"; a move without a stone colour, a
-// move onto a taken square and a clock that is not a number get messages of their own.
+// The longest game clock a saved game may hold: a hundred years, in days.
+inline constexpr double MaxSavedClockDays = 100 * 365.25;
+
+// Raises EStorageError unless the saved game could have been played: a move count above 361 or a
+// square off the board is "Range check error"; a move without a stone colour, out of turn, onto a
+// taken square or after the game was over, a counter below 0 and a clock that is not a time from
+// 0 to MaxSavedClockDays get messages of their own.
 void CheckSavedGame(const TSavedGame& saved);
 
 // DecodeSavedGame followed by CheckSavedGame.

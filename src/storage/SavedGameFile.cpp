@@ -5,6 +5,7 @@
 #include "storage/StorageError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -32,9 +33,39 @@ qint64 ReadFully(QFile& file, TSavedGameBytes& bytes) {
     return total;
 }
 
+// Opening a pipe waits for a writer and a device may never end: only a regular file (or a link
+// to one) is a saved game.
+void RefuseAllButRegularFiles(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        FileError(EACCES);
+    }
+}
+
+bool HasExtension(const QString& path) {
+    return !QFileInfo(path).suffix().isEmpty();
+}
+
 } // namespace
 
+QString SavedGamePathToWrite(const QString& typed) {
+    return HasExtension(typed) ? typed : typed + u'.' + QLatin1String(SavedGameExtension);
+}
+
+QString SavedGamePathToRead(const QString& typed) {
+    if (!HasExtension(typed)) {
+        const QString extension = QLatin1String(SavedGameExtension);
+        for (const QString& suffix : {extension, extension.toUpper()}) {
+            if (QFileInfo::exists(typed + u'.' + suffix)) {
+                return typed + u'.' + suffix;
+            }
+        }
+    }
+    return typed;
+}
+
 TSavedGame ReadSavedGame(const QString& path) {
+    RefuseAllButRegularFiles(path);
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
@@ -46,6 +77,7 @@ TSavedGame ReadSavedGame(const QString& path) {
 }
 
 void WriteSavedGame(const QString& path, const TSavedGame& saved) {
+    RefuseAllButRegularFiles(path);
     const TSavedGameBytes bytes = EncodeSavedGame(saved);
     QSaveFile file(path);
     errno = 0;

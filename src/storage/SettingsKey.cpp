@@ -30,7 +30,7 @@ bool CreateKey(const QSettings& store) {
 }
 
 // The stored text, or nothing when the value is absent.
-std::optional<QString> ReadText(QAnyStringView name) {
+std::optional<QString> StoredText(QAnyStringView name) {
     const QSettings store = OpenStore();
     const QVariant value = store.value(name);
     if (!value.isValid()) {
@@ -48,34 +48,59 @@ std::optional<QString> ReadText(QAnyStringView name) {
     return text;
 }
 
-QSettings::Status StoreText(QAnyStringView name, const QString& text) {
+[[noreturn]] void KeyNotCreated() {
+    throw EStorageError(
+        QStringLiteral("Failed to create key %1").arg(QString::fromUtf8(SettingsKeyPath)));
+}
+
+// Sets every value and syncs once: the store file is replaced whole, or not at all. False when
+// the key cannot be created.
+std::optional<QSettings::Status> StoreTexts(std::initializer_list<TSettingValue> values) {
     QSettings store = OpenStore();
     if (!CreateKey(store)) {
-        throw EStorageError(
-            QStringLiteral("Failed to create key %1").arg(QString::fromUtf8(SettingsKeyPath)));
+        return std::nullopt;
     }
-    store.setValue(name, text);
+    for (const TSettingValue& v : values) {
+        store.setValue(v.Name, v.Text);
+    }
     store.sync();
     return store.status();
 }
 
-void WriteText(QAnyStringView name, const QString& text) {
-    QSettings::Status status = StoreText(name, text);
-    // A damaged store file (bytes of no text, lines without a name) leaves its parse error in the
-    // status of the write that rewrites it, stored or not. The rewritten file parses, so a second
-    // write tells whether the value is stored.
+// Whether the values are stored. A damaged store file (bytes of no text, lines without a name)
+// leaves its parse error in the status of the write that rewrites it, stored or not. The rewritten
+// file parses, so a second write tells whether the values are stored. Raises the error of a key
+// that cannot be created.
+bool Stored(std::initializer_list<TSettingValue> values) {
+    std::optional<QSettings::Status> status = StoreTexts(values);
     if (status == QSettings::FormatError) {
-        status = StoreText(name, text);
+        status = StoreTexts(values);
     }
-    if (status != QSettings::NoError) {
-        throw EStorageError(QStringLiteral("Failed to set data for '%1'").arg(name.toString()));
+    if (!status) {
+        KeyNotCreated();
     }
+    return *status == QSettings::NoError;
 }
 
 } // namespace
 
+TSettingValue::TSettingValue(QAnyStringView name, bool value)
+    : Name(name), Text(value ? QStringLiteral("1") : QStringLiteral("0")) {}
+
+TSettingValue::TSettingValue(QAnyStringView name, std::int32_t value)
+    : Name(name), Text(QString::number(value)) {}
+
+TSettingValue::TSettingValue(QAnyStringView name, const QString& value) : Name(name), Text(value) {}
+
 TSettingsKey::TSettingsKey() {
     CreateKey(OpenStore());
+}
+
+std::optional<QString> TSettingsKey::ReadText(QAnyStringView name) const {
+    if (const auto kept = Unsaved.find(name.toString()); kept != Unsaved.end()) {
+        return kept->second;
+    }
+    return StoredText(name);
 }
 
 bool TSettingsKey::ReadBool(QAnyStringView name, bool fallback) const {
@@ -92,15 +117,44 @@ QString TSettingsKey::ReadString(QAnyStringView name, const QString& fallback) c
 }
 
 void TSettingsKey::WriteBool(QAnyStringView name, bool value) {
-    WriteText(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteValue({name, value});
 }
 
 void TSettingsKey::WriteInteger(QAnyStringView name, std::int32_t value) {
-    WriteText(name, QString::number(value));
+    WriteValue({name, value});
 }
 
 void TSettingsKey::WriteString(QAnyStringView name, const QString& value) {
-    WriteText(name, value);
+    WriteValue({name, value});
+}
+
+void TSettingsKey::WriteValue(const TSettingValue& value) {
+    if (!Stored({value})) {
+        throw EStorageError(
+            QStringLiteral("Failed to set data for '%1'").arg(value.Name.toString()));
+    }
+    Unsaved.erase(value.Name.toString());
+}
+
+void TSettingsKey::WriteValues(std::initializer_list<TSettingValue> values) {
+    bool stored = false;
+    try {
+        stored = Stored(values);
+    } catch (const EStorageError&) {
+        // A key that cannot be created is one more store that cannot be written.
+    }
+    for (const TSettingValue& v : values) {
+        if (stored) {
+            Unsaved.erase(v.Name.toString());
+        } else {
+            Unsaved[v.Name.toString()] = v.Text;
+        }
+    }
+    if (!stored) {
+        throw EStorageError(QStringLiteral("The options could not be saved to %1. They apply "
+                                           "until Rennor closes, but will not be remembered")
+                                .arg(QDir::toNativeSeparators(Location())));
+    }
 }
 
 QString TSettingsKey::Location() const {

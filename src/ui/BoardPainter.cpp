@@ -1,7 +1,7 @@
 // One board cell as the board grid and the options preview paint it.
 #include "ui/BoardPainter.h"
 
-#include "core/GameState.h"
+#include "core/Rules.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -12,6 +12,7 @@ namespace {
 constexpr int InsideInset = 1;
 constexpr int StoneInset = 3;
 constexpr int PreviewCells = 5;
+constexpr double WinMarkRadius = 2.5;
 
 // The sample position of the preview, [column][row].
 constexpr TStoneColor PreviewPosition[PreviewCells][PreviewCells] = {
@@ -102,6 +103,18 @@ void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColor
     } else {
         PaintCell(painter, cell, fixedColor, fixedColor, Game.Board[X][Y]);
     }
+    if (InWinningFive(X, Y)) {
+        PaintWinMark(painter, cell, Game.Board[X][Y]);
+    }
+}
+
+void PaintWinMark(QPainter& painter, const QRect& cell, TStoneColor stone) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ColorFromValue(stone == BlackStone ? StoneAqua : StoneBlack));
+    painter.drawEllipse(QRectF(cell).center(), WinMarkRadius, WinMarkRadius);
+    painter.restore();
 }
 
 void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,

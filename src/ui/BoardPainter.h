@@ -28,11 +28,14 @@ void PaintCell(QPainter& painter, const QRect& cell, TColorValue inside, TColorV
                TStoneColor stone);
 
 // The board's look of square (X, Y) from the game state and the live colours: the grid's fixed-cell
-// colour, or the last-move colour with a ring of last-move colour XOR board colour.
+// colour, or the last-move colour with a ring of last-move colour XOR board colour; the stones of a
+// winning five carry its mark.
 void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue fixedColor);
 // The preview grid's look of cell (col, row), 0..4: the sample position with the pending hint and
 // last-move colours; cells outside paint nothing.
 void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,
                       TColorValue boardColor);
+// The mark of a stone of the winning five: a dot of the stone's rim colour at its centre.
+void PaintWinMark(QPainter& painter, const QRect& cell, TStoneColor stone);
 // The hint flash: hint colour inside with a black ring, no stone.
 void PaintHintFlash(QPainter& painter, const QRect& cell, TColorValue hintColor);

@@ -10,6 +10,7 @@
 #include "game/MoveHistory.h"
 #include "game/PlayRecord.h"
 #include "game/Ports.h"
+#include "game/Sides.h"
 #include "game/StoredOptions.h"
 #include "sound/GameSounds.h"
 #include "sound/MediaPlayer.h"
@@ -131,10 +132,8 @@ void TMainForm::SetOptionsForm(TOptionsForm* options) {
     LoadHooks.ReloadOptions = [options] { options->FormActivate(); };
     LoadHooks.ApplySettings = [this] { ApplySettings(); };
     hooks.SwitchMusic = [this](bool on) { SwitchMusic(on); };
-    hooks.ShowMainNames = [this](const QString& white, const QString& black) {
-        SetCaptionIfChanged(MainName1, white);
-        SetCaptionIfChanged(MainName2, black);
-    };
+    // The options name the players by the colours they chose; the game knows who holds which.
+    hooks.ShowMainNames = [](const QString&, const QString&) { ::ShowPlayerNames(); };
     ConnectHelp(hooks);
 }
 
@@ -186,11 +185,7 @@ void TMainForm::SwitchMusic(bool on) {
 
 void TMainForm::ApplySettings() {
     if (OptionsForm != nullptr) {
-        const bool firstWhite = Live.FirstPlayerColor == WhiteStone;
-        const QString first = OptionsForm->FirstPlayerLabel();
-        const QString second = OptionsForm->SecondPlayerLabel();
-        SetCaptionIfChanged(MainName1, firstWhite ? first : second);
-        SetCaptionIfChanged(MainName2, firstWhite ? second : first);
+        ::ShowPlayerNames();
     }
     if (ValueFromColor(CellGrid->FixedColor()) != Live.BoardColor) {
         SetBoardColor(Live.BoardColor);
@@ -258,6 +253,15 @@ bool TMainForm::CommandEnabled(TCommand command) const {
 
 void TMainForm::ClearStatusText() {
     StatusBar->clear();
+}
+
+void TMainForm::ShowStatusText(const QString& text) {
+    StatusBar->setText(text);
+}
+
+void TMainForm::ShowPlayerNames(const QString& white, const QString& black) {
+    SetCaptionIfChanged(MainName1, white);
+    SetCaptionIfChanged(MainName2, black);
 }
 
 // Commands

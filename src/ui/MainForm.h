@@ -94,6 +94,8 @@ public:
     void EnableCommand(TCommand command, bool enabled) override;
     bool CommandEnabled(TCommand command) const override;
     void ClearStatusText() override;
+    void ShowStatusText(const QString& text) override;
+    void ShowPlayerNames(const QString& white, const QString& black) override;
     void FlashHintSquare(int X, int Y) override;
     void QuitHelp() override;
 

@@ -55,9 +55,11 @@ void TMainPorts::ShowGameReport() {
 std::optional<QString> TMainPorts::AskFileName(const TFileDialogSpec& request, bool saving) {
     QFileDialog dialog(Owner, request.Title);
     dialog.setNameFilter(QtNameFilter(request.Filter));
-    dialog.setDefaultSuffix(request.DefaultSuffix);
+    // The game adds the extension in the case its files are written in, finds a file by either
+    // case, and asks before it replaces one: the dialog hands over the name as typed.
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (const QString last = LastFileNames.value(request.Title); !last.isEmpty()) {
         dialog.selectFile(last);
     }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +41,13 @@ void TOptionsForm::ConnectBehaviours() {
             &TOptionsForm::RefreshFirstLabel);
     connect(Ctl.SecondPlayerEditBox, &QLineEdit::textChanged, this,
             &TOptionsForm::RefreshSecondLabel);
+    for (QLineEdit* box : {Ctl.FirstPlayerEditBox, Ctl.SecondPlayerEditBox}) {
+        // Editing may shorten a long stored name, and typing never lengthens a name past the
+        // limit or past what it was.
+        connect(box, &QLineEdit::textEdited, box, [box] {
+            box->setMaxLength(std::max(NameMaxLength, static_cast<int>(box->text().size())));
+        });
+    }
     connect(Ctl.HumanComputer, &QRadioButton::clicked, this, &TOptionsForm::HumanComputerClick);
     connect(Ctl.HumanHuman, &QRadioButton::clicked, this, &TOptionsForm::HumanHumanClick);
     connect(Ctl.WhoMovesFirst, &QPushButton::clicked, this, &TOptionsForm::WhoMovesFirstClick);

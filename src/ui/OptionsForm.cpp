@@ -9,6 +9,7 @@
 #include "resources/Fonts.h"
 #include "storage/SettingNames.h"
 #include "storage/SettingsKey.h"
+#include "storage/StorageError.h"
 #include "widgets/RxDrawGrid.h"
 
 #include <QButtonGroup>
@@ -26,6 +27,7 @@
 #include <QWhatsThis>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -41,6 +43,12 @@ struct TPageHelp {
 };
 constexpr TPageHelp PageHelp[] = {
     {"PlayerSettings", 1111}, {"GeneralSettings", 2222}, {"AIE", 3333}, {"Preferences", 4444}};
+
+// A box cuts what it holds to its limit, so a longer name raises the limit to its own length.
+void ShowName(QLineEdit* box, const QString& name) {
+    box->setMaxLength(std::max(NameMaxLength, static_cast<int>(name.size())));
+    box->setText(name);
+}
 
 // The nearest integer, an exact half going to the even neighbour.
 int RoundHalfEven(double v) {
@@ -165,12 +173,12 @@ void TOptionsForm::SetWhoMovesFirstCaption(const QString& caption) {
 }
 
 void TOptionsForm::SetFirstPlayerText(const QString& name) {
-    Ctl.FirstPlayerEditBox->setText(name);
+    ShowName(Ctl.FirstPlayerEditBox, name);
     RefreshFirstLabel();
 }
 
 void TOptionsForm::SetSecondPlayerText(const QString& name) {
-    Ctl.SecondPlayerEditBox->setText(name);
+    ShowName(Ctl.SecondPlayerEditBox, name);
     RefreshSecondLabel();
 }
 
@@ -271,9 +279,19 @@ void TOptionsForm::OKBtnClick() {
     Live.Randomness = Live.PendingRandomness;
     ReportingStoreErrors([this] {
         ApplyGameModeChoice();
-        SaveSettings(*this, Key);
+        // Options the store cannot take still hold for this run: they are applied first, and the
+        // warning that they will not be remembered comes after.
+        std::optional<EStorageError> unsaved;
+        try {
+            SaveSettings(*this, Key);
+        } catch (const EStorageError& error) {
+            unsaved = error;
+        }
         if (Hooks.ApplySettings) {
             Hooks.ApplySettings();
+        }
+        if (unsaved) {
+            throw *unsaved;
         }
     });
 }

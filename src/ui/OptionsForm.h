@@ -21,6 +21,9 @@ class TRxDrawGrid;
 class TSelTrackBar;
 class TSettingsKey;
 
+// The characters a name box takes from the keyboard; a longer stored name is still shown whole.
+inline constexpr int NameMaxLength = 13;
+
 // What the dialog asks of the main window. Every hook may be empty: then it does nothing, except
 // that GameIsOver and NewGame fall back on the game's own IsGameOver and NewGame1Click(false).
 struct TOptionsHooks {

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int NameMaxLength = 13;
 constexpr int PreviewCells = 6;
 constexpr int PreviewFixedCells = 5;
 constexpr int PreviewCellSize = 19;

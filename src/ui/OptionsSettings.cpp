@@ -62,21 +62,23 @@ void LoadSettings(TOptionsForm& options, TSettingsKey& key) {
 
 void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
     SwitchMusicIfChanged(options, key);
-    key.WriteBool(SettingMusic, options.MusicChecked());
-    key.WriteBool(SettingSound, options.SoundChecked());
-    key.WriteBool(SettingHumanVsHuman, options.HumanHuman());
-    key.WriteString(SettingWhoIsFirst, options.WhoMovesFirstCaption());
     Live.FirstPlayerColor = options.WhitePlayerDown() ? WhiteStone : BlackStone;
-    key.WriteBool(SettingPlayer1Color, Live.FirstPlayerColor != BlackStone);
-    key.WriteString(SettingFirstName, options.FirstPlayerText());
-    key.WriteString(SettingSecondName, options.SecondPlayerText());
-    key.WriteInteger(SettingADFactor, options.ADPosition());
-    key.WriteInteger(SettingRandomness, Live.Randomness);
-    key.WriteInteger(SettingAutoPlaySpeed, options.AutoPlayPosition());
-    key.WriteInteger(SettingReplaySpeed, options.ReplayPosition());
-    key.WriteInteger(SettingBoardColor, Live.BoardColor);
-    key.WriteInteger(SettingHintColor, Live.HintColor);
-    key.WriteInteger(SettingLastColor, Live.LastMoveColor);
+    key.WriteValues({
+        {SettingMusic, options.MusicChecked()},
+        {SettingSound, options.SoundChecked()},
+        {SettingHumanVsHuman, options.HumanHuman()},
+        {SettingWhoIsFirst, options.WhoMovesFirstCaption()},
+        {SettingPlayer1Color, Live.FirstPlayerColor != BlackStone},
+        {SettingFirstName, options.FirstPlayerText()},
+        {SettingSecondName, options.SecondPlayerText()},
+        {SettingADFactor, options.ADPosition()},
+        {SettingRandomness, Live.Randomness},
+        {SettingAutoPlaySpeed, options.AutoPlayPosition()},
+        {SettingReplaySpeed, options.ReplayPosition()},
+        {SettingBoardColor, Live.BoardColor},
+        {SettingHintColor, Live.HintColor},
+        {SettingLastColor, Live.LastMoveColor},
+    });
 }
 
 bool ReportingStoreErrors(const std::function<void()>& operation) {

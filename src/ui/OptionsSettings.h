@@ -10,8 +10,9 @@ class TSettingsKey;
 // on what is already loaded. A store failure throws at the value that failed; what was loaded
 // before it stays.
 void LoadSettings(TOptionsForm& options, TSettingsKey& key);
-// Dialog controls and live values → store, after OK has committed the working values; starts or
-// stops the music when its box changed. Throws like LoadSettings.
+// Dialog controls and live values → store in one write, after OK has committed the working
+// values; starts or stops the music when its box changed. A value that is not text throws like
+// LoadSettings; a store that cannot be written throws once every value is kept for the run.
 void SaveSettings(TOptionsForm& options, TSettingsKey& key);
 
 // Runs operation; a store failure ends it and is shown in the standard error box. True when it

@@ -35,13 +35,19 @@ struct TRecordingView final : TMainView {
     double Elapsed = -1;
     std::map<TCommand, bool> Enabled;
     int HelpQuits = 0;
+    QString Status;
+    std::pair<QString, QString> Names; // white, black
     void RepaintSquare(int X, int Y) override { Repainted.emplace_back(X, Y); }
     void ShowMovesDone(int moveCount) override { MovesShown = moveCount; }
     void ShowTimeElapsed(double days) override { Elapsed = days; }
     double ElapsedShown() const override { return Elapsed; }
     void EnableCommand(TCommand command, bool enabled) override { Enabled[command] = enabled; }
     bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
-    void ClearStatusText() override {}
+    void ClearStatusText() override { Status.clear(); }
+    void ShowStatusText(const QString& text) override { Status = text; }
+    void ShowPlayerNames(const QString& white, const QString& black) override {
+        Names = {white, black};
+    }
     void FlashHintSquare(int, int) override {}
     void QuitHelp() override { ++HelpQuits; }
 };

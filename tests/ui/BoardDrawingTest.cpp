@@ -5,6 +5,7 @@
 #include "ui/BoardPainter.h"
 #include "widgets/DateTimeValue.h"
 
+#include <QAction>
 #include <QPainter>
 #include <QTimer>
 
@@ -51,6 +52,26 @@ TEST_F(MainFormTest, TheLastMoveIsHighlightedWithItsXorRingAndMovesOn) {
     EXPECT_EQ(SquarePixel(board, 6, 4, 9, 9), Black);            // the black stone's disc
     EXPECT_PRED2(NearRim, SquarePixel(board, 6, 4, 9, 3), Aqua); // and its rim
     EXPECT_EQ(SquarePixel(board, 6, 4, 2, 2), Lime);
+}
+
+TEST_F(MainFormTest, TheWinningFiveIsMarkedAndTheStatusNamesTheWinnerUntilUndo) {
+    Store("HUMAN vs HUMAN", QStringLiteral("1"));
+    Start();
+    for (int x = 1; x <= 4; ++x) {
+        Click(x, 1); // white
+        Click(x, 3);
+    }
+    Click(5, 1);
+    QImage board = Board();
+    for (int x = 1; x <= 5; ++x) {
+        EXPECT_EQ(SquarePixel(board, x, 1, 9, 9), Black) << x; // a dot on each aqua stone
+    }
+    EXPECT_EQ(SquarePixel(board, 1, 3, 9, 9), Black); // no aqua dot outside the five
+    EXPECT_EQ(Form->StatusBar->text(), "Player 1 won the game");
+    Form->Menu.Undo1->trigger();
+    board = Board();
+    EXPECT_EQ(SquarePixel(board, 1, 1, 9, 9), Aqua);
+    EXPECT_EQ(Form->StatusBar->text(), "");
 }
 
 TEST_F(MainFormTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {

@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#ifdef __linux__
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
 
 TEST_F(OptionsTest, FirstRunShowsEveryDefault) {
     Show();
@@ -212,16 +216,63 @@ TEST_F(OptionsTest, AValueThatIsNoTextStopsTheLoadWithOneErrorBox) {
     Click("CancelBtn");
 }
 
-TEST_F(OptionsTest, AStoreThatCannotBeWrittenShowsOneErrorBoxAndAppliesNothing) {
+TEST_F(OptionsTest, AStoreThatCannotBeWrittenKeepsTheOptionsForTheRunWithOneWarning) {
     Show();
+    Form->SetMusicChecked(false);
     // A folder where the file should be cannot be written, not even by the superuser.
     const QString file = Key->Location();
     QFile::remove(file);
     ASSERT_TRUE(QDir().mkpath(file));
     Click("OKBtn");
-    QDir(file).removeRecursively();
     ASSERT_EQ(Ports.Errors.size(), 1);
-    EXPECT_EQ(Ports.Errors[0], "Failed to set data for 'MUSIC'");
-    EXPECT_EQ(Applies, 0);
-    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Ports.Errors[0].endsWith("will not be remembered."))
+        << Ports.Errors[0].toStdString();
+    EXPECT_EQ(Applies, 1);
+    Show();
+    EXPECT_FALSE(Form->MusicChecked());
+    QDir(file).removeRecursively();
+}
+
+#ifdef __linux__
+// Each replacement of the store file is atomic, so one replacement holding every value is what
+// leaves all old or all new values to a program stopped while it writes.
+TEST_F(OptionsTest, OkReplacesTheStoreFileOnceWithEveryValue) {
+    Show();
+    Click("OKBtn");
+    const QFileInfo file(Key->Location());
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(file.absolutePath()).constData(), IN_MOVE),
+              0);
+    Show();
+    Form->SetMusicChecked(false);
+    Form->SetFirstPlayerText(QStringLiteral("Ann"));
+    Click("OKBtn");
+    int replaced = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+        for (char* at = events; at < events + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            replaced += (event->mask & IN_MOVED_TO) && event->len > 0 &&
+                        file.fileName() == QLatin1String(event->name);
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    close(watch);
+    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(Stored("MUSIC"), "0");
+    EXPECT_EQ(Stored("1st NAME"), "Ann");
+}
+#endif
+
+TEST_F(OptionsTest, AStoredNameLongerThanTheBoxTakesStaysWholeUntilEdited) {
+    Store("1st NAME", "Bartholomew the Great");
+    Show();
+    EXPECT_EQ(Form->FirstPlayerText(), "Bartholomew the Great");
+    Click("OKBtn");
+    EXPECT_EQ(Stored("1st NAME"), "Bartholomew the Great");
+    auto* box = Child<QLineEdit>("FirstPlayerEditBox");
+    box->selectAll();
+    QTest::keyClicks(box, "Maximilian of Habsburg");
+    EXPECT_EQ(box->text(), "Maximilian of");
 }
