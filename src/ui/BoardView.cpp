@@ -88,6 +88,7 @@ void TMainForm::FlashHintSquare(int X, int Y) {
     if (!OnBoard(X, Y)) {
         return;
     }
+    CellGrid->Announce(QStringLiteral("hint ") + SquareName(X, Y)); // the flash is seen only
     const QRect cell = CellGrid->CellRect(X - 1, Y - 1);
     const auto flash = [&] {
         CellGrid->PaintNow(cell,
@@ -139,6 +140,8 @@ void TMainForm::PopupMenu1Popup() {
     Menu.XYPercent->setVisible(rating.has_value());
     if (rating) {
         Menu.XYPercent->setText(QStringLiteral("%1%").arg(*rating));
+        CellGrid->Announce(
+            QStringLiteral("%1 rates %2%").arg(SquareName(col + 1, row + 1)).arg(*rating));
     }
 }
 

@@ -9,6 +9,8 @@
 #include "ui/ShowWinner.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QMenu>
 #include <QRegularExpression>
 
 namespace {
@@ -96,6 +98,9 @@ TEST_F(MainFormTest, TheBoardReadsAsATableOfSquaresWithTheFocusSquareAndTheNews)
     EXPECT_EQ(board->focusChild(), cell(10, 9));
     EXPECT_FALSE(cell(10, 10)->state().focused);
     EXPECT_TRUE(cell(10, 9)->state().focused);
+    QTest::keyClick(&Grid(), Qt::Key_Menu);
+    Form->Menu.PopupMenu1->close();
+    EXPECT_EQ(Name(cell(10, 9)), "10:09, empty. 10:09 rates " + Form->Menu.XYPercent->text());
     EXPECT_EQ(Name(Of(Form->MovesDone)), QStringLiteral("Moves done: 2"));
     EXPECT_EQ(Name(Of(Form->DigitalCoordinates)), QStringLiteral("Coordinates: 10:09"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Time elapsed: 00:00:0\\d$"))
