@@ -33,7 +33,7 @@ def wait_for(condition, what, seconds=20):
         if value:
             return value
         time.sleep(0.02)
-    sys.exit(f"FAIL: {what}; heard {heard}")
+    sys.exit(f"FAIL: {what}; last heard {heard[-25:]}")
 
 
 def find(node, role, name):
