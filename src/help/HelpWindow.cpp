@@ -35,6 +35,7 @@ THelpWindow::THelpWindow(const THelpFile& helpFile, QWidget* parent)
 
     FContents = new QTreeWidget(this);
     FContents->setHeaderHidden(true);
+    FContents->setAccessibleName("Contents");
     FTabs = new QTabWidget(this);
     FTabs->addTab(FContents, "C&ontents");
     FTabs->addTab(MakeIndexPage(), "&Index");
@@ -83,8 +84,10 @@ THelpWindow::THelpWindow(const THelpFile& helpFile, QWidget* parent)
 QWidget* THelpWindow::MakeIndexPage() {
     auto* page = new QWidget(this);
     FIndexEdit = new QLineEdit(page);
+    FIndexEdit->setAccessibleName("Index word");
     FIndexEdit->setPlaceholderText("Type the first letters of a word");
     FIndexList = new QListWidget(page);
+    FIndexList->setAccessibleName("Index");
     auto* display = ToolButton("&Display", page);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(FIndexEdit);

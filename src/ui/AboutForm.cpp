@@ -57,6 +57,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     Edit1->setGeometry(153, 222, 156, 21);
     PaintWhiteOnBlack(Edit1, QPalette::Base, QPalette::Text);
     Edit1->setToolTip(QStringLiteral("E-mail support"));
+    Edit1->setAccessibleName(QStringLiteral("E-Mail"));
 
     OkButton = new QPushButton(QStringLiteral("&OK"), this);
     OkButton->setGeometry(191, 281, 81, 25);

@@ -135,3 +135,15 @@ void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,
 void PaintHintFlash(QPainter& painter, const QRect& cell, TColorValue hintColor) {
     PaintCellInside(painter, cell, hintColor, StoneBlack);
 }
+
+void PaintFocusFrame(QPainter& painter, const QRect& cell) {
+    const auto ring = [&painter](const QRect& r, Qt::GlobalColor color) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), color);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), color);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), color);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
+    };
+    const QRect outer = cell.adjusted(InsideInset, InsideInset, -InsideInset, -InsideInset);
+    ring(outer, Qt::white);
+    ring(outer.adjusted(1, 1, -1, -1), Qt::black);
+}

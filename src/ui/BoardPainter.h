@@ -39,3 +39,6 @@ void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,
 void PaintWinMark(QPainter& painter, const QRect& cell, TStoneColor stone);
 // The hint flash: hint colour inside with a black ring, no stone.
 void PaintHintFlash(QPainter& painter, const QRect& cell, TColorValue hintColor);
+// The keyboard's focus frame: a light ring around a dark one inside the cell's 17 x 17 inside,
+// clear of the stone, so one of the two shows on any board colour and beside either stone.
+void PaintFocusFrame(QPainter& painter, const QRect& cell);

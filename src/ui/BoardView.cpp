@@ -7,6 +7,7 @@
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
 #include "ui/BoardPainter.h"
+#include "ui/BoardSpeech.h"
 #include "widgets/DateTimeValue.h"
 #include "widgets/Digits.h"
 #include "widgets/RxDrawGrid.h"
@@ -42,10 +43,21 @@ void TMainForm::BuildBoard(QWidget* client) {
     CellGrid->setStatusTip(QStringLiteral("Think and make your move - not vice versa!"));
     CellGrid->setCursor(Qt::PointingHandCursor);
     CellGrid->setMouseTracking(true);
+    CellGrid->setFocusPolicy(Qt::StrongFocus);
+    CellGrid->SetFocusCell(BoardSize / 2, BoardSize / 2);
+    CellGrid->setAccessibleName(QStringLiteral("Board"));
+    CellGrid->setAccessibleDescription(
+        QStringLiteral("Arrow keys, Home, End, Page Up and Page Down move; Space or Enter plays; "
+                       "the Menu key rates the square"));
+    CellGrid->SetOnCellText([](int col, int row) { return SquareText(col + 1, row + 1); });
     CellGrid->hide();
     CellGrid->SetOnDrawCell([this](TRxDrawGrid&, QPainter& canvas, int col, int row,
-                                   const QRect& rect,
-                                   TGridDrawState) { CellGridDrawCell(canvas, col, row, rect); });
+                                   const QRect& rect, TGridDrawState state) {
+        CellGridDrawCell(canvas, col, row, rect);
+        if (state & gdFocused) {
+            PaintFocusFrame(canvas, rect);
+        }
+    });
     CellGrid->SetOnMouseDown([this](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers,
                                     int x, int y) { CellGridMouseDown(button, x, y); });
     CellGrid->SetOnMouseUp([this](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers,
@@ -76,6 +88,7 @@ void TMainForm::FlashHintSquare(int X, int Y) {
     if (!OnBoard(X, Y)) {
         return;
     }
+    CellGrid->Announce(QStringLiteral("hint ") + SquareName(X, Y)); // the flash is seen only
     const QRect cell = CellGrid->CellRect(X - 1, Y - 1);
     const auto flash = [&] {
         CellGrid->PaintNow(cell,
@@ -127,6 +140,8 @@ void TMainForm::PopupMenu1Popup() {
     Menu.XYPercent->setVisible(rating.has_value());
     if (rating) {
         Menu.XYPercent->setText(QStringLiteral("%1%").arg(*rating));
+        CellGrid->Announce(
+            QStringLiteral("%1 rates %2%").arg(SquareName(col + 1, row + 1)).arg(*rating));
     }
 }
 

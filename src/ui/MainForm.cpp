@@ -18,6 +18,7 @@
 #include "storage/SettingsKey.h"
 #include "storage/StorageError.h"
 #include "ui/BoardPainter.h"
+#include "ui/BoardSpeech.h"
 #include "ui/MainHints.h"
 #include "ui/MainPorts.h"
 #include "ui/OptionsForm.h"
@@ -155,6 +156,7 @@ void TMainForm::FormActivate() {
     Guarded([] { ::NewGame1Click(false); });
     PumpEvents();
     CellGrid->show();
+    CellGrid->setFocus();
     RegisterCursors();
     if (OptionsForm != nullptr && OptionsForm->MusicChecked()) {
         SwitchMusic(true);
@@ -216,7 +218,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // TMainView
 
 void TMainForm::ShowMovesDone(int moveCount) {
+    const int shown = MovesDone->Value();
     MovesDone->SetValue(moveCount);
+    // Every move, the computer's included, passes here: the one place to tell it.
+    if (moveCount != shown) {
+        CellGrid->Announce(MovesNews(shown, moveCount, MainName1->text(), MainName2->text()));
+    }
 }
 
 void TMainForm::ShowTimeElapsed(double days) {

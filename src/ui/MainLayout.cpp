@@ -35,6 +35,7 @@ QToolButton* PictureButton(QWidget* parent, int x, const char* hint) {
     button->setGeometry(x, 3, 41, 42);
     button->setToolTip(QString::fromUtf8(hint));
     button->setStatusTip(QString::fromUtf8(hint));
+    button->setAccessibleName(QString::fromUtf8(hint)); // a picture gives no name of its own
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRaise(false);
     return button;
@@ -48,9 +49,10 @@ QLabel* NameLabel(QWidget* parent, int x, int y) {
     return label;
 }
 
-TDigits* Display(QWidget* parent, const QRect& geometry, const char* hint) {
+TDigits* Display(QWidget* parent, const QRect& geometry, const char* name, const char* hint) {
     auto* digits = new TDigits(parent);
     digits->setGeometry(geometry);
+    digits->setAccessibleName(QString::fromUtf8(name));
     digits->setStatusTip(QString::fromUtf8(hint));
     return digits;
 }
@@ -89,20 +91,23 @@ void TMainForm::BuildToolBar(QWidget* client) {
 void TMainForm::BuildTurnIndicator(QWidget* client) {
     NoughtImage = Picture(client, 393, 74);
     NoughtImage->resize(20, 20);
+    NoughtImage->setAccessibleName(QStringLiteral("White stones"));
     MainName1 = NameLabel(client, 425, 76);
     CrossImage = Picture(client, 393, 111);
     CrossImage->resize(20, 20);
+    CrossImage->setAccessibleName(QStringLiteral("Black stones"));
     MainName2 = NameLabel(client, 425, 112);
 }
 
 void TMainForm::BuildDisplays(QWidget* client) {
     Image1 = Picture(client, 390, 152);
-    MovesDone = Display(client, {509, 149, 48, 21}, "Overall number of moves done by both sides");
+    MovesDone = Display(client, {509, 149, 48, 21}, "Moves done",
+                        "Overall number of moves done by both sides");
     MovesDone->SetDigitCount(3);
 
     Image2 = Picture(client, 413, 188);
     DigitalCoordinates =
-        Display(client, {431, 209, 75, 20},
+        Display(client, {431, 209, 75, 20}, "Coordinates",
                 "Last HORIZONTAL and VERTICAL coordinates under the mouse pointer");
     DigitalCoordinates->SetAutoSize(false);
     DigitalCoordinates->SetMode(dmTime);
@@ -113,7 +118,7 @@ void TMainForm::BuildDisplays(QWidget* client) {
     DigitalCoordinates->SetDateTime(35650.0);
 
     TimeElapsedImage = Picture(client, 409, 248);
-    TimeElapsed = Display(client, {409, 269, 128, 21},
+    TimeElapsed = Display(client, {409, 269, 128, 21}, "Time elapsed",
                           "Time elapsed since the beginning of the current game");
     TimeElapsed->SetMode(dmTime);
     TimeElapsed->SetShowLeadingZeros(true);
@@ -154,6 +159,7 @@ void TMainForm::BuildStatusBar(QWidget* client) {
 void TMainForm::BuildCommentPanel(QWidget* client) {
     CommentPanel = new TSecretPanel(client);
     CommentPanel->setGeometry(387, 306, 171, 82);
+    CommentPanel->setAccessibleName(QStringLiteral("Comments"));
     CommentPanel->setFont(Fonts::Pixels(Fonts::TFamily::MSSansSerif, 12));
     QPalette p = CommentPanel->palette();
     p.setColor(QPalette::Window, Qt::black);

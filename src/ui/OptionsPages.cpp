@@ -45,9 +45,10 @@ void PlaceSpeedEnds(QWidget* page, const QRect& bar) {
     fast->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-TSelTrackBar* PlaceTrackBar(QWidget* page, const char* name, QRect geometry, int maximum,
-                            QSlider::TickPosition ticks) {
+TSelTrackBar* PlaceTrackBar(QWidget* page, const char* name, const char* spoken, QRect geometry,
+                            int maximum, QSlider::TickPosition ticks) {
     auto* bar = Place(new TSelTrackBar, page, name, geometry);
+    bar->setAccessibleName(QLatin1String(spoken));
     bar->setRange(0, maximum);
     bar->setTickInterval(1);
     bar->setPageStep(1);
@@ -56,8 +57,13 @@ TSelTrackBar* PlaceTrackBar(QWidget* page, const char* name, QRect geometry, int
 }
 
 QToolButton* PlaceStoneButton(QWidget* panel, const char* name, TStoneColor stone, QRect geometry,
-                              QButtonGroup* group) {
+                              QButtonGroup* group, const char* player) {
     auto* button = Place(new QToolButton, panel, name, geometry);
+    // A picture gives no name of its own: say the colour and whose it is.
+    button->setAccessibleName(
+        QStringLiteral("%1 for %2")
+            .arg(stone == BlackStone ? QStringLiteral("Black") : QStringLiteral("White"),
+                 QLatin1String(player)));
     button->setCheckable(true);
     button->setIcon(stone == BlackStone ? Artwork::BlackStonePicture()
                                         : Artwork::WhiteStonePicture());
@@ -133,6 +139,7 @@ QWidget* TOptionsForm::BuildPreferencesPage() {
     Ctl.PreviewGrid->SetFixedRows(PreviewFixedCells);
     Ctl.PreviewGrid->SetDefaultColWidth(PreviewCellSize);
     Ctl.PreviewGrid->SetDefaultRowHeight(PreviewCellSize);
+    Ctl.PreviewGrid->setAccessibleName(QStringLiteral("Board preview"));
     SetPreviewColor(Live.BoardColor);
     SetHelp(Ctl.PreviewGrid,
             QStringLiteral("Board preview shows how will the board look with selected colors."),
@@ -201,12 +208,12 @@ QWidget* TOptionsForm::BuildStonePanel(QWidget* page) {
     auto* second = new QButtonGroup(this);
     Ctl.FirstPlayerLabel = PlaceLabel(panel, "FirstPlayerLabel", QLatin1String(DefaultFirstName),
                                       QRect(8, 8, 189, 16));
-    Ctl.BlackPlayerSpeedButton =
-        PlaceStoneButton(panel, "BlackPlayerSpeedButton", BlackStone, QRect(64, 28, 28, 28), first);
+    Ctl.BlackPlayerSpeedButton = PlaceStoneButton(panel, "BlackPlayerSpeedButton", BlackStone,
+                                                  QRect(64, 28, 28, 28), first, "1st player");
     SetHelp(Ctl.BlackPlayerSpeedButton, QStringLiteral("Click To Set Black Color For 1st Player"),
             0);
     Ctl.WhitePlayerSpeedButton = PlaceStoneButton(panel, "WhitePlayerSpeedButton", WhiteStone,
-                                                  QRect(112, 28, 28, 28), first);
+                                                  QRect(112, 28, 28, 28), first, "1st player");
     SetHelp(Ctl.WhitePlayerSpeedButton, QStringLiteral("Click To Set White Color For 1st Player"),
             0);
     auto* middle =
@@ -214,11 +221,11 @@ QWidget* TOptionsForm::BuildStonePanel(QWidget* page) {
     middle->setText(QStringLiteral("Select Peg Color"));
     middle->setAlignment(Qt::AlignCenter);
     Ctl.WhiteMasterSpeedButton = PlaceStoneButton(panel, "WhiteMasterSpeedButton", WhiteStone,
-                                                  QRect(64, 92, 28, 28), second);
+                                                  QRect(64, 92, 28, 28), second, "2nd player");
     SetHelp(Ctl.WhiteMasterSpeedButton,
             QStringLiteral("Click To Set White Color For 2nd Player Or For Computer"), 0);
     Ctl.BlackMasterSpeedButton = PlaceStoneButton(panel, "BlackMasterSpeedButton", BlackStone,
-                                                  QRect(112, 92, 28, 28), second);
+                                                  QRect(112, 92, 28, 28), second, "2nd player");
     SetHelp(Ctl.BlackMasterSpeedButton,
             QStringLiteral("Click To Set Black Color For 2nd Player Or For Computer"), 0);
     Ctl.SecondPlayerLabel =
@@ -246,14 +253,15 @@ QWidget* TOptionsForm::BuildGeneralPage() {
 
     PlaceLabel(page, "Label7", QStringLiteral("Replay Speed :"), QRect(16, 68, 110, 16));
     const QRect replay(130, 60, 220, 30);
-    Ctl.ReplayTrackBar = PlaceTrackBar(page, "ReplayTrackBar", replay, 9, QSlider::TicksBelow);
+    Ctl.ReplayTrackBar =
+        PlaceTrackBar(page, "ReplayTrackBar", "Replay speed", replay, 9, QSlider::TicksBelow);
     SetHelp(Ctl.ReplayTrackBar, QStringLiteral("Change Replay speed"), 2004);
     PlaceSpeedEnds(page, replay);
 
     PlaceLabel(page, "Label8", QStringLiteral("Autoplay Speed :"), QRect(16, 120, 110, 16));
     const QRect autoPlay(130, 112, 220, 30);
     Ctl.AutoPlaytrackBar =
-        PlaceTrackBar(page, "AutoPlaytrackBar", autoPlay, 9, QSlider::TicksBelow);
+        PlaceTrackBar(page, "AutoPlaytrackBar", "Autoplay speed", autoPlay, 9, QSlider::TicksBelow);
     SetHelp(Ctl.AutoPlaytrackBar, QStringLiteral("Change Autoplay speed"), 2005);
     PlaceSpeedEnds(page, autoPlay);
     Ctl.ReplayTrackBar->setValue(Live.ReplaySpeed);
@@ -273,8 +281,8 @@ QWidget* TOptionsForm::BuildAIEPage() {
     auto* attack = PlaceLabel(page, "Label5", QStringLiteral("ATTACK"), QRect(280, 26, 80, 14));
     attack->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Ctl.TrackBar = PlaceTrackBar(page, "TrackBar", QRect(8, 42, 352, 44), 2 * ADFactorOffset,
-                                 QSlider::TicksBothSides);
+    Ctl.TrackBar = PlaceTrackBar(page, "TrackBar", "Defense or attack", QRect(8, 42, 352, 44),
+                                 2 * ADFactorOffset, QSlider::TicksBothSides);
     Ctl.TrackBar->setValue(Live.ADFactor + ADFactorOffset);
     SetHelp(Ctl.TrackBar, QStringLiteral("Change The Behavior Of Rennor Master"), 3001);
     Ctl.ADPanel = Place(new TBevelled<QLabel>(TBevelShadow::Lowered), page, "ADPanel",

@@ -2,6 +2,7 @@
 #include "widgets/Digits.h"
 
 #include "widgets/DateTimeValue.h"
+#include "widgets/WidgetsAccessible.h"
 
 #include <QLocale>
 
@@ -34,6 +35,7 @@ template <typename F> void Guarded(F&& f) {
 } // namespace
 
 TDigits::TDigits(QWidget* parent) : QWidget(parent) {
+    InstallWidgetsAccessibility();
     resize(84, 20);
     rollTimer_.setInterval(incDecSpeed_);
     clockTimer_.setInterval(100);
@@ -131,6 +133,7 @@ void TDigits::SetDateTime(double v) {
     dateTime_ = v;
     if (changes) {
         repaint();
+        AccessibleShownChanged(this);
     }
 }
 
@@ -187,6 +190,7 @@ void TDigits::SetValue(std::int32_t v) {
     if (value_ != v) {
         value_ = v;
         repaint();
+        AccessibleShownChanged(this);
     }
 }
 
@@ -242,6 +246,20 @@ std::int64_t TDigits::TimeOrDate(double dateTime) const {
     return d.Month * 10000 + d.Day * 100 + year;
 }
 
+QString TDigits::ShownText() const {
+    if (mode_ == dmCounter) {
+        return QString::number(value_);
+    }
+    const QString digits = QStringLiteral("%1").arg(TimeOrDate(dateTime_), 6, 10, QLatin1Char('0'));
+    const int separator = UsableWidth(mode_ == dmTime ? bmpTimeSep_ : bmpDateSep_);
+    const int pairWidth = 2 * CellWidth() + separator;
+    QStringList pairs;
+    for (int i = 0; i < 3 && (pairWidth == 0 || i * pairWidth < width()); ++i) {
+        pairs << digits.mid(2 * i, 2);
+    }
+    return pairs.join(mode_ == dmTime ? QLatin1Char(':') : QLatin1Char('/'));
+}
+
 std::int64_t TDigits::Shown(bool older) const {
     const bool forward = rollCounter_ > 0;
     if (mode_ == dmCounter) {
@@ -290,6 +308,7 @@ void TDigits::ClockStep(double Now) {
         return;
     }
     dateTime_ = Now;
+    AccessibleShownChanged(this);
     StartRoll(now > shown ? incDecSteps_ - 1 : 1 - incDecSteps_);
 }
 

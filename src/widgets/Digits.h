@@ -70,6 +70,10 @@ public:
     const TNotifyEvent& OnRotateEnd() const { return onRotateEnd_; }
     void SetOnRotateEnd(TNotifyEvent v) { onRotateEnd_ = std::move(v); }
 
+    // What it shows, as text: the counter's number, or the pairs of digits of the time or date
+    // that start inside its width ("07:12" on a display too narrow for the seconds).
+    QString ShownText() const;
+
     // 0 at rest, positive while rolling forward, negative while rolling backward.
     int RollCounter() const { return rollCounter_; }
     // One tick of the clock at the given time of day (the clock timer passes DateTimeNow()).

@@ -1,6 +1,8 @@
 // TRxDrawGrid: cell geometry, the backing canvas, full and single-cell painting, mouse hand-over.
 #include "widgets/RxDrawGrid.h"
 
+#include "widgets/WidgetsAccessible.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,6 +15,7 @@ constexpr int BorderWidth = 2; // the sunken 3D border around the client area
 }
 
 TRxDrawGrid::TRxDrawGrid(QWidget* parent) : QWidget(parent) {
+    InstallWidgetsAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -141,13 +144,19 @@ void TRxDrawGrid::DrawFixedEdge(QPainter& canvas, const QRect& rect) const {
     canvas.fillRect(QRect(rect.left(), rect.top(), 1, rect.height() - 1), light);
 }
 
+TGridDrawState TRxDrawGrid::CellState(int col, int row) const {
+    const bool fixed = col < fixedCols_ || row < fixedRows_;
+    const bool focused = col == focusCol_ && row == focusRow_ && FocusShown();
+    return (fixed ? TGridDrawState(gdFixed) : 0u) | (focused ? TGridDrawState(gdFocused) : 0u);
+}
+
 void TRxDrawGrid::PaintCell(QPainter& canvas, int col, int row) {
     const QRect cell = RawCellRect(col, row);
     const bool fixed = col < fixedCols_ || row < fixedRows_;
     canvas.fillRect(cell, fixed ? fixedColor_ : color_);
     if (onDrawCell_) {
         canvas.save();
-        onDrawCell_(*this, canvas, col, row, cell, fixed ? TGridDrawState(gdFixed) : 0);
+        onDrawCell_(*this, canvas, col, row, cell, CellState(col, row));
         canvas.restore();
     }
     if (fixed) {
@@ -223,10 +232,11 @@ void TRxDrawGrid::DrawCellNow(int Col, int Row) {
     if (cell.isEmpty() || !onDrawCell_) {
         return;
     }
-    const bool fixed = Col < fixedCols_ || Row < fixedRows_;
     DrawOutsidePaint(cell, [&](QPainter& canvas) {
-        onDrawCell_(*this, canvas, Col, Row, cell, fixed ? TGridDrawState(gdFixed) : 0);
+        onDrawCell_(*this, canvas, Col, Row, cell, CellState(Col, Row));
     });
+    // A cell is drawn anew when what it shows changes, and so may its name.
+    AccessibleCellChanged(*this, Col, Row);
 }
 
 void TRxDrawGrid::PaintNow(const QRect& area, const std::function<void(QPainter& Canvas)>& draw) {
@@ -244,6 +254,13 @@ void TRxDrawGrid::PassMouse(const TGridMouseEvent& handler, QMouseEvent* event,
 }
 
 void TRxDrawGrid::mousePressEvent(QMouseEvent* event) {
+    SetFrameShown(false);
+    const QPoint client = event->position().toPoint() - ClientOrigin();
+    int col = -1, row = -1;
+    MouseToCell(client.x(), client.y(), col, row);
+    if (col >= 0 && row >= 0) {
+        SetFocusCell(col, row);
+    }
     PassMouse(onMouseDown_, event, event->button());
 }
 

@@ -26,11 +26,26 @@ using TDrawCellEvent = std::function<void(TRxDrawGrid& Sender, QPainter& Canvas,
 using TGridMouseEvent = std::function<void(TRxDrawGrid& Sender, Qt::MouseButton Button,
                                            Qt::KeyboardModifiers Shift, int X, int Y)>;
 
+// What a cell holds, in words, for assistive technology.
+using TCellTextEvent = std::function<QString(int Col, int Row)>;
+
 // The grid keeps what it paints in a backing image. A full paint (expose, Invalidate) fills each
 // cell with its colour, runs OnDrawCell, then draws the raised edge of fixed cells and the black
 // lines. DrawCellNow and PaintNow draw on that image outside a paint event and show the changed
 // rectangle at once (QWidget::repaint), leaving everything else, the cell edges included, as it is
 // on screen. The grid does not scroll and no cell can be selected.
+//
+// The keyboard works on the focus cell, one of the cells shown (those whose rectangle starts
+// inside the client area). While the grid has the keyboard focus, the arrows move it, Home and
+// End to the ends of its row, Page Up and Page Down to the ends of its column; each move is handed
+// on as a pointer move over the cell's centre. Space and Enter click it as the left button would,
+// the Menu key and Shift+F10 as the right button would. A mouse press moves it to the cell
+// pressed. OnDrawCell sees gdFocused on it while the grid has the focus and the keyboard, not the
+// mouse, was used last: mouse play looks as it always did.
+//
+// Assistive technology reads the grid as a table of the cells shown, each named by OnCellText;
+// the focus cell is the focused table cell, and its name ends with the latest news (Announce)
+// until the focus moves.
 class TRxDrawGrid : public QWidget {
     Q_OBJECT
 public:
@@ -66,6 +81,25 @@ public:
     const TGridMouseEvent& OnMouseUp() const { return onMouseUp_; }
     void SetOnMouseUp(TGridMouseEvent v) { onMouseUp_ = std::move(v); }
 
+    const TCellTextEvent& OnCellText() const { return onCellText_; }
+    void SetOnCellText(TCellTextEvent v) { onCellText_ = std::move(v); }
+
+    int FocusCol() const { return focusCol_; }
+    int FocusRow() const { return focusRow_; }
+    // Moves the focus cell, kept among the cells shown.
+    void SetFocusCell(int Col, int Row);
+    // The focus frame is drawn now.
+    bool FocusShown() const;
+    // Columns and rows shown, from the first.
+    int ShownCols() const;
+    int ShownRows() const;
+    // A click on a cell with the button down and up at its centre, as the keys give it.
+    void ClickCell(int Col, int Row, Qt::MouseButton Button);
+    // A cell's name for assistive technology: its text, and on the focus cell the news.
+    QString CellName(int Col, int Row) const;
+    // News of the grid's content, read out at once as part of the focus cell's name.
+    void Announce(const QString& News);
+
     // Rectangle of a cell in client coordinates; empty for a cell that does not exist or starts
     // outside the client area.
     QRect CellRect(int Col, int Row) const;
@@ -89,8 +123,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    TGridDrawState CellState(int col, int row) const;
+    bool MoveFocusByKey(const QKeyEvent* event);
+    void SetFrameShown(bool v);
     void EnsureCanvas();
     void PaintCells(const QRegion& clientRegion);
     void PaintCell(QPainter& canvas, int col, int row);
@@ -114,6 +154,11 @@ private:
     TGridMouseEvent onMouseDown_;
     TGridMouseEvent onMouseMove_;
     TGridMouseEvent onMouseUp_;
+    TCellTextEvent onCellText_;
+    int focusCol_ = 0;
+    int focusRow_ = 0;
+    bool frameShown_ = false; // the keyboard was used last
+    QString news_;
     QImage canvas_;
     bool stale_ = true; // the whole canvas needs a full paint
     QRegion fresh_;     // client area drawn outside a paint, being shown now

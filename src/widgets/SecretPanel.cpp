@@ -1,6 +1,8 @@
 // TSecretPanel: activation, layout and metrics, the text strip, the scroll step and the painting.
 #include "widgets/SecretPanel.h"
 
+#include "widgets/WidgetsAccessible.h"
+
 #include <QBitmap>
 #include <QEvent>
 #include <QFontMetrics>
@@ -10,6 +12,7 @@
 #include <algorithm>
 
 TSecretPanel::TSecretPanel(QWidget* parent) : QWidget(parent) {
+    InstallWidgetsAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Created idle: the timer runs only while the panel is active.
     timer_.SetEnabled(false);
@@ -99,6 +102,7 @@ void TSecretPanel::SetGlyphLayout(TGlyphLayout v) {
 
 void TSecretPanel::SetLines(const QStringList& v) {
     lines_ = v;
+    AccessibleShownChanged(this);
     if (active_) {
         scrollPos_ = 0;
         ComputeMetrics(); // the strip's height follows the number of lines
