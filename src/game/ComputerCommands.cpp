@@ -4,6 +4,7 @@
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
 #include "engine/Choice.h"
+#include "game/ComputerTurn.h"
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
 #include "game/MainView.h"
@@ -26,9 +27,8 @@ void AutoPlayStep() {
         return;
     }
     if (Play.AutoPlaying) {
-        std::uint8_t X = 0, Y = 0;
-        ChooseMove(X, Y);
-        MakeMove(X, Y);
+        AskComputerMove();
+        WaitForComputerMove();
     }
     MainView().EnableCommand(TCommand::Undo, false);
     MainView().EnableCommand(TCommand::Redo, false);
@@ -56,7 +56,7 @@ void SwitchSides1Click() {
         return;
     }
     Play.SidesSwitched = true;
-    ComputerMove();
+    AskComputerMove();
 }
 
 void Hint1Click() {

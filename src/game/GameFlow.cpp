@@ -3,6 +3,7 @@
 
 #include "core/Rules.h"
 #include "engine/Choice.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/MainView.h"
 #include "game/Ports.h"
@@ -46,6 +47,7 @@ void InstallGameFlow() {
 }
 
 void ResetForNewGame() {
+    CancelComputerMove();
     Play.AutoPlaying = false;
     Game.GameFinished = false;
     MainView().EnableCommand(TCommand::Undo, true);
@@ -61,14 +63,14 @@ bool NewGame1Click(bool Sender) {
     ResetForNewGame();
     if (DialogOptions().HumanComputer() &&
         StoredWhoIsFirst() == QLatin1String(SecondPlayerIsFirst)) {
-        ComputerMove();
+        AskComputerMove();
     }
     return true;
 }
 
 bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
-    if (Play.AutoPlaying || Game.GameFinished || !OnGrid(col, row) || button != Qt::LeftButton ||
-        IsGameOver()) {
+    if (Play.AutoPlaying || Game.GameFinished || ComputerThinking() || !OnGrid(col, row) ||
+        button != Qt::LeftButton || IsGameOver()) {
         return false;
     }
     const int X = col + 1;
@@ -78,7 +80,7 @@ bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
     }
     MakeMove(X, Y);
     if (!StoredHumanHuman()) {
-        ComputerMove();
+        AskComputerMove(true);
     }
     return true;
 }
@@ -114,6 +116,7 @@ bool FormCloseQuery() {
         return false;
     }
     Play.Closing = true;
+    CancelComputerMove();
     MainView().QuitHelp();
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
@@ -52,7 +53,12 @@ void ReplayStep(int i) {
 } // namespace
 
 void Undo1Click() {
-    if (UndoAllowed()) {
+    if (CancelComputerAnswer()) {
+        // The human's move has no answer yet: it alone is taken back.
+        RebuildPosition(Game.MoveCount - 1);
+        ++Play.UndoUsedCount;
+    } else if (UndoAllowed()) {
+        CancelComputerMove();
         RebuildPosition(Game.MoveCount - 1);
         ++Play.UndoUsedCount;
         if (DialogOptions().HumanComputer() && Game.MoveCount > 0) {
@@ -64,6 +70,7 @@ void Undo1Click() {
 
 void Redo1Click() {
     if (Game.MoveCount < Game.MovesRecorded) {
+        CancelComputerMove();
         RebuildPosition(Game.MoveCount + 1);
         ++Play.UndoUsedCount;
         if (DialogOptions().HumanComputer() && Game.MoveCount < Game.MovesRecorded) {
