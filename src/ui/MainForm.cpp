@@ -108,6 +108,7 @@ TMainForm::~TMainForm() {
     LoadHooks = {};
     InstallDialogOptions(nullptr);
     InstallMainView(nullptr);
+    ReleaseComputerPlayer(); // the options dialog may be gone: nothing more is shown
     InstallPorts(nullptr);
     BoardHooks = TBoardHooks{};
     if (MainForm == this) {
@@ -185,7 +186,7 @@ void TMainForm::SwitchMusic(bool on) {
     }
 }
 
-void TMainForm::ApplySettings() {
+void TMainForm::ShowPlayerNames() {
     if (OptionsForm != nullptr) {
         const bool firstWhite = Live.FirstPlayerColor == WhiteStone;
         const QString first = OptionsForm->FirstPlayerLabel();
@@ -193,6 +194,11 @@ void TMainForm::ApplySettings() {
         SetCaptionIfChanged(MainName1, firstWhite ? first : second);
         SetCaptionIfChanged(MainName2, firstWhite ? second : first);
     }
+}
+
+void TMainForm::ApplySettings() {
+    ApplyComputerPlayer();
+    ShowPlayerNames();
     if (ValueFromColor(CellGrid->FixedColor()) != Live.BoardColor) {
         SetBoardColor(Live.BoardColor);
         CellGrid->Invalidate();

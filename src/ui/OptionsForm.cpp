@@ -38,8 +38,11 @@ struct TPageHelp {
     const char* Page;
     int Context;
 };
-constexpr TPageHelp PageHelp[] = {
-    {"PlayerSettings", 1111}, {"GeneralSettings", 2222}, {"AIE", 3333}, {"Preferences", 4444}};
+constexpr TPageHelp PageHelp[] = {{"PlayerSettings", 1111},
+                                  {"GeneralSettings", 2222},
+                                  {"AIE", 3333},
+                                  {"Preferences", 4444},
+                                  {"ComputerPlayer", ComputerPlayerHelp}};
 
 // The nearest integer, an exact half going to the even neighbour.
 int RoundHalfEven(double v) {
@@ -67,10 +70,12 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     Ctl.PlayerSettings = BuildPlayersPage();
     Ctl.GeneralSettings = BuildGeneralPage();
     Ctl.AIE = BuildAIEPage();
+    Ctl.ComputerPlayer = BuildComputerPage();
     Ctl.OptionsControl->addTab(Ctl.Preferences, QStringLiteral("&Preferences"));
     Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("&Players"));
     Ctl.OptionsControl->addTab(Ctl.GeneralSettings, QStringLiteral("&General"));
     Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("&A. I. E."));
+    Ctl.OptionsControl->addTab(Ctl.ComputerPlayer, QStringLiteral("Comp&uter"));
     BuildButtonStrip();
     ConnectBehaviours();
     HumanComputerClick();

@@ -3,6 +3,7 @@
 
 #include "core/LiveSettings.h"
 #include "game/DialogOptions.h"
+#include "players/PlayerSetup.h"
 
 #include <QDialog>
 #include <QString>
@@ -11,6 +12,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +22,9 @@ class QToolButton;
 class TRxDrawGrid;
 class TSelTrackBar;
 class TSettingsKey;
+
+// The help topic of the computer page and of each of its controls.
+inline constexpr int ComputerPlayerHelp = 3010;
 
 // What the dialog asks of the main window. Every hook may be empty: then it does nothing, except
 // that GameIsOver and NewGame fall back on the game's own IsGameOver and NewGame1Click(false).
@@ -40,7 +45,7 @@ struct TOptionsHooks {
 struct TOptionsControls {
     QTabWidget* OptionsControl = nullptr;
     QWidget *Preferences = nullptr, *PlayerSettings = nullptr;
-    QWidget *GeneralSettings = nullptr, *AIE = nullptr;
+    QWidget *GeneralSettings = nullptr, *AIE = nullptr, *ComputerPlayer = nullptr;
     QPushButton *OKBtn = nullptr, *CancelBtn = nullptr, *HelpBtn = nullptr;
     TRxDrawGrid* PreviewGrid = nullptr;
     QRadioButton *HumanHuman = nullptr, *HumanComputer = nullptr;
@@ -54,6 +59,10 @@ struct TOptionsControls {
     QLabel* ADPanel = nullptr; // the A-D read-out
     QButtonGroup* RandomGroup = nullptr;
     QToolButton* SpeedButton12 = nullptr; // pressed to release the visible ones
+    QRadioButton *KingRadio = nullptr, *EmperorRadio = nullptr, *ExternalRadio = nullptr;
+    QLineEdit* EnginePathEdit = nullptr;
+    QPushButton* BrowseEngineBtn = nullptr;
+    QDoubleSpinBox* MoveTimeBox = nullptr; // seconds
 };
 
 class TOptionsForm : public QDialog, public TDialogOptions {
@@ -84,6 +93,7 @@ public:
     int AutoPlayPosition() const;
     int ReplayPosition() const;
     TColorValue PreviewColor() const; // the board colour being edited
+    TPlayerSetup ComputerPlayerSetup() const;
 
     // What loading the settings sets; each runs the control's own handlers.
     void SetMusicChecked(bool on);
@@ -98,6 +108,9 @@ public:
     void SetAutoPlayPosition(int position); // kept within 0..9
     void SetReplayPosition(int position);
     void SetPreviewColor(TColorValue color);
+    void SetComputerPlayerSetup(const TPlayerSetup& setup);
+    // The computer's name as the second player's label shows it against the computer.
+    void SetComputerName(const QString& name);
 
     // Resets the working values and reloads every control from the store; showing runs it, and
     // so does loading a game.
@@ -116,6 +129,8 @@ public:
     void HintColorBtnClick();
     void LastMoveBackgroudColorBtnClick();
     void DefaultColorsClick();
+    void ComputerChoiceClick();
+    void BrowseEngineClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -131,6 +146,10 @@ private:
     QWidget* BuildGeneralPage();
     QWidget* BuildAIEPage();
     void BuildRandomButtons(QWidget* page);
+    QWidget* BuildComputerPage();
+    // The computer page's behaviour (OptionsComputer.cpp).
+    void ConnectComputerPage();
+    void RefreshComputerControls();
     void SetHelp(QWidget* control, const QString& hint, int context);
     // Behaviour (OptionsBehaviour.cpp).
     void ConnectBehaviours();
@@ -147,4 +166,6 @@ private:
     TOptionsControls Ctl;
     TColorValue PreviewBoardColor = ColorGray; // the working board colour, shown by the preview
     TColorValue LastPickedColor = 0;           // the colour picker opens on it; black at first
+    QString ComputerNameText = QLatin1String(ComputerName);
+    QRadioButton* LastChoice = nullptr; // taken back when no engine program is chosen
 };

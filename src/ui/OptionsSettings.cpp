@@ -43,6 +43,18 @@ void LoadColors(TSettingsKey& key) {
     Live.PendingLastMoveColor = Live.LastMoveColor;
 }
 
+// A program that was never chosen cannot be started: without one the choice is Rennor King.
+void LoadComputerPlayer(TOptionsForm& options, TSettingsKey& key) {
+    TPlayerSetup setup;
+    setup.Kind = PlayerKindFromText(key.ReadString(SettingComputerPlayer, QString()));
+    setup.EnginePath = key.ReadString(SettingEnginePath, QString());
+    setup.MoveTimeMs = MoveTimeWithinLimits(key.ReadInteger(SettingMoveTime, DefaultMoveTimeMs));
+    if (setup.Kind == TPlayerKind::External && setup.EnginePath.isEmpty()) {
+        setup.Kind = TPlayerKind::King;
+    }
+    options.SetComputerPlayerSetup(setup);
+}
+
 void SwitchMusicIfChanged(TOptionsForm& options, TSettingsKey& key) {
     const bool stored = key.ReadBool(SettingMusic, DefaultMusic);
     if (stored != options.MusicChecked() && options.Hooks.SwitchMusic) {
@@ -58,6 +70,7 @@ void LoadSettings(TOptionsForm& options, TSettingsKey& key) {
     LoadPlayers(options, key);
     LoadEngineAndSpeeds(options, key);
     LoadColors(key);
+    LoadComputerPlayer(options, key);
 }
 
 void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
@@ -77,6 +90,10 @@ void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
     key.WriteInteger(SettingBoardColor, Live.BoardColor);
     key.WriteInteger(SettingHintColor, Live.HintColor);
     key.WriteInteger(SettingLastColor, Live.LastMoveColor);
+    const TPlayerSetup setup = options.ComputerPlayerSetup();
+    key.WriteString(SettingComputerPlayer, PlayerKindText(setup.Kind));
+    key.WriteString(SettingEnginePath, setup.EnginePath);
+    key.WriteInteger(SettingMoveTime, setup.MoveTimeMs);
 }
 
 bool ReportingStoreErrors(const std::function<void()>& operation) {
