@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,9 +47,28 @@ int HalfRounded(int length) {
     return static_cast<int>(std::nearbyint(length * 0.5));
 }
 
+// The room of a name in its box. A name longer than a player's thirteen letters, such as an
+// engine's, is drawn smaller rather than over the box.
+constexpr int NameRoom = 131;
+constexpr double SmallestNamePoints = 6;
+
+void FitToNameRoom(QLabel* label) {
+    if (!label->property("writtenPoints").isValid()) {
+        label->setProperty("writtenPoints", label->font().pointSizeF());
+    }
+    QFont font = label->font();
+    font.setPointSizeF(label->property("writtenPoints").toDouble());
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > NameRoom &&
+           font.pointSizeF() > SmallestNamePoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
+}
+
 void SetCaptionIfChanged(QLabel* label, const QString& caption) {
     if (label->text() != caption) {
         label->setText(caption);
+        FitToNameRoom(label);
         label->adjustSize();
     }
 }

@@ -348,11 +348,8 @@ QWidget* TOptionsForm::BuildComputerPage() {
     SetHelp(Ctl.MoveTimeBox,
             QStringLiteral("How long Rennor Emperor or an external engine may think about a move"),
             ComputerPlayerHelp);
-    auto* note = PlaceLabel(page, "Label10",
-                            QStringLiteral("For Rennor Emperor and external engines; Rennor King "
-                                           "always answers at once."),
-                            QRect(216, 44, 220, 34));
-    note->setWordWrap(true);
+    PlaceLabel(page, "Label10", QStringLiteral("Rennor King always answers at once."),
+               QRect(216, 46, 220, 16));
 
     PlaceLabel(page, "Label11", QStringLiteral("Engine :"), QRect(6, 97, 50, 16));
     Ctl.EnginePathEdit = Place(new QLineEdit, page, "EnginePathEdit", QRect(60, 94, 296, 21));

@@ -15,22 +15,21 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A brain that keeps the protocol and answers every move request with its shell function move
-// (%1); n counts the requests.
+// A brain that keeps the protocol, answering START with its shell function start and every move
+// request with move, both of which %1 may redefine; n counts the move requests.
 constexpr char FakeBrain[] = R"(#!/bin/sh
+start() { echo OK; }
 %1
 n=0
 while read -r cmd rest; do
   case "$cmd" in
-    START*) echo OK ;;
+    START*) start ;;
     ABOUT*) echo 'name="Faulty", version="1.0"' ;;
     BOARD*) while read -r l; do case "$l" in DONE*) break ;; esac; done; n=$((n+1)); move ;;
     TURN*|BEGIN*) n=$((n+1)); move ;;
   esac
 done
 )";
-
-constexpr char NotABrain[] = "#!/bin/sh\nwhile read -r line; do echo 'What?'; done\n";
 
 class ExternalEngineTest : public GameFlowTest {
 protected:
@@ -75,13 +74,14 @@ TEST_F(ExternalEngineTest, RennorBrainPlaysThroughPipesUnderItsOwnName) {
 TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
     struct TFault {
         const char* Name;
-        const char* Move; // the fake brain's move function; nullptr: no program at all
+        const char* Shell; // what the fake brain redefines; nullptr: no program at all
         const char* Message;
         int GoodAnswers; // answers the fake gives before its fault
     };
     const TFault faults[] = {
         {"does not start", nullptr, "could not be started", 0},
-        {"not a brain", "", "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
+        {"not a brain", "start() { echo 'What?'; }",
+         "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
         {"late", "move() { sleep 5; echo 0,0; }", "did not answer TURN 9,9 within 1.2 seconds", 0},
         {"off the board", "move() { echo 19,3; }", "answered 19,3, a square that is off the board",
          0},
@@ -93,10 +93,9 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         SCOPED_TRACE(f.Name);
         NewGame1Click(false);
         Ports.Errors.clear();
-        const QString program = f.Move == nullptr ? Folder.filePath(QStringLiteral("missing"))
-                                : *f.Move
-                                    ? Script(f.Name, QString::fromLatin1(FakeBrain).arg(f.Move))
-                                    : Script(f.Name, QString::fromLatin1(NotABrain));
+        const QString program =
+            f.Shell ? Script(f.Name, QString::fromLatin1(FakeBrain).arg(QLatin1String(f.Shell)))
+                    : Folder.filePath(QStringLiteral("missing"));
         TExternalPlayer engine(program, 200ms);
         const TInstalled installed(engine);
         for (int i = 0; i < f.GoodAnswers; ++i) {
