@@ -1,5 +1,4 @@
-// Asking the chosen player, and taking its answer, cancellation or failure on the user-interface
-// thread. A failed player gives way to Rennor King for the rest of the run.
+// Asking the chosen player, and taking its answer, cancellation or failure on the UI thread.
 #include "game/ComputerTurn.h"
 
 #include "core/Rules.h"
@@ -62,7 +61,8 @@ void Settle() {
     Question.StatusShown = false;
 }
 
-// The game stays as it was, and Rennor King answers what the failed player was asked.
+// A failed player gives way to Rennor King for the rest of the run: the game stays as it was,
+// and Rennor King answers what the failed player was asked.
 void Failed(TComputerPlayer& player, const QString& message) {
     if (&player != &ComputerPlayer()) {
         return; // it failed before, and Rennor King took over then

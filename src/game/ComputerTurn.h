@@ -1,5 +1,4 @@
-// The computer's turn in the game flow: the chosen player is asked for the position as it stands,
-// and its answer is played when it comes, if that position still stands.
+// The computer's turn in the game flow: ask the chosen player, play the answer if it still fits.
 #pragma once
 
 class TComputerPlayer;

@@ -2,6 +2,7 @@
 #include "game/GameFiles.h"
 
 #include "core/Rules.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/GameFlow.h"
 #include "game/MainView.h"
@@ -37,6 +38,7 @@ TSavedPlay CurrentPlay() {
 // Takes over a saved game that has been read and checked; nothing here can fail on the game's
 // side, so the game is never left half loaded.
 void TakeOverSavedGame(const TSavedGame& saved) {
+    CancelComputerMove();
     Game.FiveMade = false;
     Play.AutoPlaying = false;
     Game.GameFinished = false;

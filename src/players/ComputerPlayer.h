@@ -1,5 +1,4 @@
-// The one interface of every computer player: asked for a move, it answers later (or at once),
-// is cancelled, or fails with a message, and the game flow never learns which player it asked.
+// The one interface of every computer player: asked for a move, it answers, is cancelled or fails.
 #pragma once
 
 #include "core/Types.h"

@@ -1,5 +1,4 @@
-// The worker's loop: take the newest question, think until the budget or the stop flag, and
-// hand the answer to the user-interface thread, which keeps it only if it still waits for it.
+// Rennor Emperor's worker: the newest question, thought about until the budget or the stop flag.
 #include "players/EmperorPlayer.h"
 
 #include <QMetaObject>

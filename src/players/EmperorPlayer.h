@@ -1,5 +1,4 @@
-// Rennor Emperor behind the player interface: the search runs on one worker thread of its own
-// and a stop flag ends it at once, so the user-interface thread never waits for it.
+// Rennor Emperor behind the player interface: the search on a worker thread with a stop flag.
 #pragma once
 
 #include "players/ComputerPlayer.h"
@@ -14,6 +13,8 @@
 
 inline constexpr char EmperorName[] = "Rennor Emperor";
 
+// The user-interface thread never waits for the search: a question is handed to the worker, a
+// cancellation sets the stop flag, and the answer comes back as an event.
 class TEmperorPlayer final : public TComputerPlayer {
     Q_OBJECT
 

@@ -1,5 +1,4 @@
-// The manager's side of the brain protocol over a QProcess: the commands for each question, the
-// answers owed in order, each with its deadline, and the checks every printed line goes through.
+// The manager's side of the brain protocol over a QProcess: commands, answers owed, checks.
 #include "players/ExternalPlayer.h"
 
 #include "protocol/BrainProtocol.h"

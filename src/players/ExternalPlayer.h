@@ -1,6 +1,4 @@
-// An external engine behind the player interface: any program that speaks the Gomoku brain
-// protocol, started as a process; every line it prints is checked before it is used, and any
-// fault ends the engine with a message, never the game.
+// An external engine behind the player interface: any Gomoku brain program, checked line by line.
 #pragma once
 
 #include "players/ComputerPlayer.h"
@@ -15,6 +13,9 @@
 class QProcess;
 struct TAnswer;
 
+// The program is started as a process. Every line it prints is parsed and checked before it is
+// used (a legal empty square, in time); anything else ends the engine with a message, never the
+// game.
 class TExternalPlayer final : public TComputerPlayer {
     Q_OBJECT
 

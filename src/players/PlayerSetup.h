@@ -1,5 +1,4 @@
-// Which computer player the options choose, as the settings store keeps it, and the player
-// made from that choice.
+// The computer player the options choose, its stored texts, and the player made from it.
 #pragma once
 
 #include "players/ComputerPlayer.h"

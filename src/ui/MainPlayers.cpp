@@ -1,5 +1,4 @@
-// The main window's computer player: made from the options' choice, installed in the game flow,
-// its name shown beside its stone and its thinking in the status bar.
+// The main window's computer player: made from the options, installed, named and shown thinking.
 #include "ui/MainForm.h"
 
 #include "game/ComputerTurn.h"

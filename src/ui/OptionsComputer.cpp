@@ -1,5 +1,4 @@
-// The computer page of the options dialog: the choice of player, the engine program, chosen
-// through the ports' file dialog, and the time per move.
+// The options dialog's computer page: the player, the engine program and the time per move.
 #include "ui/OptionsForm.h"
 
 #include "game/Ports.h"

@@ -351,8 +351,10 @@ QWidget* TOptionsForm::BuildComputerPage() {
     PlaceLabel(page, "Label10", QStringLiteral("Rennor King always answers at once."),
                QRect(216, 46, 220, 16));
 
-    PlaceLabel(page, "Label11", QStringLiteral("Engine :"), QRect(6, 97, 50, 16));
+    auto* engineLabel =
+        PlaceLabel(page, "Label11", QStringLiteral("Engine :"), QRect(6, 97, 50, 16));
     Ctl.EnginePathEdit = Place(new QLineEdit, page, "EnginePathEdit", QRect(60, 94, 296, 21));
+    engineLabel->setBuddy(Ctl.EnginePathEdit);
     Ctl.EnginePathEdit->setReadOnly(true);
     SetHelp(Ctl.EnginePathEdit, QStringLiteral("The external engine's program"),
             ComputerPlayerHelp);

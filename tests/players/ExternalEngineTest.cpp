@@ -1,6 +1,4 @@
-// External engines through real pipes: a game against rennor-brain, and one small fake brain
-// for each thing an engine can do wrong; each fault leaves a message, the game as it was, and
-// Rennor King playing on.
+// External engines through real pipes: a game against rennor-brain, and a fake brain per fault.
 #include "PlayersTestSupport.h"
 
 #include "game/MoveHistory.h"

@@ -1,5 +1,4 @@
-// The computer players through their one interface and the game flow: Rennor King as written,
-// Rennor Emperor's answer and cancellation, and an answer for a position that no longer stands.
+// The computer players through their interface and the game flow: answers, cancels, stale answers.
 #include "PlayersTestSupport.h"
 
 #include "core/Random.h"

@@ -1,6 +1,4 @@
-// The chosen computer player in the real window offscreen: while Rennor Emperor thinks the board
-// waits and the status bar says so, and the commands given meanwhile go on at once; an external
-// engine started from the stored choice plays under the name its ABOUT gives.
+// The chosen computer player in the real window: thinking, commands meanwhile, an engine's name.
 #include "CommandsTestSupport.h"
 
 #include "game/ComputerTurn.h"
