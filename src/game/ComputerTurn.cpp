@@ -69,7 +69,7 @@ void Failed(TComputerPlayer& player, const QString& message) {
     }
     const TWaitingQuestion asked = Question;
     Settle();
-    Ports().ShowError(message + QLatin1String(FallBackNote));
+    Ports().ShowError(WithFullStop(message) + QLatin1String(FallBackNote));
     InstallComputerPlayer(nullptr);
     if (asked.Waiting && PositionStands(asked)) {
         AskComputerMove(asked.AnswersHuman);
