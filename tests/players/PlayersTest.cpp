@@ -61,6 +61,8 @@ TEST_F(PlayersTest, RennorEmperorDropsACancelledQuestionAndAnswersTheNext) {
 
 TEST_F(PlayersTest, AnAnswerForAPositionThatNoLongerStandsIsDropped) {
     StoredHumanHumanValue = true;
+    Options.FirstWhite = false; // black moves first, as in the list
+    NewGame1Click(false);
     for (const TMoveRecord& m : BlackFour()) {
         MakeMove(m.X, m.Y);
     }
@@ -75,13 +77,6 @@ TEST_F(PlayersTest, AnAnswerForAPositionThatNoLongerStandsIsDropped) {
     ASSERT_TRUE(answers.wait(10000));
     EXPECT_EQ(Game.MoveCount, 7);
     EXPECT_TRUE(Ports.Errors.isEmpty());
-
-    // The same question asked in its own position is answered and played.
-    RebuildPosition(8);
-    AskComputerMove();
-    ASSERT_TRUE(answers.wait(10000));
-    EXPECT_EQ(Game.MoveCount, 9);
-    EXPECT_TRUE(Game.FiveMade);
 }
 
 } // namespace

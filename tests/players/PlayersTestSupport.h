@@ -9,6 +9,4 @@
 struct TInstalled {
     explicit TInstalled(TComputerPlayer& player) { InstallComputerPlayer(&player); }
     ~TInstalled() { InstallComputerPlayer(nullptr); }
-    TInstalled(const TInstalled&) = delete;
-    TInstalled& operator=(const TInstalled&) = delete;
 };
