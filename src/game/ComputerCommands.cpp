@@ -4,6 +4,7 @@
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
 #include "engine/Choice.h"
+#include "game/ComputerTurn.h"
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
 #include "game/MainView.h"
@@ -27,9 +28,8 @@ void AutoPlayStep() {
         return;
     }
     if (Play.AutoPlaying) {
-        std::uint8_t X = 0, Y = 0;
-        ChooseMove(X, Y);
-        MakeMove(X, Y);
+        AskComputerMove();
+        WaitForComputerMove();
     }
     MainView().EnableCommand(TCommand::Undo, false);
     MainView().EnableCommand(TCommand::Redo, false);
@@ -58,7 +58,7 @@ void SwitchSides1Click() {
     }
     Play.SidesSwitched = true;
     SwitchHumanSide();
-    ComputerMove();
+    AskComputerMove();
 }
 
 void Hint1Click() {

@@ -2,6 +2,7 @@
 #include "game/GameFiles.h"
 
 #include "core/Rules.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/GameFlow.h"
 #include "game/GameReport.h"
@@ -41,6 +42,7 @@ TSavedPlay CurrentPlay() {
 // Takes over a saved game that has been read and checked; nothing here can fail on the game's
 // side, so the game is never left half loaded.
 void TakeOverSavedGame(const TSavedGame& saved) {
+    CancelComputerMove();
     const auto won = WinningSquares();
     Game.FiveMade = false;
     Play.AutoPlaying = false;

@@ -3,6 +3,7 @@
 
 #include "core/Rules.h"
 #include "engine/Choice.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/GameReport.h"
 #include "game/MainView.h"
@@ -51,6 +52,7 @@ void InstallGameFlow() {
 }
 
 void ResetForNewGame() {
+    CancelComputerMove();
     const auto won = WinningSquares();
     Play.AutoPlaying = false;
     Game.GameFinished = false;
@@ -69,14 +71,14 @@ bool NewGame1Click(bool Sender) {
     TakeSidesFromOptions();
     if (DialogOptions().HumanComputer() &&
         StoredWhoIsFirst() == QLatin1String(SecondPlayerIsFirst)) {
-        ComputerMove();
+        AskComputerMove();
     }
     return true;
 }
 
 bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
-    if (Play.AutoPlaying || Game.GameFinished || !OnGrid(col, row) || button != Qt::LeftButton ||
-        IsGameOver()) {
+    if (Play.AutoPlaying || Game.GameFinished || ComputerThinking() || !OnGrid(col, row) ||
+        button != Qt::LeftButton || IsGameOver()) {
         return false;
     }
     const int X = col + 1;
@@ -86,7 +88,7 @@ bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
     }
     MakeMove(X, Y);
     if (!StoredHumanHuman()) {
-        ComputerMove();
+        AskComputerMove(true);
     }
     return true;
 }
@@ -122,6 +124,7 @@ bool FormCloseQuery() {
         return false;
     }
     Play.Closing = true;
+    CancelComputerMove();
     MainView().QuitHelp();
     return true;
 }

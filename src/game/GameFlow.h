@@ -20,7 +20,8 @@ void ResetForNewGame();
 void RepaintAllSquares();
 
 // A mouse button went down on board cell (col, row), counted from 0; -1 for no cell. Plays the
-// human's stone and, against the computer, the answer. False when the click was ignored.
+// human's stone and, against the computer, asks for the answer. False when the click was ignored,
+// which it is while the computer thinks.
 bool CellGridMouseDown(Qt::MouseButton button, int col, int row);
 // A mouse button was released at (x, y) pixels of the board grid.
 void CellGridMouseUp(Qt::MouseButton button, int x, int y);

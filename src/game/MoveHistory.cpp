@@ -3,6 +3,7 @@
 
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
@@ -55,7 +56,12 @@ void ReplayStep(int i) {
 
 void Undo1Click() {
     const auto won = WinningSquares();
-    if (UndoAllowed()) {
+    if (CancelComputerAnswer()) {
+        // The human's move has no answer yet: it alone is taken back.
+        RebuildPosition(Game.MoveCount - 1);
+        CountUse(Play.UndoUsedCount);
+    } else if (UndoAllowed()) {
+        CancelComputerMove();
         RebuildPosition(Game.MoveCount - 1);
         CountUse(Play.UndoUsedCount);
         if (DialogOptions().HumanComputer() && Game.MoveCount > 0) {
@@ -68,6 +74,7 @@ void Undo1Click() {
 void Redo1Click() {
     const auto won = WinningSquares();
     if (Game.MoveCount < Game.MovesRecorded) {
+        CancelComputerMove();
         RebuildPosition(Game.MoveCount + 1);
         CountUse(Play.UndoUsedCount);
         if (DialogOptions().HumanComputer() && Game.MoveCount < Game.MovesRecorded) {

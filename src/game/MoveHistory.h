@@ -1,8 +1,9 @@
 // Undo, Redo and Replay: moving through the move list by rebuilding the position from its start.
 #pragma once
 
-// Takes back the last move, or against the computer the human's move with the computer's answer.
-// Counts in UndoUsedCount when it moved.
+// Takes back the last move, or against the computer the human's move with the computer's answer
+// (only the human's move while the answer is still being thought about). Counts in UndoUsedCount
+// when it moved.
 void Undo1Click();
 // Puts back what Undo took (two moves against the computer), up to the recorded end.
 void Redo1Click();

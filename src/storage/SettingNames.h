@@ -21,6 +21,10 @@ inline constexpr char SettingReplaySpeed[] = "REPLAY SPEED";
 inline constexpr char SettingBoardColor[] = "BOARD COLOR";
 inline constexpr char SettingHintColor[] = "HINT COLOR";
 inline constexpr char SettingLastColor[] = "LAST COLOR";
+// Values of our own, saved after those: the computer player, its engine and its time per move.
+inline constexpr char SettingComputerPlayer[] = "COMPUTER PLAYER";
+inline constexpr char SettingEnginePath[] = "ENGINE PATH";
+inline constexpr char SettingMoveTime[] = "MOVE TIME"; // milliseconds
 
 // The captions of the who-moves-first button, and the names shown for empty name boxes.
 inline constexpr char FirstPlayerIsFirst[] = "1st Player is First";

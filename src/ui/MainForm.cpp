@@ -30,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,9 +48,28 @@ int HalfRounded(int length) {
     return static_cast<int>(std::nearbyint(length * 0.5));
 }
 
+// The room of a name in its box. A name longer than a player's thirteen letters, such as an
+// engine's, is drawn smaller rather than over the box.
+constexpr int NameRoom = 131;
+constexpr double SmallestNamePoints = 6;
+
+void FitToNameRoom(QLabel* label) {
+    if (!label->property("writtenPoints").isValid()) {
+        label->setProperty("writtenPoints", label->font().pointSizeF());
+    }
+    QFont font = label->font();
+    font.setPointSizeF(label->property("writtenPoints").toDouble());
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > NameRoom &&
+           font.pointSizeF() > SmallestNamePoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
+}
+
 void SetCaptionIfChanged(QLabel* label, const QString& caption) {
     if (label->text() != caption) {
         label->setText(caption);
+        FitToNameRoom(label);
         label->adjustSize();
     }
 }
@@ -109,6 +129,7 @@ TMainForm::~TMainForm() {
     LoadHooks = {};
     InstallDialogOptions(nullptr);
     InstallMainView(nullptr);
+    ReleaseComputerPlayer(); // the options dialog may be gone: nothing more is shown
     InstallPorts(nullptr);
     BoardHooks = TBoardHooks{};
     if (MainForm == this) {
@@ -185,10 +206,15 @@ void TMainForm::SwitchMusic(bool on) {
     }
 }
 
-void TMainForm::ApplySettings() {
+void TMainForm::ShowPlayerNames() {
     if (OptionsForm != nullptr) {
         ::ShowPlayerNames();
     }
+}
+
+void TMainForm::ApplySettings() {
+    ApplyComputerPlayer();
+    ShowPlayerNames();
     if (ValueFromColor(CellGrid->FixedColor()) != Live.BoardColor) {
         SetBoardColor(Live.BoardColor);
         CellGrid->Invalidate();

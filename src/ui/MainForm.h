@@ -3,6 +3,7 @@
 
 #include "core/LiveSettings.h"
 #include "game/MainView.h"
+#include "players/PlayerSetup.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -98,6 +99,8 @@ public:
     void ShowPlayerNames(const QString& white, const QString& black) override;
     void FlashHintSquare(int X, int Y) override;
     void QuitHelp() override;
+    void ShowStatusText(const QString& text) override;
+    void ShowComputerName(const QString& name) override;
 
     // The handlers.
     void NewGame1Click();
@@ -163,6 +166,10 @@ private:
     void BuildHelp();
     void ConnectHelp(TOptionsHooks& hooks);
     QAction* CommandItem(TCommand command) const;
+    // MainPlayers.cpp
+    void ShowPlayerNames();
+    void ApplyComputerPlayer();
+    void ReleaseComputerPlayer();
 
     TOptionsForm* OptionsForm = nullptr;
     std::unique_ptr<TSettingsKey> SettingsKey;
@@ -171,6 +178,9 @@ private:
     bool StartedUp = false;
     QPointer<QWidget> HelpControl; // the control whose "What's this ?" menu is open, and where
     QPoint HelpMenuPlace;
+    // The computer player the options chose, and the choice it was made from.
+    std::unique_ptr<TComputerPlayer> ChosenPlayer;
+    TPlayerSetup ChosenSetup;
 };
 
 extern TMainForm* MainForm;

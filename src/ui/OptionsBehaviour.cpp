@@ -65,6 +65,7 @@ void TOptionsForm::ConnectBehaviours() {
     for (const auto& [name, handler] : colorButtons) {
         connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
     }
+    ConnectComputerPage();
     Ctl.PreviewGrid->SetOnDrawCell(
         [this](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect,
                TGridDrawState) { PaintPreviewCell(canvas, rect, col, row, PreviewBoardColor); });
@@ -89,7 +90,7 @@ void TOptionsForm::RefreshSecondLabel() {
 
 void TOptionsForm::HumanComputerClick() {
     Ctl.SecondPlayerEditBox->setEnabled(false);
-    Ctl.SecondPlayerLabel->setText(QLatin1String(ComputerName));
+    Ctl.SecondPlayerLabel->setText(ComputerNameText);
 }
 
 void TOptionsForm::HumanHumanClick() {

@@ -41,8 +41,11 @@ struct TPageHelp {
     const char* Page;
     int Context;
 };
-constexpr TPageHelp PageHelp[] = {
-    {"PlayerSettings", 1111}, {"GeneralSettings", 2222}, {"AIE", 3333}, {"Preferences", 4444}};
+constexpr TPageHelp PageHelp[] = {{"PlayerSettings", 1111},
+                                  {"GeneralSettings", 2222},
+                                  {"AIE", 3333},
+                                  {"Preferences", 4444},
+                                  {"ComputerPlayer", ComputerPlayerHelp}};
 
 // A box cuts what it holds to its limit, so a longer name raises the limit to its own length.
 void ShowName(QLineEdit* box, const QString& name) {
@@ -76,10 +79,12 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     Ctl.PlayerSettings = BuildPlayersPage();
     Ctl.GeneralSettings = BuildGeneralPage();
     Ctl.AIE = BuildAIEPage();
+    Ctl.ComputerPlayer = BuildComputerPage();
     Ctl.OptionsControl->addTab(Ctl.Preferences, QStringLiteral("&Preferences"));
     Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("&Players"));
     Ctl.OptionsControl->addTab(Ctl.GeneralSettings, QStringLiteral("&General"));
     Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("&A. I. E."));
+    Ctl.OptionsControl->addTab(Ctl.ComputerPlayer, QStringLiteral("Comp&uter"));
     BuildButtonStrip();
     // Enter presses OK wherever the focus is: no other button becomes the default on focus.
     for (QPushButton* button : findChildren<QPushButton*>()) {

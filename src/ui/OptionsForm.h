@@ -3,6 +3,7 @@
 
 #include "core/LiveSettings.h"
 #include "game/DialogOptions.h"
+#include "players/PlayerSetup.h"
 
 #include <QDialog>
 #include <QString>
@@ -11,6 +12,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +25,9 @@ class TSettingsKey;
 
 // The characters a name box takes from the keyboard; a longer stored name is still shown whole.
 inline constexpr int NameMaxLength = 13;
+
+// The help topic of the computer page and of each of its controls.
+inline constexpr int ComputerPlayerHelp = 3010;
 
 // What the dialog asks of the main window. Every hook may be empty: then it does nothing, except
 // that GameIsOver and NewGame fall back on the game's own IsGameOver and NewGame1Click(false).
@@ -43,7 +48,7 @@ struct TOptionsHooks {
 struct TOptionsControls {
     QTabWidget* OptionsControl = nullptr;
     QWidget *Preferences = nullptr, *PlayerSettings = nullptr;
-    QWidget *GeneralSettings = nullptr, *AIE = nullptr;
+    QWidget *GeneralSettings = nullptr, *AIE = nullptr, *ComputerPlayer = nullptr;
     QPushButton *OKBtn = nullptr, *CancelBtn = nullptr, *HelpBtn = nullptr;
     TRxDrawGrid* PreviewGrid = nullptr;
     QRadioButton *HumanHuman = nullptr, *HumanComputer = nullptr;
@@ -57,6 +62,10 @@ struct TOptionsControls {
     QLabel* ADPanel = nullptr; // the A-D read-out
     QButtonGroup* RandomGroup = nullptr;
     QToolButton* SpeedButton12 = nullptr; // pressed to release the visible ones
+    QRadioButton *KingRadio = nullptr, *EmperorRadio = nullptr, *ExternalRadio = nullptr;
+    QLineEdit* EnginePathEdit = nullptr;
+    QPushButton* BrowseEngineBtn = nullptr;
+    QDoubleSpinBox* MoveTimeBox = nullptr; // seconds
 };
 
 class TOptionsForm : public QDialog, public TDialogOptions {
@@ -87,6 +96,7 @@ public:
     int AutoPlayPosition() const;
     int ReplayPosition() const;
     TColorValue PreviewColor() const; // the board colour being edited
+    TPlayerSetup ComputerPlayerSetup() const;
 
     // What loading the settings sets; each runs the control's own handlers.
     void SetMusicChecked(bool on);
@@ -101,6 +111,9 @@ public:
     void SetAutoPlayPosition(int position); // kept within 0..9
     void SetReplayPosition(int position);
     void SetPreviewColor(TColorValue color);
+    void SetComputerPlayerSetup(const TPlayerSetup& setup);
+    // The computer's name as the second player's label shows it against the computer.
+    void SetComputerName(const QString& name);
 
     // Resets the working values and reloads every control from the store; showing runs it, and
     // so does loading a game.
@@ -119,6 +132,8 @@ public:
     void HintColorBtnClick();
     void LastMoveBackgroudColorBtnClick();
     void DefaultColorsClick();
+    void ComputerChoiceClick();
+    void BrowseEngineClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -134,6 +149,10 @@ private:
     QWidget* BuildGeneralPage();
     QWidget* BuildAIEPage();
     void BuildRandomButtons(QWidget* page);
+    QWidget* BuildComputerPage();
+    // The computer page's behaviour (OptionsComputer.cpp).
+    void ConnectComputerPage();
+    void RefreshComputerControls();
     void SetHelp(QWidget* control, const QString& hint, int context);
     // Behaviour (OptionsBehaviour.cpp).
     void ConnectBehaviours();
@@ -150,4 +169,6 @@ private:
     TOptionsControls Ctl;
     TColorValue PreviewBoardColor = ColorGray; // the working board colour, shown by the preview
     TColorValue LastPickedColor = 0;           // the colour picker opens on it; black at first
+    QString ComputerNameText = QLatin1String(ComputerName);
+    QRadioButton* LastChoice = nullptr; // taken back when no engine program is chosen
 };

@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -315,4 +316,59 @@ void TOptionsForm::BuildRandomButtons(QWidget* page) {
         button->setText(QString::number(i));
         SetHelp(button, QStringLiteral("Change The Randomness Of Rennor Master"), 0);
     }
+}
+
+QWidget* TOptionsForm::BuildComputerPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("ComputerPlayer"));
+    auto* choice = Place(new QGroupBox(QStringLiteral(" Computer Player ")), page, "GroupBox2",
+                         QRect(6, 2, 200, 82));
+    struct Choice {
+        QRadioButton*& radio;
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    const Choice choices[] = {
+        {Ctl.KingRadio, "KingRadio", "Rennor &King", "Rennor King answers at once"},
+        {Ctl.EmperorRadio, "EmperorRadio", "Rennor &Emperor",
+         "Rennor Emperor, the strong player, thinks for the time per move"},
+        {Ctl.ExternalRadio, "ExternalRadio", "E&xternal engine...",
+         "Play against any program that speaks the Gomoku brain protocol"},
+    };
+    int top = 18;
+    for (const Choice& c : choices) {
+        c.radio = Place(new QRadioButton(QLatin1String(c.caption)), choice, c.name,
+                        QRect(10, top, 180, 18));
+        SetHelp(c.radio, QLatin1String(c.hint), ComputerPlayerHelp);
+        top += 20;
+    }
+    Ctl.KingRadio->setChecked(true);
+
+    auto* timeLabel =
+        PlaceLabel(page, "Label9", QStringLiteral("&Time per move :"), QRect(216, 20, 96, 16));
+    Ctl.MoveTimeBox = Place(new QDoubleSpinBox, page, "MoveTimeBox", QRect(316, 17, 80, 21));
+    Ctl.MoveTimeBox->setRange(ShortestMoveTimeMs / 1000.0, LongestMoveTimeMs / 1000.0);
+    Ctl.MoveTimeBox->setDecimals(1);
+    Ctl.MoveTimeBox->setSingleStep(0.5);
+    Ctl.MoveTimeBox->setSuffix(QStringLiteral(" s"));
+    timeLabel->setBuddy(Ctl.MoveTimeBox);
+    SetHelp(Ctl.MoveTimeBox,
+            QStringLiteral("How long Rennor Emperor or an external engine may think about a move"),
+            ComputerPlayerHelp);
+    PlaceLabel(page, "Label10", QStringLiteral("Rennor King always answers at once."),
+               QRect(216, 46, 220, 16));
+
+    auto* engineLabel =
+        PlaceLabel(page, "Label11", QStringLiteral("Engine :"), QRect(6, 97, 50, 16));
+    Ctl.EnginePathEdit = Place(new QLineEdit, page, "EnginePathEdit", QRect(60, 94, 296, 21));
+    engineLabel->setBuddy(Ctl.EnginePathEdit);
+    Ctl.EnginePathEdit->setReadOnly(true);
+    SetHelp(Ctl.EnginePathEdit, QStringLiteral("The external engine's program"),
+            ComputerPlayerHelp);
+    Ctl.BrowseEngineBtn = Place(new QPushButton(QStringLiteral("&Browse...")), page,
+                                "BrowseEngineBtn", QRect(362, 93, 75, 23));
+    SetHelp(Ctl.BrowseEngineBtn, QStringLiteral("Click to choose the external engine's program"),
+            ComputerPlayerHelp);
+    return page;
 }

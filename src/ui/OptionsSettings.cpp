@@ -43,6 +43,18 @@ void LoadColors(TSettingsKey& key) {
     Live.PendingLastMoveColor = Live.LastMoveColor;
 }
 
+// A program that was never chosen cannot be started: without one the choice is Rennor King.
+void LoadComputerPlayer(TOptionsForm& options, TSettingsKey& key) {
+    TPlayerSetup setup;
+    setup.Kind = PlayerKindFromText(key.ReadString(SettingComputerPlayer, QString()));
+    setup.EnginePath = key.ReadString(SettingEnginePath, QString());
+    setup.MoveTimeMs = MoveTimeWithinLimits(key.ReadInteger(SettingMoveTime, DefaultMoveTimeMs));
+    if (setup.Kind == TPlayerKind::External && setup.EnginePath.isEmpty()) {
+        setup.Kind = TPlayerKind::King;
+    }
+    options.SetComputerPlayerSetup(setup);
+}
+
 void SwitchMusicIfChanged(TOptionsForm& options, TSettingsKey& key) {
     const bool stored = key.ReadBool(SettingMusic, DefaultMusic);
     if (stored != options.MusicChecked() && options.Hooks.SwitchMusic) {
@@ -58,11 +70,13 @@ void LoadSettings(TOptionsForm& options, TSettingsKey& key) {
     LoadPlayers(options, key);
     LoadEngineAndSpeeds(options, key);
     LoadColors(key);
+    LoadComputerPlayer(options, key);
 }
 
 void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
     SwitchMusicIfChanged(options, key);
     Live.FirstPlayerColor = options.WhitePlayerDown() ? WhiteStone : BlackStone;
+    const TPlayerSetup setup = options.ComputerPlayerSetup();
     key.WriteValues({
         {SettingMusic, options.MusicChecked()},
         {SettingSound, options.SoundChecked()},
@@ -78,6 +92,9 @@ void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
         {SettingBoardColor, Live.BoardColor},
         {SettingHintColor, Live.HintColor},
         {SettingLastColor, Live.LastMoveColor},
+        {SettingComputerPlayer, PlayerKindText(setup.Kind)},
+        {SettingEnginePath, setup.EnginePath},
+        {SettingMoveTime, setup.MoveTimeMs},
     });
 }
 

@@ -1,0 +1,177 @@
+// Asking the chosen player, and taking its answer, cancellation or failure on the UI thread.
+#include "game/ComputerTurn.h"
+
+#include "core/Rules.h"
+#include "game/MainView.h"
+#include "game/Ports.h"
+#include "players/KingPlayer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+struct TWaitingQuestion {
+    bool Waiting = false;
+    std::uint64_t Ticket = 0;
+    std::vector<TMoveRecord> Moves;
+    TStoneColor ToMove = BlackStone;
+    bool AnswersHuman = false;
+    bool StatusShown = false;
+};
+
+TWaitingQuestion Question;
+std::uint64_t LastTicket = 0;
+// Guarded pointers: a player that goes without being replaced leaves Rennor King, not a dangling
+// pointer, and a new player at its old address is linked afresh.
+QPointer<TComputerPlayer> Installed;
+QPointer<TComputerPlayer> Linked; // the player whose signals reach the game flow
+std::array<QMetaObject::Connection, 4> Links;
+
+constexpr char FallBackNote[] = "\n\nRennor King plays in its place for the rest of this run";
+
+TKingPlayer& BuiltInKing() {
+    static TKingPlayer king;
+    return king;
+}
+
+std::vector<TMoveRecord> MovesOnBoard() {
+    return {Game.Moves + 1, Game.Moves + 1 + Game.MoveCount};
+}
+
+bool PositionStands(const TWaitingQuestion& question) {
+    const auto same = [](const TMoveRecord& a, const TMoveRecord& b) {
+        return a.X == b.X && a.Y == b.Y && a.Color == b.Color;
+    };
+    return Game.ColorToMove == question.ToMove &&
+           static_cast<std::size_t>(Game.MoveCount) == question.Moves.size() &&
+           std::equal(question.Moves.begin(), question.Moves.end(), Game.Moves + 1, same);
+}
+
+// The question is over, one way or another; what it showed goes.
+void Settle() {
+    if (Question.StatusShown) {
+        MainView().ClearStatusText();
+    }
+    Question.Waiting = false;
+    Question.StatusShown = false;
+}
+
+// A failed player gives way to Rennor King for the rest of the run: the game stays as it was,
+// and Rennor King answers what the failed player was asked.
+void Failed(TComputerPlayer& player, const QString& message) {
+    if (&player != &ComputerPlayer()) {
+        return; // it failed before, and Rennor King took over then
+    }
+    const TWaitingQuestion asked = Question;
+    Settle();
+    Ports().ShowError(WithFullStop(message) + QLatin1String(FallBackNote));
+    InstallComputerPlayer(nullptr);
+    if (asked.Waiting && PositionStands(asked)) {
+        AskComputerMove(asked.AnswersHuman);
+    }
+}
+
+void Answered(TComputerPlayer& player, std::uint64_t ticket, int X, int Y) {
+    if (&player != &ComputerPlayer() || !Question.Waiting || ticket != Question.Ticket) {
+        return;
+    }
+    if (!PositionStands(Question)) {
+        Settle(); // the game moved on while the player thought
+        return;
+    }
+    if (!OnBoard(X, Y) || Game.Board[X][Y] != NoStone) {
+        Failed(player, QStringLiteral("%1 answered a square that is not free").arg(player.Name()));
+        return;
+    }
+    Settle();
+    MakeMove(X, Y);
+}
+
+void Link(TComputerPlayer& player) {
+    TComputerPlayer* p = &player;
+    if (Linked == p) {
+        return;
+    }
+    for (QMetaObject::Connection& link : Links) {
+        QObject::disconnect(link);
+    }
+    Linked = p;
+    Links = {
+        QObject::connect(p, &TComputerPlayer::Answered, p,
+                         [p](std::uint64_t t, int X, int Y) { Answered(*p, t, X, Y); }),
+        QObject::connect(p, &TComputerPlayer::Cancelled, p,
+                         [](std::uint64_t t) {
+                             if (Question.Waiting && t == Question.Ticket) {
+                                 Settle();
+                             }
+                         }),
+        // Queued: the message box must not run inside the player's own handlers.
+        QObject::connect(
+            p, &TComputerPlayer::Failed, p, [p](const QString& m) { Failed(*p, m); },
+            Qt::QueuedConnection),
+        QObject::connect(p, &TComputerPlayer::NameChanged, p,
+                         [](const QString& name) { MainView().ShowComputerName(name); }),
+    };
+}
+
+} // namespace
+
+TComputerPlayer& ComputerPlayer() {
+    return Installed.isNull() ? BuiltInKing() : *Installed;
+}
+
+void InstallComputerPlayer(TComputerPlayer* player) {
+    const bool askAgain = ComputerThinking();
+    const bool answersHuman = Question.AnswersHuman;
+    CancelComputerMove();
+    Installed = player;
+    Link(ComputerPlayer());
+    MainView().ShowComputerName(ComputerPlayer().Name());
+    if (askAgain) {
+        AskComputerMove(answersHuman);
+    }
+}
+
+void AskComputerMove(bool answersHuman) {
+    CancelComputerMove();
+    if (IsGameOver()) {
+        return;
+    }
+    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, answersHuman, false};
+    const std::uint64_t ticket = Question.Ticket;
+    TComputerPlayer& player = ComputerPlayer();
+    Link(player);
+    player.Ask({ticket, Question.Moves, Question.ToMove});
+    if (Question.Waiting && Question.Ticket == ticket) {
+        Question.StatusShown = true;
+        MainView().ShowStatusText(QStringLiteral("%1 is thinking...").arg(player.Name()));
+    }
+}
+
+bool ComputerThinking() {
+    return Question.Waiting && PositionStands(Question);
+}
+
+bool CancelComputerMove() {
+    if (!Question.Waiting) {
+        return false;
+    }
+    Settle();
+    ComputerPlayer().Cancel();
+    return true;
+}
+
+bool CancelComputerAnswer() {
+    return ComputerThinking() && Question.AnswersHuman && CancelComputerMove();
+}
+
+void WaitForComputerMove() {
+    while (ComputerThinking()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}

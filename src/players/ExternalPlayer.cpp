@@ -1,0 +1,284 @@
+// The manager's side of the brain protocol over a QProcess: commands, answers owed, checks.
+#include "players/ExternalPlayer.h"
+
+#include "protocol/BrainProtocol.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Rennor's board and rule as the engine is told them: five or more in a row, no restrictions.
+constexpr int FreestyleRule = 0;
+// A name longer than this is cut, so that it fits where the windows show it.
+constexpr qsizetype LongestName = 24;
+// Output without an end of line is garbage long before it reaches this.
+constexpr qint64 LongestLine = 4096;
+
+QString Quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString Quoted(const std::string& text) {
+    return Quoted(QString::fromStdString(text));
+}
+
+bool Taken(const TMoveQuestion& question, int X, int Y) {
+    return std::any_of(question.Moves.begin(), question.Moves.end(),
+                       [&](const TMoveRecord& m) { return m.X == X && m.Y == Y; });
+}
+
+std::vector<std::string> BoardLines(const TMoveQuestion& question) {
+    std::vector<TBoardEntry> entries;
+    for (const TMoveRecord& m : question.Moves) {
+        entries.push_back({m.X - 1, m.Y - 1, m.Color == question.ToMove ? 1 : 2});
+    }
+    return FormatBoard(entries);
+}
+
+bool SameMove(const TMoveRecord& a, const TMoveRecord& b) {
+    return a.X == b.X && a.Y == b.Y && a.Color == b.Color;
+}
+
+} // namespace
+
+TExternalPlayer::TExternalPlayer(const QString& program, std::chrono::milliseconds moveTime,
+                                 QObject* parent)
+    : TComputerPlayer(parent), Program(program), MoveTime(moveTime) {
+    Deadline.setSingleShot(true);
+    connect(&Deadline, &QTimer::timeout, this, &TExternalPlayer::TimedOut);
+    // Started from the event loop, so that whoever created the player hears how it went.
+    QTimer::singleShot(0, this, &TExternalPlayer::Start);
+}
+
+TExternalPlayer::~TExternalPlayer() {
+    if (Process == nullptr || Broken || Process->state() == QProcess::NotRunning) {
+        return;
+    }
+    Process->disconnect(this);
+    Process->write("END\r\n");
+    Process->closeWriteChannel();
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        Process->setParent(app); // outlives the player until it ends, or the program does
+        connect(Process, &QProcess::finished, Process, &QObject::deleteLater);
+        QTimer::singleShot(1000, Process, &QProcess::kill);
+    }
+}
+
+QString TExternalPlayer::Name() const {
+    return EngineName.isEmpty() ? QFileInfo(Program).fileName() : EngineName;
+}
+
+void TExternalPlayer::Start() {
+    if (Process != nullptr) {
+        return;
+    }
+    Process = new QProcess(this);
+    Process->setStandardErrorFile(QProcess::nullDevice());
+    connect(Process, &QProcess::readyReadStandardOutput, this, &TExternalPlayer::ReadLines);
+    connect(Process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            Fail(QStringLiteral("could not be started: %1").arg(Process->errorString()));
+        }
+    });
+    connect(Process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        Fail(status == QProcess::CrashExit ? QStringLiteral("crashed")
+                                           : QStringLiteral("stopped (exit code %1)").arg(code));
+    });
+    Process->start(Program, {});
+    SendStart();
+    Send({"ABOUT"}, {TReply::About, "ABOUT", {}, false});
+}
+
+void TExternalPlayer::SendStart() {
+    const std::string start = FormatStart(BoardSize);
+    Send({start, FormatInfo("timeout_turn", MoveTime.count()), FormatInfo("timeout_match", 0),
+          FormatInfo("rule", FreestyleRule)},
+         {TReply::Ok, start, {}, false});
+    Known.clear();
+}
+
+void TExternalPlayer::Ask(const TMoveQuestion& question) {
+    Start();
+    if (Broken) {
+        emit Failed(Problem);
+        return;
+    }
+    Cancel();
+    Current = question.Ticket;
+    SendQuestion(question);
+}
+
+void TExternalPlayer::Cancel() {
+    const std::uint64_t dropped = std::exchange(Current, 0);
+    if (dropped == 0) {
+        return;
+    }
+    for (TOwed& owed : Owed) {
+        owed.Dropped = true; // the engine still answers; its move is checked, then forgotten
+    }
+    emit Cancelled(dropped);
+}
+
+// The engine's own game is used where it leads to the question: TURN after its last move,
+// BEGIN on an empty board; anything else is set up afresh.
+void TExternalPlayer::SendQuestion(const TMoveQuestion& question) {
+    if (Follows(question)) {
+        const TMoveRecord& last = question.Moves.back();
+        const std::string turn = FormatTurn(last.X - 1, last.Y - 1);
+        Send({turn}, {TReply::Move, turn, question, false});
+    } else if (question.Moves.empty()) {
+        if (!Idle() || !Known.empty()) {
+            SendStart();
+        }
+        Send({"BEGIN"}, {TReply::Move, "BEGIN", question, false});
+    } else {
+        Send(BoardLines(question), {TReply::Move, "BOARD", question, false});
+    }
+}
+
+bool TExternalPlayer::Idle() const {
+    return std::none_of(Owed.begin(), Owed.end(),
+                        [](const TOwed& o) { return o.Kind == TReply::Move; });
+}
+
+// An empty Known is the empty board of a fresh START, on which the engine has no colour yet.
+bool TExternalPlayer::Follows(const TMoveQuestion& question) const {
+    const std::vector<TMoveRecord>& moves = question.Moves;
+    const bool sameSide = Known.empty() || question.ToMove == KnownColor;
+    return Idle() && sameSide && moves.size() == Known.size() + 1 &&
+           moves.back().Color != question.ToMove &&
+           std::equal(Known.begin(), Known.end(), moves.begin(), SameMove);
+}
+
+void TExternalPlayer::Send(const std::vector<std::string>& lines, TOwed owed) {
+    if (Broken) {
+        return;
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    Process->write(text.data(), static_cast<qint64>(text.size()));
+    Owed.push_back(std::move(owed));
+    if (Owed.size() == 1) {
+        ArmDeadline();
+    }
+}
+
+void TExternalPlayer::ReadLines() {
+    while (!Broken && Process->canReadLine()) {
+        Take(Process->readLine().trimmed().toStdString());
+    }
+    if (!Broken && Process->bytesAvailable() > LongestLine) {
+        Fail(QStringLiteral("printed %1 characters without an end of line")
+                 .arg(Process->bytesAvailable()));
+    }
+}
+
+void TExternalPlayer::Take(const std::string& line) {
+    const TAnswer answer = ParseAnswer(line);
+    if (line.empty() || answer.Kind == TAnswerKind::Message || answer.Kind == TAnswerKind::Debug) {
+        return; // allowed at any time, and meant for people
+    }
+    if (Owed.empty()) {
+        Fail(QStringLiteral("printed %1 when nothing was asked").arg(Quoted(line)));
+        return;
+    }
+    const TOwed owed = std::move(Owed.front());
+    Owed.pop_front();
+    ArmDeadline();
+    switch (owed.Kind) {
+    case TReply::Ok:
+        TakeStart(answer, line, owed);
+        break;
+    case TReply::About:
+        TakeAbout(line);
+        break;
+    case TReply::Move:
+        TakeMove(answer, line, owed);
+        break;
+    }
+}
+
+void TExternalPlayer::TakeStart(const TAnswer& answer, const std::string& line, const TOwed& owed) {
+    if (answer.Kind == TAnswerKind::Error) {
+        Fail(QStringLiteral("refused %1: %2")
+                 .arg(QString::fromStdString(owed.Command), QString::fromStdString(answer.Text)));
+    } else if (answer.Kind != TAnswerKind::Ok) {
+        Fail(QStringLiteral("is not a Gomoku brain: it answered %1 to %2")
+                 .arg(Quoted(line), QString::fromStdString(owed.Command)));
+    }
+}
+
+// An engine without ABOUT keeps its file name; one that answers it is named as it says.
+void TExternalPlayer::TakeAbout(const std::string& line) {
+    const QString name = QString::fromStdString(ParseAbout(line).Name).trimmed().left(LongestName);
+    if (!name.isEmpty() && name != EngineName) {
+        EngineName = name;
+        emit NameChanged(name);
+    }
+}
+
+void TExternalPlayer::TakeMove(const TAnswer& answer, const std::string& line, const TOwed& owed) {
+    if (answer.Kind == TAnswerKind::Error) {
+        Fail(QStringLiteral("reported an error: %1").arg(QString::fromStdString(answer.Text)));
+        return;
+    }
+    if (answer.Kind != TAnswerKind::Move) {
+        Fail(QStringLiteral("answered %1, which is not a move").arg(Quoted(line)));
+        return;
+    }
+    const int X = answer.X + 1;
+    const int Y = answer.Y + 1;
+    const QString square = QString::fromStdString(FormatMove(answer.X, answer.Y));
+    if (!OnBoard(X, Y) || Taken(owed.Question, X, Y)) {
+        Fail(QStringLiteral("answered %1, a square that is %2")
+                 .arg(square,
+                      OnBoard(X, Y) ? QStringLiteral("taken") : QStringLiteral("off the board")));
+        return;
+    }
+    Known = owed.Question.Moves;
+    Known.push_back(TMoveRecord{owed.Question.ToMove, X, Y});
+    KnownColor = owed.Question.ToMove;
+    if (!owed.Dropped && owed.Question.Ticket == Current) {
+        Current = 0;
+        emit Answered(owed.Question.Ticket, X, Y);
+    }
+}
+
+void TExternalPlayer::ArmDeadline() {
+    if (Owed.empty()) {
+        Deadline.stop();
+        return;
+    }
+    const bool move = Owed.front().Kind == TReply::Move;
+    Deadline.start(move ? MoveTime + Grace : StartTime);
+}
+
+void TExternalPlayer::TimedOut() {
+    const double seconds = std::chrono::duration<double>(Deadline.intervalAsDuration()).count();
+    Fail(QStringLiteral("did not answer %1 within %2 seconds")
+             .arg(QString::fromStdString(Owed.front().Command))
+             .arg(seconds, 0, 'g', 3));
+}
+
+void TExternalPlayer::Fail(const QString& problem) {
+    if (Broken) {
+        return;
+    }
+    Broken = true;
+    Problem =
+        QStringLiteral("The external engine %1 (%2) %3").arg(Quoted(Name()), Program, problem);
+    Deadline.stop();
+    Owed.clear();
+    Current = 0;
+    if (Process != nullptr) {
+        Process->disconnect(this);
+        Process->kill();
+    }
+    emit Failed(Problem);
+}

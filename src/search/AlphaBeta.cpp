@@ -1,0 +1,248 @@
+// Principal-variation search: forced answers first, quiet moves by promise, fours at the leaves.
+#include "search/AlphaBeta.h"
+
+#include "search/Emperor.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Thrown when the clock runs out; the board is then left as it was and thrown away.
+struct TAborted {};
+
+constexpr int Infinity = WinScore + 1;
+constexpr int NoScore = INT_MIN;
+constexpr int EvalLimit = WinThreshold - 1000;
+
+// Wins and losses are stored counted from the position, not from the root.
+int ToTable(int score, int ply) {
+    return score > WinThreshold ? score + ply : score < -WinThreshold ? score - ply : score;
+}
+int FromTable(int score, int ply) {
+    return score > WinThreshold ? score - ply : score < -WinThreshold ? score + ply : score;
+}
+
+// How many quiet moves are worth trying with this much depth left.
+int QuietWidth(int ply, int depth) {
+    return ply == 0 ? 30 : std::min(20, 6 + 2 * depth);
+}
+
+} // namespace
+
+TAlphaBeta::TAlphaBeta(TSearchBoard& board, TSearchClock& clock, TTransTable& table)
+    : Board(board), Clock(clock), Table(table), Threats(board, clock), History(CellCount, 0),
+      Lists(MaxPly) {
+    for (auto& k : Killers) {
+        k[0] = k[1] = NoCell;
+    }
+}
+
+int TAlphaBeta::Forced(int ply) const {
+    const int me = Board.ToMove();
+    const int you = Other(me);
+    if (Board.CountOf(me, TShape::Five) > 0) {
+        return WinScore - ply - 1;
+    }
+    const int fives = Board.CountOf(you, TShape::Five);
+    if (fives >= 2) {
+        return -(WinScore - ply - 2);
+    }
+    if (fives == 0 && Board.CountOf(me, TShape::Flex4) > 0) {
+        return WinScore - ply - 3;
+    }
+    return NoScore;
+}
+
+int TAlphaBeta::Evaluate() const {
+    const int me = Board.ToMove();
+    // The side to move gets to its shapes first, so they weigh more than the opponent's.
+    const int score = Board.ValueSum(me) * 5 / 4 - Board.ValueSum(Other(me));
+    return std::clamp(score, -EvalLimit, EvalLimit);
+}
+
+int TAlphaBeta::Leaf(int ply) {
+    const int me = Board.ToMove();
+    const bool fours = Board.CountOf(me, TShape::Four3) + Board.CountOf(me, TShape::FourPlus) +
+                           Board.CountOf(me, TShape::Four) >
+                       0;
+    if (fours && Threats.Vcf(8, 48)) {
+        return WinScore - ply - static_cast<int>(Threats.Line().size());
+    }
+    return Evaluate();
+}
+
+void TAlphaBeta::Generate(std::vector<TCell>& out, TCell first, int ply, int depth) const {
+    const int me = Board.ToMove();
+    const int you = Other(me);
+    out.clear();
+    Board.Candidates(out);
+    auto score = [&](TCell c) {
+        return Board.ValueAt(me, c) * 6 / 5 + Board.ValueAt(you, c) + History[c] / 64;
+    };
+    if (Board.CountOf(you, TShape::Flex4) > 0) {
+        // The opponent threatens an open four: only our fours and the squares on its line help.
+        std::erase_if(out, [&](TCell c) {
+            if (IsFour(Board.ShapeAt(me, c))) {
+                return false;
+            }
+            for (int d = 0; d < 4; ++d) {
+                if (Board.LineAt(you, c, d) >= TLine::B4) {
+                    return false;
+                }
+            }
+            return true;
+        });
+        std::sort(out.begin(), out.end(), [&](TCell a, TCell b) { return score(a) > score(b); });
+    } else {
+        const int width = std::min<int>(QuietWidth(ply, depth), static_cast<int>(out.size()));
+        std::partial_sort(out.begin(), out.begin() + width, out.end(),
+                          [&](TCell a, TCell b) { return score(a) > score(b); });
+        out.resize(width);
+    }
+    // The table's move, then the killers, go first when they are among the moves.
+    const TCell killers[2] = {ply < MaxPly ? Killers[ply][1] : NoCell,
+                              ply < MaxPly ? Killers[ply][0] : NoCell};
+    for (TCell front : {killers[0], killers[1], first}) {
+        if (auto it = std::find(out.begin(), out.end(), front); it != out.end()) {
+            std::rotate(out.begin(), it, it + 1);
+        }
+    }
+}
+
+void TAlphaBeta::Remember(TCell move, int ply, int depth) {
+    if (Killers[ply][0] != move) {
+        Killers[ply][1] = Killers[ply][0];
+        Killers[ply][0] = move;
+    }
+    History[move] += depth * depth;
+}
+
+int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta,
+                            int ply, TCell& best) {
+    int bestScore = -Infinity;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        Board.Play(moves[i]);
+        int score;
+        if (i == 0) {
+            score = -Search(depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            // Late quiet moves are first tried a move shallower, and only with a null window.
+            const int reduce = depth >= 3 && i >= 4 ? 1 : 0;
+            score = -Search(depth - 1 - reduce, -alpha - 1, -alpha, ply + 1);
+            if (score > alpha && (reduce > 0 || score < beta)) {
+                score = -Search(depth - 1, -beta, -alpha, ply + 1);
+            }
+        }
+        Board.Undo();
+        if (score > bestScore) {
+            bestScore = score;
+            best = moves[i];
+        }
+        if (score > alpha) {
+            alpha = score;
+            if (alpha >= beta) {
+                Remember(moves[i], ply, depth);
+                break;
+            }
+        }
+    }
+    return bestScore;
+}
+
+int TAlphaBeta::Search(int depth, int alpha, int beta, int ply) {
+    if (Clock.Expired()) {
+        throw TAborted{};
+    }
+    ++Counted;
+    if (const int forced = Forced(ply); forced != NoScore) {
+        return forced;
+    }
+    if (ply >= MaxPly - 1 || Board.Full()) {
+        return Evaluate();
+    }
+    const int you = Other(Board.ToMove());
+    if (Board.CountOf(you, TShape::Five) == 1) {
+        // The only move: searched at the same depth, since it changes nothing about the threats.
+        Board.Play(Board.FindShape(you, TShape::Five, Board.LastMove()));
+        const int score = -Search(depth, -beta, -alpha, ply + 1);
+        Board.Undo();
+        return score;
+    }
+    const std::uint64_t hash = Board.Hash();
+    TCell tableMove = NoCell;
+    if (const TTransEntry* e = Table.Find(hash)) {
+        tableMove = e->Move;
+        const int score = FromTable(e->Score, ply);
+        if (e->Depth >= depth &&
+            (e->Bound == TBound::Exact || (e->Bound == TBound::Lower && score >= beta) ||
+             (e->Bound == TBound::Upper && score <= alpha))) {
+            return score;
+        }
+    }
+    if (depth <= 0) {
+        return Leaf(ply);
+    }
+    std::vector<TCell>& moves = Lists[ply];
+    Generate(moves, tableMove, ply, depth);
+    if (moves.empty()) {
+        return Evaluate();
+    }
+    TCell best = moves.front();
+    const int score = SearchMoves(moves, depth, alpha, beta, ply, best);
+    const TBound bound = score <= alpha  ? TBound::Upper
+                         : score >= beta ? TBound::Lower
+                                         : TBound::Exact;
+    Table.Store(hash, depth, ToTable(score, ply), bound, best);
+    return score;
+}
+
+int TAlphaBeta::RootIteration(std::vector<TCell>& moves, int depth, TOutcome& outcome) {
+    int alpha = -Infinity;
+    int bestScore = -Infinity;
+    std::size_t bestIndex = 0;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        Board.Play(moves[i]);
+        int score;
+        if (i == 0) {
+            score = -Search(depth - 1, -Infinity, -alpha, 1);
+        } else {
+            score = -Search(depth - 1, -alpha - 1, -alpha, 1);
+            if (score > alpha) {
+                score = -Search(depth - 1, -Infinity, -alpha, 1);
+            }
+        }
+        Board.Undo();
+        if (score > bestScore) {
+            // Only a move searched to the end is taken, so a stop now still leaves a good answer.
+            bestScore = score;
+            bestIndex = i;
+            outcome.Move = moves[i];
+            outcome.Score = score;
+        }
+        alpha = std::max(alpha, score);
+    }
+    std::rotate(moves.begin(), moves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
+                moves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
+    return bestScore;
+}
+
+TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth) {
+    TOutcome outcome;
+    if (rootMoves.empty()) {
+        return outcome;
+    }
+    outcome.Move = rootMoves.front();
+    for (int depth = 1; depth <= maxDepth; ++depth) {
+        try {
+            const int score = RootIteration(rootMoves, depth, outcome);
+            outcome.Depth = depth;
+            if (score > WinThreshold || score < -WinThreshold) {
+                break;
+            }
+        } catch (const TAborted&) {
+            break;
+        }
+    }
+    return outcome;
+}

@@ -1,0 +1,48 @@
+// Principal-variation search with iterative deepening over the moves worth trying.
+#pragma once
+
+#include "search/SearchBoard.h"
+#include "search/SearchClock.h"
+#include "search/ThreatSearch.h"
+#include "search/TransTable.h"
+
+#include <cstdint>
+#include <vector>
+
+class TAlphaBeta {
+public:
+    TAlphaBeta(TSearchBoard& board, TSearchClock& clock, TTransTable& table);
+
+    struct TOutcome {
+        TCell Move = NoCell;
+        int Score = 0;
+        int Depth = 0;
+    };
+    // Deepens until the clock runs out or maxDepth is done; the first of rootMoves is the
+    // answer if not even one move could be searched.
+    TOutcome Run(std::vector<TCell> rootMoves, int maxDepth);
+    // The moves worth trying for the side to move, best first: all answers to a threat, or the
+    // most promising of the quiet moves.
+    void Generate(std::vector<TCell>& out, TCell first, int ply, int depth) const;
+    std::uint64_t Nodes() const { return Counted + Threats.Nodes(); }
+
+private:
+    int Search(int depth, int alpha, int beta, int ply);
+    int Forced(int ply) const;
+    int Leaf(int ply);
+    int Evaluate() const;
+    int SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta, int ply,
+                    TCell& best);
+    int RootIteration(std::vector<TCell>& moves, int depth, TOutcome& outcome);
+    void Remember(TCell move, int ply, int depth);
+
+    TSearchBoard& Board;
+    TSearchClock& Clock;
+    TTransTable& Table;
+    TThreatSearch Threats;
+    std::uint64_t Counted = 0;
+    static constexpr int MaxPly = 128;
+    TCell Killers[MaxPly][2];
+    std::vector<int> History;
+    std::vector<std::vector<TCell>> Lists; // one move list per ply, kept to save allocations
+};

@@ -1,0 +1,173 @@
+// Rennor Emperor's turn: the rules that need no search, then threats, then the full search.
+#include "search/Emperor.h"
+
+#include "search/AlphaBeta.h"
+#include "search/ThreatSearch.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// Forced wins come first in the time: fours cost little, threes more, so they get a share.
+constexpr int MaxFours = 40;
+constexpr std::uint64_t FourNodes = 400000;
+constexpr int MaxThreats = 8;
+constexpr std::uint64_t ThreatNodes = 2000000;
+constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
+constexpr std::uint64_t DefenceNodes = 20000;
+
+TSearchBoard BoardOf(const TSearchPosition& position) {
+    TSearchBoard board(position.Size);
+    for (const TSearchStone& s : position.Stones) {
+        board.Place(board.CellOf(s.X, s.Y), s.Color);
+    }
+    board.SetToMove(position.ToMove);
+    return board;
+}
+
+// The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
+// when none stops it.
+std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats,
+                             std::vector<TCell> moves) {
+    const int me = board.ToMove();
+    board.SetToMove(Other(me));
+    const bool threatened = threats.Vcf(MaxFours, FourNodes);
+    board.SetToMove(me);
+    if (!threatened) {
+        return moves;
+    }
+    std::vector<TCell> all;
+    board.Candidates(all);
+    std::vector<TCell> stopping;
+    for (TCell m : all) {
+        board.Play(m);
+        if (!threats.Vcf(MaxFours, DefenceNodes)) {
+            stopping.push_back(m);
+        }
+        board.Undo();
+    }
+    if (stopping.empty()) {
+        return moves;
+    }
+    // Keep the search's order for the moves it already liked.
+    std::stable_partition(stopping.begin(), stopping.end(), [&](TCell c) {
+        return std::find(moves.begin(), moves.end(), c) != moves.end();
+    });
+    return stopping;
+}
+
+} // namespace
+
+bool TSearchResult::ForcedWin() const {
+    return Score > WinThreshold;
+}
+
+struct TEmperor::TMemory {
+    explicit TMemory(std::size_t bytes) : Table(bytes) {}
+    TTransTable Table;
+};
+
+TEmperor::TEmperor(std::size_t tableBytes) : Memory(std::make_unique<TMemory>(tableBytes)) {
+    TPatternTables::Get(); // built now rather than in the first move's time
+}
+TEmperor::~TEmperor() = default;
+
+void TEmperor::NewGame() {
+    Memory->Table.Clear();
+}
+
+std::string TEmperor::Problem(const TSearchPosition& position) {
+    if (position.Size < MinSearchSize || position.Size > MaxSearchSize) {
+        return "the board must have 15 to 22 squares a side";
+    }
+    if (!IsStoneColor(position.ToMove)) {
+        return "the side to move must be black or white";
+    }
+    std::vector<bool> taken(static_cast<std::size_t>(position.Size * position.Size));
+    for (const TSearchStone& s : position.Stones) {
+        if (s.X < 0 || s.Y < 0 || s.X >= position.Size || s.Y >= position.Size) {
+            return "a stone lies off the board";
+        }
+        if (!IsStoneColor(s.Color)) {
+            return "a stone is neither black nor white";
+        }
+        const auto square = static_cast<std::size_t>(s.Y * position.Size + s.X);
+        if (taken[square]) {
+            return "two stones lie on one square";
+        }
+        taken[square] = true;
+    }
+    return {};
+}
+
+TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimits& limits,
+                              std::stop_token stop) {
+    std::atomic<bool> stopped{false};
+    std::stop_callback relay(stop, [&stopped] { stopped = true; });
+    return Think(position, limits, stopped);
+}
+
+TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimits& limits,
+                              const std::atomic<bool>& stop) {
+    const auto deadline = TSearchClock::TClock::now() + limits.Budget;
+    if (const std::string problem = Problem(position); !problem.empty()) {
+        throw std::invalid_argument(problem);
+    }
+    TSearchBoard board = BoardOf(position);
+    TSearchClock clock(deadline, stop);
+    TSearchResult result;
+    auto answer = [&](TCell c, int score) {
+        result.X = board.XOf(c);
+        result.Y = board.YOf(c);
+        result.Score = score;
+        result.Stopped = stop.load();
+        return result;
+    };
+    if (board.HasFive() || board.Full()) {
+        return result;
+    }
+    if (board.StoneCount() == 0) {
+        return answer(board.CellOf(position.Size / 2, position.Size / 2), 0);
+    }
+    const int me = board.ToMove();
+    const int you = Other(me);
+    const auto block = [&] {
+        const int fives = board.CountOf(you, TShape::Five);
+        return answer(board.FindShape(you, TShape::Five), fives > 1 ? -(WinScore - 2) : 0);
+    };
+    if (board.CountOf(me, TShape::Five) == 0 && board.CountOf(you, TShape::Five) > 1) {
+        return block();
+    }
+    TThreatSearch threats(board, clock);
+    const auto found = [&](const TThreatSearch& search) {
+        for (TCell c : search.Line()) {
+            result.WinLine.emplace_back(board.XOf(c), board.YOf(c));
+        }
+        result.Nodes = search.Nodes();
+        return answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
+    };
+    if (threats.Vcf(MaxFours, FourNodes)) {
+        return found(threats);
+    }
+    if (board.CountOf(you, TShape::Five) > 0) {
+        return block();
+    }
+    {
+        TSearchClock threatClock(TSearchClock::TClock::now() + clock.Left() / ThreatShare, stop);
+        TThreatSearch threes(board, threatClock);
+        for (int depth = 2; depth <= MaxThreats && !threatClock.ExpiredNow(); depth += 2) {
+            if (threes.Vct(depth, ThreatNodes)) {
+                return found(threes);
+            }
+        }
+    }
+    TAlphaBeta search(board, clock, Memory->Table);
+    std::vector<TCell> moves;
+    search.Generate(moves, NoCell, 0, limits.MaxDepth);
+    moves = StopFours(board, threats, std::move(moves));
+    const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), limits.MaxDepth);
+    result.Depth = outcome.Depth;
+    result.Nodes = search.Nodes() + threats.Nodes();
+    return answer(outcome.Move != NoCell ? outcome.Move : board.FindEmpty(), outcome.Score);
+}

@@ -1,0 +1,76 @@
+// Line shapes of five-or-more: what a stone on a square would make along one line, and what the
+// four lines through a square make together.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// What a stone of one colour on an empty square would make along one line, weakest first.
+// "F" shapes are free (open) and "B" shapes blocked on one side: a four (B4) has one square
+// left that makes five, an open four (F4) two; an open three (F3) can still become an open four,
+// a three (B3) only a four; twos and ones the same one level down.
+enum class TLine : std::uint8_t { None, B1, F1, B2, F2, B3, F3, B4, F4, Five };
+constexpr int LineShapeCount = 10;
+
+// What a stone on a square would make along its four lines together, strongest first: the
+// combinations that matter for forcing play.
+enum class TShape : std::uint8_t {
+    Five,       // makes five: wins at once
+    Flex4,      // an open four or two fours: wins next move
+    Four3,      // a four and an open three
+    FourPlus,   // a four and a three or open two
+    Four,       // a four
+    Three2x,    // two open threes
+    ThreePlus,  // an open three and a three or open two
+    Three,      // an open three
+    Block3Plus, // two threes or open twos
+    Block3,     // a three
+    Two,        // an open two
+    None,
+};
+constexpr int ShapeCount = 12;
+
+// At least a four: the opponent has to answer at once.
+constexpr bool IsFour(TShape s) {
+    return s <= TShape::Four;
+}
+// At least an open three: a threat the opponent has to answer within a move.
+constexpr bool IsThreat(TShape s) {
+    return s <= TShape::Three;
+}
+
+// A line around a square: the four squares on each side, two bits each (0 empty, 1 black,
+// 2 white, 3 off the board), the nearest first on each side: bits 0..7 run outward on the
+// negative side, bits 8..15 outward on the positive side.
+using TLineKey = std::uint16_t;
+constexpr int LineReach = 4;
+
+// The square's combined shape and how much it is worth to the colour that would play there.
+struct TSquareShape {
+    TShape Shape = TShape::None;
+    std::int16_t Value = 0;
+};
+
+// Read-only tables, built once on first use and then shared by every search on every thread.
+class TPatternTables {
+public:
+    static const TPatternTables& Get();
+
+    // What a stone of colour (1 black, 2 white) on the square would make along this line.
+    TLine Line(TLineKey key, int colour) const { return LineOf[colour - 1][key]; }
+    // The shape of four lines; Index() packs them.
+    const TSquareShape& Square(int index) const { return SquareOf[index]; }
+    static int Index(const std::array<TLine, 4>& lines) {
+        int index = 0;
+        for (TLine l : lines) {
+            index = index * LineShapeCount + static_cast<int>(l);
+        }
+        return index;
+    }
+
+private:
+    TPatternTables();
+    std::array<std::array<TLine, 1 << 16>, 2> LineOf;
+    std::array<TSquareShape, LineShapeCount * LineShapeCount * LineShapeCount * LineShapeCount>
+        SquareOf;
+};

@@ -1,0 +1,206 @@
+// The strong player's board: stones, line keys, shapes and their tallies, updated per stone.
+#include "search/SearchBoard.h"
+
+#include <stdexcept>
+
+namespace {
+
+std::uint64_t SplitMix(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// Where in the line key of a square lies the square k steps away (k from -4 to 4, not 0).
+int KeyShift(int k) {
+    return k < 0 ? 2 * (-k - 1) : 8 + 2 * (k - 1);
+}
+
+constexpr int NearReach = 2;
+
+} // namespace
+
+TSearchBoard::TSearchBoard(int size) : BoardSize(size), Tables(TPatternTables::Get()) {
+    if (size < MinSearchSize || size > MaxSearchSize) {
+        throw std::invalid_argument("board size must be 15 to 22");
+    }
+    std::uint64_t seed = 0x52656E6E6F72ull; // the same keys on every board, so hashes compare
+    for (auto& colour : StoneKey) {
+        for (auto& key : colour) {
+            key = SplitMix(seed);
+        }
+    }
+    SideKey = {SplitMix(seed), SplitMix(seed)};
+    Stone.fill(OffBoard);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            Stone[CellOf(x, y)] = 0;
+        }
+    }
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const TCell c = CellOf(x, y);
+            for (int d = 0; d < 4; ++d) {
+                for (int k = -LineReach; k <= LineReach; ++k) {
+                    if (k != 0 && Stone[c + k * CellStep[d]] == OffBoard) {
+                        Keys[c][d] |= static_cast<TLineKey>(OffBoard << KeyShift(k));
+                    }
+                }
+                Refresh(c, d);
+            }
+        }
+    }
+}
+
+void TSearchBoard::Count(TCell c, int sign) {
+    for (int i = 0; i < 2; ++i) {
+        Tally[i][static_cast<int>(Shapes[i][c].Shape)] += sign;
+        Total[i] += sign * Shapes[i][c].Value;
+    }
+}
+
+void TSearchBoard::Refresh(TCell c, int direction) {
+    const bool empty = Stone[c] == 0;
+    if (empty) {
+        Count(c, -1);
+    }
+    for (int colour = Black; colour <= White; ++colour) {
+        auto& lines = Lines[colour - 1][c];
+        lines[direction] = Tables.Line(Keys[c][direction], colour);
+        Shapes[colour - 1][c] = Tables.Square(TPatternTables::Index(lines));
+    }
+    if (empty) {
+        Count(c, +1);
+    }
+}
+
+void TSearchBoard::SetStone(TCell c, int colour) {
+    Count(c, -1);
+    Stone[c] = static_cast<std::uint8_t>(colour);
+    Key ^= StoneKey[colour - 1][c];
+    for (int d = 0; d < 4; ++d) {
+        for (int k = -LineReach; k <= LineReach; ++k) {
+            const TCell q = c + k * CellStep[d];
+            if (k != 0 && Stone[q] != OffBoard) {
+                // q sees c at -k steps.
+                Keys[q][d] |= static_cast<TLineKey>(colour << KeyShift(-k));
+                Refresh(q, d);
+            }
+        }
+    }
+    for (int dy = -NearReach; dy <= NearReach; ++dy) {
+        for (int dx = -NearReach; dx <= NearReach; ++dx) {
+            ++Near[c + dy * CellStride + dx];
+        }
+    }
+}
+
+void TSearchBoard::ClearStone(TCell c) {
+    const int colour = Stone[c];
+    Stone[c] = 0;
+    Key ^= StoneKey[colour - 1][c];
+    for (int d = 0; d < 4; ++d) {
+        for (int k = -LineReach; k <= LineReach; ++k) {
+            const TCell q = c + k * CellStep[d];
+            if (k != 0 && Stone[q] != OffBoard) {
+                Keys[q][d] &= static_cast<TLineKey>(~(3 << KeyShift(-k)));
+                Refresh(q, d);
+            }
+        }
+    }
+    for (int dy = -NearReach; dy <= NearReach; ++dy) {
+        for (int dx = -NearReach; dx <= NearReach; ++dx) {
+            --Near[c + dy * CellStride + dx];
+        }
+    }
+    Count(c, +1);
+}
+
+void TSearchBoard::Place(TCell c, int colour) {
+    SetStone(c, colour);
+    History.push_back(c);
+}
+
+void TSearchBoard::Play(TCell c) {
+    Place(c, SideToMove);
+    SideToMove = Other(SideToMove);
+}
+
+void TSearchBoard::Undo() {
+    const TCell c = History.back();
+    History.pop_back();
+    SideToMove = Stone[c];
+    ClearStone(c);
+}
+
+TCell TSearchBoard::FindShape(int colour, TShape s, TCell near) const {
+    const auto& shapes = Shapes[colour - 1];
+    if (near != NoCell) {
+        for (int d = 0; d < 4; ++d) {
+            for (int k = -LineReach; k <= LineReach; ++k) {
+                const TCell q = near + k * CellStep[d];
+                if (Stone[q] == 0 && shapes[q].Shape <= s) {
+                    return q;
+                }
+            }
+        }
+    }
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            const TCell q = CellOf(x, y);
+            if (Stone[q] == 0 && shapes[q].Shape <= s) {
+                return q;
+            }
+        }
+    }
+    return NoCell;
+}
+
+TCell TSearchBoard::FindEmpty() const {
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            if (Stone[CellOf(x, y)] == 0) {
+                return CellOf(x, y);
+            }
+        }
+    }
+    return NoCell;
+}
+
+void TSearchBoard::Candidates(std::vector<TCell>& out) const {
+    out.clear();
+    for (int y = 0; y < BoardSize; ++y) {
+        for (TCell c = CellOf(0, y), end = c + BoardSize; c < end; ++c) {
+            if (Near[c] > 0 && Stone[c] == 0) {
+                out.push_back(c);
+            }
+        }
+    }
+}
+
+bool TSearchBoard::MakesFive(TCell c) const {
+    const int colour = Stone[c];
+    for (int d = 0; d < 4; ++d) {
+        int run = 1;
+        for (TCell q = c - CellStep[d]; Stone[q] == colour; q -= CellStep[d]) {
+            ++run;
+        }
+        for (TCell q = c + CellStep[d]; Stone[q] == colour; q += CellStep[d]) {
+            ++run;
+        }
+        if (run >= 5) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TSearchBoard::HasFive() const {
+    for (TCell c : History) {
+        if (MakesFive(c)) {
+            return true;
+        }
+    }
+    return false;
+}

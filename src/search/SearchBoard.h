@@ -1,0 +1,98 @@
+// The strong player's board: any square size from 15 to 22, with every empty square's line
+// shapes for both colours kept up to date stone by stone.
+#pragma once
+
+#include "search/Emperor.h"
+#include "search/LinePatterns.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Squares are numbered on a grid of 32 columns with a margin of four off-board squares on every
+// side, so that stepping four squares in any direction from a square of the board stays inside.
+using TCell = int;
+constexpr int CellStride = 32;
+constexpr int CellMargin = LineReach;
+constexpr int CellCount = CellStride * (MaxSearchSize + 2 * CellMargin);
+constexpr TCell NoCell = -1;
+constexpr std::array<int, 4> CellStep = {1, CellStride, CellStride + 1, CellStride - 1};
+
+constexpr int Black = 1;
+constexpr int White = 2;
+constexpr int OffBoard = 3;
+constexpr int Other(int colour) {
+    return 3 - colour;
+}
+
+class TSearchBoard {
+public:
+    explicit TSearchBoard(int size);
+
+    int Size() const { return BoardSize; }
+    TCell CellOf(int x, int y) const { return (y + CellMargin) * CellStride + x + CellMargin; }
+    int XOf(TCell c) const { return c % CellStride - CellMargin; }
+    int YOf(TCell c) const { return c / CellStride - CellMargin; }
+    bool OnBoard(TCell c) const { return c >= 0 && c < CellCount && Stone[c] != OffBoard; }
+
+    int At(TCell c) const { return Stone[c]; }
+    bool IsEmpty(TCell c) const { return Stone[c] == 0; }
+    int ToMove() const { return SideToMove; }
+    int StoneCount() const { return static_cast<int>(History.size()); }
+    TCell LastMove() const { return History.empty() ? NoCell : History.back(); }
+    const std::vector<TCell>& Moves() const { return History; }
+    std::uint64_t Hash() const { return Key ^ SideKey[SideToMove - 1]; }
+
+    // A stone of the side to move, which then passes the turn; Undo takes back the latest.
+    void Play(TCell c);
+    void Undo();
+    // For setting up a position: a stone of the given colour, the turn unchanged.
+    void Place(TCell c, int colour);
+    void SetToMove(int colour) { SideToMove = colour; }
+
+    // What a stone of colour on the empty square c would make.
+    TShape ShapeAt(int colour, TCell c) const { return Shapes[colour - 1][c].Shape; }
+    int ValueAt(int colour, TCell c) const { return Shapes[colour - 1][c].Value; }
+    TLine LineAt(int colour, TCell c, int direction) const {
+        return Lines[colour - 1][c][direction];
+    }
+    // How many empty squares give colour each shape.
+    int CountOf(int colour, TShape s) const { return Tally[colour - 1][static_cast<int>(s)]; }
+    // The first empty square where colour gets at least shape s, near the given square if it lies
+    // on one of its lines, else anywhere; NoCell if there is none.
+    TCell FindShape(int colour, TShape s, TCell near = NoCell) const;
+    // The sum of the values of every empty square for colour.
+    int ValueSum(int colour) const { return Total[colour - 1]; }
+    // Empty squares within two of a stone: where moves worth trying are.
+    bool IsNearStone(TCell c) const { return Near[c] > 0 && Stone[c] == 0; }
+    // Empty squares worth trying, in board order.
+    void Candidates(std::vector<TCell>& out) const;
+    // Whether the stone on c is part of five or more in a row; whether any stone is.
+    bool MakesFive(TCell c) const;
+    bool HasFive() const;
+    // The first empty square in board order; NoCell on a full board.
+    TCell FindEmpty() const;
+    // Whether every square is taken.
+    bool Full() const { return StoneCount() == BoardSize * BoardSize; }
+
+private:
+    void SetStone(TCell c, int colour);
+    void ClearStone(TCell c);
+    void Refresh(TCell c, int direction);
+    void Count(TCell c, int sign);
+
+    int BoardSize;
+    int SideToMove = Black;
+    std::uint64_t Key = 0;
+    std::vector<TCell> History;
+    std::array<std::uint8_t, CellCount> Stone{};
+    std::array<std::uint8_t, CellCount> Near{};
+    std::array<std::array<TLineKey, 4>, CellCount> Keys{};
+    std::array<std::array<std::array<TLine, 4>, CellCount>, 2> Lines{};
+    std::array<std::array<TSquareShape, CellCount>, 2> Shapes{};
+    std::array<std::array<int, ShapeCount>, 2> Tally{};
+    std::array<int, 2> Total{};
+    std::array<std::array<std::uint64_t, CellCount>, 2> StoneKey;
+    std::array<std::uint64_t, 2> SideKey;
+    const TPatternTables& Tables;
+};

@@ -1,0 +1,236 @@
+// Threat-space search: the attacker only threatens, the defender only answers the threat.
+#include "search/ThreatSearch.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using TMoveList = std::array<TCell, MaxSearchSize * MaxSearchSize>;
+
+// Strongest shape first, then the higher value.
+void SortByStrength(const TSearchBoard& board, int colour, TCell* begin, TCell* end) {
+    std::sort(begin, end, [&](TCell a, TCell b) {
+        const TShape sa = board.ShapeAt(colour, a);
+        const TShape sb = board.ShapeAt(colour, b);
+        return sa != sb ? sa < sb : board.ValueAt(colour, a) > board.ValueAt(colour, b);
+    });
+}
+
+int Gather(const TSearchBoard& board, TMoveList& out, auto&& keep) {
+    int n = 0;
+    for (int y = 0; y < board.Size(); ++y) {
+        for (int x = 0; x < board.Size(); ++x) {
+            const TCell c = board.CellOf(x, y);
+            if (board.IsNearStone(c) && keep(c)) {
+                out[n++] = c;
+            }
+        }
+    }
+    return n;
+}
+
+// A win in one, or an unstoppable open four, for the side to move whose opponent has no five to
+// make: the line then goes on to five, the defender taking either square.
+bool FinishesAtOnce(TSearchBoard& board, std::vector<TCell>& line) {
+    const int me = board.ToMove();
+    if (board.CountOf(me, TShape::Five) > 0) {
+        line.assign(1, board.FindShape(me, TShape::Five, board.LastMove()));
+        return true;
+    }
+    if (board.CountOf(me, TShape::Flex4) == 0 || board.CountOf(Other(me), TShape::Five) > 0) {
+        return false;
+    }
+    const TCell four = board.FindShape(me, TShape::Flex4, board.LastMove());
+    board.Play(four);
+    const TCell block = board.FindShape(me, TShape::Five, four);
+    board.Play(block);
+    line = {four, block, board.FindShape(me, TShape::Five, four)};
+    board.Undo();
+    board.Undo();
+    return true;
+}
+
+} // namespace
+
+TThreatSearch::TThreatSearch(TSearchBoard& board, TSearchClock& clock)
+    : Board(board), Clock(clock) {}
+
+bool TThreatSearch::CutShort() {
+    ++Counted;
+    return Counted > Limit || Clock.Expired();
+}
+
+void TThreatSearch::Prepend(TCell attack, TCell reply) {
+    WinLine.insert(WinLine.begin(), reply);
+    WinLine.insert(WinLine.begin(), attack);
+}
+
+bool TThreatSearch::Vcf(int maxFours, std::uint64_t nodeLimit) {
+    WinLine.clear();
+    Limit = Counted + nodeLimit;
+    return FourWins(maxFours);
+}
+
+bool TThreatSearch::Vct(int maxThreats, std::uint64_t nodeLimit) {
+    WinLine.clear();
+    Limit = Counted + nodeLimit;
+    return ThreatWins(maxThreats);
+}
+
+bool TThreatSearch::FourWins(int fours) {
+    const int me = Board.ToMove();
+    const int you = Other(me);
+    if (FinishesAtOnce(Board, WinLine)) {
+        return true;
+    }
+    if (fours <= 0 || Board.CountOf(you, TShape::Five) > 1 || CutShort() ||
+        FourFails.Failed(Board.Hash(), fours)) {
+        return false;
+    }
+    TMoveList moves;
+    int n = 0;
+    if (Board.CountOf(you, TShape::Five) == 1) {
+        // The opponent's four must be blocked first: that goes on only if the block is a four.
+        const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
+        if (IsFour(Board.ShapeAt(me, block))) {
+            moves[n++] = block;
+        }
+    } else {
+        n = Gather(Board, moves, [&](TCell c) { return IsFour(Board.ShapeAt(me, c)); });
+        SortByStrength(Board, me, moves.data(), moves.data() + n);
+    }
+    for (int i = 0; i < n; ++i) {
+        const TCell four = moves[i];
+        Board.Play(four);
+        const TCell reply = Board.FindShape(me, TShape::Five, four);
+        Board.Play(reply);
+        const bool wins = FourWins(fours - 1);
+        Board.Undo();
+        Board.Undo();
+        if (wins) {
+            Prepend(four, reply);
+            return true;
+        }
+    }
+    if (!Clock.Expired() && Counted <= Limit) {
+        FourFails.Fail(Board.Hash(), fours);
+    }
+    return false;
+}
+
+void TThreatSearch::Attacks(int colour, bool threesToo, std::vector<TCell>& out) const {
+    out.clear();
+    TMoveList moves;
+    const int n = Gather(Board, moves, [&](TCell c) {
+        const TShape s = Board.ShapeAt(colour, c);
+        return threesToo ? IsThreat(s) : IsFour(s);
+    });
+    SortByStrength(Board, colour, moves.data(), moves.data() + n);
+    out.assign(moves.data(), moves.data() + n);
+}
+
+// Against an open three: the defender's own fours, and every square where the attacker would
+// make a four, which takes in both ends and the gaps of each open three on the board.
+void TThreatSearch::Defences(std::vector<TCell>& out) const {
+    const int me = Board.ToMove();
+    const int you = Other(me);
+    out.clear();
+    TMoveList moves;
+    const int n = Gather(Board, moves, [&](TCell c) {
+        if (IsFour(Board.ShapeAt(me, c))) {
+            return true;
+        }
+        for (int d = 0; d < 4; ++d) {
+            if (Board.LineAt(you, c, d) >= TLine::B4) {
+                return true;
+            }
+        }
+        return false;
+    });
+    SortByStrength(Board, you, moves.data(), moves.data() + n);
+    out.assign(moves.data(), moves.data() + n);
+}
+
+bool TThreatSearch::ThreatWins(int threats) {
+    const int me = Board.ToMove();
+    const int you = Other(me);
+    if (FinishesAtOnce(Board, WinLine)) {
+        return true;
+    }
+    if (Board.CountOf(you, TShape::Five) > 1 || CutShort()) {
+        return false;
+    }
+    if (Board.CountOf(you, TShape::Five) == 1) {
+        // Blocking the defender's four goes on only while our threat still stands.
+        const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
+        Board.Play(block);
+        const bool standing =
+            Board.CountOf(me, TShape::Five) > 0 || Board.CountOf(me, TShape::Flex4) > 0;
+        const bool wins = standing && DefenceFails(threats);
+        Board.Undo();
+        if (wins) {
+            WinLine.insert(WinLine.begin(), block);
+        }
+        return wins;
+    }
+    if (threats <= 0) {
+        return FourWins(LeafFours);
+    }
+    if (ThreatFails.Failed(Board.Hash(), threats)) {
+        return false;
+    }
+    // While the defender has an open three of its own, a three of ours comes too late.
+    std::vector<TCell> moves;
+    Attacks(me, Board.CountOf(you, TShape::Flex4) == 0, moves);
+    for (TCell threat : moves) {
+        Board.Play(threat);
+        const bool wins = DefenceFails(threats - 1);
+        Board.Undo();
+        if (wins) {
+            WinLine.insert(WinLine.begin(), threat);
+            return true;
+        }
+    }
+    if (!Clock.Expired() && Counted <= Limit) {
+        ThreatFails.Fail(Board.Hash(), threats);
+    }
+    return false;
+}
+
+// The defender to move against a threat; true when every answer still loses.
+bool TThreatSearch::DefenceFails(int threats) {
+    const int me = Board.ToMove();
+    const int you = Other(me);
+    if (Board.CountOf(me, TShape::Five) > 0 || CutShort()) {
+        return false;
+    }
+    if (Board.CountOf(you, TShape::Five) > 1) {
+        WinLine.assign(1, Board.FindShape(you, TShape::Five, Board.LastMove()));
+        return true;
+    }
+    std::vector<TCell> answers;
+    if (Board.CountOf(you, TShape::Five) == 1) {
+        answers.push_back(Board.FindShape(you, TShape::Five, Board.LastMove()));
+    } else if (Board.CountOf(you, TShape::Flex4) > 0) {
+        Defences(answers);
+    }
+    if (answers.empty()) {
+        return false;
+    }
+    std::vector<TCell> line;
+    for (TCell answer : answers) {
+        Board.Play(answer);
+        const bool wins = ThreatWins(threats);
+        Board.Undo();
+        if (!wins) {
+            return false;
+        }
+        if (line.empty() || WinLine.size() + 1 < line.size()) {
+            line = WinLine;
+            line.insert(line.begin(), answer);
+        }
+    }
+    WinLine = line; // the shortest of the defences' wins
+    return true;
+}

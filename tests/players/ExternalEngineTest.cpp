@@ -1,0 +1,118 @@
+// External engines through real pipes: a game against rennor-brain, and a fake brain per fault.
+#include "PlayersTestSupport.h"
+
+#include "game/MoveHistory.h"
+#include "players/ExternalPlayer.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A brain that keeps the protocol, answering START with its shell function start and every move
+// request with move, both of which %1 may redefine; n counts the move requests.
+constexpr char FakeBrain[] = R"(#!/bin/sh
+start() { echo OK; }
+%1
+n=0
+while read -r cmd rest; do
+  case "$cmd" in
+    START*) start ;;
+    ABOUT*) echo 'name="Faulty", version="1.0"' ;;
+    BOARD*) while read -r l; do case "$l" in DONE*) break ;; esac; done; n=$((n+1)); move ;;
+    TURN*|BEGIN*) n=$((n+1)); move ;;
+  esac
+done
+)";
+
+class ExternalEngineTest : public GameFlowTest {
+protected:
+    // A program of this text, ready to run.
+    QString Script(const char* name, const QString& text) {
+        const QString path = Folder.filePath(QLatin1String(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    // The human plays the first empty square of a row and the computer's answer is awaited.
+    static bool PlayAndAwait(int row) {
+        int col = 0;
+        while (Game.Board[col + 1][row + 1] != NoStone) {
+            ++col;
+        }
+        const int expected = Game.MoveCount + 2;
+        return CellGridMouseDown(Qt::LeftButton, col, row) &&
+               QTest::qWaitFor([&] { return Game.MoveCount == expected; }, 10000);
+    }
+    QTemporaryDir Folder;
+};
+
+TEST_F(ExternalEngineTest, RennorBrainPlaysThroughPipesUnderItsOwnName) {
+    TExternalPlayer brain(QStringLiteral(RENNOR_BRAIN), 300ms);
+    QSignalSpy named(&brain, &TComputerPlayer::NameChanged);
+    const TInstalled installed(brain);
+    ASSERT_TRUE(named.wait(10000));
+    EXPECT_EQ(ComputerPlayer().Name(), "Rennor Emperor");
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(PlayAndAwait(3)) << "move " << i;
+        EXPECT_EQ(Game.Moves[Game.MoveCount].Color, BlackStone);
+    }
+    Undo1Click(); // a position the brain did not play is sent whole
+    ASSERT_TRUE(PlayAndAwait(17));
+    EXPECT_TRUE(Ports.Errors.isEmpty());
+    EXPECT_EQ(&ComputerPlayer(), &brain);
+}
+
+TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
+    struct TFault {
+        const char* Name;
+        const char* Shell; // what the fake brain redefines; nullptr: no program at all
+        const char* Message;
+        int GoodAnswers; // answers the fake gives before its fault
+    };
+    const TFault faults[] = {
+        {"does not start", nullptr, "could not be started", 0},
+        {"not a brain", "start() { echo 'What?'; }",
+         "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
+        {"late", "move() { sleep 5; echo 0,0; }", "did not answer TURN 9,9 within 1.2 seconds", 0},
+        {"off the board", "move() { echo 19,3; }", "answered 19,3, a square that is off the board",
+         0},
+        {"occupied", "move() { echo 9,9; }", "answered 9,9, a square that is taken", 0},
+        {"garbage", "move() { echo 'e2 e4'; }", "answered \"e2 e4\", which is not a move", 0},
+        {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed", 1},
+    };
+    for (const TFault& f : faults) {
+        SCOPED_TRACE(f.Name);
+        NewGame1Click(false);
+        Ports.Errors.clear();
+        const QString program =
+            f.Shell ? Script(f.Name, QString::fromLatin1(FakeBrain).arg(QLatin1String(f.Shell)))
+                    : Folder.filePath(QStringLiteral("missing"));
+        TExternalPlayer engine(program, 200ms);
+        const TInstalled installed(engine);
+        for (int i = 0; i < f.GoodAnswers; ++i) {
+            ASSERT_TRUE(PlayAndAwait(18));
+        }
+        const int before = Game.MoveCount;
+        ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Ports.Errors.isEmpty(); }, 10000));
+        ASSERT_EQ(Ports.Errors.size(), 1);
+        EXPECT_TRUE(Ports.Errors[0].contains(QLatin1String(f.Message)))
+            << Ports.Errors[0].toStdString();
+        EXPECT_TRUE(Ports.Errors[0].contains("Rennor King plays in its place"));
+        // The human's stone and Rennor King's answer, nothing of the engine's.
+        ASSERT_EQ(Game.MoveCount, before + 2);
+        EXPECT_EQ(Game.Board[10][10], Game.Moves[before + 1].Color);
+        EXPECT_EQ(ComputerPlayer().Name(), "Rennor King");
+        ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3)); // answered at once
+        EXPECT_EQ(Game.MoveCount, before + 4);
+    }
+}
+
+} // namespace

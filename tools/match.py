@@ -1,0 +1,237 @@
+#!/usr/bin/env python3
+"""Plays two Gomoku brains against each other from a list of openings, each opening with both
+colours, and prints the score and a table of games.
+
+Each brain is any program that speaks the Gomoku brain protocol on its standard input and
+output. Every answer is checked: a move that is not "x,y" on an empty square of the board, an
+answer later than the time per move, and a brain that ends or closes its output all lose the
+game on the spot (the brain is then ended). Five or more in a row wins; a full board is a draw.
+"""
+
+import argparse
+import os
+import selectors
+import shlex
+import signal
+import subprocess
+import sys
+import time
+
+START_TIME = 10.0  # seconds a brain may take to start and answer START
+BLACK, WHITE = 1, 2
+
+
+class Forfeit(Exception):
+    def __init__(self, colour, reason):
+        super().__init__(reason)
+        self.colour = colour
+        self.reason = reason
+
+
+class Brain:
+    """One brain process and its lines, read with a deadline."""
+
+    def __init__(self, command, colour):
+        self.colour = colour
+        self.proc = subprocess.Popen(shlex.split(command), stdin=subprocess.PIPE,
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                     start_new_session=True)
+        self.selector = selectors.DefaultSelector()
+        self.selector.register(self.proc.stdout, selectors.EVENT_READ)
+        self.buffer = b""
+        self.told = None  # how many moves of the game the brain knows, once it has been asked
+        self.arrived = 0.0
+
+    def send(self, *lines):
+        try:
+            self.proc.stdin.write("".join(line + "\r\n" for line in lines).encode())
+            self.proc.stdin.flush()
+        except (BrokenPipeError, OSError):
+            raise Forfeit(self.colour, "crashed (its input is closed)")
+
+    def answer(self, deadline):
+        """The next line that is not a message, or a forfeit when none comes by the deadline;
+        self.arrived is when it was read."""
+        while True:
+            while b"\n" in self.buffer or b"\r" in self.buffer:
+                cut = min(i for i in (self.buffer.find(b"\n"), self.buffer.find(b"\r")) if i >= 0)
+                line = self.buffer[:cut].decode(errors="replace").strip()
+                self.buffer = self.buffer[cut + 1:]
+                word = line.split(" ", 1)[0].upper()
+                if line and word not in ("MESSAGE", "DEBUG"):
+                    return line
+            left = deadline - time.monotonic()
+            if left <= 0 or not self.selector.select(left):
+                raise Forfeit(self.colour, "took too long")
+            chunk = os.read(self.proc.stdout.fileno(), 65536)
+            self.arrived = time.monotonic()
+            if not chunk:
+                raise Forfeit(self.colour, "crashed (its output ended)")
+            self.buffer += chunk
+
+    def close(self):
+        try:
+            self.proc.stdin.write(b"END\r\n")
+            self.proc.stdin.close()
+            self.proc.wait(timeout=1)
+        except (OSError, subprocess.TimeoutExpired):
+            pass
+        if self.proc.poll() is None:
+            try:
+                os.killpg(self.proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            self.proc.wait()
+        self.proc.stdout.close()
+        self.selector.close()
+
+
+def five_through(board, size, x, y):
+    colour = board[(x, y)]
+    for dx, dy in ((1, 0), (0, 1), (1, 1), (1, -1)):
+        run = 1
+        for sign in (1, -1):
+            cx, cy = x + sign * dx, y + sign * dy
+            while board.get((cx, cy)) == colour:
+                run += 1
+                cx, cy = cx + sign * dx, cy + sign * dy
+        if run >= 5:
+            return True
+    return False
+
+
+def request(brain, moves, size):
+    """Tells a brain what happened since it last moved, in the form the protocol has for it."""
+    if brain.told is None:
+        if not moves:
+            brain.send("BEGIN")
+        else:
+            fields = [f"{x},{y},{1 if c == brain.colour else 2}" for x, y, c in moves]
+            brain.send("BOARD", *fields, "DONE")
+    else:
+        x, y, _ = moves[-1]
+        brain.send(f"TURN {x},{y}")
+    brain.told = len(moves)
+
+
+def play_move(brain, moves, board, size, limit):
+    started = time.monotonic()
+    request(brain, moves, size)
+    line = brain.answer(started + limit)
+    elapsed = brain.arrived - started
+    parts = line.split(",")
+    if len(parts) != 2 or not all(p.strip().isdigit() for p in parts):
+        raise Forfeit(brain.colour, f"answered {line!r}")
+    x, y = int(parts[0]), int(parts[1])
+    if not (0 <= x < size and 0 <= y < size) or (x, y) in board:
+        raise Forfeit(brain.colour, f"played {x},{y}, which is {'taken' if (x, y) in board else 'off the board'}")
+    board[(x, y)] = brain.colour
+    moves.append((x, y, brain.colour))
+    return elapsed
+
+
+def start(brain, size, turn_ms):
+    brain.send(f"START {size}")
+    line = brain.answer(time.monotonic() + START_TIME)
+    if line.upper() != "OK":
+        raise Forfeit(brain.colour, f"refused START {size}: {line!r}")
+    brain.send(f"INFO timeout_turn {turn_ms}", "INFO timeout_match 0", "INFO max_memory 0",
+               "INFO game_type 1", "INFO rule 0")
+
+
+def play_game(commands, limits_ms, opening, size, tolerance_ms):
+    """commands and limits_ms by colour; returns (winner colour or 0, reason, moves, slowest)."""
+    board, moves = {}, []
+    centre = size // 2
+    for i, (dx, dy) in enumerate(opening):
+        colour = BLACK if i % 2 == 0 else WHITE
+        board[(centre + dx, centre + dy)] = colour
+        moves.append((centre + dx, centre + dy, colour))
+    brains, slowest = {}, {BLACK: 0.0, WHITE: 0.0}
+    try:
+        for colour in (BLACK, WHITE):
+            brains[colour] = Brain(commands[colour], colour)
+            start(brains[colour], size, limits_ms[colour])
+        to_move = BLACK if len(moves) % 2 == 0 else WHITE
+        while len(board) < size * size:
+            limit = (limits_ms[to_move] + tolerance_ms) / 1000.0
+            elapsed = play_move(brains[to_move], moves, board, size, limit)
+            slowest[to_move] = max(slowest[to_move], elapsed)
+            x, y, _ = moves[-1]
+            if five_through(board, size, x, y):
+                return to_move, "five", moves, slowest
+            to_move = WHITE if to_move == BLACK else BLACK
+        return 0, "full board", moves, slowest
+    except Forfeit as f:
+        return (WHITE if f.colour == BLACK else BLACK), f.reason, moves, slowest
+    finally:
+        for brain in brains.values():
+            brain.close()
+
+
+def read_openings(path):
+    openings = []
+    with open(path) as f:
+        for line in f:
+            line = line.split("#", 1)[0].strip()
+            if line:
+                openings.append([tuple(int(v) for v in square.split(",")) for square in line.split()])
+    return openings
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("brain_a", help="command line of brain A")
+    parser.add_argument("brain_b", help="command line of brain B")
+    parser.add_argument("--size", type=int, default=19)
+    parser.add_argument("--time", default="100",
+                        help="milliseconds per move, for both or as A,B (default 100)")
+    parser.add_argument("--tolerance", type=int, default=0,
+                        help="milliseconds an answer may come after the time per move")
+    parser.add_argument("--openings", default=os.path.join(here, "openings.txt"))
+    parser.add_argument("--count", type=int, help="play only the first COUNT openings")
+    parser.add_argument("--games", help="write every game's moves to this file")
+    args = parser.parse_args()
+
+    times = [int(t) for t in args.time.split(",")]
+    time_a, time_b = times[0], times[-1]
+    openings = read_openings(args.openings)[:args.count]
+    score = {"A": [0, 0, 0], "B": [0, 0, 0]}  # wins, losses, draws
+    slowest = {"A": 0.0, "B": 0.0}
+    log = open(args.games, "w") if args.games else None
+    print(f"A: {args.brain_a} ({time_a} ms a move)\nB: {args.brain_b} ({time_b} ms a move)")
+    print(f"{args.size}x{args.size}, {len(openings)} openings, both colours\n")
+    print(f"{'game':>4}  {'opening':>7}  {'black':5}  {'white':5}  {'result':7}  {'moves':>5}  how")
+    game = 0
+    for number, opening in enumerate(openings, 1):
+        for black, white in (("A", "B"), ("B", "A")):
+            game += 1
+            commands = {BLACK: args.brain_a if black == "A" else args.brain_b,
+                        WHITE: args.brain_a if white == "A" else args.brain_b}
+            limits = {BLACK: time_a if black == "A" else time_b,
+                      WHITE: time_a if white == "A" else time_b}
+            winner, reason, moves, slow = play_game(commands, limits, opening, args.size,
+                                                    args.tolerance)
+            names = {BLACK: black, WHITE: white}
+            for colour, name in names.items():
+                slowest[name] = max(slowest[name], slow[colour])
+                won = winner == colour
+                score[name][0 if won else 2 if winner == 0 else 1] += 1
+            result = "draw" if winner == 0 else f"{names[winner]} wins"
+            print(f"{game:>4}  {number:>7}  {black:5}  {white:5}  {result:7}  {len(moves):>5}  "
+                  f"{reason if winner == 0 or reason == 'five' else names[3 - winner] + ' ' + reason}",
+                  flush=True)
+            if log:
+                log.write(f"{game} {black}-{white} {result}: " +
+                          " ".join(f"{x},{y}" for x, y, _ in moves) + "\n")
+    for name in ("A", "B"):
+        w, l, d = score[name]
+        print(f"\n{name}: {w} won, {l} lost, {d} drawn ({w + d / 2:g} of {game} points); "
+              f"slowest answer {slowest[name] * 1000:.0f} ms", end="")
+    print()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
