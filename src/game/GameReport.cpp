@@ -22,6 +22,7 @@ TGameReport GameReportNow() {
     r.CommentsUsed = QString::number(Play.CommentsUsedCount);
     r.SwitchedSides = Play.SidesSwitched ? QStringLiteral("Yes") : QStringLiteral("No");
     r.HumanComputer = DialogOptions().HumanComputer();
+    r.ComputerWon = r.HumanComputer && Game.FiveMade && Game.Winner != FirstPlayerStone();
     r.SoundOn = DialogOptions().SoundChecked();
     return r;
 }

@@ -22,6 +22,7 @@ struct TGameReport {
     QString CommentsUsed;
     QString SwitchedSides;      // "Yes" or "No"
     bool HumanComputer = false; // the sound is played only against the computer
+    bool ComputerWon = false;   // the computer's win has sounds of its own, whatever its name
     bool SoundOn = false;       // and with sound on
 };
 

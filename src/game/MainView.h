@@ -25,8 +25,6 @@ public:
     virtual void FlashHintSquare(int X, int Y) = 0;
     // Tells the help window to close with the program.
     virtual void QuitHelp() = 0;
-    // The status bar's text while the computer thinks.
-    virtual void ShowStatusText(const QString&) {}
     // The computer player's name, wherever the windows show it.
     virtual void ShowComputerName(const QString&) {}
 };

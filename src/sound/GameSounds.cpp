@@ -10,7 +10,6 @@
 namespace {
 
 const QString MusicFile = "Music.mid";
-const QString ComputerName = "Rennor King";
 const QString TieName = "Tie Game";
 
 // Sound is a nicety: whatever goes wrong while starting one, the game carries on silently.
@@ -86,8 +85,9 @@ QStringList GameOverCandidates(const QString& winnerName) {
     if (winnerName == TieName) {
         return {"Tie.wav"};
     }
-    QStringList names =
-        winnerName == ComputerName ? NumberedNames("GameOvr", 5) : NumberedNames("AILost", 9);
+    QStringList names = winnerName == QLatin1String(ComputerWinnerName)
+                            ? NumberedNames("GameOvr", 5)
+                            : NumberedNames("AILost", 9);
     Shuffle(names);
     return names;
 }

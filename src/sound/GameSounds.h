@@ -23,6 +23,9 @@ void MediaPlayer2Notify(TMediaPlayer& player, TNotifyResult result);
 // Routes the player's Notify to MediaPlayer2Notify, for the player that plays the music.
 void LoopMusic(TMediaPlayer& player);
 
+// The name the game-over sounds know the computer by, whichever computer player won.
+inline constexpr char ComputerWinnerName[] = "Rennor King";
+
 // The sound files that fit the end of a game, in the order they are tried: the computer's win
 // ("Rennor King") draws from GameOvr1..5.wav, "Tie Game" is Tie.wav, any other winner draws
 // from AILost1..9.wav. Each name appears once, so the search ends even when none exists.

@@ -99,7 +99,6 @@ public:
     void ShowPlayerNames(const QString& white, const QString& black) override;
     void FlashHintSquare(int X, int Y) override;
     void QuitHelp() override;
-    void ShowStatusText(const QString& text) override;
     void ShowComputerName(const QString& name) override;
 
     // The handlers.

@@ -27,10 +27,6 @@ void TMainForm::ReleaseComputerPlayer() {
     ChosenPlayer.reset();
 }
 
-void TMainForm::ShowStatusText(const QString& text) {
-    StatusBar->setText(text);
-}
-
 void TMainForm::ShowComputerName(const QString& name) {
     if (OptionsForm != nullptr) {
         OptionsForm->SetComputerName(name);

@@ -188,7 +188,9 @@ void TWinnerForm::FormShow() {
     // A sound that cannot play leaves the report silent; the report shows regardless.
     if (Player != nullptr) {
         try {
-            PlayGameOverSound(*Player, Shown.WinnerName, Shown.HumanComputer, Shown.SoundOn);
+            const QString winner =
+                Shown.ComputerWon ? QString::fromLatin1(ComputerWinnerName) : Shown.WinnerName;
+            PlayGameOverSound(*Player, winner, Shown.HumanComputer, Shown.SoundOn);
         } catch (const std::exception&) {
         }
     }

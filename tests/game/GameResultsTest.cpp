@@ -54,6 +54,7 @@ TEST_F(GameResultsTest, NamesFollowTheColourEachSideActuallyPlays) {
     Game.FiveMade = true;
     Game.Winner = WhiteStone;
     EXPECT_EQ(GameReportNow().WinnerName, "Rennor King");
+    EXPECT_TRUE(GameReportNow().ComputerWon);
 
     // A game saved with black to move: Ann holds black, whatever the options give her.
     NewGame1Click(false);
