@@ -7,16 +7,18 @@
 namespace {
 
 TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
-    EXPECT_EQ(WithFullStop(QStringLiteral("File not found")), QStringLiteral("File not found."));
-    EXPECT_EQ(WithFullStop(QStringLiteral("Done.")), QStringLiteral("Done."));
-    EXPECT_EQ(WithFullStop(QStringLiteral("Really?")), QStringLiteral("Really?."));
-
     // Characters before the full stop in sort order keep the text as it is.
-    EXPECT_EQ(WithFullStop(QStringLiteral("Stop!")), QStringLiteral("Stop!"));
-    EXPECT_EQ(WithFullStop(QStringLiteral("Invalid data type for 'MUSIC'")),
-              QStringLiteral("Invalid data type for 'MUSIC'"));
-    EXPECT_EQ(WithFullStop(QStringLiteral("I/O error 5 -")), QStringLiteral("I/O error 5 -"));
-    EXPECT_EQ(WithFullStop(QString()), QString());
+    const std::pair<const char*, const char*> texts[] = {
+        {"File not found", "File not found."},
+        {"Done.", "Done."},
+        {"Really?", "Really?."},
+        {"Stop!", "Stop!"},
+        {"Invalid data type for 'MUSIC'", "Invalid data type for 'MUSIC'"},
+        {"I/O error 5 -", "I/O error 5 -"},
+        {"", ""}};
+    for (const auto& [text, shown] : texts) {
+        EXPECT_EQ(WithFullStop(QString::fromUtf8(text)), QString::fromUtf8(shown)) << text;
+    }
 }
 
 TEST(PortsTest, ScriptedPortsAnswerInOrderThenByDefaultAndUninstallThemselves) {

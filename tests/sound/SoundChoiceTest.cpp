@@ -13,9 +13,11 @@ namespace {
 
 class SoundChoiceTest : public testing::Test {
 protected:
-    void Touch(const QString& name) {
-        QFile file(Folder() + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    void Touch(const QStringList& names) {
+        for (const QString& name : names) {
+            QFile file(Folder() + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
     }
     QString Folder() const { return Dir.path() + "/"; }
 
@@ -32,56 +34,38 @@ protected:
     QTemporaryDir Dir;
 };
 
-TEST_F(SoundChoiceTest, WithOnlyGameOvr2EveryComputerWinPlaysIt) {
-    Touch("GameOvr2.wav");
-    Touch("AILost4.wav");
-    Touch("Tie.wav");
-    EXPECT_EQ(ChosenOver("Rennor King", 200), QSet<QString>{"GameOvr2.wav"});
-}
-
-TEST_F(SoundChoiceTest, EachOutcomeDrawsFromItsOwnSetAndReachesEveryFile) {
-    for (int n = 1; n <= 5; ++n) {
-        Touch(QString("GameOvr%1.wav").arg(n));
-    }
+TEST_F(SoundChoiceTest, EachOutcomeDrawsFromItsOwnSetByTheExactNameAndReachesEveryFile) {
+    Touch({"Tie.wav"});
     for (int n = 1; n <= 9; ++n) {
-        Touch(QString("AILost%1.wav").arg(n));
+        Touch({QString("AILost%1.wav").arg(n), QString("GameOvr%1.wav").arg(n)});
     }
-    Touch("Tie.wav");
     EXPECT_EQ(ChosenOver("Rennor King", 300).size(), 5);
-    const QSet<QString> humanWins = ChosenOver("Player 1", 500);
-    EXPECT_EQ(humanWins.size(), 9);
-    for (const QString& name : humanWins) {
-        EXPECT_TRUE(name.startsWith("AILost")) << name.toStdString();
-    }
     EXPECT_EQ(ChosenOver("Tie Game", 20), QSet<QString>{"Tie.wav"});
-}
-
-TEST_F(SoundChoiceTest, NamesAreComparedExactly) {
-    Touch("GameOvr1.wav");
-    Touch("AILost1.wav");
-    Touch("Tie.wav");
     // Only the computer's exact name counts as its win, whoever carries it.
-    EXPECT_EQ(ChosenOver("Rennor King", 5), QSet<QString>{"GameOvr1.wav"});
-    EXPECT_EQ(ChosenOver("rennor king", 5), QSet<QString>{"AILost1.wav"});
-    EXPECT_EQ(ChosenOver("Tie game", 5), QSet<QString>{"AILost1.wav"});
+    for (const char* winner : {"Player 1", "rennor king", "Tie game"}) {
+        const QSet<QString> humanWins = ChosenOver(winner, 500);
+        EXPECT_EQ(humanWins.size(), 9) << winner;
+        for (const QString& name : humanWins) {
+            EXPECT_TRUE(name.startsWith("AILost")) << name.toStdString();
+        }
+    }
 }
 
-TEST_F(SoundChoiceTest, NoFileOfTheSetMeansNoSoundAndTheSearchEnds) {
-    Touch("AILost3.wav");
+TEST_F(SoundChoiceTest, OnlyFilesThatExistAreChosenAndNoneMeansNoSound) {
+    Touch({"AILost3.wav"});
     EXPECT_TRUE(ChooseGameOverSound("Rennor King", Folder()).isEmpty());
     EXPECT_TRUE(ChooseGameOverSound("Tie Game", Folder()).isEmpty());
     EXPECT_TRUE(ChooseGameOverSound("Player 1", Dir.path() + "/missing/").isEmpty());
-
     TMediaPlayer player;
     PlayGameOverSound(player, "Rennor King", true, true, Folder());
-    EXPECT_FALSE(player.IsOpen());
     EXPECT_TRUE(player.FileName().isEmpty());
+
+    Touch({"GameOvr2.wav", "Tie.wav"});
+    EXPECT_EQ(ChosenOver("Rennor King", 200), QSet<QString>{"GameOvr2.wav"});
 }
 
-TEST_F(SoundChoiceTest, TwoHumansOrSoundOffNeverOpenAFile) {
-    Touch("GameOvr1.wav");
-    Touch("AILost1.wav");
-    Touch("Tie.wav");
+TEST_F(SoundChoiceTest, TwoHumansOrSoundOffNeverOpenAFileAndAnEmptyFileFailsSilently) {
+    Touch({"GameOvr3.wav", "AILost1.wav", "Tie.wav"});
     for (const QString winner : {"Rennor King", "Tie Game", "Player 2"}) {
         TMediaPlayer player;
         PlayGameOverSound(player, winner, false, true, Folder());
@@ -89,10 +73,6 @@ TEST_F(SoundChoiceTest, TwoHumansOrSoundOffNeverOpenAFile) {
         PlayGameOverSound(player, winner, false, false, Folder());
         EXPECT_TRUE(player.FileName().isEmpty()) << winner.toStdString();
     }
-}
-
-TEST_F(SoundChoiceTest, AnEmptyFileIsChosenButFailsSilently) {
-    Touch("GameOvr3.wav");
     TMediaPlayer player;
     PlayGameOverSound(player, "Rennor King", true, true, Folder());
     EXPECT_EQ(player.FileName(), Folder() + "GameOvr3.wav");
@@ -104,10 +84,8 @@ TEST_F(SoundChoiceTest, TheSoundsFolderBesideTheProgramComesBeforeTheInstalledOn
     ASSERT_TRUE(root.mkpath("bin"));
     const QString program = root.filePath("bin");
     EXPECT_EQ(SoundsFolderFor(program), program + "/Sounds/") << "neither: beside the program";
-
     ASSERT_TRUE(root.mkpath("share/rennor/Sounds"));
     EXPECT_EQ(SoundsFolderFor(program), root.filePath("share/rennor/Sounds") + "/");
-
     ASSERT_TRUE(root.mkpath("bin/Sounds"));
     EXPECT_EQ(SoundsFolderFor(program), program + "/Sounds/");
 }
