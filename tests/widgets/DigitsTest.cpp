@@ -4,7 +4,6 @@
 #include "resources/Artwork.h"
 #include "widgets/DateTimeValue.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -103,7 +102,7 @@ TEST_F(DigitsTest, CounterShowsBlanksForLeadingZerosAndASignOnlyWithItsPicture) 
     EXPECT_EQ(digits.size(), QSize(48, 21));
 }
 
-TEST_F(DigitsTest, TimeWithAndWithoutLeadingZerosAndWithAnAmPmSign) {
+TEST_F(DigitsTest, TimeWithAndWithoutLeadingZeros) {
     MakeTimeElapsed();
     EXPECT_EQ(digits.size(), QSize(128, 21));
     digits.SetDateTime(EncodeTime(1, 2, 3));
@@ -114,30 +113,6 @@ TEST_F(DigitsTest, TimeWithAndWithoutLeadingZerosAndWithAnAmPmSign) {
     EXPECT_EQ(TimeCells(), Expect({Blank, 1, Blank, 2, Blank, 3}));
     digits.SetDateTime(EncodeTime(23, 40, 5));
     EXPECT_EQ(TimeCells(), Expect({2, 3, 4, 0, Blank, 5}));
-
-    digits.SetShowLeadingZeros(true);
-    digits.SetBmpAMPMSign(Halves(20, Qt::green, Qt::red)); // AM green, PM red
-    EXPECT_EQ(digits.size(), QSize(138, 21));
-    digits.SetDateTime(EncodeTime(13, 5, 0));
-    EXPECT_EQ(TimeCells(), Expect({0, 1, 0, 5, 0, 0}));
-    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::red));
-    digits.SetDateTime(EncodeTime(0, 30, 0)); // hour 0 reads 12
-    EXPECT_EQ(TimeCells(), Expect({1, 2, 3, 0, 0, 0}));
-    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::green));
-}
-
-TEST_F(DigitsTest, DateFieldsFollowTheLocaleOrder) {
-    digits.SetBmpDigits(big);
-    digits.SetMode(dmDate);
-    digits.SetShowLeadingZeros(true);
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // day first
-    digits.SetDateTime(45358.0);                                     // 7 March 2024
-    EXPECT_EQ(Cells(6), Expect({0, 7, 0, 3, 2, 4}));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // month first
-    digits.update();
-    EXPECT_EQ(Cells(6), Expect({0, 3, 0, 7, 2, 4}));
-    QLocale::setDefault(before);
 }
 
 TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
@@ -200,13 +175,7 @@ TEST_F(DigitsTest, CoordinatesDisplayClipsAwayTheSeconds) {
     EXPECT_EQ(shown.copy(61, 0, 14, 20), Cell(small, 2).copy(0, 0, 14, 20));
 }
 
-TEST_F(DigitsTest, PropertyRules) {
-    digits.SetDigitCount(0);
-    EXPECT_EQ(digits.DigitCount(), 1);
-    digits.SetDigitCount(11);
-    EXPECT_EQ(digits.DigitCount(), 10);
-    digits.SetIncDecSpeed(0);
-    EXPECT_EQ(digits.IncDecSpeed(), 1);
+TEST_F(DigitsTest, AStripThatIsNotElevenCellsIsRefusedAndThePreviousOneStays) {
     MakeMovesDone();
     try {
         digits.SetBmpDigits(QPixmap(100, 21));
@@ -215,9 +184,7 @@ TEST_F(DigitsTest, PropertyRules) {
         EXPECT_STREQ(e.what(), "BmpDigits requires a bitmap that contains the digits 0 through 9 "
                                "and an empty space of equal width");
     }
-    EXPECT_EQ(digits.BmpDigits().width(), 176); // the previous strip stays
-    EXPECT_THROW(digits.SetBmpPosNegSign(QPixmap(15, 21)), std::invalid_argument);
-    EXPECT_THROW(digits.SetBmpAMPMSign(QPixmap(15, 21)), std::invalid_argument);
+    EXPECT_EQ(digits.BmpDigits().width(), 176);
 }
 
 TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {

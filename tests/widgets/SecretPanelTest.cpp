@@ -1,12 +1,10 @@
-// TSecretPanel as the main window's comment panel: layout, scroll steps, end, children, timer.
+// TSecretPanel as the main window's comment panel: layout, scroll steps, its end, its timer.
 #include "widgets/SecretPanel.h"
 #include "WidgetTestSupport.h"
 
-#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 
 namespace {
 
@@ -103,66 +101,16 @@ TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     EXPECT_EQ(starts, 2);
 }
 
-TEST_F(SecretPanel, OneLineEndsAtTheFirstStepUnlessCycledWhichStartsAgainFromTheTop) {
+TEST_F(SecretPanel, OneLineOrNoLineEndsAtTheFirstStep) {
     panel.SetLines({"only"});
     panel.SetActive(true);
     panel.ScrollStep();
     EXPECT_FALSE(panel.Active());
-
-    panel.SetLines({"one", "two"});
-    panel.SetCycled(true);
-    panel.SetActive(true);
-    const QImage first = Grabbed(panel);
-    Steps(panel.LineHeight());
-    EXPECT_EQ(panel.ScrollPos(), panel.LineHeight());
-    EXPECT_NE(Grabbed(panel), first);
-    panel.ScrollStep();
-    EXPECT_TRUE(panel.Active());
-    EXPECT_EQ(panel.ScrollPos(), 0);
-    EXPECT_EQ(Grabbed(panel), first);
-
-    panel.SetCycled(false);
     panel.SetLines({});
+    panel.SetActive(true);
     EXPECT_EQ(BrightText(), 0);
     panel.ScrollStep();
     EXPECT_FALSE(panel.Active());
-}
-
-TEST_F(SecretPanel, ActivationHidesVisibleChildrenAndAFailedStartLeavesThemShown) {
-    auto* shown = new QLabel("shown", &panel);
-    auto* hidden = new QLabel("hidden", &panel);
-    hidden->hide();
-    panel.SetActive(true);
-    EXPECT_TRUE(shown->isHidden());
-    EXPECT_TRUE(hidden->isHidden());
-    panel.SetActive(false);
-    EXPECT_FALSE(shown->isHidden());
-    EXPECT_TRUE(hidden->isHidden());
-
-    panel.SetOnStartPlay([](QObject*) { throw std::runtime_error("no"); });
-    EXPECT_THROW(panel.SetActive(true), std::runtime_error);
-    EXPECT_FALSE(panel.Active());
-    EXPECT_FALSE(shown->isHidden());
-}
-
-TEST_F(SecretPanel, GlyphTakesItsSideOfTheTextAreaAndAResizeKeepsTheScrollPosition) {
-    QPixmap glyph(20, 30);
-    glyph.fill(Qt::red);
-    panel.SetGlyph(glyph);
-    panel.SetActive(true);
-    EXPECT_EQ(panel.GlyphOrigin(), QPoint(7, 26)); // (4 + 78 - 30) div 2
-    EXPECT_EQ(panel.TextRect(), QRect(QPoint(27, 4), QPoint(166, 77)));
-    panel.SetGlyphLayout(glGlyphTop);
-    EXPECT_EQ(panel.GlyphOrigin(), QPoint(75, 6)); // (4 + 167 - 20) div 2, 4 + 2
-    EXPECT_EQ(panel.TextRect(), QRect(QPoint(4, 36), QPoint(166, 77)));
-
-    panel.SetGlyph(QPixmap());
-    panel.SetGlyphLayout(glGlyphLeft);
-    ASSERT_TRUE(ShowAndWait(panel)); // a hidden widget hears of its new size only when shown
-    Steps(7);
-    panel.resize(201, 100);
-    EXPECT_EQ(panel.TextRect(), QRect(7, 4, 190, 92));
-    EXPECT_EQ(panel.ScrollPos(), 7);
 }
 
 TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndDestroyingAnActivePanelStopsIt) {
