@@ -1,8 +1,8 @@
 // What every ticking timer owes its handlers (TSuperTimer, TRxTimer on its worker and on the event
-// loop), and what is TRxTimer's own: switching modes, defaults, a refused event-loop timer.
+// loop), and how each starts: TRxTimer enabled and threaded, TSuperTimer as the turn indicator
+// runs it, counting up, never early, never stopping by itself.
 #include "timing/RxTimer.h"
 #include "timing/SuperTimer.h"
-#include "timing/TimerLst.h"
 
 #include "TimingTestSupport.h"
 
@@ -11,6 +11,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -139,46 +140,42 @@ TYPED_TEST(TimingTicker, AThousandCreateEnableDestroyCycles) {
 } // namespace
 
 TEST(TimingRxTimer, StartsEnabledThreadedAndSwitchingModesKeepsItTicking) {
-    for (const bool Threaded : {true, false}) {
-        TRxTimer Timer;
-        EXPECT_EQ(std::tuple(Timer.Enabled(), Timer.Threaded(), Timer.Interval()),
-                  std::tuple(true, true, 1000u));
-        EXPECT_EQ(Timer.ThreadPriority(), tpNormal);
-        Timer.SetThreaded(Threaded);
-        Timer.SetInterval(10);
-        int Ticks = 0;
-        Timer.SetOnTimer([&](QObject*) { ++Ticks; });
-        ASSERT_TRUE(WaitFor([&] { return Ticks > 0; }));
-        Timer.SetThreaded(!Threaded);
-        const int Stood = Ticks;
-        ASSERT_TRUE(WaitFor([&] { return Ticks > Stood + 2; })) << Threaded;
-    }
+    TRxTimer Timer;
+    EXPECT_EQ(
+        std::tuple(Timer.Enabled(), Timer.Threaded(), Timer.Interval(), Timer.ThreadPriority()),
+        std::tuple(true, true, 1000u, tpNormal));
+    Timer.SetInterval(10);
+    int Ticks = 0;
+    Timer.SetOnTimer([&](QObject*) { ++Ticks; });
+    ASSERT_TRUE(WaitFor([&] { return Ticks > 0; }));
+    Timer.SetThreaded(false);
+    const int Stood = Ticks;
+    ASSERT_TRUE(WaitFor([&] { return Ticks > Stood + 2; }));
 }
 
-TEST(TimingRxTimer, OnAThreadWithoutEventLoopTimerAndListRaiseNotEnoughTimers) {
-    // A thread without an event loop cannot run event-loop timers.
-    std::string TimerError, ListError;
-    bool ListActive = true;
-    std::thread Plain([&] {
-        TRxTimer Timer;
-        Timer.SetThreaded(false);
-        Timer.SetInterval(10);
-        try {
-            Timer.SetOnTimer([](QObject*) {});
-        } catch (const ETimerUnavailable& E) {
-            TimerError = E.what();
-        }
-        TRxTimerList List;
-        List.Add(nullptr, 100);
-        try {
-            List.SetActive(true);
-        } catch (const ETimerUnavailable& E) {
-            ListError = E.what();
-        }
-        ListActive = List.Active();
-    });
-    Plain.join();
-    EXPECT_EQ(TimerError, "Not enough timers available");
-    EXPECT_EQ(ListError, "Not enough timers available");
-    EXPECT_FALSE(ListActive);
+TEST(TimingSuperTimer, StartsDisabledAtOneSecondAndCountsUpNeverEarly) {
+    TSuperTimer Timer;
+    EXPECT_EQ(std::tuple(Timer.Enabled(), Timer.Interval(), Timer.ThreadPriority()),
+              std::tuple(false, std::uint16_t{1000}, tpHigher));
+    EXPECT_EQ(std::tuple(Timer.CountDown(), Timer.TickLimit(), Timer.RunningValue()),
+              std::tuple(false, -1, std::int64_t{0}));
+    std::vector<std::int64_t> Values;
+    int Stops = 0;
+    Timer.SetOnTimer([&](QObject*) { Values.push_back(Timer.RunningValue()); });
+    Timer.SetOnStop([&](QObject*) { ++Stops; });
+    Timer.SetInterval(50);
+    Timer.SetEnabled(true);
+    ASSERT_TRUE(WaitFor([&] { return Values.size() >= 4; }));
+    Timer.SetEnabled(false);
+    EXPECT_EQ(Stops, 0);
+    // Each tick comes at least an interval after the previous one.
+    for (std::size_t I = 0; I < 4; ++I) {
+        EXPECT_GE(Values[I], 50 * static_cast<std::int64_t>(I + 1)) << "tick " << I;
+    }
+    EXPECT_EQ(Timer.TickCount(), Values.back() / 50);
+    // Interval 0 disables the timer, and it cannot be enabled again until it has an interval.
+    Timer.SetEnabled(true);
+    Timer.SetInterval(0);
+    Timer.SetEnabled(true);
+    EXPECT_FALSE(Timer.Enabled());
 }

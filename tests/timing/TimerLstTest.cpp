@@ -8,6 +8,8 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -128,46 +130,6 @@ TEST_F(TimingManualList, TwentySecondsRecalculatedTenMillisecondsLateGives160) {
     EXPECT_EQ(List.BaseInterval(), 160);
 }
 
-TEST_F(TimingManualList, NonCycledRepeatOnceFiresOnceThenTheListFinishes) {
-    int Own = 0;
-    const std::int32_t Handle = List.Add(
-        [&](QObject* Sender) {
-            EXPECT_EQ(Sender, List.ItemByHandle(1));
-            ++Own;
-        },
-        1000, false);
-    List.ItemByHandle(Handle)->SetRepeatCount(1);
-    List.SetActive(true);
-    Run(1, 999);
-    EXPECT_EQ(Own, 1);
-    EXPECT_EQ(At(Handle), std::vector<int>{1});
-    EXPECT_FALSE(List.ItemByHandle(Handle)->Enabled());
-    EXPECT_FALSE(List.Active());
-    EXPECT_EQ(Finished, 1);
-    EXPECT_EQ(List.ArmedInterval(), 0);
-}
-
-TEST(TimingTimerList, HandlersMayFreeEventsOrTheListWhileItFires) {
-    auto* List = new TManualList;
-    int Fired = 0;
-    const std::int32_t First = List->Add([&](QObject*) { ++Fired; }, 100);
-    List->Add(
-        [&](QObject*) {
-            ++Fired;
-            List->Delete(First);
-        },
-        100);
-    List->Add(
-        [&](QObject*) {
-            ++Fired;
-            delete List;
-        },
-        100);
-    List->SetActive(true);
-    List->Period(100);
-    EXPECT_EQ(Fired, 1); // the last event fires first and frees the list
-}
-
 TEST_F(TimingManualList, ActivatingWithNoEventWaitsForOne) {
     List.SetActive(true);
     EXPECT_TRUE(List.Active());
@@ -214,4 +176,22 @@ TEST(TimingTimerList, AThousandCreateActivateDestroyCycles) {
     const int Before = Fired;
     RunEventLoopFor(200);
     EXPECT_EQ(Fired, Before);
+}
+
+TEST(TimingTimerList, OnAThreadWithoutEventLoopActivatingRaisesNotEnoughTimers) {
+    std::string Error;
+    bool Active = true;
+    std::thread Plain([&] {
+        TRxTimerList List;
+        List.Add(nullptr, 100);
+        try {
+            List.SetActive(true);
+        } catch (const ETimerUnavailable& E) {
+            Error = E.what();
+        }
+        Active = List.Active();
+    });
+    Plain.join();
+    EXPECT_EQ(Error, "Not enough timers available");
+    EXPECT_FALSE(Active);
 }

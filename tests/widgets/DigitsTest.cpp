@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <tuple>
 #include <vector>
 
@@ -173,18 +172,6 @@ TEST_F(DigitsTest, CoordinatesDisplayClipsAwayTheSeconds) {
     EXPECT_EQ(shown.copy(30, 0, 16, 20), Rgb(separator).copy(0, 0, 16, 20));
     EXPECT_EQ(shown.copy(46, 0, 15, 20), Cell(small, 1));
     EXPECT_EQ(shown.copy(61, 0, 14, 20), Cell(small, 2).copy(0, 0, 14, 20));
-}
-
-TEST_F(DigitsTest, AStripThatIsNotElevenCellsIsRefusedAndThePreviousOneStays) {
-    MakeMovesDone();
-    try {
-        digits.SetBmpDigits(QPixmap(100, 21));
-        FAIL() << "a 100-pixel strip was taken";
-    } catch (const std::invalid_argument& e) {
-        EXPECT_STREQ(e.what(), "BmpDigits requires a bitmap that contains the digits 0 through 9 "
-                               "and an empty space of equal width");
-    }
-    EXPECT_EQ(digits.BmpDigits().width(), 176);
 }
 
 TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {

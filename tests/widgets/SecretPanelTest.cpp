@@ -62,7 +62,7 @@ TEST_F(SecretPanel, CommentPanelTextRectangleAndItsTextStayInside) {
     EXPECT_EQ(Bright(shown, QRect(1, 1, 169, 80)), 0);
 }
 
-TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixelAndALineChangeShowsAtOnce) {
+TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixel) {
     panel.SetActive(true);
     const QRect text = panel.TextRect();
     Steps(4 * panel.LineHeight()); // the first words at the top
@@ -72,11 +72,6 @@ TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixelAndALineChangeShowsAtOnce) {
     ASSERT_GT(Bright(before, before.rect()), 100);
     EXPECT_EQ(after.copy(0, 0, text.width(), text.height() - 1),
               before.copy(0, 1, text.width(), text.height() - 1));
-
-    panel.SetLines({"Another text"});
-    EXPECT_EQ(panel.ScrollPos(), 0);
-    EXPECT_NE(Grabbed(panel).copy(text), after);
-    EXPECT_GT(BrightText(), 50);
 }
 
 TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
@@ -99,18 +94,6 @@ TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(starts, 2);
-}
-
-TEST_F(SecretPanel, OneLineOrNoLineEndsAtTheFirstStep) {
-    panel.SetLines({"only"});
-    panel.SetActive(true);
-    panel.ScrollStep();
-    EXPECT_FALSE(panel.Active());
-    panel.SetLines({});
-    panel.SetActive(true);
-    EXPECT_EQ(BrightText(), 0);
-    panel.ScrollStep();
-    EXPECT_FALSE(panel.Active());
 }
 
 TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndDestroyingAnActivePanelStopsIt) {
