@@ -66,14 +66,6 @@ TEST_F(SettingsTest, MissingValuesAndMissingKeyGiveTheDefaults) {
     EXPECT_EQ(key.ReadInteger(SettingADFactor, Live.ADFactor + ADFactorOffset), 20);
     EXPECT_EQ(key.ReadString(SettingWhoIsFirst, FirstPlayerIsFirst), "1st Player is First");
     EXPECT_EQ(key.ReadString(SettingFirstName, DefaultFirstName), "Player 1");
-    // What the game plays with before the store is read.
-    const TLiveSettings start;
-    EXPECT_EQ(std::tuple(start.ADFactor, start.Randomness, start.AutoPlaySpeed, start.ReplaySpeed),
-              std::tuple(4, 1, 9, 9));
-    EXPECT_EQ(std::tuple(start.BoardColor, start.HintColor, start.LastMoveColor),
-              std::tuple(8421504, 255, 65280));
-    EXPECT_EQ(std::tuple(start.FirstPlayerColor, start.LastMoveColorChanged),
-              std::tuple(std::uint8_t{0}, false));
 }
 
 TEST_F(SettingsTest, StoredTextsReadAsTheirTypes) {

@@ -1,15 +1,20 @@
-// The help commands as the menus and the options dialog send them: each context number opens its
-// own topic, the contents and index work, pop-ups appear at their place, and quitting closes all.
+// The help file and its engine: no broken links, every topic in the contents and the index, each
+// context number opens its own topic, the contents and index work, pop-ups appear at their place
+// without the "See also" line, and quitting closes all.
 #include "HelpTestSupport.h"
 
 #include "help/HelpEngine.h"
+#include "help/HelpFile.h"
 #include "help/HelpWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
@@ -131,6 +136,55 @@ TEST_F(HelpEngineTest, PopupsShowAtThePlaceGivenOrForAControlInTheTitleBarHelpMo
     QHelpEvent other(QEvent::WhatsThis, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(plain, &other);
     EXPECT_EQ(VisiblePopup(), nullptr) << "a control without a context shows nothing of ours";
+}
+
+QStringList TopicFiles() {
+    return QDir(QString(":/") + THelpFile::Name).entryList({"*.html"}, QDir::Files);
+}
+
+QString ReadTopic(const QString& file) {
+    QFile topic(QString(":/") + THelpFile::Name + "/" + file);
+    return topic.open(QIODevice::ReadOnly) ? QString::fromUtf8(topic.readAll()) : QString();
+}
+
+TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlaceInTheContents) {
+    THelpFile help;
+    static const QRegularExpression href("href=\"([^\"]+)\"");
+    const QStringList topics = TopicFiles();
+    ASSERT_GT(topics.size(), 30);
+    QSet<QString> inContents, indexed;
+    const QList<THelpContentsEntry> contents = help.Contents();
+    ASSERT_FALSE(contents.isEmpty());
+    EXPECT_EQ(contents.first().Depth, 0);
+    for (qsizetype i = 0; i < contents.size(); ++i) {
+        // Topics nest under their books, one level at a time.
+        EXPECT_LE(contents[i].Depth, i == 0 ? 0 : contents[i - 1].Depth + 1);
+        if (!contents[i].File.isEmpty()) {
+            EXPECT_FALSE(help.Title(contents[i].File).isEmpty()) << contents[i].File.toStdString();
+            inContents << contents[i].File;
+        }
+    }
+    for (const QStringList& files : help.Index()) {
+        indexed.unite(QSet<QString>(files.begin(), files.end()));
+    }
+    for (const QString& file : topics) {
+        EXPECT_TRUE(inContents.contains(file)) << file.toStdString() << " is not in the contents";
+        EXPECT_TRUE(indexed.contains(file)) << file.toStdString() << " has no key words";
+        for (const QRegularExpressionMatch& link : href.globalMatch(ReadTopic(file))) {
+            EXPECT_TRUE(topics.contains(link.captured(1)))
+                << file.toStdString() << " links to " << link.captured(1).toStdString();
+        }
+    }
+}
+
+TEST(HelpFileTest, APopupIsTheTopicWithoutItsSeeAlsoLine) {
+    THelpFile help;
+    const QString popup = help.PopupHtml(help.ContextFile(2003));
+    EXPECT_TRUE(popup.contains("Sound"));
+    EXPECT_FALSE(popup.contains("See also"));
+    EXPECT_FALSE(popup.contains("<body>"));
+    EXPECT_FALSE(help.HasContext(0));
+    EXPECT_FALSE(help.HasContext(-9001));
 }
 
 } // namespace
