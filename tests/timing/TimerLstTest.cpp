@@ -63,21 +63,6 @@ protected:
 
 } // namespace
 
-TEST(TimingTimerList, IntervalNeverBelowOneHundredRepeatCountAtLeastOneUnlessCycled) {
-    TRxTimerEvent Event;
-    Event.SetInterval(50);
-    EXPECT_EQ(Event.Interval(), 100);
-    TRxTimerList List;
-    EXPECT_EQ(List.ItemByHandle(List.Add(nullptr, 20))->Interval(), 100);
-    Event.SetCycled(false);
-    Event.SetRepeatCount(-3);
-    EXPECT_EQ(Event.RepeatCount(), 1);
-    Event.SetCycled(true);
-    Event.SetRepeatCount(-5);
-    EXPECT_EQ(Event.RepeatCount(), 0);
-    EXPECT_TRUE(Event.Enabled());
-}
-
 TEST(TimingTimerList, EventsMoveBetweenListsLeaveWhenFreedAndGoWithTheirList) {
     auto First = std::make_unique<TRxTimerList>();
     TRxTimerList Second;
@@ -128,19 +113,6 @@ TEST_F(TimingManualList, TwentySecondsRecalculatedTenMillisecondsLateGives160) {
     EXPECT_EQ(List.BaseInterval(), 20000);
     List.CalculateInterval(List.Now + 10);
     EXPECT_EQ(List.BaseInterval(), 160);
-}
-
-TEST_F(TimingManualList, ActivatingWithNoEventWaitsForOne) {
-    List.SetActive(true);
-    EXPECT_TRUE(List.Active());
-    EXPECT_EQ(List.ArmedInterval(), 0);
-    List.Add(nullptr, 500);
-    EXPECT_EQ(List.ArmedInterval(), 500);
-    List.ItemByHandle(1)->SetEnabled(false);
-    List.Add(nullptr, 100000);
-    List.Delete(2); // the last enabled event leaves
-    EXPECT_FALSE(List.Active());
-    EXPECT_EQ(Finished, 1);
 }
 
 TEST(TimingTimerList, RealTicksFireOnTheUserInterfaceThread) {
