@@ -101,7 +101,7 @@ TEST_F(DigitsTest, CounterShowsBlanksForLeadingZerosAndASignOnlyWithItsPicture) 
     EXPECT_EQ(digits.size(), QSize(48, 21));
 }
 
-TEST_F(DigitsTest, TimeWithAndWithoutLeadingZeros) {
+TEST_F(DigitsTest, TimeWithAndWithoutLeadingZerosAndOnATwelveHourClock) {
     MakeTimeElapsed();
     EXPECT_EQ(digits.size(), QSize(128, 21));
     digits.SetDateTime(EncodeTime(1, 2, 3));
@@ -112,6 +112,17 @@ TEST_F(DigitsTest, TimeWithAndWithoutLeadingZeros) {
     EXPECT_EQ(TimeCells(), Expect({Blank, 1, Blank, 2, Blank, 3}));
     digits.SetDateTime(EncodeTime(23, 40, 5));
     EXPECT_EQ(TimeCells(), Expect({2, 3, 4, 0, Blank, 5}));
+
+    // A twelve-hour clock: the sign's halves are AM (green) and PM (red), and hour 0 reads 12.
+    digits.SetShowLeadingZeros(true);
+    digits.SetBmpAMPMSign(Halves(20, Qt::green, Qt::red));
+    EXPECT_EQ(digits.size(), QSize(138, 21));
+    digits.SetDateTime(EncodeTime(13, 5, 0));
+    EXPECT_EQ(TimeCells(), Expect({0, 1, 0, 5, 0, 0}));
+    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::red));
+    digits.SetDateTime(EncodeTime(0, 30, 0));
+    EXPECT_EQ(TimeCells(), Expect({1, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::green));
 }
 
 TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
