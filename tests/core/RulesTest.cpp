@@ -1,4 +1,4 @@
-// The rules of five-in-a-row: fives in every direction, overlines, ties, undo and the move list.
+// The rules of five-in-a-row: fives in every direction, overlines, ties, reports and the move list.
 #include "BoardTestSupport.h"
 
 #include <tuple>
@@ -116,19 +116,6 @@ TEST_F(BoardTest, MakeMoveKeepsTheRecordAndRepaintsPreviousThenNewSquare) {
               std::tuple(WhiteStone, 10, 11, 2));
 }
 
-TEST_F(BoardTest, RebuildingBackAndForthRestoresPositionsAndEndsTheRedoRangeOnANewMove) {
-    Play({{10, 10}, {9, 9}, {10, 11}, {9, 10}});
-    RebuildPosition(2);
-    EXPECT_EQ(std::tuple(Game.MoveCount, Game.Board[10][11], Game.ColorToMove, Game.LastMoveX,
-                         Game.MovesRecorded),
-              std::tuple(2, NoStone, BlackStone, 9, 4));
-    RebuildPosition(4);
-    EXPECT_EQ(Game.Board[9][10], WhiteStone);
-    RebuildPosition(2);
-    MakeMove(1, 1);
-    EXPECT_EQ(Game.MovesRecorded, 3);
-}
-
 TEST_F(BoardTest, RebuildToZeroEmptiesTheBoardAndRepaintsEverySquare) {
     Game.ColorToMove = WhiteStone;
     Play({{10, 10}, {9, 9}});
@@ -139,15 +126,6 @@ TEST_F(BoardTest, RebuildToZeroEmptiesTheBoardAndRepaintsEverySquare) {
     EXPECT_EQ(std::tuple(Game.MoveCount, Game.ColorToMove, Game.LastMoveX, Game.UntouchedWindows),
               std::tuple(0, WhiteStone, -1, 2 * WindowTotal));
     EXPECT_EQ(repaints, MaxMoves + 2);
-}
-
-TEST_F(BoardTest, UndoingTheWinningMovePutsTheGameBackInPlay) {
-    Play({{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}});
-    ASSERT_TRUE(IsGameOver());
-    RebuildPosition(8);
-    EXPECT_FALSE(IsGameOver());
-    EXPECT_FALSE(Game.FiveMade);
-    EXPECT_EQ(Game.ColorToMove, BlackStone);
 }
 
 TEST_F(BoardTest, NewBoardKeepsOldRecordsButNothingCanBeRedone) {

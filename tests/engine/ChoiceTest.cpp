@@ -46,17 +46,6 @@ TEST_F(BoardTest, OneStoneSpreadsItsWindowValues) {
     }
 }
 
-TEST_F(BoardTest, AnAdjacentOpposingStoneSpoilsSharedWindows) {
-    Play({{10, 10}, {11, 10}});
-    // Row windows holding both stones drop out of black's potential.
-    EXPECT_EQ(Game.Potential[9][10][BlackStone], 16 - 3 * 4);
-    EXPECT_EQ(Game.Potential[12][10][BlackStone], 0);
-    // White gains the row window from (11, 10) and every column and diagonal window through it.
-    EXPECT_EQ(Game.Potential[15][10][WhiteStone], 4);
-    EXPECT_EQ(Game.Potential[11][11][WhiteStone], 16); // four column windows
-    EXPECT_EQ(Game.Potential[12][10][WhiteStone], 4);
-}
-
 TEST_F(BoardTest, FourInAWindowCarriesAtLeastFiveHundredOnItsGap) {
     for (int x : {3, 4, 6, 7}) {
         ReplayMove(x, 8, WhiteStone);
