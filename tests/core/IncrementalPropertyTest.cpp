@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -43,11 +44,8 @@ void ExpectSame(const TSnapshot& a, const TSnapshot& b, int game, int k) {
     EXPECT_EQ(std::memcmp(a.Board, b.Board, sizeof a.Board), 0) << "game " << game << " k " << k;
     EXPECT_EQ(std::memcmp(a.Potential, b.Potential, sizeof a.Potential), 0)
         << "game " << game << " k " << k;
-    EXPECT_EQ(a.Untouched, b.Untouched);
-    EXPECT_EQ(a.ColorToMove, b.ColorToMove);
-    EXPECT_EQ(a.LastX, b.LastX);
-    EXPECT_EQ(a.LastY, b.LastY);
-    EXPECT_EQ(a.FiveMade, b.FiveMade);
+    EXPECT_EQ(std::tuple(a.Untouched, a.ColorToMove, a.LastX, a.LastY, a.FiveMade),
+              std::tuple(b.Untouched, b.ColorToMove, b.LastX, b.LastY, b.FiveMade));
 }
 
 void RandomLegalMove(std::mt19937& rng) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -43,11 +44,10 @@ bool SameMoves(const std::vector<TMoveRecord>& a, const std::vector<TMoveRecord>
 }
 
 TEST_F(CommandsTest, PausesGrowFiftyMillisecondsPerStepBelowTheFastest) {
-    EXPECT_EQ(SpeedPauseMs(9), 0);
-    EXPECT_EQ(SpeedPauseMs(8), 50);
-    EXPECT_EQ(SpeedPauseMs(0), 450);
-    EXPECT_EQ(SpeedPauseMs(-3), 450); // an edited store cannot make it longer or negative
-    EXPECT_EQ(SpeedPauseMs(12), 0);
+    // An edited store cannot make it longer or negative.
+    EXPECT_EQ(std::tuple(SpeedPauseMs(9), SpeedPauseMs(8), SpeedPauseMs(0), SpeedPauseMs(-3),
+                         SpeedPauseMs(12)),
+              std::tuple(0, 50, 450, 450, 0));
 }
 
 TEST_F(CommandsTest, UndoAgainstTheComputerReadsOnlyTheCaptionsFirstCharacter) {

@@ -1,7 +1,11 @@
-// The game flow without windows: the first colour, the clock across midnight, the close query.
+// The game flow without windows: the first colour, the clock across midnight, the close query; the
+// standard error box's full-stop rule and the ports' defaults.
 #include "GameFlowTestSupport.h"
 
 #include "engine/Choice.h"
+#include "game/Ports.h"
+
+#include <tuple>
 
 namespace {
 
@@ -43,31 +47,26 @@ TEST_F(GameFlowTest, NewGameResetsTheRecordAndRepaintsEverySquareInOrder) {
     EXPECT_EQ(View.MovesShown, 0);
     EXPECT_EQ(View.Elapsed, 0);
     ASSERT_EQ(View.Repainted.size(), 361u);
-    EXPECT_EQ(View.Repainted[0], std::make_pair(1, 1));
-    EXPECT_EQ(View.Repainted[1], std::make_pair(1, 2));
-    EXPECT_EQ(View.Repainted[360], std::make_pair(19, 19));
+    EXPECT_EQ(std::tuple(View.Repainted[0], View.Repainted[1], View.Repainted[360]),
+              std::tuple(std::pair(1, 1), std::pair(1, 2), std::pair(19, 19)));
 }
 
-TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnight) {
+TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnightAndTicksJustAfterTheShownSecondTurns) {
     EXPECT_DOUBLE_EQ(ElapsedDays(0.25, 0.5), 0.25);
     // Started at 23:59:00, now 00:01:00: two minutes, not minus a day.
     const double start = (23 * 3600 + 59 * 60) / 86400.0;
-    const double now = 60 / 86400.0;
-    EXPECT_NEAR(ElapsedDays(start, now), 120 / 86400.0, 1e-9);
-    EXPECT_EQ(FormatLongTime(ElapsedDays(start, now)), QStringLiteral("00:02:00"));
+    EXPECT_NEAR(ElapsedDays(start, 60 / 86400.0), 120 / 86400.0, 1e-9);
+    EXPECT_EQ(FormatLongTime(ElapsedDays(start, 60 / 86400.0)), QStringLiteral("00:02:00"));
     EXPECT_EQ(FormatLongTime((12 * 60 + 5) / 86400.0), QStringLiteral("00:12:05"));
-}
-
-TEST_F(GameFlowTest, NextClockTickComesJustAfterTheShownSecondTurns) {
-    Play.GameStartTime = 0.5;
-    Play.ClockTime = 0.5 + 65.3 / 86400.0;
-    EXPECT_NEAR(MsUntilNextClockSecond(), 701, 1);
-    Play.ClockTime = 0.5 + 65.0 / 86400.0;
-    EXPECT_NEAR(MsUntilNextClockSecond(), 1001, 1);
-    // Across midnight the elapsed time still decides.
-    Play.GameStartTime = 1 - 0.25 / 86400.0;
-    Play.ClockTime = 0;
-    EXPECT_NEAR(MsUntilNextClockSecond(), 751, 1);
+    // Start, clock, milliseconds to the next tick; across midnight the elapsed time decides.
+    const std::tuple<double, double, int> ticks[] = {{0.5, 0.5 + 65.3 / 86400.0, 701},
+                                                     {0.5, 0.5 + 65.0 / 86400.0, 1001},
+                                                     {1 - 0.25 / 86400.0, 0, 751}};
+    for (const auto& [started, now, ms] : ticks) {
+        Play.GameStartTime = started;
+        Play.ClockTime = now;
+        EXPECT_NEAR(MsUntilNextClockSecond(), ms, 1);
+    }
 }
 
 TEST_F(GameFlowTest, ClockStandsAfterTheGameButALoaderTickStillRefreshes) {
@@ -82,7 +81,7 @@ TEST_F(GameFlowTest, ClockStandsAfterTheGameButALoaderTickStillRefreshes) {
     EXPECT_NEAR(View.Elapsed * 86400.0, 65, 2);
 }
 
-TEST_F(GameFlowTest, RatingCountsOnlyShownRatings) {
+TEST_F(GameFlowTest, RatingCountsOnlyShownRatingsAndOnlyARightReleaseIsRemembered) {
     Live.Randomness = 1;
     StoredHumanHumanValue = true;
     ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9)); // black on (10, 10)
@@ -93,23 +92,17 @@ TEST_F(GameFlowTest, RatingCountsOnlyShownRatings) {
     Game.FiveMade = true;
     EXPECT_EQ(PopupMenu1Popup(11, 9), std::nullopt);
     EXPECT_EQ(Play.CommentsUsedCount, 1);
-}
-
-TEST_F(GameFlowTest, RightReleaseIsRememberedAndOtherButtonsAreNot) {
     CellGridMouseUp(Qt::RightButton, 45, 67);
     CellGridMouseUp(Qt::LeftButton, 1, 2);
-    EXPECT_EQ(Play.RightClickX, 45);
-    EXPECT_EQ(Play.RightClickY, 67);
+    EXPECT_EQ(std::pair(Play.RightClickX, Play.RightClickY), std::pair(45, 67));
 }
 
 TEST_F(GameFlowTest, CloseQueryAsksAndOnlyYesCloses) {
     Ports.ExitAnswers = {false, true};
-    EXPECT_FALSE(FormCloseQuery());
-    EXPECT_FALSE(Play.Closing);
-    EXPECT_EQ(View.HelpQuits, 0);
-    EXPECT_TRUE(FormCloseQuery());
-    EXPECT_TRUE(Play.Closing);
-    EXPECT_EQ(View.HelpQuits, 1);
+    EXPECT_EQ(std::tuple(FormCloseQuery(), Play.Closing, View.HelpQuits),
+              std::tuple(false, false, 0));
+    EXPECT_EQ(std::tuple(FormCloseQuery(), Play.Closing, View.HelpQuits),
+              std::tuple(true, true, 1));
     EXPECT_EQ(Ports.ExitQuestions, 2);
 }
 
@@ -120,6 +113,37 @@ TEST_F(GameFlowTest, ATieIsReportedOnceAndClosesTheBoard) {
     EXPECT_EQ(Ports.GameReports, 1);
     EXPECT_TRUE(Game.GameFinished);
     EXPECT_FALSE(CellGridMouseDown(Qt::LeftButton, 5, 5));
+}
+
+TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
+    // Characters before the full stop in sort order keep the text as it is.
+    const std::pair<const char*, const char*> texts[] = {
+        {"File not found", "File not found."},
+        {"Done.", "Done."},
+        {"Really?", "Really?."},
+        {"Stop!", "Stop!"},
+        {"Invalid data type for 'MUSIC'", "Invalid data type for 'MUSIC'"},
+        {"I/O error 5 -", "I/O error 5 -"},
+        {"", ""}};
+    for (const auto& [text, shown] : texts) {
+        EXPECT_EQ(WithFullStop(QString::fromUtf8(text)), QString::fromUtf8(shown)) << text;
+    }
+}
+
+TEST(PortsTest, ScriptedPortsAnswerInOrderThenByDefaultAndUninstallThemselves) {
+    {
+        TScriptedPorts scripted;
+        scripted.ConfirmAnswers = {false};
+        EXPECT_FALSE(Ports().Confirm(QStringLiteral("A")));
+        EXPECT_TRUE(Ports().Confirm(QStringLiteral("B")));
+        Ports().ShowError(QStringLiteral("Disk full"));
+        EXPECT_EQ(scripted.Questions, QStringList({"A", "B"}));
+        EXPECT_EQ(scripted.Errors, QStringList({"Disk full."}));
+    }
+    // The silent defaults: Yes to questions, every dialog cancelled.
+    EXPECT_TRUE(Ports().Confirm(QStringLiteral("C")));
+    EXPECT_EQ(Ports().PickColor(0), std::nullopt);
+    EXPECT_EQ(Ports().AskOpenFileName({}), std::nullopt);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // A save onto a disk that fills up part-way: a tiny in-memory file system with room for one
 // saved game and not for a second copy beside it.
 #include "BoardTestSupport.h"
+#include "StorageTestSupport.h"
 #include "storage/SavedGameFile.h"
-#include "storage/StorageError.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,11 +68,6 @@ protected:
         BoardTest::TearDown();
     }
 
-    static QByteArray Contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     QTemporaryDir Dir;
     bool Mounted = false;
 };
@@ -85,13 +80,8 @@ TEST_F(FullDiskTest, ASaveOntoAFullDiskLeavesThePreviousFileWhole) {
     ASSERT_EQ(before.size(), 4368);
 
     Play({{11, 11}, {12, 12}});
-    QString error;
-    try {
-        WriteSavedGame(path, CaptureSavedGame(Game, TSavedPlay{}));
-    } catch (const EStorageError& e) {
-        error = e.Text();
-    }
-    EXPECT_EQ(error, "Disk full");
+    EXPECT_EQ(ErrorOf([&] { WriteSavedGame(path, CaptureSavedGame(Game, TSavedPlay{})); }),
+              "Disk full");
     EXPECT_EQ(Contents(path), before);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.rnr"});
 

@@ -1,10 +1,9 @@
 // Saved games in real files: round trips, short and missing files, and saves that fail.
 #include "storage/SavedGameFile.h"
 #include "BoardTestSupport.h"
-#include "storage/StorageError.h"
+#include "StorageTestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 #if __has_include(<sys/resource.h>)
@@ -23,71 +22,24 @@ protected:
 
     QString PathOf(const QString& name) const { return Dir.filePath(name); }
 
-    static QByteArray Contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    static void WriteRaw(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-
-    template <typename F> static QString ErrorOf(F op) {
-        try {
-            op();
-        } catch (const EStorageError& e) {
-            return e.Text();
-        }
-        return {};
-    }
-
     QTemporaryDir Dir;
 };
 
-TEST_F(SavedGameFileTest, SavedFileLoadsBackByteForByte) {
-    Play({{10, 10}, {9, 9}, {10, 11}});
-    TSavedPlay play;
-    play.ElapsedTime = 0.25;
-    play.UndoEnabled = true;
-    const QString path = PathOf("game.rnr");
-    WriteSavedGame(path, CaptureSavedGame(Game, play));
-    const QByteArray first = Contents(path);
-    ASSERT_EQ(first.size(), 4368);
-
-    NewBoard();
-    const TSavedGame loaded = ReadSavedGame(path);
-    InstallSavedMoves(loaded);
-    EXPECT_EQ(Game.MoveCount, 3);
-    EXPECT_EQ(Game.Board[10][11], BlackStone);
-    EXPECT_EQ(loaded.Play.ElapsedTime, 0.25);
-
-    WriteSavedGame(path, CaptureSavedGame(Game, loaded.Play));
-    EXPECT_EQ(Contents(path), first);
-    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"game.rnr"});
-}
-
-TEST_F(SavedGameFileTest, ReadOnlyAndLongerFilesLoad) {
+TEST_F(SavedGameFileTest, FileErrorsOfLoadsAndSavesReadOnlyAndLongerFilesLoad) {
     const QString path = PathOf("readonly.rnr");
     WriteRaw(path, QByteArray(4368, '\0') + QByteArray("trailing bytes are ignored"));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     EXPECT_EQ(ReadSavedGame(path).MoveCount, 0);
-}
-
-TEST_F(SavedGameFileTest, ShortMissingAndUnreadableFiles) {
     WriteRaw(PathOf("short.rnr"), QByteArray(4367, '\0'));
     EXPECT_EQ(ErrorOf([&] { ReadSavedGame(PathOf("short.rnr")); }), "Read beyond end of file");
     WriteRaw(PathOf("empty.rnr"), QByteArray());
     EXPECT_EQ(ErrorOf([&] { ReadSavedGame(PathOf("empty.rnr")); }), "Read beyond end of file");
     EXPECT_EQ(ErrorOf([&] { ReadSavedGame(PathOf("absent.rnr")); }), "File not found");
     EXPECT_EQ(ErrorOf([&] { ReadSavedGame(Dir.path()); }), "File access denied");
-}
-
-TEST_F(SavedGameFileTest, SaveIntoAFolderThatIsAFile) {
+    // Saves into a folder that is a file, or onto a folder.
     WriteRaw(PathOf("notafolder"), "x");
-    const QString path = PathOf("notafolder/game.rnr");
-    EXPECT_EQ(ErrorOf([&] { WriteSavedGame(path, TSavedGame{}); }), "Path not found");
+    EXPECT_EQ(ErrorOf([&] { WriteSavedGame(PathOf("notafolder/game.rnr"), TSavedGame{}); }),
+              "Path not found");
     EXPECT_EQ(ErrorOf([&] { WriteSavedGame(Dir.path(), TSavedGame{}); }), "File access denied");
 }
 
@@ -130,6 +82,7 @@ TEST_F(SavedGameFileTest, AFailedSaveLeavesThePreviousFileWhole) {
     EXPECT_EQ(error, QStringLiteral("I/O error %1").arg(EFBIG));
     EXPECT_EQ(Contents(path), before);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"keep.rnr"});
+    EXPECT_EQ(ReadSavedGame(path).LastMoveX, 10); // the first save, read back whole
 }
 
 #endif

@@ -1,7 +1,7 @@
 // The saved-game image and its hand-over to the running game.
 #include "storage/SavedGame.h"
 #include "BoardTestSupport.h"
-#include "storage/StorageError.h"
+#include "StorageTestSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,23 +19,13 @@ std::int32_t Int32At(const TSavedGameBytes& b, std::size_t at) {
 }
 
 void PutInt32(TSavedGameBytes& b, std::size_t at, std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i) {
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        b[at + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
     }
 }
 
 std::size_t RecordAt(int move) {
     return 36 + 12 * static_cast<std::size_t>(move - 1);
-}
-
-QString ParseError(const TSavedGameBytes& bytes) {
-    try {
-        ParseSavedGame(bytes);
-    } catch (const EStorageError& e) {
-        return e.Text();
-    }
-    return {};
 }
 
 class SavedGameTest : public BoardTest {
@@ -45,66 +35,58 @@ protected:
         Play({{1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 3}, {3, 4}, {4, 3}, {4, 4}, {5, 3}});
         ASSERT_TRUE(IsGameOver());
     }
-
     static TSavedPlay SomePlay() {
-        TSavedPlay p;
-        p.UndoUsedCount = 3;
-        p.HintsUsedCount = 7;
-        p.CommentsUsedCount = 2;
-        p.SidesSwitched = true;
-        p.ElapsedTime = (12 * 60 + 5) / 86400.0;
-        p.UndoEnabled = true;
-        p.RedoEnabled = false;
-        p.HumanHuman = true;
-        return p;
+        return {.UndoUsedCount = 3,
+                .HintsUsedCount = 7,
+                .CommentsUsedCount = 2,
+                .SidesSwitched = true,
+                .ElapsedTime = (12 * 60 + 5) / 86400.0,
+                .UndoEnabled = true,
+                .RedoEnabled = false,
+                .HumanHuman = true};
     }
 };
 
-TEST_F(SavedGameTest, NewGameImage) {
-    const TSavedGameBytes b = EncodeSavedGame(CaptureSavedGame(Game, TSavedPlay{}));
-    EXPECT_EQ(b.size(), 4368u);
-    EXPECT_EQ(Int32At(b, 0), 0);
-    EXPECT_EQ(Int32At(b, 4), -1);
-    EXPECT_EQ(Int32At(b, 8), -1);
-    EXPECT_TRUE(std::all_of(b.begin() + 12, b.end(), [](std::uint8_t x) { return x == 0; }));
-}
-
 TEST_F(SavedGameTest, FieldsLandAtTheirOffsets) {
+    const TSavedGameBytes empty = EncodeSavedGame(CaptureSavedGame(Game, TSavedPlay{}));
+    EXPECT_EQ(empty.size(), 4368u);
+    EXPECT_EQ(std::tuple(Int32At(empty, 0), Int32At(empty, 4), Int32At(empty, 8)),
+              std::tuple(0, -1, -1));
+    EXPECT_TRUE(
+        std::all_of(empty.begin() + 12, empty.end(), [](std::uint8_t x) { return x == 0; }));
+
     PlayFinishedGame();
     const TSavedGameBytes b = EncodeSavedGame(CaptureSavedGame(Game, SomePlay()));
-    EXPECT_EQ(Int32At(b, 0), 9);
-    EXPECT_EQ(Int32At(b, 4), 3); // latest move: row first
-    EXPECT_EQ(Int32At(b, 8), 5);
-    EXPECT_EQ(Int32At(b, 12), 3);
-    EXPECT_EQ(Int32At(b, 16), 7);
-    EXPECT_EQ(Int32At(b, 20), 2);
-    EXPECT_EQ(b[24], 1);
+    // Move count, latest move row first, undo, hints, comments; move 2's colour and square.
+    const std::pair<std::size_t, std::int32_t> ints[] = {{0, 9},
+                                                         {4, 3},
+                                                         {8, 5},
+                                                         {12, 3},
+                                                         {16, 7},
+                                                         {20, 2},
+                                                         {RecordAt(2) + 4, 1},
+                                                         {RecordAt(2) + 8, 4}};
+    for (const auto& [at, value] : ints) {
+        EXPECT_EQ(Int32At(b, at), value) << "offset " << at;
+    }
     double clock;
     std::memcpy(&clock, &b[25], 8); // the build machine is little-endian
     EXPECT_EQ(clock, SomePlay().ElapsedTime);
-    EXPECT_EQ(b[33], 1);
-    EXPECT_EQ(b[34], 0);
-    EXPECT_EQ(b[35], 1);
-    EXPECT_EQ(b[RecordAt(2)], WhiteStone);
-    EXPECT_EQ(Int32At(b, RecordAt(2) + 4), 1);
-    EXPECT_EQ(Int32At(b, RecordAt(2) + 8), 4);
+    EXPECT_EQ(std::tuple(b[24], b[33], b[34], b[35], b[RecordAt(2)]),
+              std::tuple(1, 1, 0, 1, WhiteStone));
 }
 
 TEST_F(SavedGameTest, FinishedGameComesBack) {
     PlayFinishedGame();
     const TGameState played = Game;
     const TSavedGameBytes image = EncodeSavedGame(CaptureSavedGame(Game, SomePlay()));
-
     NewBoard();
     Play({{10, 10}, {11, 11}});
     const TSavedGame loaded = ParseSavedGame(image);
     InstallSavedMoves(loaded);
-
     EXPECT_EQ(std::memcmp(Game.Board, played.Board, sizeof Game.Board), 0);
-    EXPECT_EQ(Game.MoveCount, 9);
-    EXPECT_EQ(Game.MovesRecorded, 9);
-    EXPECT_EQ(Game.LastMoveX, 5);
-    EXPECT_EQ(Game.LastMoveY, 3);
+    EXPECT_EQ(std::tuple(Game.MoveCount, Game.MovesRecorded, Game.LastMoveX, Game.LastMoveY),
+              std::tuple(9, 9, 5, 3));
     EXPECT_TRUE(Game.FiveMade);
     EXPECT_EQ(Game.Winner, BlackStone);
     EXPECT_TRUE(IsGameOver());
@@ -137,67 +119,57 @@ TEST_F(SavedGameTest, FillBytesAndStaleEntriesSaveBackUnchanged) {
 
 TEST_F(SavedGameTest, RejectionsLeaveTheGameAlone) {
     Play({{10, 10}, {11, 11}, {12, 12}});
-    TSavedGame good = CaptureSavedGame(Game, TSavedPlay{});
+    const TSavedGame good = CaptureSavedGame(Game, TSavedPlay{});
     const TGameState before = Game;
-
-    auto imageWith = [&](auto change) {
+    using TChange = void (*)(TSavedGame&);
+    const auto imageWith = [&](TChange change) {
         TSavedGame g = good;
         change(g);
         return EncodeSavedGame(g);
     };
-    const struct {
-        TSavedGameBytes Image;
-        const char* Error;
-    } cases[] = {
-        {imageWith([](TSavedGame& g) { g.MoveCount = 362; }), "Range check error"},
-        {imageWith([](TSavedGame& g) { g.Moves[2].X = 0; }), "Range check error"},
-        {imageWith([](TSavedGame& g) { g.Moves[3].Y = 20; }), "Range check error"},
-        {imageWith([](TSavedGame& g) { g.Moves[1].X = -1; }), "Range check error"},
-        {imageWith([](TSavedGame& g) { g.Moves[2].Color = NoStone; }),
+    const std::pair<TChange, const char*> cases[] = {
+        {[](TSavedGame& g) { g.MoveCount = 362; }, "Range check error"},
+        {[](TSavedGame& g) { g.Moves[2].X = 0; }, "Range check error"},
+        {[](TSavedGame& g) { g.Moves[3].Y = 20; }, "Range check error"},
+        {[](TSavedGame& g) { g.Moves[2].Color = NoStone; },
          "Move 2 of the saved game has no stone colour"},
-        {imageWith([](TSavedGame& g) { g.Moves[3].Color = 3; }),
+        {[](TSavedGame& g) { g.Moves[3].Color = 3; },
          "Move 3 of the saved game has no stone colour"},
-        {imageWith([](TSavedGame& g) { g.Moves[3] = g.Moves[1]; }),
+        {[](TSavedGame& g) { g.Moves[3] = g.Moves[1]; },
          "Move 3 of the saved game is on square 10:10, which is taken"},
-        {imageWith([](TSavedGame& g) { g.Play.ElapsedTime = std::nan(""); }),
-         "The saved game clock is not a valid time"},
-        {imageWith([](TSavedGame& g) { g.Play.ElapsedTime = -INFINITY; }),
-         "The saved game clock is not a valid time"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ParseError(c.Image), c.Error);
-        EXPECT_THROW(InstallSavedMoves(DecodeSavedGame(c.Image)), EStorageError);
+        {[](TSavedGame& g) { g.Play.ElapsedTime = std::nan(""); },
+         "The saved game clock is not a valid time"}};
+    for (const auto& [change, error] : cases) {
+        const TSavedGameBytes image = imageWith(change);
+        EXPECT_EQ(ErrorOf([&] { ParseSavedGame(image); }), error);
+        EXPECT_THROW(InstallSavedMoves(DecodeSavedGame(image)), EStorageError);
         EXPECT_EQ(std::memcmp(Game.Board, before.Board, sizeof Game.Board), 0);
-        EXPECT_EQ(Game.MoveCount, 3);
-        EXPECT_EQ(Game.MovesRecorded, 3);
-        EXPECT_EQ(Game.ColorToMove, WhiteStone);
+        EXPECT_EQ(std::tuple(Game.MoveCount, Game.MovesRecorded, Game.ColorToMove),
+                  std::tuple(3, 3, WhiteStone));
     }
-
     const TSavedGameBytes whole = EncodeSavedGame(good);
-    EXPECT_THROW(DecodeSavedGame(std::span(whole).first(4367)), EStorageError);
+    EXPECT_EQ(ErrorOf([&] { DecodeSavedGame(std::span(whole).first(4367)); }),
+              "Read beyond end of file");
     EXPECT_THROW(DecodeSavedGame({}), EStorageError);
     // Entries past the move count are never looked at.
-    EXPECT_EQ(ParseError(imageWith([](TSavedGame& g) { g.Moves[4].Color = 9; })), "");
+    EXPECT_EQ(
+        ErrorOf([&] { ParseSavedGame(imageWith([](TSavedGame& g) { g.Moves[4].Color = 9; })); }),
+        "");
 }
 
-TEST_F(SavedGameTest, ZeroOrNegativeMoveCountIsAnEmptyBoard) {
+TEST_F(SavedGameTest, WithNoMoveOnTheBoardTheFirstEntryOrTheFirstColourMoves) {
     Play({{10, 10}, {11, 11}});
     TSavedGame saved = CaptureSavedGame(Game, TSavedPlay{});
     saved.MoveCount = -5;
     saved.Moves[1].Color = WhiteStone; // a stale first entry decides who moves
     InstallSavedMoves(ParseSavedGame(EncodeSavedGame(saved)));
-    EXPECT_EQ(Game.MoveCount, 0);
-    EXPECT_EQ(Game.MovesRecorded, 0);
-    EXPECT_EQ(Game.Board[10][10], NoStone);
-    EXPECT_EQ(Game.ColorToMove, WhiteStone);
+    EXPECT_EQ(std::tuple(Game.MoveCount, Game.MovesRecorded, Game.Board[10][10], Game.ColorToMove),
+              std::tuple(0, 0, NoStone, WhiteStone));
     EXPECT_EQ(Game.UntouchedWindows, 2 * WindowTotal);
-}
 
-TEST_F(SavedGameTest, AnUnplayedListGivesTheMoveToTheFirstColour) {
     // Saved straight after start-up: every entry empty.
     BoardHooks.FirstColor = [] { return WhiteStone; };
     InstallSavedMoves(ParseSavedGame(TSavedGameBytes{}));
-    EXPECT_EQ(Game.ColorToMove, WhiteStone);
     MakeMove(10, 10);
     EXPECT_EQ(Game.Board[10][10], WhiteStone);
 }
@@ -214,8 +186,7 @@ TEST_F(SavedGameTest, ALatestMoveOffTheBoardIsNeverPainted) {
     for (auto [x, y] : painted) {
         EXPECT_TRUE(OnBoard(x, y) || (x == -1 && y == -1)) << x << "," << y;
     }
-    EXPECT_EQ(Game.LastMoveX, 4);
-    EXPECT_EQ(Game.LastMoveY, 4);
+    EXPECT_EQ(std::pair(Game.LastMoveX, Game.LastMoveY), std::pair(4, 4));
 
     // On the board, the stored square is repainted as the old latest move.
     saved.LastMoveX = 17;

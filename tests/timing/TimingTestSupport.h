@@ -5,6 +5,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <chrono>
+#include <thread>
+
 // Generous: a loaded machine (or a sanitizer build) may deliver ticks very late.
 constexpr int LongWaitMs = 20000;
 
@@ -19,4 +22,10 @@ inline void RunEventLoopFor(int Ms) {
 
 inline bool OnUiThread() {
     return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+// Holds the user-interface thread without running events, so a worker's next tick is handed
+// over and waits in the queue.
+inline void BlockUiThread() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
 }

@@ -26,40 +26,29 @@ void MakeBoard(TRxDrawGrid& grid) {
     grid.setGeometry(0, 0, 384, 384);
 }
 
-TEST(RxDrawGrid, BoardCellsFillTheClientAreaInsideTheBorder) {
+TEST(RxDrawGrid, BoardCellsFillTheClientAreaAndPointsCountTheLineAfterACell) {
     TRxDrawGrid grid;
     MakeBoard(grid);
     EXPECT_EQ(grid.ClientRect(), QRect(0, 0, 380, 380));
     EXPECT_EQ(grid.ClientOrigin(), QPoint(2, 2));
-    EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 19, 19));
-    EXPECT_EQ(grid.CellRect(18, 0), QRect(360, 0, 19, 19));
-    EXPECT_EQ(grid.CellRect(0, 18), QRect(0, 360, 19, 19));
-    EXPECT_EQ(grid.CellRect(18, 18), QRect(360, 360, 19, 19));
     // The 20th column and row lie outside the client area; cells that do not exist are empty.
-    EXPECT_TRUE(grid.CellRect(19, 0).isEmpty());
-    EXPECT_TRUE(grid.CellRect(0, 19).isEmpty());
-    EXPECT_TRUE(grid.CellRect(-1, 0).isEmpty());
-    EXPECT_TRUE(grid.CellRect(20, 20).isEmpty());
-}
-
-TEST(RxDrawGrid, PointToCellCountsTheLineAfterACellAsPartOfIt) {
-    TRxDrawGrid grid;
-    MakeBoard(grid);
-    const auto cell = [&](int x, int y) {
+    const std::pair<QPoint, QRect> cells[] = {
+        {{0, 0}, {0, 0, 19, 19}},    {{18, 0}, {360, 0, 19, 19}},
+        {{0, 18}, {0, 360, 19, 19}}, {{18, 18}, {360, 360, 19, 19}},
+        {{19, 0}, QRect()},          {{0, 19}, QRect()},
+        {{-1, 0}, QRect()},          {{20, 20}, QRect()}};
+    for (const auto& [cell, rect] : cells) {
+        EXPECT_EQ(grid.CellRect(cell.x(), cell.y()), rect) << cell.x() << "," << cell.y();
+    }
+    const std::pair<QPoint, QPoint> points[] = {
+        {{0, 0}, {0, 0}},   {{18, 18}, {0, 0}},     {{19, 19}, {0, 0}},     {{20, 39}, {1, 1}},
+        {{40, 0}, {2, 0}},  {{360, 379}, {18, 18}}, {{379, 379}, {18, 18}}, {{-1, 5}, {-1, 0}},
+        {{5, -1}, {0, -1}}, {{400, 400}, {-1, -1}}};
+    for (const auto& [point, cell] : points) {
         int col = 0, row = 0;
-        grid.MouseToCell(x, y, col, row);
-        return std::make_pair(col, row);
-    };
-    EXPECT_EQ(cell(0, 0), std::make_pair(0, 0));
-    EXPECT_EQ(cell(18, 18), std::make_pair(0, 0)); // last pixel inside the first cell
-    EXPECT_EQ(cell(19, 19), std::make_pair(0, 0)); // on the grid lines after it
-    EXPECT_EQ(cell(20, 39), std::make_pair(1, 1)); // first pixel of the next cell, a line
-    EXPECT_EQ(cell(40, 0), std::make_pair(2, 0));
-    EXPECT_EQ(cell(360, 379), std::make_pair(18, 18));
-    EXPECT_EQ(cell(379, 379), std::make_pair(18, 18)); // the last line of the client area
-    EXPECT_EQ(cell(-1, 5), std::make_pair(-1, 0));
-    EXPECT_EQ(cell(5, -1), std::make_pair(0, -1));
-    EXPECT_EQ(cell(400, 400), std::make_pair(-1, -1)); // past the 20th column and row
+        grid.MouseToCell(point.x(), point.y(), col, row);
+        EXPECT_EQ(QPoint(col, row), cell) << point.x() << "," << point.y();
+    }
 }
 
 TEST(RxDrawGrid, FullPaintFillsRunsTheCallbackAndRaisesTheEdgeOfFixedCells) {
@@ -80,26 +69,30 @@ TEST(RxDrawGrid, FullPaintFillsRunsTheCallbackAndRaisesTheEdgeOfFixedCells) {
     const QColor light = QColor(grid.palette().color(QPalette::Light).rgb());
     const QColor dark = QColor(grid.palette().color(QPalette::Dark).rgb());
     const QPoint o = grid.ClientOrigin();
-    // Cell (0, 0): edge light on top and left, dark on the right and bottom, fill inside.
-    EXPECT_EQ(image.pixelColor(o + QPoint(5, 0)), light);
-    EXPECT_EQ(image.pixelColor(o + QPoint(0, 5)), light);
-    EXPECT_EQ(image.pixelColor(o + QPoint(18, 5)), dark);
-    EXPECT_EQ(image.pixelColor(o + QPoint(5, 18)), dark);
+    // Cell (0, 0): edge light on top and left, dark on the right and bottom, fill inside; black
+    // lines between cells; the callback's own drawing inside the edge.
+    const std::pair<QPoint, QColor> pixels[] = {
+        {{5, 0}, light},      {{0, 5}, light},      {{18, 5}, dark},         {{5, 18}, dark},
+        {{19, 5}, Qt::black}, {{5, 19}, Qt::black}, {{379, 379}, Qt::black}, {{60, 80}, light}};
+    for (const auto& [at, colour] : pixels) {
+        EXPECT_EQ(image.pixelColor(o + at), colour) << at.x() << "," << at.y();
+    }
     EXPECT_TRUE(AllOf(image, QRect(o + QPoint(1, 1), QSize(17, 17)), BoardGrey));
-    // Black lines between cells.
-    EXPECT_EQ(image.pixelColor(o + QPoint(19, 5)), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(o + QPoint(5, 19)), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(o + QPoint(379, 379)), QColor(Qt::black));
-    // The callback's own drawing, inside the edge.
     EXPECT_TRUE(AllOf(image, QRect(o + QPoint(61, 81), QSize(17, 17)), Qt::red));
-    EXPECT_EQ(image.pixelColor(o + QPoint(60, 80)), light);
 }
 
-TEST(RxDrawGridOnScreen, OneCellRepaintShowsAtOnceAndKeepsTheEdge) {
+class RxDrawGridOnScreen : public testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(400, 400);
+        MakeBoard(grid);
+        ASSERT_TRUE(ShowAndWait(window));
+    }
     QWidget window;
-    window.resize(400, 400);
-    TRxDrawGrid grid(&window);
-    MakeBoard(grid);
+    TRxDrawGrid grid{&window};
+};
+
+TEST_F(RxDrawGridOnScreen, OneCellRepaintShowsAtOnceAndKeepsTheEdge) {
     QColor inside = BoardGrey;
     int calls = 0;
     grid.SetOnDrawCell(
@@ -109,7 +102,7 @@ TEST(RxDrawGridOnScreen, OneCellRepaintShowsAtOnceAndKeepsTheEdge) {
                 canvas.fillRect(rect.adjusted(1, 1, -1, -1), inside);
             }
         });
-    ASSERT_TRUE(ShowAndWait(window));
+    grid.repaint();
     calls = 0;
     inside = Qt::green;
     grid.DrawCellNow(5, 7);
@@ -129,28 +122,15 @@ TEST(RxDrawGridOnScreen, OneCellRepaintShowsAtOnceAndKeepsTheEdge) {
     EXPECT_EQ(OnScreen(window).pixelColor(cell + QPoint(9, 9)), QColor(Qt::green));
     grid.repaint();
     EXPECT_EQ(OnScreen(window).pixelColor(at), BoardGrey);
-}
 
-TEST(RxDrawGridOnScreen, ColourChangeRepaintsEveryCell) {
-    QWidget window;
-    window.resize(400, 400);
-    TRxDrawGrid grid(&window);
-    MakeBoard(grid);
-    ASSERT_TRUE(ShowAndWait(window));
+    // A colour change repaints every cell.
     grid.SetFixedColor(Qt::blue);
     grid.repaint();
-    const QImage screen = OnScreen(window);
-    const QPoint o = grid.ClientOrigin();
-    EXPECT_EQ(screen.pixelColor(o + QPoint(9, 9)), QColor(Qt::blue));
-    EXPECT_EQ(screen.pixelColor(o + QPoint(369, 369)), QColor(Qt::blue));
+    EXPECT_EQ(OnScreen(window).pixelColor(grid.ClientOrigin() + QPoint(369, 369)),
+              QColor(Qt::blue));
 }
 
-TEST(RxDrawGridOnScreen, MouseEventsArriveInClientCoordinatesAndNotOverTheBorder) {
-    QWidget window;
-    window.resize(400, 400);
-    TRxDrawGrid grid(&window);
-    MakeBoard(grid);
-    ASSERT_TRUE(ShowAndWait(window));
+TEST_F(RxDrawGridOnScreen, MouseEventsArriveInClientCoordinatesAndNotOverTheBorder) {
     std::vector<QPoint> downs;
     grid.SetOnMouseDown(
         [&](TRxDrawGrid&, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {

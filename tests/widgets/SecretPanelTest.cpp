@@ -1,36 +1,12 @@
-// TSecretPanel as the main window's comment panel: layout, scroll steps, end, children, timer.
+// TSecretPanel as the main window's comment panel: layout, scroll steps, its end, its timer.
 #include "widgets/SecretPanel.h"
 #include "WidgetTestSupport.h"
 
-#include <QElapsedTimer>
-#include <QLabel>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <memory>
 
 namespace {
-
-const QStringList CommentLines = {" ",
-                                  " ",
-                                  " ",
-                                  " ",
-                                  "Press right mouse button",
-                                  "on an empty square to get",
-                                  "a relative percentage of the",
-                                  "optimal move (The optimal",
-                                  " move is equal to 100%).",
-                                  " "};
-
-void MakeCommentPanel(TSecretPanel& panel) {
-    panel.setGeometry(0, 0, 171, 82);
-    panel.SetColor(Qt::black);
-    panel.SetFontColor(Qt::white);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    panel.setFont(font);
-    panel.SetLines(CommentLines);
-}
 
 // Pixels brighter than the black ground inside an area.
 int Bright(const QImage& image, const QRect& area) {
@@ -43,55 +19,62 @@ int Bright(const QImage& image, const QRect& area) {
     return count;
 }
 
-TEST(SecretPanel, CommentPanelTextRectangleAndItsTextStayInside) {
+class SecretPanel : public testing::Test {
+protected:
+    SecretPanel() {
+        panel.setGeometry(0, 0, 171, 82);
+        panel.SetColor(Qt::black);
+        panel.SetFontColor(Qt::white);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(12);
+        panel.setFont(font);
+        panel.SetLines({" ", " ", " ", " ", "Press right mouse button", "on an empty square to get",
+                        "a relative percentage of the", "optimal move (The optimal",
+                        " move is equal to 100%).", " "});
+    }
+    void Steps(int count) {
+        for (int i = 0; i < count; ++i) {
+            panel.ScrollStep();
+        }
+    }
+    int BrightText() { return Bright(Grabbed(panel), panel.TextRect()); }
+
     TSecretPanel panel;
-    MakeCommentPanel(panel);
+};
+
+TEST_F(SecretPanel, CommentPanelTextRectangleAndItsTextStayInside) {
     EXPECT_FALSE(panel.Active());
     EXPECT_EQ(panel.Interval(), 30u);
     panel.SetActive(true);
     EXPECT_EQ(panel.TextRect(), QRect(QPoint(7, 4), QPoint(166, 77))); // (7,4)-(167,78) exclusive
-    for (int i = 0; i < 3 * panel.LineHeight() + 5; ++i) {
-        panel.ScrollStep(); // a line now crosses the top edge of the text rectangle
-    }
-    const QImage shown = Grabbed(panel);
+    Steps(3 * panel.LineHeight() + 5); // a line now crosses the top edge of the text rectangle
+    QImage shown = Grabbed(panel);
     EXPECT_GT(Bright(shown, panel.TextRect()), 50);
-    // Outside the text rectangle only the ground and the raised bevel.
-    const QRect inner = QRect(1, 1, 169, 80);
-    QImage outside = shown;
-    for (int y = 4; y < 78; ++y) {
-        for (int x = 7; x < 167; ++x) {
-            outside.setPixel(x, y, qRgb(0, 0, 0));
-        }
-    }
-    EXPECT_EQ(Bright(outside, inner), 0);
     EXPECT_EQ(shown.pixel(0, 0), panel.palette().color(QPalette::Light).rgb());
     EXPECT_EQ(shown.pixel(170, 81), panel.palette().color(QPalette::Dark).rgb());
+    // Outside the text rectangle only the ground and the raised bevel.
+    for (int y = 4; y < 78; ++y) {
+        for (int x = 7; x < 167; ++x) {
+            shown.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    EXPECT_EQ(Bright(shown, QRect(1, 1, 169, 80)), 0);
 }
 
-TEST(SecretPanel, EachStepMovesTheTextUpOnePixelAndALineChangeShowsAtOnce) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
+TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixel) {
     panel.SetActive(true);
     const QRect text = panel.TextRect();
-    for (int i = 0; i < 4 * panel.LineHeight(); ++i) {
-        panel.ScrollStep(); // the first words at the top
-    }
+    Steps(4 * panel.LineHeight()); // the first words at the top
     const QImage before = Grabbed(panel).copy(text);
     panel.ScrollStep();
     const QImage after = Grabbed(panel).copy(text);
     ASSERT_GT(Bright(before, before.rect()), 100);
     EXPECT_EQ(after.copy(0, 0, text.width(), text.height() - 1),
               before.copy(0, 1, text.width(), text.height() - 1));
-
-    panel.SetLines({"Another text"});
-    EXPECT_EQ(panel.ScrollPos(), 0);
-    EXPECT_NE(Grabbed(panel).copy(text), after);
-    EXPECT_GT(Bright(Grabbed(panel), text), 50);
 }
 
-TEST(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
+TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     int starts = 0, stops = 0;
     panel.SetOnStartPlay([&](QObject*) { ++starts; });
     panel.SetOnStopPlay([&](QObject*) { ++stops; });
@@ -99,13 +82,10 @@ TEST(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     EXPECT_EQ(starts, 1);
     const int h = panel.LineHeight();
     EXPECT_GT(h, 10);
-    for (int i = 0; i < 9 * h; ++i) {
-        panel.ScrollStep();
-    }
+    Steps(9 * h);
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(panel.ScrollPos(), 9 * h);
-    // The last line's top has reached the top: it still shows, alone.
-    EXPECT_EQ(Bright(Grabbed(panel), panel.TextRect()), 0); // the last line is a blank
+    EXPECT_EQ(BrightText(), 0); // the last line's top has reached the top: a blank, alone
     panel.ScrollStep();
     EXPECT_FALSE(panel.Active());
     EXPECT_EQ(panel.ScrollPos(), 0);
@@ -116,125 +96,19 @@ TEST(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     EXPECT_EQ(starts, 2);
 }
 
-TEST(SecretPanel, OneLineOrNoLineEndsAtTheFirstStep) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    panel.SetLines({"only"});
-    panel.SetActive(true);
-    panel.ScrollStep();
-    EXPECT_FALSE(panel.Active());
-
-    panel.SetCycled(true);
-    panel.SetActive(true);
-    panel.ScrollStep();
-    EXPECT_TRUE(panel.Active());
-    EXPECT_EQ(panel.ScrollPos(), 0);
-
-    panel.SetCycled(false);
-    panel.SetLines({});
-    EXPECT_EQ(Bright(Grabbed(panel), panel.TextRect()), 0);
-    panel.ScrollStep();
-    EXPECT_FALSE(panel.Active());
-}
-
-TEST(SecretPanel, CycledStartsAgainFromTheTop) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    panel.SetLines({"one", "two"});
-    panel.SetCycled(true);
-    panel.SetActive(true);
-    const QImage first = Grabbed(panel);
-    const int h = panel.LineHeight();
-    for (int i = 0; i < h; ++i) {
-        panel.ScrollStep();
-    }
-    EXPECT_EQ(panel.ScrollPos(), h);
-    EXPECT_NE(Grabbed(panel), first);
-    panel.ScrollStep();
-    EXPECT_TRUE(panel.Active());
-    EXPECT_EQ(panel.ScrollPos(), 0);
-    EXPECT_EQ(Grabbed(panel), first);
-}
-
-TEST(SecretPanel, ActivationHidesVisibleChildrenAndBringsOnlyThoseBack) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    auto* shown = new QLabel("shown", &panel);
-    auto* hidden = new QLabel("hidden", &panel);
-    hidden->hide();
-    panel.SetActive(true);
-    EXPECT_TRUE(shown->isHidden());
-    EXPECT_TRUE(hidden->isHidden());
-    panel.SetActive(false);
-    EXPECT_FALSE(shown->isHidden());
-    EXPECT_TRUE(hidden->isHidden());
-}
-
-TEST(SecretPanel, FailedStartLeavesThePanelInactive) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    auto* child = new QLabel("child", &panel);
-    panel.SetOnStartPlay([](QObject*) { throw std::runtime_error("no"); });
-    EXPECT_THROW(panel.SetActive(true), std::runtime_error);
-    EXPECT_FALSE(panel.Active());
-    EXPECT_FALSE(child->isHidden());
-}
-
-TEST(SecretPanel, ResizeKeepsTheScrollPositionAndMovesTheTextRectangle) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    panel.SetActive(true);
-    ASSERT_TRUE(ShowAndWait(panel)); // a hidden widget hears of its new size only when shown
-    for (int i = 0; i < 7; ++i) {
-        panel.ScrollStep();
-    }
-    panel.resize(201, 100);
-    EXPECT_EQ(panel.TextRect(), QRect(7, 4, 190, 92));
-    EXPECT_EQ(panel.ScrollPos(), 7);
-}
-
-TEST(SecretPanel, GlyphTakesItsSideOfTheTextArea) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    QPixmap glyph(20, 30);
-    glyph.fill(Qt::red);
-    panel.SetGlyph(glyph);
-    panel.SetActive(true);
-    EXPECT_EQ(panel.GlyphOrigin(), QPoint(7, 26)); // (4 + 78 - 30) div 2
-    EXPECT_EQ(panel.TextRect(), QRect(QPoint(27, 4), QPoint(166, 77)));
-    panel.SetGlyphLayout(glGlyphTop);
-    EXPECT_EQ(panel.GlyphOrigin(), QPoint(75, 6)); // (4 + 167 - 20) div 2, 4 + 2
-    EXPECT_EQ(panel.TextRect(), QRect(QPoint(4, 36), QPoint(166, 77)));
-}
-
-TEST(SecretPanel, ItsOwnTimerScrollsToTheEndOnTheUserInterfaceThread) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    panel.SetLines({"one", "two", "three"});
-    panel.SetInterval(1);
-    bool stopped = false;
-    panel.SetOnStopPlay([&](QObject*) { stopped = true; });
-    panel.SetActive(true);
-    QElapsedTimer waited;
-    waited.start();
-    while (panel.Active() && waited.elapsed() < 30000) {
-        QTest::qWait(5);
-    }
-    EXPECT_FALSE(panel.Active());
-    EXPECT_TRUE(stopped);
-}
-
-TEST(SecretPanel, DestroyedWhileActiveStopsCleanly) {
-    bool stopped = false;
-    {
-        TSecretPanel panel;
-        MakeCommentPanel(panel);
-        panel.SetInterval(1);
-        panel.SetOnStopPlay([&](QObject*) { stopped = true; });
-        panel.SetActive(true);
-        QTest::qWait(20);
-    }
-    EXPECT_TRUE(stopped);
+TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndDestroyingAnActivePanelStopsIt) {
+    auto panel = std::make_unique<TSecretPanel>();
+    panel->resize(171, 82);
+    panel->SetLines({"one", "two", "three"});
+    panel->SetInterval(1);
+    int stops = 0;
+    panel->SetOnStopPlay([&](QObject*) { ++stops; });
+    panel->SetActive(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->Active(); }, 30000));
+    EXPECT_EQ(stops, 1);
+    panel->SetActive(true);
+    panel.reset();
+    EXPECT_EQ(stops, 2);
 }
 
 } // namespace

@@ -1,15 +1,20 @@
-// The help commands as the menus and the options dialog send them: each context number opens its
-// own topic, the contents and index work, pop-ups appear at their place, and quitting closes all.
+// The help file and its engine: no broken links, every topic in the contents and the index, each
+// context number opens its own topic, the contents and index work, pop-ups appear at their place
+// without the "See also" line, and quitting closes all.
 #include "HelpTestSupport.h"
 
 #include "help/HelpEngine.h"
+#include "help/HelpFile.h"
 #include "help/HelpWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
@@ -46,23 +51,26 @@ TEST_F(HelpEngineTest, EachContextNumberOpensItsOwnTopic) {
         titles << title;
     }
     EXPECT_EQ(titles.size(), ProgramContexts.size()) << "two numbers share a title";
+    EXPECT_TRUE(titles.contains("What's New"));
 }
 
-TEST_F(HelpEngineTest, WhatsNewIsTopic5003) {
-    EXPECT_TRUE(Help.ShowTopic(5003));
-    EXPECT_EQ(Help.Window()->CurrentTitle(), "What's New");
-}
-
-TEST_F(HelpEngineTest, ANumberWithoutTopicSaysSoInTheWindow) {
-    EXPECT_FALSE(Help.ShowTopic(1234));
+TEST_F(HelpEngineTest, UnknownNumbersAndCommandsAreRefusedAndQuitClosesTheWindow) {
+    EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(99), 0));
+    Help.Command(THelpCommand::Quit, 0); // nothing open: nothing happens
+    EXPECT_EQ(Help.Window(), nullptr);
+    EXPECT_FALSE(Help.ShowTopic(1234)); // a number without topic says so in the window
     ASSERT_TRUE(Help.IsWindowVisible());
     EXPECT_TRUE(Help.Window()->CurrentFile().isEmpty());
     EXPECT_TRUE(Help.Window()->Browser()->toPlainText().contains("1234"));
     EXPECT_TRUE(Help.ShowTopic(9008)); // and the window recovers
     EXPECT_EQ(Help.Window()->CurrentContext(), 9008);
+    Help.Command(THelpCommand::Quit, 0);
+    EXPECT_FALSE(Help.IsWindowVisible());
+    Help.ShowContents(); // help asked for again after quitting comes back
+    EXPECT_TRUE(Help.IsWindowVisible());
 }
 
-TEST_F(HelpEngineTest, FinderShowsTheContentsAndTheIndexLeadsToTopics) {
+TEST_F(HelpEngineTest, FinderShowsTheContentsTheIndexLeadsToTopicsAndHelpOnHelpExplainsThem) {
     ASSERT_TRUE(Help.Command(THelpCommand::Finder, 0));
     THelpWindow* window = Help.Window();
     ASSERT_TRUE(window->isVisible());
@@ -89,29 +97,26 @@ TEST_F(HelpEngineTest, FinderShowsTheContentsAndTheIndexLeadsToTopics) {
 
     window->Browser()->backward();
     EXPECT_EQ(window->CurrentContext(), 9102);
-}
 
-TEST_F(HelpEngineTest, HelpOnHelpExplainsTheHelpWindow) {
     ASSERT_TRUE(Help.Command(THelpCommand::HelpOnHelp, 0));
-    EXPECT_EQ(Help.Window()->CurrentFile(), "helponhelp.html");
-    EXPECT_EQ(Help.Window()->CurrentTitle(), "Using Help");
+    EXPECT_EQ(window->CurrentFile(), "helponhelp.html");
+    EXPECT_EQ(window->CurrentTitle(), "Using Help");
 }
 
-TEST_F(HelpEngineTest, APopupShowsTheControlsTopicAtThePlaceGiven) {
+// Near the place: the toolkit keeps a pop-up on the screen and beside the pointer.
+bool Near(QWidget* popup, QPoint place) {
+    return popup != nullptr && popup->geometry().adjusted(-40, -40, 40, 40).contains(place);
+}
+
+TEST_F(HelpEngineTest, PopupsShowAtThePlaceGivenOrForAControlInTheTitleBarHelpMode) {
     const QPoint place(300, 200);
     ASSERT_TRUE(Help.Command(THelpCommand::SetPopupPos, quintptr(place.y()) << 16 | place.x()));
     ASSERT_TRUE(Help.Command(THelpCommand::ContextPopup, 2002));
-    QWidget* popup = VisiblePopup();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_TRUE(popup->geometry().adjusted(-40, -40, 40, 40).contains(place))
-        << popup->geometry().x() << "," << popup->geometry().y();
+    EXPECT_TRUE(Near(VisiblePopup(), place));
     EXPECT_FALSE(Help.IsWindowVisible()) << "a pop-up needs no help window";
-
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_EQ(VisiblePopup(), nullptr);
-}
 
-TEST_F(HelpEngineTest, TheTitleBarHelpModeShowsAnAttachedControlsPopup) {
     QWidget dialog;
     auto* music = new QCheckBox("&Music", &dialog);
     auto* plain = new QCheckBox("Plain", &dialog);
@@ -120,37 +125,66 @@ TEST_F(HelpEngineTest, TheTitleBarHelpModeShowsAnAttachedControlsPopup) {
     EXPECT_EQ(HelpEngine::ContextOf(music), 2002);
     EXPECT_EQ(HelpEngine::ContextOf(plain), 0);
     dialog.show();
-
     // What the toolkit sends when the user clicks a control after the title bar's "?" button.
     QEvent asks(QEvent::QueryWhatsThis);
     EXPECT_TRUE(QApplication::sendEvent(music, &asks) && asks.isAccepted());
-    const QPoint place = music->mapToGlobal(QPoint(5, 5));
-    QHelpEvent help(QEvent::WhatsThis, QPoint(5, 5), place);
+    const QPoint at = music->mapToGlobal(QPoint(5, 5));
+    QHelpEvent help(QEvent::WhatsThis, QPoint(5, 5), at);
     QApplication::sendEvent(music, &help);
-    QWidget* popup = VisiblePopup();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_TRUE(popup->geometry().adjusted(-40, -40, 40, 40).contains(place));
-
+    EXPECT_TRUE(Near(VisiblePopup(), at));
     QWhatsThis::hideText();
     QHelpEvent other(QEvent::WhatsThis, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(plain, &other);
     EXPECT_EQ(VisiblePopup(), nullptr) << "a control without a context shows nothing of ours";
 }
 
-TEST_F(HelpEngineTest, QuitClosesTheHelpWindow) {
-    Help.Command(THelpCommand::Quit, 0); // nothing open: nothing happens
-    Help.ShowTopic(9010);
-    ASSERT_TRUE(Help.IsWindowVisible());
-    Help.Command(THelpCommand::Quit, 0);
-    EXPECT_FALSE(Help.IsWindowVisible());
-    // Help asked for again after quitting comes back.
-    Help.ShowContents();
-    EXPECT_TRUE(Help.IsWindowVisible());
+QStringList TopicFiles() {
+    return QDir(QString(":/") + THelpFile::Name).entryList({"*.html"}, QDir::Files);
 }
 
-TEST_F(HelpEngineTest, AnUnknownCommandIsRefused) {
-    EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(99), 0));
-    EXPECT_EQ(Help.Window(), nullptr);
+QString ReadTopic(const QString& file) {
+    QFile topic(QString(":/") + THelpFile::Name + "/" + file);
+    return topic.open(QIODevice::ReadOnly) ? QString::fromUtf8(topic.readAll()) : QString();
+}
+
+TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlaceInTheContents) {
+    THelpFile help;
+    static const QRegularExpression href("href=\"([^\"]+)\"");
+    const QStringList topics = TopicFiles();
+    ASSERT_GT(topics.size(), 30);
+    QSet<QString> inContents, indexed;
+    const QList<THelpContentsEntry> contents = help.Contents();
+    ASSERT_FALSE(contents.isEmpty());
+    EXPECT_EQ(contents.first().Depth, 0);
+    for (qsizetype i = 0; i < contents.size(); ++i) {
+        // Topics nest under their books, one level at a time.
+        EXPECT_LE(contents[i].Depth, i == 0 ? 0 : contents[i - 1].Depth + 1);
+        if (!contents[i].File.isEmpty()) {
+            EXPECT_FALSE(help.Title(contents[i].File).isEmpty()) << contents[i].File.toStdString();
+            inContents << contents[i].File;
+        }
+    }
+    for (const QStringList& files : help.Index()) {
+        indexed.unite(QSet<QString>(files.begin(), files.end()));
+    }
+    for (const QString& file : topics) {
+        EXPECT_TRUE(inContents.contains(file)) << file.toStdString() << " is not in the contents";
+        EXPECT_TRUE(indexed.contains(file)) << file.toStdString() << " has no key words";
+        for (const QRegularExpressionMatch& link : href.globalMatch(ReadTopic(file))) {
+            EXPECT_TRUE(topics.contains(link.captured(1)))
+                << file.toStdString() << " links to " << link.captured(1).toStdString();
+        }
+    }
+}
+
+TEST(HelpFileTest, APopupIsTheTopicWithoutItsSeeAlsoLine) {
+    THelpFile help;
+    const QString popup = help.PopupHtml(help.ContextFile(2003));
+    EXPECT_TRUE(popup.contains("Sound"));
+    EXPECT_FALSE(popup.contains("See also"));
+    EXPECT_FALSE(popup.contains("<body>"));
+    EXPECT_FALSE(help.HasContext(0));
+    EXPECT_FALSE(help.HasContext(-9001));
 }
 
 } // namespace
