@@ -1,5 +1,4 @@
-// The game flow without windows: the first colour, the clock across midnight, the close query; the
-// standard error box's full-stop rule and the ports' defaults.
+// The game flow without windows: first colour, clock, rating, close query, and the ports.
 #include "GameFlowTestSupport.h"
 
 #include "engine/Choice.h"

@@ -1,6 +1,4 @@
-// The help file and its engine: no broken links, every topic in the contents and the index, each
-// context number opens its own topic, the contents and index work, pop-ups appear at their place
-// without the "See also" line, and quitting closes all.
+// The help file and its engine: links, contents, index, a topic per context number, pop-ups.
 #include "HelpTestSupport.h"
 
 #include "help/HelpEngine.h"

@@ -1,5 +1,4 @@
-// The shipped sound files, and which of them plays at the end of a game: chosen by the winner's
-// name among the files that exist, and only against the computer with sound on.
+// The shipped sound files, and which one plays when a game ends against the computer.
 #include "core/Random.h"
 #include "sound/GameSounds.h"
 

@@ -1,4 +1,4 @@
-// Saved games in real files: round trips, short and missing files, and saves that fail.
+// Saved games in real files: file errors, short and longer files, and saves that fail.
 #include "storage/SavedGameFile.h"
 #include "BoardTestSupport.h"
 #include "StorageTestSupport.h"

@@ -1,6 +1,4 @@
-// What every ticking timer owes its handlers (TSuperTimer, TRxTimer on its worker and on the event
-// loop), and how each starts: TRxTimer enabled and threaded, TSuperTimer as the turn indicator
-// runs it, counting up, never early, never stopping by itself.
+// What TSuperTimer and TRxTimer owe their handlers, and how each starts as the game runs it.
 #include "timing/RxTimer.h"
 #include "timing/SuperTimer.h"
 
