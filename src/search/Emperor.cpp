@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr std::uint64_t FourNodes = 400000;
 constexpr int MaxThreats = 8;
 constexpr std::uint64_t ThreatNodes = 2000000;
 constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
-constexpr std::uint64_t DefenceNodes = 20000;
+constexpr std::uint64_t DefenceNodes = 5000;
 
 TSearchBoard BoardOf(const TSearchPosition& position) {
     TSearchBoard board(position.Size);
@@ -27,34 +28,44 @@ TSearchBoard BoardOf(const TSearchPosition& position) {
 }
 
 // The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
-// when none stops it.
-std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats,
+// when none stops it. Only squares that can touch the win are tried: ours that make a four,
+// theirs that make a threat, and those of the winning line.
+std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats, TSearchClock& clock,
                              std::vector<TCell> moves) {
     const int me = board.ToMove();
-    board.SetToMove(Other(me));
+    const int you = Other(me);
+    board.SetToMove(you);
     const bool threatened = threats.Vcf(MaxFours, FourNodes);
     board.SetToMove(me);
     if (!threatened) {
         return moves;
     }
+    std::vector<TCell> tries = threats.Line();
     std::vector<TCell> all;
     board.Candidates(all);
+    for (TCell c : all) {
+        if (IsFour(board.ShapeAt(me, c)) || IsThreat(board.ShapeAt(you, c))) {
+            tries.push_back(c);
+        }
+    }
+    // The search's favourites first, each square once.
+    std::vector<char> seen(CellCount, 0);
+    std::erase_if(tries, [&](TCell c) { return std::exchange(seen[c], 1) != 0; });
+    std::stable_partition(tries.begin(), tries.end(), [&](TCell c) {
+        return std::find(moves.begin(), moves.end(), c) != moves.end();
+    });
     std::vector<TCell> stopping;
-    for (TCell m : all) {
+    for (TCell m : tries) {
+        if (clock.ExpiredNow()) {
+            break;
+        }
         board.Play(m);
-        if (!threats.Vcf(MaxFours, DefenceNodes)) {
+        if (!threats.Vcf(MaxFours, DefenceNodes) && !clock.ExpiredNow()) {
             stopping.push_back(m);
         }
         board.Undo();
     }
-    if (stopping.empty()) {
-        return moves;
-    }
-    // Keep the search's order for the moves it already liked.
-    std::stable_partition(stopping.begin(), stopping.end(), [&](TCell c) {
-        return std::find(moves.begin(), moves.end(), c) != moves.end();
-    });
-    return stopping;
+    return stopping.empty() ? moves : stopping;
 }
 
 } // namespace
@@ -165,7 +176,7 @@ TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimi
     TAlphaBeta search(board, clock, Memory->Table);
     std::vector<TCell> moves;
     search.Generate(moves, NoCell, 0, limits.MaxDepth);
-    moves = StopFours(board, threats, std::move(moves));
+    moves = StopFours(board, threats, clock, std::move(moves));
     const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), limits.MaxDepth);
     result.Depth = outcome.Depth;
     result.Nodes = search.Nodes() + threats.Nodes();
