@@ -1,0 +1,153 @@
+// Builds the forced-win set that the search tests and benches read: positions from games of
+// Rennor King against itself at its most random where the side to move wins by fours, 3 to 12 of
+// them (as found by the threat search, none shorter), each win checked move by move on a board
+// that knows only the rule.
+// Usage: make_forced_wins [per-length [first-game]] > tests/search/forced-wins.txt
+#include "ForcedWins.h"
+
+#include "core/LiveSettings.h"
+#include "core/Random.h"
+#include "core/Rules.h"
+#include "engine/Choice.h"
+#include "search/ThreatSearch.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+namespace {
+
+constexpr int FewestFours = 3;
+constexpr int MostFours = 12;
+constexpr std::uint64_t NodeLimit = 100000;
+// Players that care more for their own lines than for the opponent's leave longer chains of
+// fours on the board: games from this number on lean to attack.
+constexpr unsigned AttackFrom = 100000;
+
+TSearchPosition CurrentGame() {
+    TSearchPosition p{BoardSize, {}, Game.ColorToMove};
+    for (int x = 1; x <= BoardSize; ++x) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            if (Game.Board[x][y] != NoStone) {
+                p.Stones.push_back({x - 1, y - 1, Game.Board[x][y]});
+            }
+        }
+    }
+    return p;
+}
+
+// The shortest win by fours for the side to move, as squares, ending in five; empty if none or
+// if the position is decided sooner (a five to make or to stop, an open four).
+std::vector<std::pair<int, int>> ShortestFourWin(const TSearchPosition& p) {
+    TSearchBoard board(p.Size);
+    for (const TSearchStone& s : p.Stones) {
+        board.Place(board.CellOf(s.X, s.Y), s.Color);
+    }
+    board.SetToMove(p.ToMove);
+    const int me = p.ToMove;
+    if (board.CountOf(me, TShape::Five) + board.CountOf(me, TShape::Flex4) +
+            board.CountOf(Other(me), TShape::Five) >
+        0) {
+        return {};
+    }
+    const std::atomic<bool> never{false};
+    TSearchClock clock(TSearchClock::TClock::now() + std::chrono::hours(1), never);
+    TThreatSearch threats(board, clock);
+    if (!threats.Vcf(MostFours, NodeLimit)) {
+        return {};
+    }
+    for (int fours = 1; fours <= MostFours; ++fours) {
+        if (threats.Vcf(fours, NodeLimit)) {
+            std::vector<std::pair<int, int>> line;
+            for (TCell c : threats.Line()) {
+                line.emplace_back(board.XOf(c), board.YOf(c));
+            }
+            return line;
+        }
+    }
+    return {};
+}
+
+// A line that ends in an open four goes on to five: the defender takes one end, we the other.
+void PlayToFive(const TSearchPosition& p, std::vector<std::pair<int, int>>& line) {
+    TPlainBoard board(p);
+    const TStoneColor me = p.ToMove;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        board.Put(line[i].first, line[i].second, i % 2 == 0 ? me : Opponent(me));
+    }
+    const auto [x, y] = line.back();
+    if (board.MakesFive(x, y)) {
+        return;
+    }
+    auto fives = board.Fives(me);
+    line.push_back(*fives.begin());
+    line.push_back(*fives.rbegin());
+}
+
+std::string Describe(const TSearchPosition& p, int fours) {
+    std::ostringstream text;
+    text << p.Size << ' ' << fours << ' ' << (p.ToMove == BlackStone ? "black" : "white");
+    for (TStoneColor colour : {BlackStone, WhiteStone}) {
+        text << " :";
+        for (const TSearchStone& s : p.Stones) {
+            if (s.Color == colour) {
+                text << ' ' << s.X << ',' << s.Y;
+            }
+        }
+    }
+    return text.str();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int perLength = argc > 1 ? std::atoi(argv[1]) : 4;
+    const unsigned firstGame = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1;
+    std::printf(
+        "# Positions where the side to move wins by continuous fours, with the number of\n"
+        "# fours of the win (none shorter was found); made by bench/search/MakeForcedWins.cpp\n"
+        "# and checked move by move.\n"
+        "# size fours side-to-move : black stones x,y : white stones x,y (from 0)\n");
+    std::map<int, int> found; // wins kept, by their fours
+    auto complete = [&] {
+        for (int f = FewestFours; f <= MostFours; ++f) {
+            if (found[f] < perLength) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (unsigned game = firstGame; game < firstGame + 100000 && !complete(); ++game) {
+        ResetGameState();
+        Live = TLiveSettings{};
+        Live.Randomness = 11;
+        Live.ADFactor =
+            game >= AttackFrom ? 8 + static_cast<int>(game % 9) : static_cast<int>(game % 17) - 8;
+        NewBoard();
+        SeedRandom(game);
+        while (!IsGameOver()) {
+            std::uint8_t x, y;
+            ChooseMove(x, y);
+            MakeMove(x, y);
+            const TSearchPosition p = CurrentGame();
+            if (IsGameOver() || p.Stones.size() < 12) {
+                continue;
+            }
+            std::vector<std::pair<int, int>> line = ShortestFourWin(p);
+            if (line.empty()) {
+                continue;
+            }
+            PlayToFive(p, line);
+            const int fours = static_cast<int>(line.size() - 1) / 2;
+            if (fours >= FewestFours && fours <= MostFours && found[fours] < perLength &&
+                ProvesFourWin(p, line)) {
+                ++found[fours];
+                std::printf("%s\n", Describe(p, fours).c_str());
+                std::fflush(stdout);
+                std::fprintf(stderr, "game %u: a win of %d fours\n", game, fours);
+            }
+        }
+    }
+    return 0;
+}
