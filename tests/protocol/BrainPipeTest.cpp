@@ -10,224 +10,145 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
-#include <poll.h>
+#include <cstdlib>
+#include <cstring>
 #include <set>
-#include <sys/wait.h>
+#include <sstream>
 #include <unistd.h>
 
 namespace {
 
-// A brain process with its input and output on pipes. Reads wait for the brain's next line, but
-// give up after a minute so that a brain that never answers fails the test instead of hanging it.
-class TBrainProcess {
-public:
-    explicit TBrainProcess(std::vector<std::string> args) {
-        std::signal(SIGPIPE, SIG_IGN);
-        int in[2], out[2];
-        if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) {
-            throw std::runtime_error("no pipes");
-        }
-        Pid = fork();
-        if (Pid == 0) {
-            dup2(in[0], 0);
-            dup2(out[1], 1);
-            std::vector<char*> argv;
-            for (std::string& a : args) {
-                argv.push_back(a.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        close(in[0]);
-        close(out[1]);
-        To = in[1];
-        From = out[0];
-    }
-    ~TBrainProcess() {
-        close(To);
-        close(From);
-        if (Pid > 0) {
-            kill(Pid, SIGKILL);
-            waitpid(Pid, nullptr, 0);
-        }
-    }
-    void Send(const std::string& line) {
-        const std::string text = line + "\r\n";
-        ASSERT_EQ(write(To, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    }
-    std::optional<std::string> Read() {
-        while (Buffer.find('\n') == std::string::npos) {
-            pollfd p{From, POLLIN, 0};
-            char chunk[4096];
-            const ssize_t n = poll(&p, 1, 60000) == 1 ? read(From, chunk, sizeof chunk) : 0;
-            if (n <= 0) {
-                return std::nullopt;
-            }
-            Buffer.append(chunk, static_cast<std::size_t>(n));
-        }
-        const std::size_t end = Buffer.find('\n');
-        std::string line = Buffer.substr(0, end);
-        Buffer.erase(0, end + 1);
-        return line;
-    }
-    // The exit status once the brain has ended by itself.
-    int Wait() {
-        int status = -1;
-        waitpid(Pid, &status, 0);
-        Pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t Pid = -1;
-    int To = -1, From = -1;
-    std::string Buffer;
+struct TRun {
+    std::vector<std::string> Answers;
+    int Status = -1;
 };
 
-enum class TExpect { Nothing, Ok, Error, Move, About };
+// Runs the brain with these lines coming down a pipe to its input and its answers going up
+// another, until it ends.
+TRun RunBrain(const std::string& switches, const std::string& input) {
+    char path[] = "/tmp/rennor-brain-input-XXXXXX";
+    const int fd = mkstemp(path);
+    EXPECT_EQ(write(fd, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    close(fd);
+    const std::string command = std::string("cat ") + path + " | " + RENNOR_BRAIN + " " + switches;
+    FILE* out = popen(command.c_str(), "r");
+    TRun run;
+    for (char line[4096]; std::fgets(line, sizeof line, out);) {
+        run.Answers.emplace_back(line, std::strcspn(line, "\r\n"));
+    }
+    run.Status = pclose(out);
+    unlink(path);
+    return run;
+}
 
-struct TStep {
-    std::string Line;
-    TExpect Answer;
-};
+// A session on a 15x15 board. The first character of each step says what the brain must answer
+// to its last line: '!' a refusal with a reason, '=' OK, '@' a move on an empty square, '?' its
+// ABOUT fields, '-' nothing. A ';' ends a step and a '|' parts the lines of one.
+const char Session[] =
+    "!TURN 1,1;!BEGIN;!START 14;!START 23;!RECTSTART 20,19;=START 15;-INFO timeout_turn 100;"
+    "-INFO timeout_match 60000;-INFO time_left 4000;-INFO max_memory 83886080;"
+    "-INFO folder /tmp;@BEGIN;@TURN 3,3;!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!HELLO;!DONE;"
+    "!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;!BOARD|1,1,3|DONE;!BOARD|20,1,1|DONE;"
+    "@BOARD|5,5,1|6,6,2|DONE;!TAKEBACK 0,14;=TAKEBACK 5,5;!INFO rule 1;!INFO rule 4;"
+    "!INFO timeout_turn soon;!INFO rennor_player queen;!INFO rennor_player king;"
+    "!INFO rennor_randomness 12;!START 30;=RESTART;-INFO timeout_turn 0;@BEGIN;?ABOUT;-END;"
+    "-ABOUT";
 
-// Every command, bad input of every kind, and after each the brain still answering.
-const TStep Session[] = {
-    {"TURN 1,1", TExpect::Error},
-    {"START 14", TExpect::Error},
-    {"START 23", TExpect::Error},
-    {"RECTSTART 20,19", TExpect::Error},
-    {"START 15", TExpect::Ok},
-    {"INFO timeout_turn 100", TExpect::Nothing},
-    {"INFO time_left 4000", TExpect::Nothing},
-    {"INFO timeout_match 60000", TExpect::Nothing},
-    {"INFO max_memory 83886080", TExpect::Nothing},
-    {"INFO folder /tmp", TExpect::Nothing},
-    {"BEGIN", TExpect::Move},
-    {"TURN 3,3", TExpect::Move},
-    {"TURN 3,3", TExpect::Error},
-    {"TURN 15,0", TExpect::Error},
-    {"TURN 0,15", TExpect::Error},
-    {"TURN 2", TExpect::Error},
-    {"HELLO", TExpect::Error},
-    {"DONE", TExpect::Error},
-    {"BOARD", TExpect::Nothing},
-    {"1,1,1", TExpect::Nothing},
-    {"2,x,1", TExpect::Nothing},
-    {"DONE", TExpect::Error},
-    {"BOARD", TExpect::Nothing},
-    {"1,1,1", TExpect::Nothing},
-    {"1,1,2", TExpect::Nothing},
-    {"DONE", TExpect::Error},
-    {"BOARD", TExpect::Nothing},
-    {"1,1,3", TExpect::Nothing},
-    {"DONE", TExpect::Error},
-    {"BOARD", TExpect::Nothing},
-    {"20,1,1", TExpect::Nothing},
-    {"DONE", TExpect::Error},
-    {"BOARD", TExpect::Nothing},
-    {"5,5,1", TExpect::Nothing},
-    {"6,6,2", TExpect::Nothing},
-    {"DONE", TExpect::Move},
-    {"TAKEBACK 0,14", TExpect::Error},
-    {"TAKEBACK 5,5", TExpect::Ok},
-    {"INFO rule 1", TExpect::Error},
-    {"INFO rule 4", TExpect::Error},
-    {"INFO timeout_turn soon", TExpect::Error},
-    {"INFO rennor_player queen", TExpect::Error},
-    {"INFO rennor_player king", TExpect::Error},
-    {"INFO rennor_randomness 12", TExpect::Error},
-    {"RESTART", TExpect::Ok},
-    {"INFO timeout_turn 0", TExpect::Nothing},
-    {"BEGIN", TExpect::Move},
-    {"ABOUT", TExpect::About},
-};
+std::vector<std::string> Steps() {
+    std::vector<std::string> steps;
+    std::istringstream in(Session);
+    for (std::string step; std::getline(in, step, ';');) {
+        std::replace(step.begin(), step.end(), '|', '\n');
+        steps.push_back(step);
+    }
+    return steps;
+}
 
-TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
-    TBrainProcess brain({RENNOR_BRAIN});
-    std::set<std::pair<int, int>> taken;
-    for (const TStep& step : Session) {
-        brain.Send(step.Line);
-        // The squares the brain must not answer on; a refused BOARD leaves some out, never in.
+// The squares the brain must not answer on after these lines; a refused BOARD leaves some out,
+// never in.
+void NoteTaken(const std::string& lines, std::set<std::pair<int, int>>& taken) {
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);) {
         int x, y, field;
-        if (step.Line == "RESTART" || step.Line == "BOARD") {
+        if (line == "RESTART" || line == "BOARD") {
             taken.clear();
-        } else if (std::sscanf(step.Line.c_str(), "%d,%d,%d", &x, &y, &field) == 3 ||
-                   std::sscanf(step.Line.c_str(), "TURN %d,%d", &x, &y) == 2) {
+        } else if (std::sscanf(line.c_str(), "%d,%d,%d", &x, &y, &field) == 3 ||
+                   std::sscanf(line.c_str(), "TURN %d,%d", &x, &y) == 2) {
             taken.insert({x, y});
         }
-        if (step.Answer == TExpect::Nothing) {
+    }
+}
+
+TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
+    std::string input;
+    for (const std::string& step : Steps()) {
+        input += step.substr(1) + "\r\n";
+    }
+    const TRun run = RunBrain("", input);
+    EXPECT_EQ(run.Status, 0);
+    auto answer = run.Answers.begin();
+    std::set<std::pair<int, int>> taken;
+    for (const std::string& step : Steps()) {
+        NoteTaken(step.substr(1), taken);
+        if (step[0] == '-') {
             continue;
         }
-        const std::optional<std::string> line = brain.Read();
-        ASSERT_TRUE(line) << step.Line << ": no answer";
-        const TAnswer answer = ParseAnswer(*line);
-        SCOPED_TRACE(step.Line + " -> " + *line);
-        switch (step.Answer) {
-        case TExpect::Ok:
-            EXPECT_EQ(answer.Kind, TAnswerKind::Ok);
-            break;
-        case TExpect::Error:
-            EXPECT_EQ(answer.Kind, TAnswerKind::Error);
-            EXPECT_FALSE(answer.Text.empty());
-            break;
-        case TExpect::Move:
-            ASSERT_EQ(answer.Kind, TAnswerKind::Move);
-            EXPECT_LT(std::max(answer.X, answer.Y), 15);
-            EXPECT_TRUE(taken.insert({answer.X, answer.Y}).second);
-            break;
-        default: {
-            const TAbout about = ParseAbout(*line);
+        ASSERT_NE(answer, run.Answers.end()) << step << ": no answer";
+        SCOPED_TRACE(step + " -> " + *answer);
+        const TAnswer a = ParseAnswer(*answer++);
+        if (step[0] == '?') {
+            const TAbout about = ParseAbout(answer[-1]);
             EXPECT_EQ(about.Name, "Rennor Emperor");
             EXPECT_EQ(about.Author, "Veltrane Inc.");
             EXPECT_FALSE(about.Version.empty() || about.Country.empty() || about.Www.empty());
-        }
+        } else if (step[0] == '@') {
+            ASSERT_EQ(a.Kind, TAnswerKind::Move);
+            EXPECT_LT(std::max(a.X, a.Y), 15);
+            EXPECT_TRUE(taken.insert({a.X, a.Y}).second);
+        } else {
+            EXPECT_EQ(a.Kind, step[0] == '=' ? TAnswerKind::Ok : TAnswerKind::Error);
+            EXPECT_EQ(a.Text.empty(), step[0] == '=');
         }
     }
-    brain.Send("END");
-    EXPECT_EQ(brain.Wait(), 0);
+    EXPECT_EQ(answer, run.Answers.end()) << "answers after END";
 }
 
-// Two games of the written player against the brain's Rennor King, which must answer every
-// move exactly as the written player would in the program: the first with the settings from the
-// command line, the second with those an INFO key gives.
+// Two games of the written player against itself, the second player's moves asked of the
+// brain's Rennor King, which must answer each exactly as the written player chose it: the first
+// game with the settings from the command line, the second with those an INFO key gives.
 TEST(BrainPipeTest, RennorKingAnswersAsTheWrittenPlayer) {
-    TBrainProcess brain({RENNOR_BRAIN, "--player=king", "--ad-factor=-5"});
+    std::string input;
+    std::vector<std::string> expected;
     for (int adFactor : {-5, 9}) {
-        brain.Send(FormatStart(19));
-        ASSERT_EQ(brain.Read(), "OK");
-        if (adFactor != -5) {
-            brain.Send("INFO rennor_ad_factor " + std::to_string(adFactor));
-        }
+        input += FormatStart(19) + (adFactor == -5 ? "\n" : "\nINFO rennor_ad_factor 9\n");
+        expected.push_back("OK");
         ResetGameState();
         Live = TLiveSettings{};
         Live.ADFactor = adFactor;
         NewBoard();
-        for (int turn = 0; !IsGameOver(); ++turn) {
+        for (int turn = 0; turn % 2 == 1 || !IsGameOver(); ++turn) {
             std::uint8_t x, y;
             ChooseMove(x, y);
-            if (turn % 2 == 0) {
-                // The written player moves in the program, the brain hears of it.
-                brain.Send(turn == 0 ? "BOARD\n" + FormatMove(x - 1, y - 1) + ",2\nDONE"
-                                     : FormatTurn(x - 1, y - 1));
-            } else {
-                const std::optional<std::string> answer = brain.Read();
-                ASSERT_EQ(answer, FormatMove(x - 1, y - 1)) << "move " << turn;
+            const std::string square = FormatMove(x - 1, y - 1);
+            if (turn % 2 == 0) { // the brain hears of the first player's move
+                input +=
+                    (turn == 0 ? "BOARD\n" + square + ",2\nDONE" : FormatTurn(x - 1, y - 1)) + "\n";
+            } else { // and answers even when it has lost, not knowing
+                expected.push_back(square);
             }
             MakeMove(x, y);
-            if (turn % 2 == 0 && IsGameOver()) {
-                brain.Read(); // the brain, not knowing the game is won, still answers
-            }
         }
-        brain.Send("RESTART");
-        ASSERT_EQ(brain.Read(), "OK");
+        input += "RESTART\n";
+        expected.push_back("OK");
     }
-    brain.Send(FormatStart(20));
-    EXPECT_EQ(ParseAnswer(brain.Read().value_or("")).Kind, TAnswerKind::Error);
+    const TRun run = RunBrain("--player=king --ad-factor=-5", input + FormatStart(20) + "\n");
+    ASSERT_EQ(run.Answers.size(), expected.size() + 1);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(run.Answers[i], expected[i]) << "answer " << i;
+    }
+    EXPECT_EQ(ParseAnswer(run.Answers.back()).Kind, TAnswerKind::Error);
 }
 
 std::string RunMatch(const std::string& second) {
