@@ -68,6 +68,83 @@ std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats, TSearc
     return stopping.empty() ? moves : stopping;
 }
 
+// One turn's thinking, in the order that costs least: what needs no search, a win by fours,
+// a five to stop, a win by threes, then the full search.
+class TTurn {
+public:
+    TTurn(const TSearchPosition& position, int maxDepth, TSearchClock clock, TTransTable& table)
+        : Board(BoardOf(position)), Clock(clock), Threats(Board, Clock), Table(table),
+          MaxDepth(maxDepth), Me(Board.ToMove()), You(Other(Me)) {}
+
+    TSearchResult Play() {
+        if (Board.HasFive() || Board.Full()) {
+            return Result;
+        }
+        if (Board.StoneCount() == 0) {
+            return Answer(Board.CellOf(Board.Size() / 2, Board.Size() / 2), 0);
+        }
+        if (Board.CountOf(You, TShape::Five) > 1 && Board.CountOf(Me, TShape::Five) == 0) {
+            return Block();
+        }
+        if (Threats.Vcf(MaxFours, FourNodes)) {
+            return Found(Threats);
+        }
+        if (Board.CountOf(You, TShape::Five) > 0) {
+            return Block();
+        }
+        TSearchClock threatClock(TSearchClock::TClock::now() + Clock.Left() / ThreatShare,
+                                 Clock.StopFlag());
+        TThreatSearch threes(Board, threatClock);
+        for (int depth = 2; depth <= MaxThreats && !threatClock.ExpiredNow(); depth += 2) {
+            if (threes.Vct(depth, ThreatNodes)) {
+                return Found(threes);
+            }
+        }
+        return Search();
+    }
+
+private:
+    TSearchResult Answer(TCell c, int score) {
+        Result.X = Board.XOf(c);
+        Result.Y = Board.YOf(c);
+        Result.Score = score;
+        Result.Stopped = Clock.StopFlag().load();
+        return Result;
+    }
+
+    TSearchResult Block() {
+        const bool lost = Board.CountOf(You, TShape::Five) > 1;
+        return Answer(Board.FindShape(You, TShape::Five), lost ? -(WinScore - 2) : 0);
+    }
+
+    TSearchResult Found(const TThreatSearch& search) {
+        for (TCell c : search.Line()) {
+            Result.WinLine.emplace_back(Board.XOf(c), Board.YOf(c));
+        }
+        Result.Nodes = search.Nodes();
+        return Answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
+    }
+
+    TSearchResult Search() {
+        TAlphaBeta search(Board, Clock, Table);
+        std::vector<TCell> moves;
+        search.Generate(moves, NoCell, 0, MaxDepth);
+        moves = StopFours(Board, Threats, Clock, std::move(moves));
+        const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), MaxDepth);
+        Result.Depth = outcome.Depth;
+        Result.Nodes = search.Nodes() + Threats.Nodes();
+        return Answer(outcome.Move != NoCell ? outcome.Move : Board.FindEmpty(), outcome.Score);
+    }
+
+    TSearchBoard Board;
+    TSearchClock Clock;
+    TThreatSearch Threats;
+    TTransTable& Table;
+    int MaxDepth;
+    int Me, You;
+    TSearchResult Result;
+};
+
 } // namespace
 
 bool TSearchResult::ForcedWin() const {
@@ -125,60 +202,5 @@ TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimi
     if (const std::string problem = Problem(position); !problem.empty()) {
         throw std::invalid_argument(problem);
     }
-    TSearchBoard board = BoardOf(position);
-    TSearchClock clock(deadline, stop);
-    TSearchResult result;
-    auto answer = [&](TCell c, int score) {
-        result.X = board.XOf(c);
-        result.Y = board.YOf(c);
-        result.Score = score;
-        result.Stopped = stop.load();
-        return result;
-    };
-    if (board.HasFive() || board.Full()) {
-        return result;
-    }
-    if (board.StoneCount() == 0) {
-        return answer(board.CellOf(position.Size / 2, position.Size / 2), 0);
-    }
-    const int me = board.ToMove();
-    const int you = Other(me);
-    const auto block = [&] {
-        const int fives = board.CountOf(you, TShape::Five);
-        return answer(board.FindShape(you, TShape::Five), fives > 1 ? -(WinScore - 2) : 0);
-    };
-    if (board.CountOf(me, TShape::Five) == 0 && board.CountOf(you, TShape::Five) > 1) {
-        return block();
-    }
-    TThreatSearch threats(board, clock);
-    const auto found = [&](const TThreatSearch& search) {
-        for (TCell c : search.Line()) {
-            result.WinLine.emplace_back(board.XOf(c), board.YOf(c));
-        }
-        result.Nodes = search.Nodes();
-        return answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
-    };
-    if (threats.Vcf(MaxFours, FourNodes)) {
-        return found(threats);
-    }
-    if (board.CountOf(you, TShape::Five) > 0) {
-        return block();
-    }
-    {
-        TSearchClock threatClock(TSearchClock::TClock::now() + clock.Left() / ThreatShare, stop);
-        TThreatSearch threes(board, threatClock);
-        for (int depth = 2; depth <= MaxThreats && !threatClock.ExpiredNow(); depth += 2) {
-            if (threes.Vct(depth, ThreatNodes)) {
-                return found(threes);
-            }
-        }
-    }
-    TAlphaBeta search(board, clock, Memory->Table);
-    std::vector<TCell> moves;
-    search.Generate(moves, NoCell, 0, limits.MaxDepth);
-    moves = StopFours(board, threats, clock, std::move(moves));
-    const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), limits.MaxDepth);
-    result.Depth = outcome.Depth;
-    result.Nodes = search.Nodes() + threats.Nodes();
-    return answer(outcome.Move != NoCell ? outcome.Move : board.FindEmpty(), outcome.Score);
+    return TTurn(position, limits.MaxDepth, TSearchClock(deadline, stop), Memory->Table).Play();
 }
