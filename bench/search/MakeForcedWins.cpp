@@ -2,7 +2,7 @@
 // Rennor King against itself at its most random where the side to move wins by fours, 3 to 12 of
 // them (as found by the threat search, none shorter), each win checked move by move on a board
 // that knows only the rule.
-// Usage: make_forced_wins [per-length [first-game]] > tests/search/forced-wins.txt
+// Usage: make_forced_wins [per-length [first-game [fewest-fours]]] > tests/search/forced-wins.txt
 #include "ForcedWins.h"
 
 #include "core/LiveSettings.h"
@@ -11,6 +11,7 @@
 #include "engine/Choice.h"
 #include "search/ThreatSearch.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -39,7 +40,7 @@ TSearchPosition CurrentGame() {
 
 // The shortest win by fours for the side to move, as squares, ending in five; empty if none or
 // if the position is decided sooner (a five to make or to stop, an open four).
-std::vector<std::pair<int, int>> ShortestFourWin(const TSearchPosition& p) {
+std::vector<std::pair<int, int>> ShortestFourWin(const TSearchPosition& p, int fewest) {
     TSearchBoard board(p.Size);
     for (const TSearchStone& s : p.Stones) {
         board.Place(board.CellOf(s.X, s.Y), s.Color);
@@ -54,10 +55,11 @@ std::vector<std::pair<int, int>> ShortestFourWin(const TSearchPosition& p) {
     const std::atomic<bool> never{false};
     TSearchClock clock(TSearchClock::TClock::now() + std::chrono::hours(1), never);
     TThreatSearch threats(board, clock);
-    if (!threats.Vcf(MostFours, NodeLimit)) {
+    // Wins shorter than wanted are passed over at once, as are positions without one.
+    if (!threats.Vcf(MostFours, NodeLimit) || (fewest > 2 && threats.Vcf(fewest - 2, NodeLimit))) {
         return {};
     }
-    for (int fours = 1; fours <= MostFours; ++fours) {
+    for (int fours = std::max(1, fewest - 1); fours <= MostFours; ++fours) {
         if (threats.Vcf(fours, NodeLimit)) {
             std::vector<std::pair<int, int>> line;
             for (TCell c : threats.Line()) {
@@ -104,6 +106,7 @@ std::string Describe(const TSearchPosition& p, int fours) {
 int main(int argc, char** argv) {
     const int perLength = argc > 1 ? std::atoi(argv[1]) : 4;
     const unsigned firstGame = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1;
+    const int fewest = argc > 3 ? std::atoi(argv[3]) : FewestFours;
     std::printf(
         "# Positions where the side to move wins by continuous fours, with the number of\n"
         "# fours of the win (none shorter was found); made by bench/search/MakeForcedWins.cpp\n"
@@ -111,7 +114,7 @@ int main(int argc, char** argv) {
         "# size fours side-to-move : black stones x,y : white stones x,y (from 0)\n");
     std::map<int, int> found; // wins kept, by their fours
     auto complete = [&] {
-        for (int f = FewestFours; f <= MostFours; ++f) {
+        for (int f = fewest; f <= MostFours; ++f) {
             if (found[f] < perLength) {
                 return false;
             }
@@ -134,13 +137,13 @@ int main(int argc, char** argv) {
             if (IsGameOver() || p.Stones.size() < 12) {
                 continue;
             }
-            std::vector<std::pair<int, int>> line = ShortestFourWin(p);
+            std::vector<std::pair<int, int>> line = ShortestFourWin(p, fewest);
             if (line.empty()) {
                 continue;
             }
             PlayToFive(p, line);
             const int fours = static_cast<int>(line.size() - 1) / 2;
-            if (fours >= FewestFours && fours <= MostFours && found[fours] < perLength &&
+            if (fours >= fewest && fours <= MostFours && found[fours] < perLength &&
                 ProvesFourWin(p, line)) {
                 ++found[fours];
                 std::printf("%s\n", Describe(p, fours).c_str());
