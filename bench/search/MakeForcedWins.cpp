@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -101,6 +102,49 @@ std::string Describe(const TSearchPosition& p, int fours) {
     return text.str();
 }
 
+// The win of the fewest fours (none below fewest) for p, played to five and checked, and how
+// many fours it takes; 0 when there is none.
+int FourWin(const TSearchPosition& p, int fewest, std::vector<std::pair<int, int>>& line) {
+    line = ShortestFourWin(p, fewest);
+    if (line.empty()) {
+        return 0;
+    }
+    PlayToFive(p, line);
+    return ProvesFourWin(p, line) ? static_cast<int>(line.size() - 1) / 2 : 0;
+}
+
+// A square with no stone within five of it, in a corner, where one more stone changes nothing.
+std::pair<int, int> QuietCorner(const TSearchPosition& p) {
+    for (int x : {0, p.Size - 1}) {
+        for (int y : {0, p.Size - 1}) {
+            if (std::none_of(p.Stones.begin(), p.Stones.end(), [&](const TSearchStone& s) {
+                    return std::abs(s.X - x) <= 5 && std::abs(s.Y - y) <= 5;
+                })) {
+                return {x, y};
+            }
+        }
+    }
+    return {-1, -1};
+}
+
+// Long wins are rare in games: a win one four longer is made by putting a defender's stone on
+// one of the attacker's squares of the win, so that it has to go round, and an attacker's stone
+// in a quiet corner to keep the count of stones.
+std::optional<TSearchPosition> Lengthened(const TSearchPosition& p,
+                                          const std::vector<std::pair<int, int>>& line, int fours) {
+    const auto [cx, cy] = QuietCorner(p);
+    for (std::size_t i = 0; i + 1 < line.size() && cx >= 0; i += 2) {
+        TSearchPosition q = p;
+        q.Stones.push_back({line[i].first, line[i].second, Opponent(p.ToMove)});
+        q.Stones.push_back({cx, cy, p.ToMove});
+        std::vector<std::pair<int, int>> longer;
+        if (FourWin(q, fours + 1, longer) == fours + 1) {
+            return q;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,6 +165,14 @@ int main(int argc, char** argv) {
         }
         return true;
     };
+    auto keep = [&](const TSearchPosition& p, int fours, unsigned game) {
+        if (fours >= fewest && fours <= MostFours && found[fours] < perLength) {
+            ++found[fours];
+            std::printf("%s\n", Describe(p, fours).c_str());
+            std::fflush(stdout);
+            std::fprintf(stderr, "game %u: a win of %d fours\n", game, fours);
+        }
+    };
     for (unsigned game = firstGame; game < firstGame + 100000 && !complete(); ++game) {
         ResetGameState();
         Live = TLiveSettings{};
@@ -137,18 +189,13 @@ int main(int argc, char** argv) {
             if (IsGameOver() || p.Stones.size() < 12) {
                 continue;
             }
-            std::vector<std::pair<int, int>> line = ShortestFourWin(p, fewest);
-            if (line.empty()) {
-                continue;
-            }
-            PlayToFive(p, line);
-            const int fours = static_cast<int>(line.size() - 1) / 2;
-            if (fours >= fewest && fours <= MostFours && found[fours] < perLength &&
-                ProvesFourWin(p, line)) {
-                ++found[fours];
-                std::printf("%s\n", Describe(p, fours).c_str());
-                std::fflush(stdout);
-                std::fprintf(stderr, "game %u: a win of %d fours\n", game, fours);
+            std::vector<std::pair<int, int>> line;
+            const int fours = FourWin(p, fewest, line);
+            keep(p, fours, game);
+            if (fours == MostFours - 1 && found[MostFours] < perLength) {
+                if (const auto longer = Lengthened(p, line, fours)) {
+                    keep(*longer, MostFours, game);
+                }
             }
         }
     }
