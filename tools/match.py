@@ -4,8 +4,9 @@ colours, and prints the score and a table of games.
 
 Each brain is any program that speaks the Gomoku brain protocol on its standard input and
 output. Every answer is checked: a move that is not "x,y" on an empty square of the board, an
-answer later than the time per move, and a brain that ends or closes its output all lose the
-game on the spot (the brain is then ended). Five or more in a row wins; a full board is a draw.
+answer later than the time per move (and the tolerance, if given), and a brain that ends or
+closes its output all lose the game on the spot (the brain is then ended). Five or more in a row
+wins; a full board is a draw.
 """
 
 import argparse
@@ -140,14 +141,16 @@ def start(brain, size, turn_ms):
 
 
 def play_game(commands, limits_ms, opening, size, tolerance_ms):
-    """commands and limits_ms by colour; returns (winner colour or 0, reason, moves, slowest)."""
+    """commands and limits_ms by colour; returns the winner's colour (0 for a draw), how the game
+    ended, its moves, and by colour the slowest answer and the number of answers later than the
+    time per move (but within the tolerance)."""
     board, moves = {}, []
     centre = size // 2
     for i, (dx, dy) in enumerate(opening):
         colour = BLACK if i % 2 == 0 else WHITE
         board[(centre + dx, centre + dy)] = colour
         moves.append((centre + dx, centre + dy, colour))
-    brains, slowest = {}, {BLACK: 0.0, WHITE: 0.0}
+    brains, slowest, late = {}, {BLACK: 0.0, WHITE: 0.0}, {BLACK: 0, WHITE: 0}
     try:
         for colour in (BLACK, WHITE):
             brains[colour] = Brain(commands[colour], colour)
@@ -157,13 +160,14 @@ def play_game(commands, limits_ms, opening, size, tolerance_ms):
             limit = (limits_ms[to_move] + tolerance_ms) / 1000.0
             elapsed = play_move(brains[to_move], moves, board, size, limit)
             slowest[to_move] = max(slowest[to_move], elapsed)
+            late[to_move] += elapsed * 1000 > limits_ms[to_move]
             x, y, _ = moves[-1]
             if five_through(board, size, x, y):
-                return to_move, "five", moves, slowest
+                return to_move, "five", moves, (slowest, late)
             to_move = WHITE if to_move == BLACK else BLACK
-        return 0, "full board", moves, slowest
+        return 0, "full board", moves, (slowest, late)
     except Forfeit as f:
-        return (WHITE if f.colour == BLACK else BLACK), f.reason, moves, slowest
+        return (WHITE if f.colour == BLACK else BLACK), f.reason, moves, (slowest, late)
     finally:
         for brain in brains.values():
             brain.close()
@@ -198,7 +202,7 @@ def main():
     time_a, time_b = times[0], times[-1]
     openings = read_openings(args.openings)[:args.count]
     score = {"A": [0, 0, 0], "B": [0, 0, 0]}  # wins, losses, draws
-    slowest = {"A": 0.0, "B": 0.0}
+    slowest, late = {"A": 0.0, "B": 0.0}, {"A": 0, "B": 0}
     log = open(args.games, "w") if args.games else None
     print(f"A: {args.brain_a} ({time_a} ms a move)\nB: {args.brain_b} ({time_b} ms a move)")
     print(f"{args.size}x{args.size}, {len(openings)} openings, both colours\n")
@@ -211,11 +215,12 @@ def main():
                         WHITE: args.brain_a if white == "A" else args.brain_b}
             limits = {BLACK: time_a if black == "A" else time_b,
                       WHITE: time_a if white == "A" else time_b}
-            winner, reason, moves, slow = play_game(commands, limits, opening, args.size,
+            winner, reason, moves, (slow, later) = play_game(commands, limits, opening, args.size,
                                                     args.tolerance)
             names = {BLACK: black, WHITE: white}
             for colour, name in names.items():
                 slowest[name] = max(slowest[name], slow[colour])
+                late[name] += later[colour]
                 won = winner == colour
                 score[name][0 if won else 2 if winner == 0 else 1] += 1
             result = "draw" if winner == 0 else f"{names[winner]} wins"
@@ -225,10 +230,12 @@ def main():
             if log:
                 log.write(f"{game} {black}-{white} {result}: " +
                           " ".join(f"{x},{y}" for x, y, _ in moves) + "\n")
+                log.flush()
     for name in ("A", "B"):
         w, l, d = score[name]
         print(f"\n{name}: {w} won, {l} lost, {d} drawn ({w + d / 2:g} of {game} points); "
-              f"slowest answer {slowest[name] * 1000:.0f} ms", end="")
+              f"slowest answer {slowest[name] * 1000:.0f} ms, {late[name]} after the time per move",
+              end="")
     print()
     return 0
 

@@ -6,6 +6,10 @@
 
 int main(int argc, char** argv) {
     TBrainSettings settings;
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << BrainUsage;
+        return 0;
+    }
     if (const auto problem = ParseBrainArguments(argc, argv, settings)) {
         std::cerr << "rennor-brain: " << *problem << "\n" << BrainUsage;
         return 2;

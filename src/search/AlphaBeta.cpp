@@ -14,6 +14,7 @@ struct TAborted {};
 constexpr int Infinity = WinScore + 1;
 constexpr int NoScore = INT_MIN;
 constexpr int EvalLimit = WinThreshold - 1000;
+constexpr int ThreatExtension = 4; // plies past the depth that threats may still be answered
 
 // Wins and losses are stored counted from the position, not from the root.
 int ToTable(int score, int ply) {
@@ -25,7 +26,7 @@ int FromTable(int score, int ply) {
 
 // How many quiet moves are worth trying with this much depth left.
 int QuietWidth(int ply, int depth) {
-    return ply == 0 ? 30 : std::min(20, 6 + 2 * depth);
+    return ply == 0 ? 30 : std::clamp(6 + 2 * depth, 4, 20);
 }
 
 } // namespace
@@ -180,7 +181,9 @@ int TAlphaBeta::Search(int depth, int alpha, int beta, int ply) {
             return score;
         }
     }
-    if (depth <= 0) {
+    // An open three of the opponent's is answered before the position is judged: judged with it
+    // standing, the side to move would look lost when one block saves it.
+    if (depth <= 0 && (depth <= -ThreatExtension || Board.CountOf(you, TShape::Flex4) == 0)) {
         return Leaf(ply);
     }
     std::vector<TCell>& moves = Lists[ply];

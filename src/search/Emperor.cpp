@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr std::uint64_t FourNodes = 400000;
 constexpr int MaxThreats = 8;
 constexpr std::uint64_t ThreatNodes = 2000000;
 constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
-constexpr std::uint64_t DefenceNodes = 20000;
+constexpr std::uint64_t DefenceNodes = 5000;
 
 TSearchBoard BoardOf(const TSearchPosition& position) {
     TSearchBoard board(position.Size);
@@ -27,35 +28,122 @@ TSearchBoard BoardOf(const TSearchPosition& position) {
 }
 
 // The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
-// when none stops it.
-std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats,
+// when none stops it. Only squares that can touch the win are tried: ours that make a four,
+// theirs that make a threat, and those of the winning line.
+std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats, TSearchClock& clock,
                              std::vector<TCell> moves) {
     const int me = board.ToMove();
-    board.SetToMove(Other(me));
+    const int you = Other(me);
+    board.SetToMove(you);
     const bool threatened = threats.Vcf(MaxFours, FourNodes);
     board.SetToMove(me);
     if (!threatened) {
         return moves;
     }
+    std::vector<TCell> tries = threats.Line();
     std::vector<TCell> all;
     board.Candidates(all);
+    for (TCell c : all) {
+        if (IsFour(board.ShapeAt(me, c)) || IsThreat(board.ShapeAt(you, c))) {
+            tries.push_back(c);
+        }
+    }
+    // The search's favourites first, each square once.
+    std::vector<char> seen(CellCount, 0);
+    std::erase_if(tries, [&](TCell c) { return std::exchange(seen[c], 1) != 0; });
+    std::stable_partition(tries.begin(), tries.end(), [&](TCell c) {
+        return std::find(moves.begin(), moves.end(), c) != moves.end();
+    });
     std::vector<TCell> stopping;
-    for (TCell m : all) {
+    for (TCell m : tries) {
+        if (clock.ExpiredNow()) {
+            break;
+        }
         board.Play(m);
-        if (!threats.Vcf(MaxFours, DefenceNodes)) {
+        if (!threats.Vcf(MaxFours, DefenceNodes) && !clock.ExpiredNow()) {
             stopping.push_back(m);
         }
         board.Undo();
     }
-    if (stopping.empty()) {
-        return moves;
-    }
-    // Keep the search's order for the moves it already liked.
-    std::stable_partition(stopping.begin(), stopping.end(), [&](TCell c) {
-        return std::find(moves.begin(), moves.end(), c) != moves.end();
-    });
-    return stopping;
+    return stopping.empty() ? moves : stopping;
 }
+
+// One turn's thinking, in the order that costs least: what needs no search, a win by fours,
+// a five to stop, a win by threes, then the full search.
+class TTurn {
+public:
+    TTurn(const TSearchPosition& position, int maxDepth, TSearchClock clock, TTransTable& table)
+        : Board(BoardOf(position)), Clock(clock), Threats(Board, Clock), Table(table),
+          MaxDepth(maxDepth), Me(Board.ToMove()), You(Other(Me)) {}
+
+    TSearchResult Play() {
+        if (Board.HasFive() || Board.Full()) {
+            return Result;
+        }
+        if (Board.StoneCount() == 0) {
+            return Answer(Board.CellOf(Board.Size() / 2, Board.Size() / 2), 0);
+        }
+        if (Board.CountOf(You, TShape::Five) > 1 && Board.CountOf(Me, TShape::Five) == 0) {
+            return Block();
+        }
+        if (Threats.Vcf(MaxFours, FourNodes)) {
+            return Found(Threats);
+        }
+        if (Board.CountOf(You, TShape::Five) > 0) {
+            return Block();
+        }
+        TSearchClock threatClock(TSearchClock::TClock::now() + Clock.Left() / ThreatShare,
+                                 Clock.StopFlag());
+        TThreatSearch threes(Board, threatClock);
+        for (int depth = 2; depth <= MaxThreats && !threatClock.ExpiredNow(); depth += 2) {
+            if (threes.Vct(depth, ThreatNodes)) {
+                return Found(threes);
+            }
+        }
+        return Search();
+    }
+
+private:
+    TSearchResult Answer(TCell c, int score) {
+        Result.X = Board.XOf(c);
+        Result.Y = Board.YOf(c);
+        Result.Score = score;
+        Result.Stopped = Clock.StopFlag().load();
+        return Result;
+    }
+
+    TSearchResult Block() {
+        const bool lost = Board.CountOf(You, TShape::Five) > 1;
+        return Answer(Board.FindShape(You, TShape::Five), lost ? -(WinScore - 2) : 0);
+    }
+
+    TSearchResult Found(const TThreatSearch& search) {
+        for (TCell c : search.Line()) {
+            Result.WinLine.emplace_back(Board.XOf(c), Board.YOf(c));
+        }
+        Result.Nodes = search.Nodes();
+        return Answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
+    }
+
+    TSearchResult Search() {
+        TAlphaBeta search(Board, Clock, Table);
+        std::vector<TCell> moves;
+        search.Generate(moves, NoCell, 0, MaxDepth);
+        moves = StopFours(Board, Threats, Clock, std::move(moves));
+        const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), MaxDepth);
+        Result.Depth = outcome.Depth;
+        Result.Nodes = search.Nodes() + Threats.Nodes();
+        return Answer(outcome.Move != NoCell ? outcome.Move : Board.FindEmpty(), outcome.Score);
+    }
+
+    TSearchBoard Board;
+    TSearchClock Clock;
+    TThreatSearch Threats;
+    TTransTable& Table;
+    int MaxDepth;
+    int Me, You;
+    TSearchResult Result;
+};
 
 } // namespace
 
@@ -114,60 +202,5 @@ TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimi
     if (const std::string problem = Problem(position); !problem.empty()) {
         throw std::invalid_argument(problem);
     }
-    TSearchBoard board = BoardOf(position);
-    TSearchClock clock(deadline, stop);
-    TSearchResult result;
-    auto answer = [&](TCell c, int score) {
-        result.X = board.XOf(c);
-        result.Y = board.YOf(c);
-        result.Score = score;
-        result.Stopped = stop.load();
-        return result;
-    };
-    if (board.HasFive() || board.Full()) {
-        return result;
-    }
-    if (board.StoneCount() == 0) {
-        return answer(board.CellOf(position.Size / 2, position.Size / 2), 0);
-    }
-    const int me = board.ToMove();
-    const int you = Other(me);
-    const auto block = [&] {
-        const int fives = board.CountOf(you, TShape::Five);
-        return answer(board.FindShape(you, TShape::Five), fives > 1 ? -(WinScore - 2) : 0);
-    };
-    if (board.CountOf(me, TShape::Five) == 0 && board.CountOf(you, TShape::Five) > 1) {
-        return block();
-    }
-    TThreatSearch threats(board, clock);
-    const auto found = [&](const TThreatSearch& search) {
-        for (TCell c : search.Line()) {
-            result.WinLine.emplace_back(board.XOf(c), board.YOf(c));
-        }
-        result.Nodes = search.Nodes();
-        return answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
-    };
-    if (threats.Vcf(MaxFours, FourNodes)) {
-        return found(threats);
-    }
-    if (board.CountOf(you, TShape::Five) > 0) {
-        return block();
-    }
-    {
-        TSearchClock threatClock(TSearchClock::TClock::now() + clock.Left() / ThreatShare, stop);
-        TThreatSearch threes(board, threatClock);
-        for (int depth = 2; depth <= MaxThreats && !threatClock.ExpiredNow(); depth += 2) {
-            if (threes.Vct(depth, ThreatNodes)) {
-                return found(threes);
-            }
-        }
-    }
-    TAlphaBeta search(board, clock, Memory->Table);
-    std::vector<TCell> moves;
-    search.Generate(moves, NoCell, 0, limits.MaxDepth);
-    moves = StopFours(board, threats, std::move(moves));
-    const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), limits.MaxDepth);
-    result.Depth = outcome.Depth;
-    result.Nodes = search.Nodes() + threats.Nodes();
-    return answer(outcome.Move != NoCell ? outcome.Move : board.FindEmpty(), outcome.Score);
+    return TTurn(position, limits.MaxDepth, TSearchClock(deadline, stop), Memory->Table).Play();
 }

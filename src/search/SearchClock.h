@@ -29,7 +29,7 @@ public:
         return Out;
     }
     TClock::duration Left() const { return Deadline - TClock::now(); }
-    TClock::time_point DeadlineAt() const { return Deadline; }
+    const std::atomic<bool>& StopFlag() const { return Stop; }
 
 private:
     TClock::time_point Deadline;

@@ -1,0 +1,55 @@
+// Rennor Emperor finds each win of the forced-win set and plays it out, four after four, to five.
+#include "ForcedWins.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const std::vector<TForcedWin>& Wins() {
+    static const std::vector<TForcedWin> wins = ReadForcedWins(RENNOR_FORCED_WINS);
+    return wins;
+}
+
+TEST(ForcedWinSetTest, HoldsThirtyWinsOfThreeToTwelveFours) {
+    ASSERT_GE(Wins().size(), 30u);
+    const auto [fewest, most] =
+        std::minmax_element(Wins().begin(), Wins().end(),
+                            [](const auto& a, const auto& b) { return a.Fours < b.Fours; });
+    EXPECT_EQ(fewest->Fours, 3);
+    EXPECT_EQ(most->Fours, 12);
+}
+
+class ForcedWinTest : public testing::TestWithParam<std::size_t> {};
+
+// The defender answers every four on the one square that stops five; the attacker, Rennor
+// Emperor, must make five without ever giving it a free move.
+TEST_P(ForcedWinTest, FindsTheWinAndPlaysItToFive) {
+    const TForcedWin& win = Wins().at(GetParam());
+    const TStoneColor me = win.Position.ToMove;
+    TPlainBoard board(win.Position);
+    TEmperor emperor(std::size_t{4} << 20);
+    const std::atomic<bool> never{false};
+    for (int attack = 0; attack <= 2 * win.Fours + 2; ++attack) {
+        const TSearchResult r = emperor.Think(board.Position(me), {std::chrono::seconds(5)}, never);
+        ASSERT_TRUE(r.ForcedWin()) << "move " << attack;
+        ASSERT_TRUE(board.Empty(r.X, r.Y));
+        if (attack == 0) {
+            EXPECT_TRUE(ProvesFourWin(win.Position, r.WinLine));
+        }
+        board.Put(r.X, r.Y, me);
+        if (board.MakesFive(r.X, r.Y)) {
+            return;
+        }
+        const auto threats = board.Fives(me);
+        ASSERT_FALSE(threats.empty())
+            << "move " << attack << " at " << r.X << "," << r.Y << " is no four";
+        board.Put(threats.begin()->first, threats.begin()->second, Opponent(me));
+    }
+    FAIL() << "no five after " << 2 * win.Fours + 2 << " fours";
+}
+
+INSTANTIATE_TEST_SUITE_P(Set, ForcedWinTest, testing::Range<std::size_t>(0, Wins().size()));
+
+} // namespace
