@@ -125,6 +125,10 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() {
     ReleaseTimers();
+    // The board may lose the focus while the window's parts go, and must not draw into them then.
+    if (CellGrid != nullptr) {
+        CellGrid->SetOnDrawCell(nullptr);
+    }
     StoredOptionReaders = {};
     LoadHooks = {};
     InstallDialogOptions(nullptr);

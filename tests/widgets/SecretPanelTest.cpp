@@ -94,6 +94,7 @@ TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(starts, 2);
+    panel.SetActive(false); // while the counters it reports to still live
 }
 
 TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndDestroyingAnActivePanelStopsIt) {
