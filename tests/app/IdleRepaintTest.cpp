@@ -40,18 +40,33 @@ QRect InWindow(const QWidget* widget) {
 
 class IdleRepaintTest : public MainFormTest {};
 
+// Whether every paint logged lies inside one of the displays whose content changes on its own.
+bool OnlyChangingDisplays(const TPaintLog& log, const std::vector<QRect>& changing) {
+    return std::all_of(log.Paints.begin(), log.Paints.end(), [&](const auto& paint) {
+        return std::any_of(changing.begin(), changing.end(),
+                           [&](const QRect& r) { return r.contains(paint.Area); });
+    });
+}
+
 TEST_F(IdleRepaintTest, OnlyTheClockAndTheTurnIndicatorArePaintedAgain) {
     Start();
-    // Start-up paints everything once, and the blink's first tick comes a second after start.
-    QTest::qWait(1500);
+    // The comment panel scrolls its text on its own timer: its content changes too.
+    const std::vector<QRect> changing = {InWindow(Form->TimeElapsed), InWindow(Form->NoughtImage),
+                                         InWindow(Form->CrossImage), InWindow(Form->CommentPanel)};
+    // Start-up paints everything once; on a loaded machine that may take a while, so the idle
+    // time is measured from the first whole second that only the changing displays were painted.
+    for (int second = 0; second < 15; ++second) {
+        TPaintLog settling(Form.get());
+        QTest::qWait(1000);
+        if (OnlyChangingDisplays(settling, changing)) {
+            break;
+        }
+    }
 
     constexpr int IdleMs = 3000;
     TPaintLog log(Form.get());
     QTest::qWait(IdleMs);
 
-    // The comment panel scrolls its text on its own timer: its content changes too.
-    const std::vector<QRect> changing = {InWindow(Form->TimeElapsed), InWindow(Form->NoughtImage),
-                                         InWindow(Form->CrossImage), InWindow(Form->CommentPanel)};
     int clockPaints = 0, indicatorPaints = 0;
     for (const auto& paint : log.Paints) {
         const bool inChangingDisplay =
