@@ -30,7 +30,7 @@ expected_files() {
     {
         echo "share/applications/$APP_ID.desktop"
         echo "share/metainfo/$APP_ID.metainfo.xml"
-        [ "$PROGRAM" = 1 ] && echo "bin/rennor"
+        [ "$PROGRAM" = 1 ] && printf '%s\n' bin/rennor bin/rennor-brain
         if [ "$SOUNDS" = 1 ]; then
             for name in $SOUND_NAMES; do echo "share/rennor/Sounds/$name"; done
         fi
@@ -74,6 +74,8 @@ check_prefix() {
     fi
     if [ "$PROGRAM" = 1 ]; then
         [ -x "$prefix/bin/rennor" ] || fail "bin/rennor is not executable"
+        printf 'ABOUT\nEND\n' | timeout 10 "$prefix/bin/rennor-brain" | grep -q '^name="Rennor' ||
+            fail "the installed bin/rennor-brain does not answer ABOUT"
     fi
 }
 
