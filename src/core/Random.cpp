@@ -3,17 +3,6 @@
 
 #include <chrono>
 
-namespace {
-
-std::uint64_t SplitMix(std::uint64_t& x) {
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-} // namespace
-
 void SeedRandom(std::uint64_t seed) {
     for (auto& word : RandomDetail::State) {
         word = SplitMix(seed);

@@ -7,6 +7,14 @@
 void RandomizeFromTimeOfDay();
 void SeedRandom(std::uint64_t seed);
 
+// One step of SplitMix64: spreads any seed, even 0 or a count, into well-mixed 64-bit words.
+inline std::uint64_t SplitMix(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 namespace RandomDetail {
 
 // xoshiro256**: small and fast; the computer draws once for every empty square it looks at.

@@ -1,16 +1,11 @@
 // The strong player's board: stones, line keys, shapes and their tallies, updated per stone.
 #include "search/SearchBoard.h"
 
+#include "core/Random.h"
+
 #include <stdexcept>
 
 namespace {
-
-std::uint64_t SplitMix(std::uint64_t& x) {
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
 
 // Where in the line key of a square lies the square k steps away (k from -4 to 4, not 0).
 int KeyShift(int k) {
