@@ -65,6 +65,12 @@ TExternalPlayer::~TExternalPlayer() {
         Process->setParent(app); // outlives the player until it ends, or the program does
         connect(Process, &QProcess::finished, Process, &QObject::deleteLater);
         QTimer::singleShot(1000, Process, &QProcess::kill);
+        // When the program ends first, the engine goes with it (the event loop that would
+        // have waited for it is over); a killed process ends at once.
+        connect(app, &QObject::destroyed, Process, [process = Process] {
+            process->kill();
+            process->waitForFinished(1000);
+        });
     }
 }
 
