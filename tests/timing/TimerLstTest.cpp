@@ -15,38 +15,29 @@
 namespace {
 
 // A list on a clock the test moves by hand; the test also delivers the periods itself, so
-// nothing depends on how fast the machine runs.
+// nothing depends on how fast the machine runs. It records the periods (counted from 1) at
+// which each event fired, and which fired last.
 class TManualList : public TRxTimerList {
 public:
-    // Starts at the real tick count, so events created a moment ago are not overdue.
-    std::int64_t Now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now().time_since_epoch())
-                           .count();
-    std::int64_t Clock() const override { return Now; }
-    void Period(std::int64_t Ms) {
-        Now += Ms;
-        HandleTimer();
-    }
-};
-
-// A list on the manual clock, with a record of the periods (counted from 1) at which each
-// event fired, and which fired last.
-class TimingManualList : public testing::Test {
-protected:
-    void SetUp() override {
-        List.SetOnTimers([this](QObject*, std::int32_t Handle) {
+    TManualList() {
+        SetOnTimers([this](QObject*, std::int32_t Handle) {
             At[Handle].push_back(Periods);
             Last = Handle;
         });
     }
+    std::int64_t Clock() const override { return Now; }
     void Run(int Count, std::int64_t Ms) {
         for (int I = 0; I < Count; ++I) {
             ++Periods;
-            List.Period(Ms);
+            Now += Ms;
+            HandleTimer();
         }
     }
 
-    TManualList List;
+    // Starts at the real tick count, so events created a moment ago are not overdue.
+    std::int64_t Now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                           .count();
     std::map<std::int32_t, std::vector<int>> At;
     std::int32_t Last = 0;
     int Periods = 0;
@@ -73,20 +64,22 @@ TEST(TimingTimerList, EventsJoinALeaveItWhenFreedAndGoWithIt) {
     EXPECT_TRUE(Joined.isNull());
 }
 
-TEST_F(TimingManualList, OnA100BaseEventsTickAtTheirIntervalsTheLongerFirst) {
+TEST(TimingTimerList, OnA100BaseEventsTickAtTheirIntervalsTheLongerFirst) {
+    TManualList List;
     const std::int32_t Short = List.Add(nullptr, 300);
     const std::int32_t Long = List.Add(nullptr, 500);
     List.ItemByHandle(Short)->SetRepeatCount(1); // ignored: the event is cycled
     List.SetActive(true);
     EXPECT_EQ(List.BaseInterval(), 100);
-    Run(15, 100);
-    EXPECT_EQ(At[Short], (std::vector<int>{3, 6, 9, 12, 15}));
-    EXPECT_EQ(At[Long], (std::vector<int>{5, 10, 15}));
-    EXPECT_EQ(Last, Short); // within one period the later (longer) events fire first
+    List.Run(15, 100);
+    EXPECT_EQ(List.At[Short], (std::vector<int>{3, 6, 9, 12, 15}));
+    EXPECT_EQ(List.At[Long], (std::vector<int>{5, 10, 15}));
+    EXPECT_EQ(List.Last, Short); // within one period the later (longer) events fire first
     EXPECT_TRUE(List.Active());
 }
 
-TEST_F(TimingManualList, TwentySecondsRecalculatedTenMillisecondsLateGives160) {
+TEST(TimingTimerList, TwentySecondsRecalculatedTenMillisecondsLateGives160) {
+    TManualList List;
     List.Add(nullptr, 20000);
     List.SetActive(true);
     EXPECT_EQ(List.BaseInterval(), 20000);

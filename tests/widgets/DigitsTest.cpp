@@ -23,11 +23,6 @@ QImage Cell(const QPixmap& strip, int index) {
     return Rgb(strip).copy(index * w, 0, w, strip.height());
 }
 
-// Rows [from, from + count) of a cell.
-QImage Rows(const QImage& cell, int from, int count) {
-    return cell.copy(0, from, cell.width(), count);
-}
-
 // A two-half picture: the left half in one colour, the right half in another.
 QPixmap Halves(int width, const QColor& left, const QColor& right) {
     QPixmap picture(width, 21);
@@ -113,8 +108,8 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
         const std::vector<QImage> cells = TimeCells();
         const std::vector<QImage> still = Expect({1, 0, 0, 0, 0});
         EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 5), still) << "only seconds roll";
-        EXPECT_EQ(Rows(cells[5], 0, k), Rows(Cell(big, 0), 21 - k, k));
-        EXPECT_EQ(Rows(cells[5], k, 21 - k), Rows(Cell(big, 1), 0, 21 - k));
+        EXPECT_EQ(cells[5].copy(0, 0, 16, k), Cell(big, 0).copy(0, 21 - k, 16, k));
+        EXPECT_EQ(cells[5].copy(0, k, 16, 21 - k), Cell(big, 1).copy(0, 0, 16, 21 - k));
         digits.RollStep();
         EXPECT_EQ(digits.RollCounter(), counter / 3 * 2);
     }
