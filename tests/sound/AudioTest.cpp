@@ -33,12 +33,6 @@ protected:
         ASSERT_TRUE(Recorder->IsRecording());
     }
 
-    void SkipWithoutSoundFont() {
-        if (FindSoundFont(ShippedSounds + "Music.mid").isEmpty()) {
-            GTEST_SKIP() << "no General MIDI soundfont is installed";
-        }
-    }
-
     bool WaitForSound(qsizetype from = 0) {
         return QTest::qWaitFor([&] { return Recorder->Peak(from) > Audible; }, LongWaitMs);
     }
@@ -66,7 +60,9 @@ TEST_F(AudioTest, GameOverSoundsAreHeardAndEndOnlyWithSoundOnAgainstTheComputer)
 }
 
 TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndMusicStartsAgainAfterEachEnd) {
-    SkipWithoutSoundFont();
+    if (FindSoundFont(ShippedSounds + "Music.mid").isEmpty()) {
+        GTEST_SKIP() << "no General MIDI soundfont is installed";
+    }
     TMediaPlayer player;
     LoopMusic(player);
     QSignalSpy ends(&player, &TMediaPlayer::Notify);
