@@ -84,9 +84,6 @@ TEST_F(HelpEngineTest, FinderShowsTheContentsTheIndexLeadsToTopicsAndHelpOnHelpE
     QTest::keyClick(window->IndexEdit(), Qt::Key_Return);
     EXPECT_EQ(window->CurrentContext(), 9007);
 
-    window->Browser()->backward();
-    EXPECT_EQ(window->CurrentContext(), 9102);
-
     ASSERT_TRUE(Help.Command(THelpCommand::HelpOnHelp, 0));
     EXPECT_EQ(window->CurrentFile(), "helponhelp.html");
     EXPECT_EQ(window->CurrentTitle(), "Using Help");
