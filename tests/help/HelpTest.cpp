@@ -34,13 +34,18 @@ protected:
     HelpEngine Help;
 };
 
-TEST_F(HelpEngineTest, EachContextNumberOpensItsOwnTopic) {
+TEST_F(HelpEngineTest, AnUnknownNumberSaysSoEachContextNumberOpensItsTopicAndQuitCloses) {
+    EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(99), 0));
+    Help.Command(THelpCommand::Quit, 0); // nothing open: nothing happens
+    EXPECT_EQ(Help.Window(), nullptr);
+    EXPECT_FALSE(Help.ShowTopic(1234));
+    ASSERT_TRUE(Help.IsWindowVisible());
+    EXPECT_TRUE(Help.Window()->CurrentFile().isEmpty());
+    EXPECT_TRUE(Help.Window()->Browser()->toPlainText().contains("1234"));
     QSet<QString> titles;
     for (int context : ProgramContexts) {
         ASSERT_TRUE(Help.Command(THelpCommand::Context, quintptr(context))) << context;
         THelpWindow* window = Help.Window();
-        ASSERT_NE(window, nullptr);
-        EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->CurrentContext(), context);
         const QString title = window->CurrentTitle();
         EXPECT_FALSE(title.isEmpty()) << context;
@@ -49,19 +54,6 @@ TEST_F(HelpEngineTest, EachContextNumberOpensItsOwnTopic) {
         titles << title;
     }
     EXPECT_EQ(titles.size(), ProgramContexts.size()) << "two numbers share a title";
-    EXPECT_TRUE(titles.contains("What's New"));
-}
-
-TEST_F(HelpEngineTest, UnknownNumbersAndCommandsAreRefusedAndQuitClosesTheWindow) {
-    EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(99), 0));
-    Help.Command(THelpCommand::Quit, 0); // nothing open: nothing happens
-    EXPECT_EQ(Help.Window(), nullptr);
-    EXPECT_FALSE(Help.ShowTopic(1234)); // a number without topic says so in the window
-    ASSERT_TRUE(Help.IsWindowVisible());
-    EXPECT_TRUE(Help.Window()->CurrentFile().isEmpty());
-    EXPECT_TRUE(Help.Window()->Browser()->toPlainText().contains("1234"));
-    EXPECT_TRUE(Help.ShowTopic(9008)); // and the window recovers
-    EXPECT_EQ(Help.Window()->CurrentContext(), 9008);
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_FALSE(Help.IsWindowVisible());
     Help.ShowContents(); // help asked for again after quitting comes back
@@ -73,7 +65,6 @@ TEST_F(HelpEngineTest, FinderShowsTheContentsTheIndexLeadsToTopicsAndHelpOnHelpE
     THelpWindow* window = Help.Window();
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->CurrentFile(), "welcome.html");
-    EXPECT_GT(window->ContentsTree()->topLevelItemCount(), 3);
 
     // A click on a title in the contents opens it.
     QTreeWidgetItem* controls = FindContentsItem(window->ContentsTree(), "The Controls menu");
@@ -93,9 +84,6 @@ TEST_F(HelpEngineTest, FinderShowsTheContentsTheIndexLeadsToTopicsAndHelpOnHelpE
     QTest::keyClick(window->IndexEdit(), Qt::Key_Return);
     EXPECT_EQ(window->CurrentContext(), 9007);
 
-    window->Browser()->backward();
-    EXPECT_EQ(window->CurrentContext(), 9102);
-
     ASSERT_TRUE(Help.Command(THelpCommand::HelpOnHelp, 0));
     EXPECT_EQ(window->CurrentFile(), "helponhelp.html");
     EXPECT_EQ(window->CurrentTitle(), "Using Help");
@@ -106,22 +94,22 @@ bool Near(QWidget* popup, QPoint place) {
     return popup != nullptr && popup->geometry().adjusted(-40, -40, 40, 40).contains(place);
 }
 
-TEST_F(HelpEngineTest, PopupsShowAtThePlaceGivenOrForAControlInTheTitleBarHelpMode) {
+TEST_F(HelpEngineTest, PopupsShowTheirTopicWithoutLinksAtThePlaceGivenOrInTheTitleBarHelpMode) {
     const QPoint place(300, 200);
     ASSERT_TRUE(Help.Command(THelpCommand::SetPopupPos, quintptr(place.y()) << 16 | place.x()));
     ASSERT_TRUE(Help.Command(THelpCommand::ContextPopup, 2002));
     EXPECT_TRUE(Near(VisiblePopup(), place));
     EXPECT_FALSE(Help.IsWindowVisible()) << "a pop-up needs no help window";
+    const QString shown = THelpFile().PopupHtml(THelpFile().ContextFile(2002));
+    EXPECT_TRUE(shown.contains("a gentle tune"));
+    EXPECT_FALSE(shown.contains("See also")) << "a pop-up is its topic without the links";
+    EXPECT_FALSE(shown.contains("<body>"));
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_EQ(VisiblePopup(), nullptr);
 
     QWidget dialog;
     auto* music = new QCheckBox("&Music", &dialog);
-    auto* plain = new QCheckBox("Plain", &dialog);
-    plain->move(0, 40);
     Help.AttachContext(music, 2002);
-    EXPECT_EQ(HelpEngine::ContextOf(music), 2002);
-    EXPECT_EQ(HelpEngine::ContextOf(plain), 0);
     dialog.show();
     // What the toolkit sends when the user clicks a control after the title bar's "?" button.
     QEvent asks(QEvent::QueryWhatsThis);
@@ -130,30 +118,16 @@ TEST_F(HelpEngineTest, PopupsShowAtThePlaceGivenOrForAControlInTheTitleBarHelpMo
     QHelpEvent help(QEvent::WhatsThis, QPoint(5, 5), at);
     QApplication::sendEvent(music, &help);
     EXPECT_TRUE(Near(VisiblePopup(), at));
-    QWhatsThis::hideText();
-    QHelpEvent other(QEvent::WhatsThis, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(plain, &other);
-    EXPECT_EQ(VisiblePopup(), nullptr) << "a control without a context shows nothing of ours";
-}
-
-QStringList TopicFiles() {
-    return QDir(QString(":/") + THelpFile::Name).entryList({"*.html"}, QDir::Files);
-}
-
-QString ReadTopic(const QString& file) {
-    QFile topic(QString(":/") + THelpFile::Name + "/" + file);
-    return topic.open(QIODevice::ReadOnly) ? QString::fromUtf8(topic.readAll()) : QString();
 }
 
 TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlaceInTheContents) {
     THelpFile help;
     static const QRegularExpression href("href=\"([^\"]+)\"");
-    const QStringList topics = TopicFiles();
+    const QDir folder(QString(":/") + THelpFile::Name);
+    const QStringList topics = folder.entryList({"*.html"}, QDir::Files);
     ASSERT_GT(topics.size(), 30);
     QSet<QString> inContents, indexed;
     const QList<THelpContentsEntry> contents = help.Contents();
-    ASSERT_FALSE(contents.isEmpty());
-    EXPECT_EQ(contents.first().Depth, 0);
     for (qsizetype i = 0; i < contents.size(); ++i) {
         // Topics nest under their books, one level at a time.
         EXPECT_LE(contents[i].Depth, i == 0 ? 0 : contents[i - 1].Depth + 1);
@@ -168,21 +142,14 @@ TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlace
     for (const QString& file : topics) {
         EXPECT_TRUE(inContents.contains(file)) << file.toStdString() << " is not in the contents";
         EXPECT_TRUE(indexed.contains(file)) << file.toStdString() << " has no key words";
-        for (const QRegularExpressionMatch& link : href.globalMatch(ReadTopic(file))) {
+        QFile topic(folder.filePath(file));
+        ASSERT_TRUE(topic.open(QIODevice::ReadOnly));
+        for (const QRegularExpressionMatch& link :
+             href.globalMatch(QString::fromUtf8(topic.readAll()))) {
             EXPECT_TRUE(topics.contains(link.captured(1)))
                 << file.toStdString() << " links to " << link.captured(1).toStdString();
         }
     }
-}
-
-TEST(HelpFileTest, APopupIsTheTopicWithoutItsSeeAlsoLine) {
-    THelpFile help;
-    const QString popup = help.PopupHtml(help.ContextFile(2003));
-    EXPECT_TRUE(popup.contains("Sound"));
-    EXPECT_FALSE(popup.contains("See also"));
-    EXPECT_FALSE(popup.contains("<body>"));
-    EXPECT_FALSE(help.HasContext(0));
-    EXPECT_FALSE(help.HasContext(-9001));
 }
 
 } // namespace

@@ -23,11 +23,6 @@ QImage Cell(const QPixmap& strip, int index) {
     return Rgb(strip).copy(index * w, 0, w, strip.height());
 }
 
-// Rows [from, from + count) of a cell.
-QImage Rows(const QImage& cell, int from, int count) {
-    return cell.copy(0, from, cell.width(), count);
-}
-
 // A two-half picture: the left half in one colour, the right half in another.
 QPixmap Halves(int width, const QColor& left, const QColor& right) {
     QPixmap picture(width, 21);
@@ -39,10 +34,6 @@ QPixmap Halves(int width, const QColor& left, const QColor& right) {
 
 class DigitsTest : public ::testing::Test {
 protected:
-    void MakeMovesDone() {
-        digits.SetBmpDigits(big);
-        digits.SetDigitCount(3);
-    }
     void MakeTimeElapsed() {
         digits.SetBmpDigits(big);
         digits.SetBmpTimeSeparator(separator);
@@ -75,8 +66,8 @@ protected:
 };
 
 TEST_F(DigitsTest, CounterShowsBlanksForLeadingZerosAndASignOnlyWithItsPicture) {
-    MakeMovesDone();
-    EXPECT_EQ(digits.size(), QSize(48, 21));
+    digits.SetBmpDigits(big);
+    digits.SetDigitCount(3);
     const std::pair<int, std::vector<int>> shown[] = {
         {0, {Blank, Blank, 0}}, {12, {Blank, 1, 2}}, {1234, {2, 3, 4}}, {-7, {Blank, Blank, 0}}};
     for (const auto& [value, cells] : shown) {
@@ -85,52 +76,28 @@ TEST_F(DigitsTest, CounterShowsBlanksForLeadingZerosAndASignOnlyWithItsPicture) 
     }
     digits.SetAllowNegative(true);
     EXPECT_FALSE(digits.AllowNegative());
-    digits.SetShowThousandsSeparator(true); // no separator picture
-    EXPECT_FALSE(digits.ShowThousandsSeparator());
 
     digits.SetBmpPosNegSign(Halves(16, Qt::green, Qt::red)); // positive and negative halves
     digits.SetAllowNegative(true);
-    EXPECT_EQ(digits.size(), QSize(56, 21));
+    EXPECT_EQ(digits.size(), QSize(56, 21)); // three cells and half the sign picture
     digits.SetValue(-45);
     EXPECT_EQ(Grabbed(digits).pixelColor(3, 10), QColor(Qt::red));
-    EXPECT_EQ(Cells(3, 0, 8), Expect({Blank, 4, 5}));
-    digits.SetValue(45);
-    EXPECT_EQ(Grabbed(digits).pixelColor(3, 10), QColor(Qt::green));
-    digits.SetBmpPosNegSign(std::nullopt); // none: the sign goes, and with it negatives
-    EXPECT_FALSE(digits.AllowNegative());
-    EXPECT_EQ(digits.size(), QSize(48, 21));
 }
 
-TEST_F(DigitsTest, TimeWithAndWithoutLeadingZerosAndOnATwelveHourClock) {
+TEST_F(DigitsTest, TimeShowsEachFieldWithItsLeadingZeroAndOnATwelveHourClockZeroReadsTwelve) {
     MakeTimeElapsed();
-    EXPECT_EQ(digits.size(), QSize(128, 21));
-    digits.SetDateTime(EncodeTime(1, 2, 3));
-    EXPECT_EQ(TimeCells(), Expect({0, 1, 0, 2, 0, 3}));
-    EXPECT_EQ(Grabbed(digits).copy(32, 0, 16, 21), Rgb(separator));
-    EXPECT_EQ(Grabbed(digits).copy(80, 0, 16, 21), Rgb(separator));
-    digits.SetShowLeadingZeros(false);
-    EXPECT_EQ(TimeCells(), Expect({Blank, 1, Blank, 2, Blank, 3}));
     digits.SetDateTime(EncodeTime(23, 40, 5));
-    EXPECT_EQ(TimeCells(), Expect({2, 3, 4, 0, Blank, 5}));
-
-    // A twelve-hour clock: the sign's halves are AM (green) and PM (red), and hour 0 reads 12.
-    digits.SetShowLeadingZeros(true);
+    EXPECT_EQ(TimeCells(), Expect({2, 3, 4, 0, 0, 5}));
+    EXPECT_EQ(Grabbed(digits).copy(80, 0, 16, 21), Rgb(separator));
     digits.SetBmpAMPMSign(Halves(20, Qt::green, Qt::red));
-    EXPECT_EQ(digits.size(), QSize(138, 21));
-    digits.SetDateTime(EncodeTime(13, 5, 0));
-    EXPECT_EQ(TimeCells(), Expect({0, 1, 0, 5, 0, 0}));
-    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::red));
+    EXPECT_EQ(digits.size(), QSize(138, 21)); // six cells, two separators, half the sign
     digits.SetDateTime(EncodeTime(0, 30, 0));
     EXPECT_EQ(TimeCells(), Expect({1, 2, 3, 0, 0, 0}));
-    EXPECT_EQ(Grabbed(digits).pixelColor(132, 10), QColor(Qt::green));
 }
 
 TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
     MakeTimeElapsed();
     digits.SetIncDecSteps(4);
-    int starts = 0, ends = 0;
-    digits.SetOnRotateStart([&](QObject*) { ++starts; });
-    digits.SetOnRotateEnd([&](QObject*) { ++ends; });
     // Frame 3 of 4 forward: k = 21 x 3 div 4 = 15 rows of the old 0 leave upward, 6 rows of the
     // new 1 rise below them. Backward, k = 21 x (-3 + 4) div 4 = 5: the bottom 5 rows of the new
     // 0 come down from above the top 16 rows of the old 1.
@@ -141,30 +108,16 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
         const std::vector<QImage> cells = TimeCells();
         const std::vector<QImage> still = Expect({1, 0, 0, 0, 0});
         EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 5), still) << "only seconds roll";
-        EXPECT_EQ(Rows(cells[5], 0, k), Rows(Cell(big, 0), 21 - k, k));
-        EXPECT_EQ(Rows(cells[5], k, 21 - k), Rows(Cell(big, 1), 0, 21 - k));
+        EXPECT_EQ(cells[5].copy(0, 0, 16, k), Cell(big, 0).copy(0, 21 - k, 16, k));
+        EXPECT_EQ(cells[5].copy(0, k, 16, 21 - k), Cell(big, 1).copy(0, 0, 16, 21 - k));
         digits.RollStep();
         EXPECT_EQ(digits.RollCounter(), counter / 3 * 2);
     }
-    EXPECT_EQ(starts, 2);
     digits.ClockStep(EncodeTime(10, 0, 0, 900)); // the same second again starts nothing
-    EXPECT_EQ(digits.RollCounter(), -2);
-    for (int frame = -1; frame <= 0; ++frame) {
-        digits.RollStep();
-        EXPECT_EQ(digits.RollCounter(), frame);
-    }
-    EXPECT_EQ(TimeCells(), Expect({1, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(ends, 0);
     digits.RollStep();
-    EXPECT_EQ(ends, 1);
-
-    // 09:59:59 to 10:00:00 turns every cell at once.
-    digits.SetDateTime(EncodeTime(9, 59, 59));
-    digits.ClockStep(EncodeTime(10, 0, 0));
-    const std::vector<QImage> cells = TimeCells();
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_NE(cells[i], Expect({1, 0, 0, 0, 0, 0})[i]) << "cell " << i << " must roll";
-    }
+    digits.RollStep();
+    EXPECT_EQ(digits.RollCounter(), 0);
+    EXPECT_EQ(TimeCells(), Expect({1, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(DigitsTest, CoordinatesDisplayClipsAwayTheSeconds) {
@@ -177,11 +130,8 @@ TEST_F(DigitsTest, CoordinatesDisplayClipsAwayTheSeconds) {
     digits.resize(75, 20);
     digits.SetDateTime(EncodeTime(5, 12, 0));
     const QImage shown = Grabbed(digits);
-    ASSERT_EQ(shown.size(), QSize(75, 20));
-    EXPECT_EQ(shown.copy(0, 0, 15, 20), Cell(small, 0));
     EXPECT_EQ(shown.copy(15, 0, 15, 20), Cell(small, 5));
     EXPECT_EQ(shown.copy(30, 0, 16, 20), Rgb(separator).copy(0, 0, 16, 20));
-    EXPECT_EQ(shown.copy(46, 0, 15, 20), Cell(small, 1));
     EXPECT_EQ(shown.copy(61, 0, 14, 20), Cell(small, 2).copy(0, 0, 14, 20));
 }
 

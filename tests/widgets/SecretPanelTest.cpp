@@ -2,6 +2,7 @@
 #include "widgets/SecretPanel.h"
 #include "WidgetTestSupport.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -38,78 +39,48 @@ protected:
             panel.ScrollStep();
         }
     }
-    int BrightText() { return Bright(Grabbed(panel), panel.TextRect()); }
 
     TSecretPanel panel;
 };
 
-TEST_F(SecretPanel, CommentPanelTextRectangleAndItsTextStayInside) {
-    EXPECT_FALSE(panel.Active());
-    EXPECT_EQ(panel.Interval(), 30u);
-    panel.SetActive(true);
-    EXPECT_EQ(panel.TextRect(), QRect(QPoint(7, 4), QPoint(166, 77))); // (7,4)-(167,78) exclusive
-    Steps(3 * panel.LineHeight() + 5); // a line now crosses the top edge of the text rectangle
-    QImage shown = Grabbed(panel);
-    EXPECT_GT(Bright(shown, panel.TextRect()), 50);
-    EXPECT_EQ(shown.pixel(0, 0), panel.palette().color(QPalette::Light).rgb());
-    EXPECT_EQ(shown.pixel(170, 81), panel.palette().color(QPalette::Dark).rgb());
-    // Outside the text rectangle only the ground and the raised bevel.
-    for (int y = 4; y < 78; ++y) {
-        for (int x = 7; x < 167; ++x) {
-            shown.setPixel(x, y, qRgb(0, 0, 0));
-        }
-    }
-    EXPECT_EQ(Bright(shown, QRect(1, 1, 169, 80)), 0);
-}
-
-TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixel) {
+TEST_F(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) {
     panel.SetActive(true);
     const QRect text = panel.TextRect();
-    Steps(4 * panel.LineHeight()); // the first words at the top
-    const QImage before = Grabbed(panel).copy(text);
+    const int steps = 3 * panel.LineHeight() + 5; // a line now crosses the top of the text
+    Steps(steps);
+    QImage before = Grabbed(panel);
     panel.ScrollStep();
     const QImage after = Grabbed(panel).copy(text);
-    ASSERT_GT(Bright(before, before.rect()), 100);
+    ASSERT_GT(Bright(before, text), 50);
     EXPECT_EQ(after.copy(0, 0, text.width(), text.height() - 1),
-              before.copy(0, 1, text.width(), text.height() - 1));
-}
+              before.copy(text.adjusted(0, 1, 0, 0)));
+    EXPECT_EQ(before.pixel(0, 0), panel.palette().color(QPalette::Light).rgb());
+    EXPECT_EQ(before.pixel(170, 81), panel.palette().color(QPalette::Dark).rgb());
+    // Outside the text rectangle only the ground and the raised bevel.
+    QPainter(&before).fillRect(text, Qt::black);
+    EXPECT_EQ(Bright(before, QRect(1, 1, 169, 80)), 0);
 
-TEST_F(SecretPanel, CommentPanelEndsAfterNineLinesOfSteps) {
-    int starts = 0, stops = 0;
-    panel.SetOnStartPlay([&](QObject*) { ++starts; });
-    panel.SetOnStopPlay([&](QObject*) { ++stops; });
-    panel.SetActive(true);
-    EXPECT_EQ(starts, 1);
-    const int h = panel.LineHeight();
-    EXPECT_GT(h, 10);
-    Steps(9 * h);
+    // After nine lines of steps the last line's top has reached the top: a blank, alone.
+    Steps(9 * panel.LineHeight() - steps - 1);
     EXPECT_TRUE(panel.Active());
-    EXPECT_EQ(panel.ScrollPos(), 9 * h);
-    EXPECT_EQ(BrightText(), 0); // the last line's top has reached the top: a blank, alone
+    EXPECT_EQ(Bright(Grabbed(panel), text), 0);
     panel.ScrollStep();
     EXPECT_FALSE(panel.Active());
-    EXPECT_EQ(panel.ScrollPos(), 0);
-    EXPECT_EQ(stops, 1);
-    EXPECT_EQ(Bright(Grabbed(panel), QRect(2, 2, 167, 78)), 0); // a blank panel again
+    EXPECT_EQ(Bright(Grabbed(panel), QRect(2, 2, 167, 78)), 0);
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
-    EXPECT_EQ(starts, 2);
-    panel.SetActive(false); // while the counters it reports to still live
+    EXPECT_EQ(panel.ScrollPos(), 0);
 }
 
-TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndDestroyingAnActivePanelStopsIt) {
+TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndAnActivePanelMayBeDestroyed) {
     auto panel = std::make_unique<TSecretPanel>();
     panel->resize(171, 82);
     panel->SetLines({"one", "two", "three"});
     panel->SetInterval(1);
-    int stops = 0;
-    panel->SetOnStopPlay([&](QObject*) { ++stops; });
     panel->SetActive(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->Active(); }, 30000));
-    EXPECT_EQ(stops, 1);
     panel->SetActive(true);
     panel.reset();
-    EXPECT_EQ(stops, 2);
 }
 
 } // namespace
