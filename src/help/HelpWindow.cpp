@@ -147,11 +147,12 @@ void THelpWindow::ShowIndexEntry() {
 }
 
 void THelpWindow::ShowFile(const QString& file) {
+    FTopicMissing = false;
     FBrowser->setSource(FHelpFile.Url(file));
 }
 
 void THelpWindow::ShowMissingContext(int context) {
-    FBrowser->setSource(QUrl());
+    FTopicMissing = true;
     FBrowser->setHtml(QString("<h2>Topic not found</h2><p>The help file %1 has no topic for the "
                               "context number %2.</p><p>Use the <b>Contents</b> or the "
                               "<b>Index</b> to find the subject.</p>")
@@ -173,7 +174,7 @@ void THelpWindow::ShowIndexPage() {
 }
 
 QString THelpWindow::CurrentFile() const {
-    return FBrowser->source().fileName();
+    return FTopicMissing ? QString() : FBrowser->source().fileName();
 }
 
 int THelpWindow::CurrentContext() const {
@@ -186,6 +187,7 @@ QString THelpWindow::CurrentTitle() const {
 
 // Told the new address: while the browser announces it, it may still report the old one.
 void THelpWindow::UpdateTitle(const QUrl& source) {
+    FTopicMissing = source.isEmpty();
     const QString file = source.fileName();
     const QString title = file.isEmpty() ? QString() : FHelpFile.Title(file);
     setWindowTitle(title.isEmpty() ? "Rennor Help" : "Rennor Help - " + title);

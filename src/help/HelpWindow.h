@@ -49,4 +49,6 @@ private:
     QLineEdit* FIndexEdit = nullptr;
     QListWidget* FIndexList = nullptr;
     QTextBrowser* FBrowser = nullptr;
+    // The "Topic not found" page is set as text: the browser still names the topic before it.
+    bool FTopicMissing = false;
 };

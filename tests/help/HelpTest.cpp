@@ -54,6 +54,12 @@ TEST_F(HelpEngineTest, AnUnknownNumberSaysSoEachContextNumberOpensItsTopicAndQui
         titles << title;
     }
     EXPECT_EQ(titles.size(), ProgramContexts.size()) << "two numbers share a title";
+    // An unknown number after a topic: that topic is no longer shown, and asking for it brings
+    // it back.
+    EXPECT_FALSE(Help.ShowTopic(1234));
+    EXPECT_TRUE(Help.Window()->CurrentFile().isEmpty());
+    ASSERT_TRUE(Help.ShowTopic(ProgramContexts.back()));
+    EXPECT_FALSE(Help.Window()->Browser()->toPlainText().contains("1234"));
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_FALSE(Help.IsWindowVisible());
     Help.ShowContents(); // help asked for again after quitting comes back
