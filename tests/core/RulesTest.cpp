@@ -27,12 +27,19 @@ TEST_P(FiveTest, FifthStoneWinsFourDoNot) {
     }
     EXPECT_FALSE(Game.FiveMade);
     EXPECT_FALSE(IsGameOver());
+    int reports = 0, autoPlayEnds = 0;
+    BoardHooks.ShowReport = [&] {
+        ++reports;
+        // The report sees the final position with the winner's colour still to move.
+        EXPECT_EQ(std::tuple(Game.ColorToMove, Game.MoveCount), std::tuple(BlackStone, 5));
+    };
+    BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
     Game.ColorToMove = BlackStone;
     MakeMove(f.x + f.dx * 4, f.y + f.dy * 4);
-    EXPECT_TRUE(Game.FiveMade);
-    EXPECT_EQ(Game.Winner, BlackStone);
-    EXPECT_TRUE(IsGameOver());
-    EXPECT_TRUE(Game.GameFinished);
+    EXPECT_EQ(std::tuple(Game.FiveMade, Game.Winner, IsGameOver(), Game.GameFinished),
+              std::tuple(true, BlackStone, true, true));
+    EXPECT_EQ(std::tuple(reports, autoPlayEnds, Game.Moves[5].X, Game.Moves[5].Y, Game.ColorToMove),
+              std::tuple(1, 1, f.x + f.dx * 4, f.y + f.dy * 4, WhiteStone));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,49 +65,20 @@ TEST_F(BoardTest, OverlineWinsAtTheStoneThatCompletesFiveFourAndAnotherColourDoN
     EXPECT_EQ(Game.Winner, WhiteStone);
 }
 
-// Fills the board in a pattern with no five: columns in pairs of colours, shifted every row.
-std::vector<std::pair<int, int>> TieSquares(std::vector<TStoneColor>& colours) {
-    std::vector<std::pair<int, int>> squares;
-    for (int y = 1; y <= BoardSize; ++y) {
-        for (int x = 1; x <= BoardSize; ++x) {
-            squares.emplace_back(x, y);
-            colours.push_back(((x + 2 * y) / 2) % 2 == 0 ? BlackStone : WhiteStone);
-        }
-    }
-    return squares;
-}
-
 TEST_F(BoardTest, TieComesWhenTheLastOpenWindowIsSpoiledEvenWithEmptySquares) {
-    std::vector<TStoneColor> colours;
-    const auto squares = TieSquares(colours);
     int reports = 0;
     BoardHooks.ShowReport = [&reports] { ++reports; };
-    size_t i = 0;
-    for (; i < squares.size() && !IsGameOver(); ++i) {
-        Game.ColorToMove = colours[i];
-        MakeMove(squares[i].first, squares[i].second);
+    // Columns in pairs of colours, shifted every row: no five anywhere.
+    for (int i = 0; i < MaxMoves && !IsGameOver(); ++i) {
+        const int x = 1 + i % BoardSize;
+        const int y = 1 + i / BoardSize;
+        Game.ColorToMove = ((x + 2 * y) / 2) % 2 == 0 ? BlackStone : WhiteStone;
+        MakeMove(x, y);
         ASSERT_FALSE(Game.FiveMade) << "stone " << i;
     }
     EXPECT_LE(Game.UntouchedWindows, 0);
-    EXPECT_TRUE(Game.GameFinished);
-    EXPECT_LT(i, squares.size()) << "the tie should come before the board is full";
-    EXPECT_EQ(reports, 1);
-}
-
-TEST_F(BoardTest, WinIsReportedOnceAndStopsAutoPlay) {
-    int reports = 0, autoPlayEnds = 0;
-    BoardHooks.ShowReport = [&] {
-        ++reports;
-        // The report sees the final position with the winner's colour still to move.
-        EXPECT_EQ(Game.ColorToMove, BlackStone);
-        EXPECT_EQ(Game.MoveCount, 9);
-    };
-    BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
-    Play({{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}});
-    EXPECT_EQ(reports, 1);
-    EXPECT_EQ(autoPlayEnds, 1);
-    EXPECT_EQ(Game.Moves[9].X, 5);
-    EXPECT_EQ(Game.ColorToMove, WhiteStone);
+    EXPECT_EQ(std::tuple(Game.GameFinished, reports), std::tuple(true, 1));
+    EXPECT_LT(Game.MoveCount, MaxMoves) << "the tie should come before the board is full";
 }
 
 TEST_F(BoardTest, MakeMoveKeepsTheRecordAndRepaintsPreviousThenNewSquare) {
@@ -138,11 +116,6 @@ TEST_F(BoardTest, NewBoardKeepsOldRecordsButNothingCanBeRedone) {
               std::tuple(1, 0, 9, WhiteStone));
     EXPECT_EQ(Game.Board[10][10], NoStone);
     EXPECT_EQ(Game.Potential[11][10][BlackStone], 0);
-}
-
-TEST(Opponent, GivesWhiteForBlackAndBlackOtherwise) {
-    EXPECT_EQ(std::tuple(Opponent(BlackStone), Opponent(WhiteStone), Opponent(NoStone)),
-              std::tuple(WhiteStone, BlackStone, BlackStone));
 }
 
 } // namespace

@@ -33,19 +33,6 @@ TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentre) {
     EXPECT_EQ(SquareTotal(1, 1, BlackStone, 16), 0);
 }
 
-TEST_F(BoardTest, OneStoneSpreadsItsWindowValues) {
-    MakeMove(10, 10);
-    const auto& p = Game.Potential;
-    EXPECT_EQ(std::tuple(p[11][10][BlackStone], p[11][11][BlackStone], p[12][10][BlackStone],
-                         p[14][10][BlackStone], p[15][10][BlackStone]),
-              std::tuple(16, 16, 12, 4, 0));
-    for (int x = 1; x <= BoardSize; ++x) {
-        for (int y = 1; y <= BoardSize; ++y) {
-            ASSERT_EQ(Game.Potential[x][y][WhiteStone], 0);
-        }
-    }
-}
-
 TEST_F(BoardTest, FourInAWindowCarriesAtLeastFiveHundredOnItsGap) {
     for (int x : {3, 4, 6, 7}) {
         ReplayMove(x, 8, WhiteStone);
@@ -74,8 +61,17 @@ TEST_F(BoardTest, AttackDefenceSettingDecidesBetweenTiedSquares) {
     }
 }
 
-TEST_F(BoardTest, HintAndRatingsAfterOneBlackStone) {
+TEST_F(BoardTest, OneBlackStoneSpreadsItsWindowValuesIntoHintAndRatings) {
     MakeMove(10, 10);
+    const auto& p = Game.Potential;
+    EXPECT_EQ(std::tuple(p[11][10][BlackStone], p[11][11][BlackStone], p[12][10][BlackStone],
+                         p[14][10][BlackStone], p[15][10][BlackStone]),
+              std::tuple(16, 16, 12, 4, 0));
+    for (int x = 1; x <= BoardSize; ++x) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            ASSERT_EQ(Game.Potential[x][y][WhiteStone], 0);
+        }
+    }
     EXPECT_EQ(Best(), std::make_pair(9, 9));
     EXPECT_EQ(std::tuple(SquareRating(9, 9), SquareRating(11, 10), SquareRating(12, 10),
                          SquareRating(8, 8), SquareRating(14, 10), SquareRating(15, 10)),
@@ -110,13 +106,11 @@ TEST(RandomDraw, StaysInRangeAndCoversIt) {
     int seen[11] = {};
     for (int i = 0; i < 11000; ++i) {
         const int r = RandomDraw(11);
-        ASSERT_GE(r, 0);
-        ASSERT_LT(r, 11);
+        ASSERT_TRUE(r >= 0 && r < 11) << r;
         ++seen[r];
     }
     for (int count : seen) {
-        EXPECT_GT(count, 800);
-        EXPECT_LT(count, 1200);
+        EXPECT_TRUE(count > 800 && count < 1200) << count;
     }
     EXPECT_EQ(RandomDraw(1), 0);
 }
