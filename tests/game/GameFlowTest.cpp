@@ -134,20 +134,4 @@ TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
     }
 }
 
-TEST(PortsTest, ScriptedPortsAnswerInOrderThenByDefaultAndUninstallThemselves) {
-    {
-        TScriptedPorts scripted;
-        scripted.ConfirmAnswers = {false};
-        EXPECT_FALSE(Ports().Confirm(QStringLiteral("A")));
-        EXPECT_TRUE(Ports().Confirm(QStringLiteral("B")));
-        Ports().ShowError(QStringLiteral("Disk full"));
-        EXPECT_EQ(scripted.Questions, QStringList({"A", "B"}));
-        EXPECT_EQ(scripted.Errors, QStringList({"Disk full."}));
-    }
-    // The silent defaults: Yes to questions, every dialog cancelled.
-    EXPECT_TRUE(Ports().Confirm(QStringLiteral("C")));
-    EXPECT_EQ(Ports().PickColor(0), std::nullopt);
-    EXPECT_EQ(Ports().AskOpenFileName({}), std::nullopt);
-}
-
 } // namespace
