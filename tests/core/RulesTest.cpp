@@ -81,41 +81,33 @@ TEST_F(BoardTest, TieComesWhenTheLastOpenWindowIsSpoiledEvenWithEmptySquares) {
     EXPECT_LT(Game.MoveCount, MaxMoves) << "the tie should come before the board is full";
 }
 
-TEST_F(BoardTest, MakeMoveKeepsTheRecordAndRepaintsPreviousThenNewSquare) {
+TEST_F(BoardTest, MovesAreRecordedRepaintedRebuiltAndOutliveANewBoard) {
     std::vector<std::pair<int, int>> repainted;
     std::vector<int> shown;
+    int resets = 0;
     BoardHooks.RepaintSquare = [&](int x, int y) { repainted.emplace_back(x, y); };
     BoardHooks.ShowMovesDone = [&](int n) { shown.push_back(n); };
+    BoardHooks.ResetGameFlow = [&resets] { ++resets; };
+    BoardHooks.FirstColor = [] { return WhiteStone; };
     Play({{10, 10}, {11, 11}});
+    // The latest-move mark moves: the previous square is repainted before the new one.
     const std::vector<std::pair<int, int>> expected{{-1, -1}, {10, 10}, {10, 10}, {11, 11}};
     EXPECT_EQ(repainted, expected);
     EXPECT_EQ(shown, (std::vector<int>{1, 2}));
     EXPECT_EQ(std::tuple(Game.Moves[2].Color, Game.PrevMoveX, Game.LastMoveY, Game.MovesRecorded),
               std::tuple(WhiteStone, 10, 11, 2));
-}
 
-TEST_F(BoardTest, RebuildToZeroEmptiesTheBoardAndRepaintsEverySquare) {
-    Game.ColorToMove = WhiteStone;
-    Play({{10, 10}, {9, 9}});
-    int repaints = 0;
-    BoardHooks.RepaintSquare = [&repaints](int, int) { ++repaints; };
+    // Rebuilt to no move: every square repainted, and the first move's colour is to move.
+    repainted.clear();
     RebuildPosition(0);
-    // White is the colour of the game's first move.
     EXPECT_EQ(std::tuple(Game.MoveCount, Game.ColorToMove, Game.LastMoveX, Game.UntouchedWindows),
-              std::tuple(0, WhiteStone, -1, 2 * WindowTotal));
-    EXPECT_EQ(repaints, MaxMoves + 2);
-}
+              std::tuple(0, BlackStone, -1, 2 * WindowTotal));
+    EXPECT_EQ(repainted.size(), MaxMoves + 2u);
 
-TEST_F(BoardTest, NewBoardKeepsOldRecordsButNothingCanBeRedone) {
-    int resets = 0;
-    BoardHooks.ResetGameFlow = [&resets] { ++resets; };
-    BoardHooks.FirstColor = [] { return WhiteStone; };
-    Play({{10, 10}, {9, 9}});
+    // A new board keeps the old records, but nothing can be redone.
     NewBoard();
     EXPECT_EQ(std::tuple(resets, Game.MovesRecorded, Game.Moves[2].X, Game.ColorToMove),
-              std::tuple(1, 0, 9, WhiteStone));
-    EXPECT_EQ(Game.Board[10][10], NoStone);
-    EXPECT_EQ(Game.Potential[11][10][BlackStone], 0);
+              std::tuple(1, 0, 11, WhiteStone));
 }
 
 } // namespace

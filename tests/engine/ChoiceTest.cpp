@@ -20,7 +20,7 @@ std::pair<int, int> Best() {
     return {x, y};
 }
 
-TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentre) {
+TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentreWhateverTheStoreHolds) {
     for (int randomness = 1; randomness <= 11; ++randomness) {
         Live.Randomness = randomness;
         for (int f = -16; f <= 16; f += 8) {
@@ -29,6 +29,11 @@ TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentre) {
         }
     }
     EXPECT_EQ(Best(), std::make_pair(10, 10));
+    // An edited store's randomness is clamped.
+    Live.Randomness = -7;
+    EXPECT_EQ(std::pair(EffectiveRandomness(), Chosen()), std::pair(1, std::make_pair(10, 10)));
+    Live.Randomness = 40;
+    EXPECT_EQ(EffectiveRandomness(), 11);
     EXPECT_EQ(SquareRating(3, 4), 0);
     EXPECT_EQ(SquareTotal(1, 1, BlackStone, 16), 0);
 }
@@ -92,13 +97,6 @@ TEST_F(BoardTest, RandomTermOnlyLetsNearlyEqualSquaresOvertake) {
         // Only squares within 10 of the best total (32 for white: own 0, black 16 x 2 at most)
         EXPECT_GE(SquareTotal(x, y, WhiteStone, Live.ADFactor), 16 - 10) << x << ":" << y;
     }
-}
-
-TEST_F(BoardTest, RandomnessFromAnEditedStoreIsClamped) {
-    Live.Randomness = -7;
-    EXPECT_EQ(std::pair(EffectiveRandomness(), Chosen()), std::pair(1, std::make_pair(10, 10)));
-    Live.Randomness = 40;
-    EXPECT_EQ(EffectiveRandomness(), 11);
 }
 
 TEST(RandomDraw, StaysInRangeAndCoversIt) {

@@ -133,23 +133,4 @@ TEST_F(SettingsTest, AKeyOrAValueThatCannotBeStoredFailsTheWriteAndALaterWriteSt
     EXPECT_THAT(StoreText(), HasSubstr("RANDOMNESS=4\n"));
 }
 
-TEST_F(SettingsTest, ADamagedFileGivesTheDefaultsAndTheNextWritesStore) {
-    // Lines without a name, bytes of no text, a section that never closes.
-    const QByteArray damaged("\xff\xfe\x00\x01 no name here\n[Gen\nMUSIC=0\n\x80=\x7f\n", 31);
-    for (const bool readAfterDamage : {false, true}) {
-        WriteStoreFile("RANDOMNESS=3\n");
-        TSettingsKey key;
-        ASSERT_EQ(key.ReadInteger(SettingRandomness, 0), 3);
-        WriteRaw(StoreFile(), damaged); // under the running program, which writes or reads first
-        if (readAfterDamage) {
-            EXPECT_EQ(key.ReadInteger(SettingRandomness, DefaultRandomness), DefaultRandomness);
-            EXPECT_EQ(key.ReadString(SettingFirstName, DefaultFirstName), "Player 1");
-        }
-        EXPECT_EQ(ErrorOf([&] { key.WriteInteger(SettingRandomness, 5); }), "");
-        EXPECT_EQ(ErrorOf([&] { key.WriteBool(SettingSound, false); }), "");
-        EXPECT_THAT(StoreText(), HasSubstr("RANDOMNESS=5\n"));
-        EXPECT_THAT(StoreText(), HasSubstr("SOUND=0\n"));
-    }
-}
-
 } // namespace
