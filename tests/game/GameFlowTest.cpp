@@ -41,11 +41,12 @@ TEST_F(GameFlowTest, NewGameResetsTheRecordAndRepaintsEverySquareInOrder) {
     View.Repainted.clear();
     View.Enabled[TCommand::Undo] = View.Enabled[TCommand::Redo] = false;
     ASSERT_TRUE(NewGame1Click(false));
-    EXPECT_FALSE(Play.SidesSwitched || Play.AutoPlaying || Game.GameFinished);
-    EXPECT_EQ(Play.HintsUsedCount + Play.UndoUsedCount + Play.CommentsUsedCount, 0);
-    EXPECT_TRUE(View.Enabled[TCommand::Undo] && View.Enabled[TCommand::Redo]);
-    EXPECT_EQ(View.MovesShown, 0);
-    EXPECT_EQ(View.Elapsed, 0);
+    EXPECT_EQ(std::tuple(Play.SidesSwitched, Play.AutoPlaying, Game.GameFinished,
+                         Play.HintsUsedCount, Play.UndoUsedCount, Play.CommentsUsedCount),
+              std::tuple(false, false, false, 0, 0, 0));
+    EXPECT_EQ(std::tuple(View.Enabled[TCommand::Undo], View.Enabled[TCommand::Redo],
+                         View.MovesShown, View.Elapsed),
+              std::tuple(true, true, 0, 0.0));
     ASSERT_EQ(View.Repainted.size(), 361u);
     EXPECT_EQ(std::tuple(View.Repainted[0], View.Repainted[1], View.Repainted[360]),
               std::tuple(std::pair(1, 1), std::pair(1, 2), std::pair(19, 19)));
@@ -77,9 +78,7 @@ TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnightAndStaysInRangeWhateverItHo
         const int ms = MsUntilNextClockSecond();
         EXPECT_TRUE(ms >= 1 && ms <= 1001) << odd << ": " << ms;
     }
-}
-
-TEST_F(GameFlowTest, ClockStandsAfterTheGameButALoaderTickStillRefreshes) {
+    // The clock stands after the game, but a loader's tick still refreshes it.
     Play.GameStartTime = TimeOfDay() - 65 / 86400.0;
     Timer1Timer(true);
     EXPECT_NEAR(View.Elapsed * 86400.0, 65, 2);
@@ -122,15 +121,11 @@ TEST_F(GameFlowTest, CloseQueryAsksAndOnlyYesCloses) {
 }
 
 TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
-    // Characters before the full stop in sort order keep the text as it is.
-    const std::pair<const char*, const char*> texts[] = {{"File not found", "File not found."},
-                                                         {"Done.", "Done."},
-                                                         {"Really?", "Really?."},
-                                                         {"Stop!", "Stop!"},
-                                                         {"I/O error 5 -", "I/O error 5 -"},
-                                                         {"", ""}};
-    for (const auto& [text, shown] : texts) {
-        EXPECT_EQ(WithFullStop(QString::fromUtf8(text)), QString::fromUtf8(shown)) << text;
+    for (const char* kept : {"Done.", "Stop!", "I/O error 5 -", ""}) {
+        EXPECT_EQ(WithFullStop(kept), kept);
+    }
+    for (const char* text : {"File not found", "Really?"}) {
+        EXPECT_EQ(WithFullStop(text), QString::fromUtf8(text) + '.');
     }
 }
 

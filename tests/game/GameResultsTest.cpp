@@ -51,8 +51,8 @@ TEST_F(GameResultsTest, NamesFollowTheColourEachSideActuallyPlays) {
     EXPECT_EQ(View.Names, TNames("Rennor King", "Ann"));
     Game.FiveMade = true;
     Game.Winner = WhiteStone;
-    EXPECT_EQ(GameReportNow().WinnerName, "Rennor King");
-    EXPECT_TRUE(GameReportNow().ComputerWon);
+    EXPECT_EQ(std::pair(GameReportNow().WinnerName, GameReportNow().ComputerWon),
+              std::pair(QStringLiteral("Rennor King"), true));
 
     // A game saved with black to move: Ann holds black, whatever the options give her.
     NewGame1Click(false);
@@ -131,9 +131,9 @@ TEST_F(GameResultsTest, ANameWithoutExtensionMeansItsRnrFile) {
     const QString typed = Dir.filePath("game1");
     Ports.FileNames = {typed};
     SaveGame1Click();
-    EXPECT_TRUE(QFileInfo(typed + ".rnr").isFile());
-    EXPECT_FALSE(QFileInfo::exists(typed));
-    EXPECT_TRUE(Ports.Questions.isEmpty());
+    EXPECT_EQ(std::tuple(QFileInfo(typed + ".rnr").isFile(), QFileInfo::exists(typed),
+                         Ports.Questions.size()),
+              std::tuple(true, false, 0));
 
     // Saving over it asks first; No keeps the file.
     ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9));
@@ -149,8 +149,7 @@ TEST_F(GameResultsTest, ANameWithoutExtensionMeansItsRnrFile) {
     ASSERT_TRUE(QFile::rename(typed + ".rnr", typed + ".RNR"));
     ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3));
     Load(typed);
-    EXPECT_EQ(Game.MoveCount, 0);
-    EXPECT_TRUE(Ports.Errors.isEmpty());
+    EXPECT_EQ(std::tuple(Game.MoveCount, Ports.Errors.size()), std::tuple(0, 0));
 }
 
 } // namespace
