@@ -82,32 +82,24 @@ TEST_F(GameResultsTest, GamesThatCannotHaveBeenPlayedAndFilesThatAreNoFilesChang
     const QString over = QStringLiteral("Move 10 of the saved game comes after the game was over");
     const QString clock = QStringLiteral("The saved game clock is not a valid time");
     const std::pair<TChange, QString> games[] = {
-        {[](TSavedGame& g) { g.MoveCount = 362; }, "Range check error"},
-        {[](TSavedGame& g) { g.Moves[2].X = 0; }, "Range check error"},
-        {[](TSavedGame& g) { g.Moves[3].Y = 20; }, "Range check error"},
-        {[](TSavedGame& g) { g.Moves[2].Color = NoStone; },
+        {[](auto& g) { g.MoveCount = 362; }, "Range check error"},
+        {[](auto& g) { g.Moves[2].X = 0; }, "Range check error"},
+        {[](auto& g) { g.Moves[3].Y = 20; }, "Range check error"},
+        {[](auto& g) { g.Moves[2].Color = NoStone; },
          "Move 2 of the saved game has no stone colour"},
-        {[](TSavedGame& g) { g.Moves[3].Color = 3; },
-         "Move 3 of the saved game has no stone colour"},
-        {[](TSavedGame& g) { g.Moves[2].Color = BlackStone; },
+        {[](auto& g) { g.Moves[3].Color = 3; }, "Move 3 of the saved game has no stone colour"},
+        {[](auto& g) { g.Moves[2].Color = BlackStone; },
          "Move 2 of the saved game has the colour of the move before it"},
-        {[](TSavedGame& g) { g.Moves[3] = g.Moves[1]; },
+        {[](auto& g) { g.Moves[3] = g.Moves[1]; },
          "Move 3 of the saved game is on square 1:3, which is taken"},
-        {[](TSavedGame& g) {
-             g.Moves[++g.MoveCount] = {WhiteStone, 10, 10};
-         },
-         over},
-        {[](TSavedGame& g) {
-             g.Moves[++g.MoveCount] = {WhiteStone, 5, 4};
-         },
-         over}, // a five
-        {[](TSavedGame& g) { g.Play.UndoUsedCount = -5; },
-         "The saved game has a negative undo count"},
-        {[](TSavedGame& g) { g.Play.CommentsUsedCount = -1; },
+        {[](auto& g) { g.Moves[++g.MoveCount] = TMoveRecord(WhiteStone, 10, 10); }, over},
+        {[](auto& g) { g.Moves[++g.MoveCount] = TMoveRecord(WhiteStone, 5, 4); }, over}, // a five
+        {[](auto& g) { g.Play.UndoUsedCount = -5; }, "The saved game has a negative undo count"},
+        {[](auto& g) { g.Play.CommentsUsedCount = -1; },
          "The saved game has a negative comment count"},
-        {[](TSavedGame& g) { g.Play.ElapsedTime = -1 / 86400.0; }, clock},
-        {[](TSavedGame& g) { g.Play.ElapsedTime = MaxSavedClockDays + 1; }, clock},
-        {[](TSavedGame& g) { g.Play.ElapsedTime = std::nan(""); }, clock}};
+        {[](auto& g) { g.Play.ElapsedTime = -1 / 86400.0; }, clock},
+        {[](auto& g) { g.Play.ElapsedTime = MaxSavedClockDays + 1; }, clock},
+        {[](auto& g) { g.Play.ElapsedTime = std::nan(""); }, clock}};
     const QString bad = Dir.filePath(QStringLiteral("bad.rnr"));
     for (const auto& [change, error] : games) {
         TSavedGame saved =

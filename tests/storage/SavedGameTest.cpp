@@ -9,18 +9,15 @@
 
 namespace {
 
+// The image is little-endian, as the build machine is.
 std::int32_t Int32At(const TSavedGameBytes& b, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-        v |= std::uint32_t{b[at + i]} << (8 * i);
-    }
-    return static_cast<std::int32_t>(v);
+    std::int32_t v;
+    std::memcpy(&v, &b[at], 4);
+    return v;
 }
 
 void PutInt32(TSavedGameBytes& b, std::size_t at, std::int32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
-    }
+    std::memcpy(&b[at], &value, 4);
 }
 
 std::size_t RecordAt(int move) {
@@ -50,7 +47,7 @@ TEST_F(SavedGameTest, AFinishedGameComesBackWithEveryFieldAtItsOffset) {
     EXPECT_EQ(std::tuple(image[second], Int32At(image, second + 4), Int32At(image, second + 8)),
               std::tuple(WhiteStone, 1, 4));
     double clock;
-    std::memcpy(&clock, &image[25], 8); // the build machine is little-endian
+    std::memcpy(&clock, &image[25], 8);
     EXPECT_EQ(clock, play.ElapsedTime);
     EXPECT_EQ(std::tuple(image[24], image[33], image[34], image[35]), std::tuple(1, 1, 0, 1));
 
