@@ -27,15 +27,11 @@ auto Position() {
 }
 
 void RandomLegalMove(std::mt19937& rng) {
-    std::vector<std::pair<int, int>> empty;
-    for (int x = 1; x <= BoardSize; ++x) {
-        for (int y = 1; y <= BoardSize; ++y) {
-            if (Game.Board[x][y] == NoStone) {
-                empty.emplace_back(x, y);
-            }
-        }
-    }
-    const auto [x, y] = empty[std::uniform_int_distribution<size_t>(0, empty.size() - 1)(rng)];
+    int x, y;
+    do {
+        x = 1 + static_cast<int>(rng() % BoardSize);
+        y = 1 + static_cast<int>(rng() % BoardSize);
+    } while (Game.Board[x][y] != NoStone);
     MakeMove(x, y);
 }
 

@@ -1,7 +1,6 @@
 // The game flow without windows: first colour, clock, rating, close query, and the ports.
 #include "GameFlowTestSupport.h"
 
-#include "engine/Choice.h"
 #include "game/Ports.h"
 
 #include <cmath>
@@ -127,6 +126,12 @@ TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
     for (const char* text : {"File not found", "Really?"}) {
         EXPECT_EQ(WithFullStop(text), QString::fromUtf8(text) + '.');
     }
+}
+
+TEST(PortsTest, UntilTheWindowsInstallTheirsQuestionsAreAnsweredYesAndDialogsCancelled) {
+    EXPECT_EQ(std::tuple(Ports().Confirm(QStringLiteral("C")), Ports().ConfirmExit(),
+                         Ports().PickColor(0), Ports().AskOpenFileName({})),
+              std::tuple(true, true, std::nullopt, std::nullopt));
 }
 
 } // namespace

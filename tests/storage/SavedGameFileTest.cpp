@@ -3,6 +3,7 @@
 #include "storage/SavedGameFile.h"
 #include "BoardTestSupport.h"
 #include "StorageTestSupport.h"
+#include "storage/FileErrors.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -66,38 +67,30 @@ TEST_F(SavedGameFileTest, FileErrorsOfLoadsAndSavesReadOnlyAndLongerFilesLoad) {
     EXPECT_EQ(ErrorOf([&] { WriteSavedGame(PathOf("notafolder/game.rnr"), TSavedGame{}); }),
               "Path not found");
     EXPECT_EQ(ErrorOf([&] { WriteSavedGame(Dir.path(), TSavedGame{}); }), "File access denied");
+    // An open that fails without a system error number: the path tells what went wrong.
+    EXPECT_EQ(std::tuple(OpenErrorNumber(0, PathOf("absent.rnr")), OpenErrorNumber(0, Dir.path()),
+                         OpenErrorNumber(0, path), OpenErrorNumber(EPERM, path)),
+              std::tuple(ENOENT, EISDIR, EACCES, EPERM));
 }
 
 #ifdef RENNOR_HAS_RLIMIT
-// A file size limit makes the write stop part-way without touching a real device.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        OldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &Old);
-        rlimit lower = Old;
-        lower.rlim_cur = bytes;
-        Active = setrlimit(RLIMIT_FSIZE, &lower) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &Old);
-        std::signal(SIGXFSZ, OldHandler);
-    }
-    bool Active = false;
-
-private:
-    rlimit Old{};
-    void (*OldHandler)(int) = nullptr;
-};
+// Runs op under a file size limit, which makes a write stop part-way without touching a device.
+template <typename F> void UnderFileSizeLimit(rlim_t bytes, F op) {
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit lower = old;
+    lower.rlim_cur = bytes;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lower), 0);
+    op();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+}
 
 TEST_F(SavedGameFileTest, AFailedSaveLeavesThePreviousFileWhole) {
     const QByteArray before = SaveThenPlayOn();
     QString error;
-    {
-        FileSizeLimit limit(1000);
-        ASSERT_TRUE(limit.Active);
-        error = SaveAgain();
-    }
+    UnderFileSizeLimit(1000, [&] { error = SaveAgain(); });
     EXPECT_EQ(error, QStringLiteral("I/O error %1").arg(EFBIG));
     ExpectKept(before);
     EXPECT_EQ(ReadSavedGame(PathOf("keep.rnr")).LastMoveX, 10);
