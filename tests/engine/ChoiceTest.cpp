@@ -8,15 +8,10 @@
 
 namespace {
 
-std::pair<int, int> Chosen() {
+// The square pick names: ChooseMove for the computer's move, BestSquare for the hint.
+std::pair<int, int> Chosen(void (*pick)(std::uint8_t&, std::uint8_t&) = ChooseMove) {
     std::uint8_t x, y;
-    ChooseMove(x, y);
-    return {x, y};
-}
-
-std::pair<int, int> Best() {
-    std::uint8_t x, y;
-    BestSquare(x, y);
+    pick(x, y);
     return {x, y};
 }
 
@@ -28,7 +23,7 @@ TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentreWhateverTheSt
             EXPECT_EQ(Chosen(), std::make_pair(10, 10));
         }
     }
-    EXPECT_EQ(Best(), std::make_pair(10, 10));
+    EXPECT_EQ(Chosen(BestSquare), std::make_pair(10, 10));
     // An edited store's randomness is clamped.
     Live.Randomness = -7;
     EXPECT_EQ(std::pair(EffectiveRandomness(), Chosen()), std::pair(1, std::make_pair(10, 10)));
@@ -77,7 +72,7 @@ TEST_F(BoardTest, OneBlackStoneSpreadsItsWindowValuesIntoHintAndRatings) {
             ASSERT_EQ(Game.Potential[x][y][WhiteStone], 0);
         }
     }
-    EXPECT_EQ(Best(), std::make_pair(9, 9));
+    EXPECT_EQ(Chosen(BestSquare), std::make_pair(9, 9));
     EXPECT_EQ(std::tuple(SquareRating(9, 9), SquareRating(11, 10), SquareRating(12, 10),
                          SquareRating(8, 8), SquareRating(14, 10), SquareRating(15, 10)),
               std::tuple(100, 100, 75, 75, 25, 0));
