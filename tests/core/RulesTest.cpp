@@ -27,12 +27,19 @@ TEST_P(FiveTest, FifthStoneWinsFourDoNot) {
     }
     EXPECT_FALSE(Game.FiveMade);
     EXPECT_FALSE(IsGameOver());
+    int reports = 0, autoPlayEnds = 0;
+    BoardHooks.ShowReport = [&] {
+        ++reports;
+        // The report sees the final position with the winner's colour still to move.
+        EXPECT_EQ(std::tuple(Game.ColorToMove, Game.MoveCount), std::tuple(BlackStone, 5));
+    };
+    BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
     Game.ColorToMove = BlackStone;
     MakeMove(f.x + f.dx * 4, f.y + f.dy * 4);
-    EXPECT_TRUE(Game.FiveMade);
-    EXPECT_EQ(Game.Winner, BlackStone);
-    EXPECT_TRUE(IsGameOver());
-    EXPECT_TRUE(Game.GameFinished);
+    EXPECT_EQ(std::tuple(Game.FiveMade, Game.Winner, IsGameOver(), Game.GameFinished),
+              std::tuple(true, BlackStone, true, true));
+    EXPECT_EQ(std::tuple(reports, autoPlayEnds, Game.Moves[5].X, Game.Moves[5].Y, Game.ColorToMove),
+              std::tuple(1, 1, f.x + f.dx * 4, f.y + f.dy * 4, WhiteStone));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,91 +65,49 @@ TEST_F(BoardTest, OverlineWinsAtTheStoneThatCompletesFiveFourAndAnotherColourDoN
     EXPECT_EQ(Game.Winner, WhiteStone);
 }
 
-// Fills the board in a pattern with no five: columns in pairs of colours, shifted every row.
-std::vector<std::pair<int, int>> TieSquares(std::vector<TStoneColor>& colours) {
-    std::vector<std::pair<int, int>> squares;
-    for (int y = 1; y <= BoardSize; ++y) {
-        for (int x = 1; x <= BoardSize; ++x) {
-            squares.emplace_back(x, y);
-            colours.push_back(((x + 2 * y) / 2) % 2 == 0 ? BlackStone : WhiteStone);
-        }
-    }
-    return squares;
-}
-
 TEST_F(BoardTest, TieComesWhenTheLastOpenWindowIsSpoiledEvenWithEmptySquares) {
-    std::vector<TStoneColor> colours;
-    const auto squares = TieSquares(colours);
     int reports = 0;
     BoardHooks.ShowReport = [&reports] { ++reports; };
-    size_t i = 0;
-    for (; i < squares.size() && !IsGameOver(); ++i) {
-        Game.ColorToMove = colours[i];
-        MakeMove(squares[i].first, squares[i].second);
+    // Columns in pairs of colours, shifted every row: no five anywhere.
+    for (int i = 0; i < MaxMoves && !IsGameOver(); ++i) {
+        const int x = 1 + i % BoardSize;
+        const int y = 1 + i / BoardSize;
+        Game.ColorToMove = ((x + 2 * y) / 2) % 2 == 0 ? BlackStone : WhiteStone;
+        MakeMove(x, y);
         ASSERT_FALSE(Game.FiveMade) << "stone " << i;
     }
     EXPECT_LE(Game.UntouchedWindows, 0);
-    EXPECT_TRUE(Game.GameFinished);
-    EXPECT_LT(i, squares.size()) << "the tie should come before the board is full";
-    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(std::tuple(Game.GameFinished, reports), std::tuple(true, 1));
+    EXPECT_LT(Game.MoveCount, MaxMoves) << "the tie should come before the board is full";
 }
 
-TEST_F(BoardTest, WinIsReportedOnceAndStopsAutoPlay) {
-    int reports = 0, autoPlayEnds = 0;
-    BoardHooks.ShowReport = [&] {
-        ++reports;
-        // The report sees the final position with the winner's colour still to move.
-        EXPECT_EQ(Game.ColorToMove, BlackStone);
-        EXPECT_EQ(Game.MoveCount, 9);
-    };
-    BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
-    Play({{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}, {5, 1}});
-    EXPECT_EQ(reports, 1);
-    EXPECT_EQ(autoPlayEnds, 1);
-    EXPECT_EQ(Game.Moves[9].X, 5);
-    EXPECT_EQ(Game.ColorToMove, WhiteStone);
-}
-
-TEST_F(BoardTest, MakeMoveKeepsTheRecordAndRepaintsPreviousThenNewSquare) {
+TEST_F(BoardTest, MovesAreRecordedRepaintedRebuiltAndOutliveANewBoard) {
     std::vector<std::pair<int, int>> repainted;
     std::vector<int> shown;
+    int resets = 0;
     BoardHooks.RepaintSquare = [&](int x, int y) { repainted.emplace_back(x, y); };
     BoardHooks.ShowMovesDone = [&](int n) { shown.push_back(n); };
+    BoardHooks.ResetGameFlow = [&resets] { ++resets; };
+    BoardHooks.FirstColor = [] { return WhiteStone; };
     Play({{10, 10}, {11, 11}});
+    // The latest-move mark moves: the previous square is repainted before the new one.
     const std::vector<std::pair<int, int>> expected{{-1, -1}, {10, 10}, {10, 10}, {11, 11}};
     EXPECT_EQ(repainted, expected);
     EXPECT_EQ(shown, (std::vector<int>{1, 2}));
     EXPECT_EQ(std::tuple(Game.Moves[2].Color, Game.PrevMoveX, Game.LastMoveY, Game.MovesRecorded),
               std::tuple(WhiteStone, 10, 11, 2));
-}
 
-TEST_F(BoardTest, RebuildToZeroEmptiesTheBoardAndRepaintsEverySquare) {
-    Game.ColorToMove = WhiteStone;
-    Play({{10, 10}, {9, 9}});
-    int repaints = 0;
-    BoardHooks.RepaintSquare = [&repaints](int, int) { ++repaints; };
+    // Rebuilt to no move: every square repainted, and the first move's colour is to move.
+    repainted.clear();
     RebuildPosition(0);
-    // White is the colour of the game's first move.
     EXPECT_EQ(std::tuple(Game.MoveCount, Game.ColorToMove, Game.LastMoveX, Game.UntouchedWindows),
-              std::tuple(0, WhiteStone, -1, 2 * WindowTotal));
-    EXPECT_EQ(repaints, MaxMoves + 2);
-}
+              std::tuple(0, BlackStone, -1, 2 * WindowTotal));
+    EXPECT_EQ(repainted.size(), MaxMoves + 2u);
 
-TEST_F(BoardTest, NewBoardKeepsOldRecordsButNothingCanBeRedone) {
-    int resets = 0;
-    BoardHooks.ResetGameFlow = [&resets] { ++resets; };
-    BoardHooks.FirstColor = [] { return WhiteStone; };
-    Play({{10, 10}, {9, 9}});
+    // A new board keeps the old records, but nothing can be redone.
     NewBoard();
     EXPECT_EQ(std::tuple(resets, Game.MovesRecorded, Game.Moves[2].X, Game.ColorToMove),
-              std::tuple(1, 0, 9, WhiteStone));
-    EXPECT_EQ(Game.Board[10][10], NoStone);
-    EXPECT_EQ(Game.Potential[11][10][BlackStone], 0);
-}
-
-TEST(Opponent, GivesWhiteForBlackAndBlackOtherwise) {
-    EXPECT_EQ(std::tuple(Opponent(BlackStone), Opponent(WhiteStone), Opponent(NoStone)),
-              std::tuple(WhiteStone, BlackStone, BlackStone));
+              std::tuple(1, 0, 11, WhiteStone));
 }
 
 } // namespace

@@ -8,19 +8,14 @@
 
 namespace {
 
-std::pair<int, int> Chosen() {
+// The square pick names: ChooseMove for the computer's move, BestSquare for the hint.
+std::pair<int, int> Chosen(void (*pick)(std::uint8_t&, std::uint8_t&) = ChooseMove) {
     std::uint8_t x, y;
-    ChooseMove(x, y);
+    pick(x, y);
     return {x, y};
 }
 
-std::pair<int, int> Best() {
-    std::uint8_t x, y;
-    BestSquare(x, y);
-    return {x, y};
-}
-
-TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentre) {
+TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentreWhateverTheStoreHolds) {
     for (int randomness = 1; randomness <= 11; ++randomness) {
         Live.Randomness = randomness;
         for (int f = -16; f <= 16; f += 8) {
@@ -28,22 +23,14 @@ TEST_F(BoardTest, EmptyBoardHasNoPotentialAndEveryChoiceIsTheCentre) {
             EXPECT_EQ(Chosen(), std::make_pair(10, 10));
         }
     }
-    EXPECT_EQ(Best(), std::make_pair(10, 10));
+    EXPECT_EQ(Chosen(BestSquare), std::make_pair(10, 10));
+    // An edited store's randomness is clamped.
+    Live.Randomness = -7;
+    EXPECT_EQ(std::pair(EffectiveRandomness(), Chosen()), std::pair(1, std::make_pair(10, 10)));
+    Live.Randomness = 40;
+    EXPECT_EQ(EffectiveRandomness(), 11);
     EXPECT_EQ(SquareRating(3, 4), 0);
     EXPECT_EQ(SquareTotal(1, 1, BlackStone, 16), 0);
-}
-
-TEST_F(BoardTest, OneStoneSpreadsItsWindowValues) {
-    MakeMove(10, 10);
-    const auto& p = Game.Potential;
-    EXPECT_EQ(std::tuple(p[11][10][BlackStone], p[11][11][BlackStone], p[12][10][BlackStone],
-                         p[14][10][BlackStone], p[15][10][BlackStone]),
-              std::tuple(16, 16, 12, 4, 0));
-    for (int x = 1; x <= BoardSize; ++x) {
-        for (int y = 1; y <= BoardSize; ++y) {
-            ASSERT_EQ(Game.Potential[x][y][WhiteStone], 0);
-        }
-    }
 }
 
 TEST_F(BoardTest, FourInAWindowCarriesAtLeastFiveHundredOnItsGap) {
@@ -74,9 +61,18 @@ TEST_F(BoardTest, AttackDefenceSettingDecidesBetweenTiedSquares) {
     }
 }
 
-TEST_F(BoardTest, HintAndRatingsAfterOneBlackStone) {
+TEST_F(BoardTest, OneBlackStoneSpreadsItsWindowValuesIntoHintAndRatings) {
     MakeMove(10, 10);
-    EXPECT_EQ(Best(), std::make_pair(9, 9));
+    const auto& p = Game.Potential;
+    EXPECT_EQ(std::tuple(p[11][10][BlackStone], p[11][11][BlackStone], p[12][10][BlackStone],
+                         p[14][10][BlackStone], p[15][10][BlackStone]),
+              std::tuple(16, 16, 12, 4, 0));
+    for (int x = 1; x <= BoardSize; ++x) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            ASSERT_EQ(Game.Potential[x][y][WhiteStone], 0);
+        }
+    }
+    EXPECT_EQ(Chosen(BestSquare), std::make_pair(9, 9));
     EXPECT_EQ(std::tuple(SquareRating(9, 9), SquareRating(11, 10), SquareRating(12, 10),
                          SquareRating(8, 8), SquareRating(14, 10), SquareRating(15, 10)),
               std::tuple(100, 100, 75, 75, 25, 0));
@@ -98,25 +94,16 @@ TEST_F(BoardTest, RandomTermOnlyLetsNearlyEqualSquaresOvertake) {
     }
 }
 
-TEST_F(BoardTest, RandomnessFromAnEditedStoreIsClamped) {
-    Live.Randomness = -7;
-    EXPECT_EQ(std::pair(EffectiveRandomness(), Chosen()), std::pair(1, std::make_pair(10, 10)));
-    Live.Randomness = 40;
-    EXPECT_EQ(EffectiveRandomness(), 11);
-}
-
 TEST(RandomDraw, StaysInRangeAndCoversIt) {
     SeedRandom(7);
     int seen[11] = {};
     for (int i = 0; i < 11000; ++i) {
         const int r = RandomDraw(11);
-        ASSERT_GE(r, 0);
-        ASSERT_LT(r, 11);
+        ASSERT_TRUE(r >= 0 && r < 11) << r;
         ++seen[r];
     }
     for (int count : seen) {
-        EXPECT_GT(count, 800);
-        EXPECT_LT(count, 1200);
+        EXPECT_TRUE(count > 800 && count < 1200) << count;
     }
     EXPECT_EQ(RandomDraw(1), 0);
 }

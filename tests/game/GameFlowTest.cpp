@@ -1,29 +1,29 @@
 // The game flow without windows: first colour, clock, rating, close query, and the ports.
 #include "GameFlowTestSupport.h"
 
-#include "engine/Choice.h"
 #include "game/Ports.h"
 
+#include <cmath>
+#include <limits>
 #include <tuple>
 
 namespace {
 
-TEST_F(GameFlowTest, FirstColourFollowsTheCaptionAndTheStoneButtons) {
-    Options.FirstWhite = true;
-    EXPECT_EQ(FirstColorFromOptions(), WhiteStone);
-    Options.FirstWhite = false;
-    EXPECT_EQ(FirstColorFromOptions(), BlackStone);
+TEST_F(GameFlowTest, WhoMovesFirstFollowsTheCaptionsAndTheStoneButtons) {
     // The second player's colour moves first for "2nd Player is First" and for any odd caption.
-    for (const char* caption : {"2nd Player is First", "Whoever"}) {
+    const std::tuple<const char*, bool, TStoneColor> cases[] = {
+        {"1st Player is First", true, WhiteStone},
+        {"1st Player is First", false, BlackStone},
+        {"2nd Player is First", true, BlackStone},
+        {"2nd Player is First", false, WhiteStone},
+        {"Whoever", true, BlackStone},
+        {"Whoever", false, WhiteStone}};
+    for (const auto& [caption, firstWhite, colour] : cases) {
         Options.WhoFirst = QString::fromUtf8(caption);
-        Options.FirstWhite = true;
-        EXPECT_EQ(FirstColorFromOptions(), BlackStone) << caption;
-        Options.FirstWhite = false;
-        EXPECT_EQ(FirstColorFromOptions(), WhiteStone) << caption;
+        Options.FirstWhite = firstWhite;
+        EXPECT_EQ(FirstColorFromOptions(), colour) << caption << firstWhite;
     }
-}
-
-TEST_F(GameFlowTest, AnOddStoredCaptionMakesNoComputerOpening) {
+    // The computer opens only for the stored "2nd Player is First", not for an odd caption.
     StoredWhoIsFirstValue = QStringLiteral("Whoever");
     NewGame1Click(false);
     EXPECT_EQ(Game.MoveCount, 0);
@@ -40,23 +40,29 @@ TEST_F(GameFlowTest, NewGameResetsTheRecordAndRepaintsEverySquareInOrder) {
     View.Repainted.clear();
     View.Enabled[TCommand::Undo] = View.Enabled[TCommand::Redo] = false;
     ASSERT_TRUE(NewGame1Click(false));
-    EXPECT_FALSE(Play.SidesSwitched || Play.AutoPlaying || Game.GameFinished);
-    EXPECT_EQ(Play.HintsUsedCount + Play.UndoUsedCount + Play.CommentsUsedCount, 0);
-    EXPECT_TRUE(View.Enabled[TCommand::Undo] && View.Enabled[TCommand::Redo]);
-    EXPECT_EQ(View.MovesShown, 0);
-    EXPECT_EQ(View.Elapsed, 0);
+    EXPECT_EQ(std::tuple(Play.SidesSwitched, Play.AutoPlaying, Game.GameFinished,
+                         Play.HintsUsedCount, Play.UndoUsedCount, Play.CommentsUsedCount),
+              std::tuple(false, false, false, 0, 0, 0));
+    EXPECT_EQ(std::tuple(View.Enabled[TCommand::Undo], View.Enabled[TCommand::Redo],
+                         View.MovesShown, View.Elapsed),
+              std::tuple(true, true, 0, 0.0));
     ASSERT_EQ(View.Repainted.size(), 361u);
     EXPECT_EQ(std::tuple(View.Repainted[0], View.Repainted[1], View.Repainted[360]),
               std::tuple(std::pair(1, 1), std::pair(1, 2), std::pair(19, 19)));
 }
 
-TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnightAndTicksJustAfterTheShownSecondTurns) {
+TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnightAndStaysInRangeWhateverItHolds) {
     EXPECT_DOUBLE_EQ(ElapsedDays(0.25, 0.5), 0.25);
     // Started at 23:59:00, now 00:01:00: two minutes, not minus a day.
     const double start = (23 * 3600 + 59 * 60) / 86400.0;
     EXPECT_NEAR(ElapsedDays(start, 60 / 86400.0), 120 / 86400.0, 1e-9);
-    EXPECT_EQ(FormatLongTime(ElapsedDays(start, 60 / 86400.0)), QStringLiteral("00:02:00"));
-    EXPECT_EQ(FormatLongTime((12 * 60 + 5) / 86400.0), QStringLiteral("00:12:05"));
+    const std::pair<double, const char*> shown[] = {{ElapsedDays(start, 60 / 86400.0), "00:02:00"},
+                                                    {(12 * 60 + 5) / 86400.0, "00:12:05"},
+                                                    {1e300, "2500000000000:00:00"},
+                                                    {std::nan(""), "00:00:00"}};
+    for (const auto& [days, text] : shown) {
+        EXPECT_EQ(FormatLongTime(days), QString::fromUtf8(text)) << days;
+    }
     // Start, clock, milliseconds to the next tick; across midnight the elapsed time decides.
     const std::tuple<double, double, int> ticks[] = {{0.5, 0.5 + 65.3 / 86400.0, 701},
                                                      {0.5, 0.5 + 65.0 / 86400.0, 1001},
@@ -66,9 +72,12 @@ TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnightAndTicksJustAfterTheShownSe
         Play.ClockTime = now;
         EXPECT_NEAR(MsUntilNextClockSecond(), ms, 1);
     }
-}
-
-TEST_F(GameFlowTest, ClockStandsAfterTheGameButALoaderTickStillRefreshes) {
+    for (double odd : {-3e300, -HUGE_VAL, std::nan("")}) {
+        Play.GameStartTime = odd;
+        const int ms = MsUntilNextClockSecond();
+        EXPECT_TRUE(ms >= 1 && ms <= 1001) << odd << ": " << ms;
+    }
+    // The clock stands after the game, but a loader's tick still refreshes it.
     Play.GameStartTime = TimeOfDay() - 65 / 86400.0;
     Timer1Timer(true);
     EXPECT_NEAR(View.Elapsed * 86400.0, 65, 2);
@@ -94,6 +103,11 @@ TEST_F(GameFlowTest, RatingCountsOnlyShownRatingsAndOnlyARightReleaseIsRemembere
     CellGridMouseUp(Qt::RightButton, 45, 67);
     CellGridMouseUp(Qt::LeftButton, 1, 2);
     EXPECT_EQ(std::pair(Play.RightClickX, Play.RightClickY), std::pair(45, 67));
+    // A counter at its limit stays there.
+    Game.FiveMade = false;
+    Play.CommentsUsedCount = std::numeric_limits<std::int32_t>::max();
+    PopupMenu1Popup(11, 9);
+    EXPECT_EQ(Play.CommentsUsedCount, std::numeric_limits<std::int32_t>::max());
 }
 
 TEST_F(GameFlowTest, CloseQueryAsksAndOnlyYesCloses) {
@@ -105,44 +119,19 @@ TEST_F(GameFlowTest, CloseQueryAsksAndOnlyYesCloses) {
     EXPECT_EQ(Ports.ExitQuestions, 2);
 }
 
-TEST_F(GameFlowTest, ATieIsReportedOnceAndClosesTheBoard) {
-    StoredHumanHumanValue = true;
-    Game.UntouchedWindows = 1; // the next stone into a fresh window leaves none open
-    ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 0, 0));
-    EXPECT_EQ(Ports.GameReports, 1);
-    EXPECT_TRUE(Game.GameFinished);
-    EXPECT_FALSE(CellGridMouseDown(Qt::LeftButton, 5, 5));
-}
-
 TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
-    // Characters before the full stop in sort order keep the text as it is.
-    const std::pair<const char*, const char*> texts[] = {
-        {"File not found", "File not found."},
-        {"Done.", "Done."},
-        {"Really?", "Really?."},
-        {"Stop!", "Stop!"},
-        {"Invalid data type for 'MUSIC'", "Invalid data type for 'MUSIC'"},
-        {"I/O error 5 -", "I/O error 5 -"},
-        {"", ""}};
-    for (const auto& [text, shown] : texts) {
-        EXPECT_EQ(WithFullStop(QString::fromUtf8(text)), QString::fromUtf8(shown)) << text;
+    for (const char* kept : {"Done.", "Stop!", "I/O error 5 -", ""}) {
+        EXPECT_EQ(WithFullStop(kept), kept);
+    }
+    for (const char* text : {"File not found", "Really?"}) {
+        EXPECT_EQ(WithFullStop(text), QString::fromUtf8(text) + '.');
     }
 }
 
-TEST(PortsTest, ScriptedPortsAnswerInOrderThenByDefaultAndUninstallThemselves) {
-    {
-        TScriptedPorts scripted;
-        scripted.ConfirmAnswers = {false};
-        EXPECT_FALSE(Ports().Confirm(QStringLiteral("A")));
-        EXPECT_TRUE(Ports().Confirm(QStringLiteral("B")));
-        Ports().ShowError(QStringLiteral("Disk full"));
-        EXPECT_EQ(scripted.Questions, QStringList({"A", "B"}));
-        EXPECT_EQ(scripted.Errors, QStringList({"Disk full."}));
-    }
-    // The silent defaults: Yes to questions, every dialog cancelled.
-    EXPECT_TRUE(Ports().Confirm(QStringLiteral("C")));
-    EXPECT_EQ(Ports().PickColor(0), std::nullopt);
-    EXPECT_EQ(Ports().AskOpenFileName({}), std::nullopt);
+TEST(PortsTest, UntilTheWindowsInstallTheirsQuestionsAreAnsweredYesAndDialogsCancelled) {
+    EXPECT_EQ(std::tuple(Ports().Confirm(QStringLiteral("C")), Ports().ConfirmExit(),
+                         Ports().PickColor(0), Ports().AskOpenFileName({})),
+              std::tuple(true, true, std::nullopt, std::nullopt));
 }
 
 } // namespace

@@ -35,7 +35,6 @@ struct TRecordingView final : TMainView {
     double Elapsed = -1;
     std::map<TCommand, bool> Enabled;
     int HelpQuits = 0;
-    QString Status;
     std::pair<QString, QString> Names; // white, black
     void RepaintSquare(int X, int Y) override { Repainted.emplace_back(X, Y); }
     void ShowMovesDone(int moveCount) override { MovesShown = moveCount; }
@@ -43,8 +42,8 @@ struct TRecordingView final : TMainView {
     double ElapsedShown() const override { return Elapsed; }
     void EnableCommand(TCommand command, bool enabled) override { Enabled[command] = enabled; }
     bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
-    void ClearStatusText() override { Status.clear(); }
-    void ShowStatusText(const QString& text) override { Status = text; }
+    void ClearStatusText() override {}
+    void ShowStatusText(const QString&) override {}
     void ShowPlayerNames(const QString& white, const QString& black) override {
         Names = {white, black};
     }
