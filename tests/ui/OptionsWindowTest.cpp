@@ -6,11 +6,9 @@
 #include "help/HelpEngine.h"
 #include "help/HelpWindow.h"
 #include "storage/SettingsKey.h"
-#include "ui/BoardPainter.h"
 #include "ui/OptionsTrackBar.h"
 
 #include <QLineEdit>
-#include <QPainter>
 #include <QTabWidget>
 
 namespace {
@@ -26,16 +24,16 @@ protected:
         }
     }
     // Clicks near the left end, where a check box has its box.
-    void Press(const char* name) const {
+    void Press(const QByteArray& name) const {
         auto* button = Control<QAbstractButton>(name);
-        const QPoint at(std::min(8, button->width() / 2), button->height() / 2);
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(button, Qt::LeftButton, {}, {std::min(8, button->width() / 2), 5});
     }
     void Key(const char* bar, Qt::Key key) const {
         Control(bar)->setFocus();
         QTest::keyClick(Control(bar), key);
     }
     QLineEdit* Box(const char* name) const { return Control<QLineEdit>(name); }
+    QString Shown(int part) const { return OptionsShown().section(", ", part, part); }
 };
 
 TEST_F(OptionsWindowTest, EachStoneButtonPressesTheOtherPlayersOppositeStone) {
@@ -46,8 +44,8 @@ TEST_F(OptionsWindowTest, EachStoneButtonPressesTheOtherPlayersOppositeStone) {
                                 {"WhiteMaster", "BlackPlayer WhiteMaster"},
                                 {"BlackMaster", "WhitePlayer BlackMaster"}}) {
         for (int twice = 0; twice < 2; ++twice) { // pressing a pressed button keeps it down
-            Press((QByteArray(button) + "SpeedButton").constData());
-            EXPECT_EQ(OptionsShown().section(", ", 2, 2), down) << button;
+            Press(QByteArray(button) + "SpeedButton");
+            EXPECT_EQ(Shown(2), down) << button;
         }
     }
 }
@@ -59,59 +57,51 @@ TEST_F(OptionsWindowTest, NamesModeAndWhoIsFirstOnThePlayersPage) {
     Box("SecondPlayerEditBox")->setText("Ann");
     Press("HumanComputer"); // closes the second box but keeps its text
     EXPECT_EQ(OptionsShown().section(", ", 0, 3),
-              "music 0 sound 0 humans 0 box off, 1st Player is First, WhitePlayer BlackMaster, "
-              "names /Ann shown Player 1/Rennor King");
+              "music false sound false humans false box false, 1st Player is First, WhitePlayer "
+              "BlackMaster,  / Ann shown Player 1 / Rennor King");
     QTest::keyClicks(Box("FirstPlayerEditBox"), "Bartholomew the Third"); // 13 characters at most
     Press("HumanHuman");
     Press("WhoMovesFirst");
     EXPECT_EQ(OptionsShown().section(", ", 0, 3),
-              "music 0 sound 0 humans 1 box on, 2nd Player is First, WhitePlayer BlackMaster, "
-              "names Bartholomew t/Ann shown Bartholomew t/Ann");
+              "music false sound false humans true box true, 2nd Player is First, WhitePlayer "
+              "BlackMaster, Bartholomew t / Ann shown Bartholomew t / Ann");
     Box("SecondPlayerEditBox")->clear();
     Press("WhoMovesFirst");
-    EXPECT_EQ(Options->SecondPlayerLabel(), "Player 2");
-    EXPECT_EQ(Options->WhoMovesFirstCaption(), "1st Player is First");
+    EXPECT_EQ(Line(Shown(1), Options->SecondPlayerLabel()), "1st Player is First Player 2");
     Options->SetWhoMovesFirstCaption("Nobody"); // an edited store
     Press("WhoMovesFirst");
-    EXPECT_EQ(Options->WhoMovesFirstCaption(), "1st Player is First");
+    EXPECT_EQ(Shown(1), "1st Player is First");
 }
 
 TEST_F(OptionsWindowTest, BarsActWhileTheyMoveAndCancelKeepsThemUntilTheNextShowing) {
     Start();
     Show("AIE");
     auto* bar = Control<TSelTrackBar>("TrackBar");
-    const auto shown = [bar, this] {
-        return QStringLiteral("%1 %2-%3 ")
-                   .arg(Control<QLabel>("ADPanel")->text())
-                   .arg(bar->SelStart())
-                   .arg(bar->SelEnd()) +
-               LiveShown().section(", ", 0, 0);
-    };
+    const auto ad = [&] { return Line(Shown(4), bar->SelStart(), bar->SelEnd(), Live.ADFactor); };
     Key("TrackBar", Qt::Key_Home);
-    EXPECT_EQ(shown(), "-16 0-16 A-D -16");
+    EXPECT_EQ(ad(), "A-D 0 -16 0 16 -16");
     Key("TrackBar", Qt::Key_End);
-    EXPECT_EQ(shown(), "16 16-32 A-D 16");
+    EXPECT_EQ(ad(), "A-D 32 16 16 32 16");
     bar->setValue(16);
     Show("GeneralSettings");
     Key("ReplayTrackBar", Qt::Key_Left);
     Key("AutoPlaytrackBar", Qt::Key_Home);
-    EXPECT_EQ(LiveShown().section(", ", 0, 2), "A-D 0, randomness 1 (1), speeds 0/8");
+    EXPECT_EQ(LiveShown().section(", ", 0, 2), "A-D 0, randomness 1 1, speeds 0 8");
     Key("AutoPlaytrackBar", Qt::Key_End);
     Press("CancelBtn");
-    EXPECT_EQ(LiveShown().section(", ", 0, 2), "A-D 0, randomness 1 (1), speeds 9/8");
+    EXPECT_EQ(LiveShown().section(", ", 0, 2), "A-D 0, randomness 1 1, speeds 9 8");
     Show();
-    EXPECT_EQ(LiveShown().section(", ", 0, 2), "A-D 0, randomness 1 (1), speeds 9/9");
+    EXPECT_EQ(LiveShown().section(", ", 0, 2), "A-D 0, randomness 1 1, speeds 9 9");
 }
 
 TEST_F(OptionsWindowTest, ARandomnessButtonStaysTheOnlyOneDownAndOkCommitsIt) {
     Start();
     Show("AIE");
     Press("SpeedButton5"); // caption "4"
-    EXPECT_EQ(OptionsShown().section(", ", 5, 5), "randomness button 5");
-    EXPECT_EQ(LiveShown().section(", ", 1, 1), "randomness 1 (5)");
+    EXPECT_EQ(Line(Shown(5), LiveShown().section(", ", 1, 1)),
+              "randomness 5 speeds 9 9 randomness 1 5");
     Press("OKBtn");
-    EXPECT_EQ(LiveShown().section(", ", 1, 1), "randomness 5 (5)");
-    EXPECT_EQ(Stored("RANDOMNESS"), "5");
+    EXPECT_EQ(Line(LiveShown().section(", ", 1, 1), Stored("RANDOMNESS")), "randomness 5 5 5");
 }
 
 TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
@@ -122,36 +112,31 @@ TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
         Press(button);
     }
     // The last-move colour picked again is no change.
-    EXPECT_EQ(LiveShown().section(", ", 3), "colours 808080/ff/ff00 (123456/ff00 kept), first W");
+    EXPECT_EQ(LiveShown().section(", ", 3),
+              "colours 808080 ff ff00 pending 123456 ff00 false first W");
     Answers->Colors = {0x0000FF, 0x445566};
     Press("LastMoveBackgroudColorBtn");
     Press("BoardColorBtn");
-    EXPECT_EQ(LiveShown().section(", ", 3), "colours 808080/ff/ff00 (123456/ff changed), first W");
-    EXPECT_EQ(Options->PreviewColor(), 0x445566);
-    EXPECT_EQ(Answers->ColorPickerStarts,
-              (std::deque<TColorValue>{0, 0, 0x123456, 0x00FF00, 0x0000FF}));
+    EXPECT_EQ(LiveShown().section(", ", 3),
+              "colours 808080 ff ff00 pending 123456 ff true first W");
+    EXPECT_EQ(Answers->ColorPickerStarts, (std::deque<TColorValue>{0, 0, 0x123456, 0xFF00, 0xFF}));
     Press("OKBtn");
     EXPECT_EQ(LiveShown().section(", ", 3),
-              "colours 445566/123456/ff (123456/ff changed), first W");
-    EXPECT_EQ(Stored("BOARD COLOR") + '/' + Stored("HINT COLOR") + '/' + Stored("LAST COLOR"),
-              "4478310/1193046/255");
+              "colours 445566 123456 ff pending 123456 ff true first W");
+    EXPECT_EQ(Line(Stored("BOARD COLOR"), Stored("HINT COLOR"), Stored("LAST COLOR")),
+              "4478310 1193046 255");
 }
 
 TEST_F(OptionsWindowTest, TheBuiltInSetThenEscapeKeepsTheColours) {
-    for (const char* name : {"BOARD COLOR", "HINT COLOR", "LAST COLOR"}) {
-        Store(name, "1122867"); // 0x112233
-    }
-    Start();
+    StartWith({{"BOARD COLOR", "1122867"}, {"HINT COLOR", "1122867"}, {"LAST COLOR", "1122867"}});
     Show("Preferences");
     Press("DefaultColors");
-    EXPECT_EQ(Options->PreviewColor(), ColorGray);
-    EXPECT_EQ(LiveShown().section(", ", 3),
-              "colours 112233/112233/112233 (ff/ff00 changed), first W");
+    EXPECT_EQ(Line(Hex(Options->PreviewColor()), LiveShown().section(", ", 3)),
+              "808080 colours 112233 112233 112233 pending ff ff00 true first W");
     QTest::keyClick(Options.get(), Qt::Key_Escape);
-    EXPECT_FALSE(Options->isVisible());
-    EXPECT_EQ(Options->PreviewColor(), 0x112233);
-    EXPECT_EQ(LiveShown().section(", ", 3),
-              "colours 112233/112233/112233 (112233/112233 changed), first W");
+    EXPECT_EQ(
+        Line(Options->isVisible(), Hex(Options->PreviewColor()), LiveShown().section(", ", 3)),
+        "false 112233 colours 112233 112233 112233 pending 112233 112233 true first W");
     EXPECT_EQ(Stored("MUSIC"), "0"); // nothing written
 }
 
@@ -159,11 +144,11 @@ TEST_F(OptionsWindowTest, ThePreviewShowsTheWorkingColoursOnTheSamplePosition) {
     Start();
     Show("Preferences");
     auto* grid = Control<TRxDrawGrid>("PreviewGrid");
+    // Empty square and its ring, white stone and rim, black stone and rim, hint square and ring,
+    // last move: inside, black ring, black stone.
     const auto pixels = [grid] {
         const QImage image = grid->grab().toImage();
         QStringList names;
-        // Empty square and its ring, white stone and rim, black stone and rim, hint square and
-        // ring, last move: inside, black ring, black stone.
         for (auto [col, row, dx, dy] : {std::array{4, 4, 9, 9},
                                         {4, 4, 1, 1},
                                         {0, 0, 9, 9},
@@ -175,28 +160,20 @@ TEST_F(OptionsWindowTest, ThePreviewShowsTheWorkingColoursOnTheSamplePosition) {
                                         {1, 2, 2, 2},
                                         {1, 2, 1, 1},
                                         {1, 2, 9, 9}}) {
-            const QPoint at =
-                grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
-            names << image.pixelColor(at * image.devicePixelRatio()).name().mid(1);
+            const QPoint at = grid->ClientOrigin() + grid->CellRect(col, row).topLeft();
+            names << image.pixelColor((at + QPoint(dx, dy)) * image.devicePixelRatio()).name();
         }
         return names.join(' ');
     };
-    EXPECT_EQ(pixels(),
-              "808080 808080 00ffff 000000 000000 00ffff ff0000 000000 00ff00 000000 000000");
+    EXPECT_EQ(pixels(), "#808080 #808080 #00ffff #000000 #000000 #00ffff #ff0000 #000000 #00ff00 "
+                        "#000000 #000000");
     Answers->Colors = {0xFF0000, 0x00FFFF, 0x808000};
-    Press("BoardColorBtn");
-    Press("HintColorBtn");
-    Press("LastMoveBackgroudColorBtn");
-    EXPECT_EQ(pixels(),
-              "0000ff 0000ff 00ffff 000000 000000 00ffff ffff00 000000 008080 000000 000000");
-    EXPECT_EQ(Live.BoardColor, ColorGray);              // the board keeps its colours until OK
-    for (auto [col, row] : {std::pair{5, 0}, {0, 5}}) { // outside the sample: nothing
-        QImage outside(19, 19, QImage::Format_RGB32);
-        outside.fill(Qt::white);
-        QPainter painter(&outside);
-        PaintPreviewCell(painter, outside.rect(), col, row, ColorGray);
-        EXPECT_EQ(outside.pixelColor(9, 9), QColor(Qt::white));
+    for (const char* button : {"BoardColorBtn", "HintColorBtn", "LastMoveBackgroudColorBtn"}) {
+        Press(button);
     }
+    EXPECT_EQ(pixels(), "#0000ff #0000ff #00ffff #000000 #000000 #00ffff #ffff00 #000000 #008080 "
+                        "#000000 #000000");
+    EXPECT_EQ(Live.BoardColor, ColorGray); // the board keeps its colours until OK
 }
 
 TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsItsTopic) {
@@ -209,13 +186,13 @@ TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsIt
     Show();
     EXPECT_EQ(pages->currentWidget()->objectName(), "AIE");
     EXPECT_EQ(Options->focusWidget(), Control("OKBtn"));
-    std::vector<int> topics;
+    QStringList topics;
     for (const char* page : {"Preferences", "PlayerSettings", "GeneralSettings", "AIE"}) {
         Show(page);
         Press("HelpBtn");
-        topics.push_back(Form->Help->Window()->CurrentContext());
+        topics << QString::number(Form->Help->Window()->CurrentContext());
     }
-    EXPECT_EQ(topics, (std::vector<int>{4444, 1111, 2222, 3333}));
+    EXPECT_EQ(topics.join(' '), "4444 1111 2222 3333");
 }
 
 TEST_F(OptionsWindowTest, EverySettingLoadsAsStoredAndOkStoresItBack) {
@@ -228,29 +205,28 @@ TEST_F(OptionsWindowTest, EverySettingLoadsAsStoredAndOkStoresItBack) {
     }
     Start();
     Show();
-    EXPECT_EQ(OptionsShown(), "music 0 sound 0 humans 0 box off, 2nd Player is First, BlackPlayer "
-                              "WhiteMaster, names /Zoe shown Player 1/Rennor King, A-D 7 (-9), "
-                              "randomness button 11, speeds 3/5");
-    EXPECT_EQ(LiveShown(), "A-D -9, randomness 11 (11), speeds 3/5, colours 112233/4/5 (4/5 kept), "
-                           "first B");
+    EXPECT_EQ(OptionsShown(), "music false sound false humans false box false, 2nd Player is "
+                              "First, BlackPlayer WhiteMaster,  / Zoe shown Player 1 / Rennor "
+                              "King, A-D 7 -9, randomness 11 speeds 3 5");
+    EXPECT_EQ(LiveShown(), "A-D -9, randomness 11 11, speeds 3 5, colours 112233 4 5 pending 4 5 "
+                           "false first B");
     Press("OKBtn");
     EXPECT_EQ(StoredValues(), stored);
 }
 
 TEST_F(OptionsWindowTest, OddStoredTextsLoadAsTheStoreReadsThem) {
     TSettingsKey key;
-    for (auto [ad, random, sound, shown] :
-         {std::tuple{"-5", "12", "2", "sound 1; A-D 0 (-16), randomness button 0"},
-          {"99", "0", "", "sound 1; A-D 32 (16), randomness button 0"},
-          {"0x14", "1", "0", "sound 0; A-D 20 (4), randomness button 1"},
-          {"abc", "x", "x", "sound 1; A-D 20 (4), randomness button 2"}}) {
+    for (auto [ad, random, sound, shown] : {std::tuple{"-5", "12", "2", "sound true A-D 0 -16 0"},
+                                            {"99", "0", "", "sound true A-D 32 16 0"},
+                                            {"0x14", "1", "0", "sound false A-D 20 4 1"},
+                                            {"abc", "x", "x", "sound true A-D 20 4 2"}}) {
         Store("A-D Factor", ad);
         Store("RANDOMNESS", random);
         Store("SOUND", sound);
         Options = std::make_unique<TOptionsForm>(key);
         Show();
-        const QString all = OptionsShown();
-        EXPECT_EQ(all.section(' ', 2, 3) + "; " + all.section(", ", 4, 5), shown) << ad;
+        EXPECT_EQ(Line(OptionsShown().section(' ', 2, 3), Shown(4), Shown(5).section(' ', 1, 1)),
+                  shown);
     }
 }
 
@@ -261,22 +237,22 @@ TEST_F(OptionsWindowTest, ChangesOtherThanTheModeNeverAsk) {
     Press("BlackPlayerSpeedButton");
     Box("FirstPlayerEditBox")->setText("Max");
     Press("OKBtn");
-    EXPECT_EQ(State(), "0/0/0 W, undo 0, hints 0, URAPH, asked 0, reports 0");
-    EXPECT_EQ(Stored("WHO IS FIRST") + '/' + Stored("1st NAME"), "2nd Player is First/Max");
-    EXPECT_EQ(Form->MainName2->text(), "Max"); // black, applied at once
-    EXPECT_EQ(Live.FirstPlayerColor, BlackStone);
+    EXPECT_EQ(State(), "0 0 0 W undo 0 hints 0 URAPH asked 0 reports 0");
+    // Black's name is shown at once.
+    EXPECT_EQ(Line(Stored("WHO IS FIRST"), Stored("1st NAME"), Form->MainName2->text(),
+                   LiveShown().right(7)),
+              "2nd Player is First Max Max first B");
 }
 
 TEST_F(OptionsWindowTest, AModeChangeAsksWhileAGameRunsYesStartsTheNewGameFirstNoKeepsTheMode) {
-    Store("HUMAN vs HUMAN", "1");
-    Start();
+    StartWith({{"HUMAN vs HUMAN", "1"}});
     Click(5, 5);
     Show("PlayerSettings");
     Press("HumanComputer");
     Press("WhoMovesFirst");
     Press("OKBtn"); // Yes: the new game still sees the two humans stored, so nobody has moved
-    EXPECT_EQ(State(), "0/0/0 B, undo 0, hints 0, URAPH, asked 1, reports 0");
-    EXPECT_EQ(Stored("HUMAN vs HUMAN") + '/' + Stored("WHO IS FIRST"), "0/2nd Player is First");
+    EXPECT_EQ(State(), "0 0 0 B undo 0 hints 0 URAPH asked 1 reports 0");
+    EXPECT_EQ(Line(Stored("HUMAN vs HUMAN"), Stored("WHO IS FIRST")), "0 2nd Player is First");
 
     Show("PlayerSettings");
     Press("HumanHuman");
@@ -285,35 +261,32 @@ TEST_F(OptionsWindowTest, AModeChangeAsksWhileAGameRunsYesStartsTheNewGameFirstN
     Press("OKBtn");
     EXPECT_EQ(Answers->Questions[1], "Do You Wish To Cancel Current Game ?\n\n"
                                      "If you click 'No' - game mode will not be changed");
-    EXPECT_EQ(OptionsShown().section(", ", 0, 0), "music 0 sound 0 humans 0 box off");
-    EXPECT_EQ(Options->SecondPlayerLabel(), "Rennor King");
-    EXPECT_EQ(Stored("HUMAN vs HUMAN") + '/' + Stored("2nd NAME"), "0/Ann");
-    EXPECT_EQ(Game.MoveCount, 0);
+    EXPECT_EQ(Line(Shown(0), Options->SecondPlayerLabel(), Stored("HUMAN vs HUMAN"),
+                   Stored("2nd NAME"), Game.MoveCount),
+              "music false sound false humans false box false Rennor King 0 Ann 0");
 }
 
 TEST_F(OptionsWindowTest, AModeChangeAfterTheGameEndedNeedsNoQuestionAndLocksTheBoard) {
-    Store("HUMAN vs HUMAN", "1");
-    Start();
+    StartWith({{"HUMAN vs HUMAN", "1"}});
     for (int x = 1; x <= 4; ++x) {
         Click(x, 1);
         Click(x, 3);
     }
-    Ports->CloseWithEnter = true;
     Click(5, 1);
     Game.GameFinished = false;
     Show("PlayerSettings");
     Press("HumanComputer");
     Press("OKBtn");
-    EXPECT_TRUE(Answers->Questions.isEmpty());
-    EXPECT_TRUE(Game.GameFinished); // asking locked the board
-    EXPECT_EQ(Stored("HUMAN vs HUMAN"), "0");
-    EXPECT_EQ(Game.MoveCount, 9);
+    // Asking locked the board.
+    EXPECT_EQ(Line(Answers->Questions.size(), Game.GameFinished, Stored("HUMAN vs HUMAN"),
+                   Game.MoveCount),
+              "0 true 0 9");
 }
 
 TEST_F(OptionsWindowTest, MusicIsSwitchedOnlyWhenItsBoxChanged) {
     Start();
-    std::vector<bool> switches;
-    Options->Hooks.SwitchMusic = [&](bool on) { switches.push_back(on); };
+    QStringList switches;
+    Options->Hooks.SwitchMusic = [&](bool on) { switches << (on ? "on" : "off"); };
     for (bool change : {false, true, true}) {
         Show("GeneralSettings");
         if (change) {
@@ -321,7 +294,7 @@ TEST_F(OptionsWindowTest, MusicIsSwitchedOnlyWhenItsBoxChanged) {
         }
         Press("OKBtn");
     }
-    EXPECT_EQ(switches, (std::vector<bool>{true, false}));
+    EXPECT_EQ(switches.join(' '), "on off");
 }
 
 TEST_F(OptionsWindowTest, AValueThatIsNoTextStopsTheLoadWithOneErrorBox) {
@@ -329,10 +302,10 @@ TEST_F(OptionsWindowTest, AValueThatIsNoTextStopsTheLoadWithOneErrorBox) {
     Store("SOUND", "1");
     Store("MUSIC", QStringList{"a", "b"});
     Show();
-    // The closing quote sorts before the full stop, so none is added.
+    // The closing quote sorts before the full stop, so none is added; the load stopped before
+    // SOUND, and the dialog is still usable.
     EXPECT_EQ(Answers->Errors, QStringList{"Invalid data type for 'MUSIC'"});
-    EXPECT_FALSE(Options->SoundChecked()); // the load stopped before SOUND
-    EXPECT_TRUE(Options->isVisible());     // and the dialog is still usable
+    EXPECT_EQ(Line(Options->SoundChecked(), Options->isVisible()), "false true");
 }
 
 } // namespace

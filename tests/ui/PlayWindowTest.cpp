@@ -9,10 +9,8 @@ namespace {
 TEST_F(WindowTest, AClickIsAnsweredByTheComputerAndNothingElseOnTheBoardIsAMove) {
     Start();
     Click(5, 5);
-    EXPECT_TRUE(MovesMade().startsWith("W5,5 B"))
-        << MovesMade().toStdString(); // the first player has white
-    const QString answered = State();
-    EXPECT_EQ(answered, "2/2/2 W, undo 0, hints 0, URAPH, asked 0, reports 0");
+    EXPECT_TRUE(MovesMade().startsWith("W5,5 B")); // the first player has white and goes first
+    EXPECT_EQ(State(), "2 2 2 W undo 0 hints 0 URAPH asked 0 reports 0");
     Click(5, 5);                  // occupied
     Click(7, 7, Qt::RightButton); // the rating
     Items().PopupMenu1->close();
@@ -21,25 +19,28 @@ TEST_F(WindowTest, AClickIsAnsweredByTheComputerAndNothingElseOnTheBoardIsAMove)
     Form->hide(); // coming back from a dialog does not start the game again
     Form->show();
     QApplication::processEvents();
-    EXPECT_EQ(State(), answered);
+    EXPECT_EQ(State(), "2 2 2 W undo 0 hints 0 URAPH asked 0 reports 0");
 }
 
 TEST_F(WindowTest, TheStoredModeAndColoursDecideWhoPlaysWhatAndWhoseNameStandsWhere) {
     struct Row {
         std::vector<std::pair<const char*, const char*>> Stored;
         std::vector<std::pair<int, int>> Clicks;
-        const char* Expected; // moves; stones/moves/shown and the colour to move; white / black
+        const char* Expected; // moves; stones, moves, shown, to move; white / black
     };
-    const Row rows[] = {
-        {{{"HUMAN vs HUMAN", "1"}},
-         {{1, 1}, {2, 1}, {3, 1}},
-         "W1,1 B2,1 W3,1; 3/3/3 B; Player 1 / Player 2"},
-        {{{"WHO IS FIRST", "2nd Player is First"}}, {}, "B10,10; 1/1/1 W; Player 1 / Rennor King"},
-        {{{"HUMAN vs HUMAN", "1"}, {"PLAYER1 COLOR", "0"}, {"1st NAME", "Ann"}, {"2nd NAME", ""}},
-         {},
-         "; 0/0/0 B; Player 2 / Ann"},
-    };
-    for (const Row& row : rows) {
+    for (const Row& row :
+         std::initializer_list<Row>{{{{"HUMAN vs HUMAN", "1"}},
+                                     {{1, 1}, {2, 1}, {3, 1}},
+                                     "W1,1 B2,1 W3,1; 3 3 3 B; Player 1 / Player 2"},
+                                    {{{"WHO IS FIRST", "2nd Player is First"}},
+                                     {},
+                                     "B10,10; 1 1 1 W; Player 1 / Rennor King"},
+                                    {{{"HUMAN vs HUMAN", "1"},
+                                      {"PLAYER1 COLOR", "0"},
+                                      {"1st NAME", "Ann"},
+                                      {"2nd NAME", ""}},
+                                     {},
+                                     "; 0 0 0 B; Player 2 / Ann"}}) {
         SetUp();
         for (auto [name, text] : row.Stored) {
             Store(name, text);
@@ -48,7 +49,7 @@ TEST_F(WindowTest, TheStoredModeAndColoursDecideWhoPlaysWhatAndWhoseNameStandsWh
         for (auto [X, Y] : row.Clicks) {
             Click(X, Y);
         }
-        EXPECT_EQ(MovesMade() + "; " + State().section(',', 0, 0) + "; " + Form->MainName1->text() +
+        EXPECT_EQ(MovesMade() + "; " + State().section(' ', 0, 3) + "; " + Form->MainName1->text() +
                       " / " + Form->MainName2->text(),
                   row.Expected);
         Stop();
@@ -61,13 +62,12 @@ TEST_F(WindowTest, NewGameAsksFromMenuKeyAndButtonOnlyWhileAGameRuns) {
     Answers->ConfirmAnswers = {false, false};
     Items().NewGame1->trigger();
     QTest::keyClick(Form.get(), Qt::Key_N);
-    EXPECT_EQ(State(), "2/2/2 W, undo 0, hints 0, URAPH, asked 2, reports 0");
+    EXPECT_EQ(State(), "2 2 2 W undo 0 hints 0 URAPH asked 2 reports 0");
     EXPECT_EQ(Answers->Questions[0], "Do You Wish To Cancel Current Game ?");
     Form->NewGameButton->click(); // Yes starts afresh
-    EXPECT_EQ(State(), "0/0/0 W, undo 0, hints 0, URAPH, asked 3, reports 0");
-    Game.FiveMade = true; // a finished game is dropped without a question
+    Game.FiveMade = true;         // and a finished game is dropped without a question
     Items().NewGame1->trigger();
-    EXPECT_EQ(State(), "0/0/0 W, undo 0, hints 0, URAPH, asked 3, reports 0");
+    EXPECT_EQ(State(), "0 0 0 W undo 0 hints 0 URAPH asked 3 reports 0");
 }
 
 TEST_F(WindowTest, AWonGameIsReportedStopsTheClockAndClosesTheBoard) {
@@ -82,9 +82,8 @@ TEST_F(WindowTest, AWonGameIsReportedStopsTheClockAndClosesTheBoard) {
     }
     EXPECT_TRUE(Ports->Reports.isEmpty());
     Click(5, 1);
-    EXPECT_EQ(Ports->Reports,
-              QStringList{"Player 1: 9 moves, hints 0, undo 0, comments 0, switched No, stone "
-                          "#00ffff/#000000; ----H"});
+    // Moves, hints, undo, comments, switched sides; the stone; the commands while it is open.
+    EXPECT_EQ(Ports->Reports, QStringList{"Player 1: 9 0 0 0 No #00ffff/#000000 ----H"});
     const double final = Form->TimeElapsed->DateTime();
     Play.GameStartTime -= 30 * OneSecond;
     Form->Timer1Timer();
@@ -93,7 +92,7 @@ TEST_F(WindowTest, AWonGameIsReportedStopsTheClockAndClosesTheBoard) {
     Form->BlinkTimerTimer();
     EXPECT_EQ(Form->TimeElapsed->DateTime(), final);
     EXPECT_TRUE(Form->NoughtImage->isVisible() && Form->CrossImage->isVisible());
-    EXPECT_EQ(State(), "9/9/9 over, undo 0, hints 0, --APH, asked 0, reports 1");
+    EXPECT_EQ(State(), "9 9 9 over undo 0 hints 0 --APH asked 0 reports 1");
 }
 
 TEST_F(WindowTest, TheRatingMenuShowsThePercentageOfTheBestSquareOnEmptySquaresOnly) {
@@ -116,8 +115,8 @@ TEST_F(WindowTest, AStoreErrorStopsTheMoveAndShowsTheErrorBox) {
     Start();
     Store("HUMAN vs HUMAN", QStringList{"a", "b"});
     Click(5, 5);
-    EXPECT_EQ(State(), "1/1/1 B, undo 0, hints 0, URAPH, asked 0, reports 0, error Invalid data "
-                       "type for 'HUMAN vs HUMAN'");
+    EXPECT_EQ(State(), "1 1 1 B undo 0 hints 0 URAPH asked 0 reports 0 error Invalid data type "
+                       "for 'HUMAN vs HUMAN'");
 }
 
 TEST(WindowPlacementTest, CentredLeavingRoomForTheTaskBarNeverAboveTheScreen) {

@@ -1,5 +1,6 @@
 // What every window test shares: the real main window and options dialog offscreen over a
-// private settings file, scripted answers, the real game-over report, and the game in one line.
+// private settings file, scripted answers, the real game-over report, and readings of the game,
+// the options and the report in one line each.
 #pragma once
 
 #include "core/LiveSettings.h"
@@ -27,62 +28,58 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <span>
 
-// Failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// The commands the game flow enables, as "URAPH" (Undo, Redo, Auto Play, rePlay, Hint) with a
-// '-' for each one disabled.
+inline QString Hex(TColorValue colour) {
+    return QString::number(colour, 16);
+}
+// The parts as text, joined by spaces.
+template <typename... T> QString Line(const T&... parts) {
+    return QStringList{QVariant(parts).toString()...}.join(' ');
+}
+
+// The commands the game flow enables: "URAPH" (Undo, Redo, Auto Play, rePlay, Hint), '-' if not.
 inline QString Commands() {
     QString s;
-    for (auto [c, letter] : {std::pair{TCommand::Undo, 'U'},
-                             {TCommand::Redo, 'R'},
-                             {TCommand::AutoPlay, 'A'},
-                             {TCommand::Replay, 'P'},
-                             {TCommand::Hint, 'H'}}) {
-        s += MainView().CommandEnabled(c) ? QLatin1Char(letter) : QLatin1Char('-');
+    for (TCommand c :
+         {TCommand::Undo, TCommand::Redo, TCommand::AutoPlay, TCommand::Replay, TCommand::Hint}) {
+        s += MainView().CommandEnabled(c) ? QStringLiteral("URAPH")[int(c)] : QChar('-');
     }
     return s;
 }
 
-// Scripted answers and files; the game-over report is the real one, read in one line and closed.
+// Scripted answers; the game-over report is the real one, read in one line and closed.
 class TReportPorts final : public TPorts {
 public:
     TScriptedPorts Scripted;
     QStringList Reports;
-    QImage Picture; // the last report as drawn
     bool CloseWithEnter = false;
 
     TReportPorts() { InstallPorts(this); }
     ~TReportPorts() override { InstallPorts(nullptr); }
-    bool Confirm(const QString& question) override { return Scripted.Confirm(question); }
-    void ShowError(const QString& message) override { Scripted.ShowError(message); }
+    bool Confirm(const QString& q) override { return Scripted.Confirm(q); }
+    void ShowError(const QString& m) override { Scripted.ShowError(m); }
     bool ConfirmExit() override { return Scripted.ConfirmExit(); }
-    std::optional<QString> AskSaveFileName(const TFileDialogSpec& d) override {
-        return Scripted.AskSaveFileName(d);
-    }
-    std::optional<QString> AskOpenFileName(const TFileDialogSpec& d) override {
-        return Scripted.AskOpenFileName(d);
-    }
+    using TFile = std::optional<QString>;
+    TFile AskSaveFileName(const TFileDialogSpec& d) override { return Scripted.AskSaveFileName(d); }
+    TFile AskOpenFileName(const TFileDialogSpec& d) override { return Scripted.AskOpenFileName(d); }
     std::optional<TColorValue> PickColor(TColorValue c) override { return Scripted.PickColor(c); }
-
-    // "Winner: moves, hints, undo, comments, switched, stone (the colour at its centre / its
-    // rim) or none; the commands while it was open".
+    // "Winner: moves, hints, undo, comments, switched; the stone as drawn at its centre and its
+    // rim colour, or none; the commands while it was open".
     void ShowGameReport() override {
         TWinnerForm f(MainForm->MediaPlayer1, MainForm);
         QTimer::singleShot(0, &f, [&] {
-            Picture = f.grab().toImage();
-            const QString stone =
-                f.WinnerColor->isVisible()
-                    ? Picture.pixelColor(100, 22).name() + '/' + f.WinnerColor->PenColor().name()
-                    : QStringLiteral("none");
-            Reports << QStringLiteral("%1: %2 moves, hints %3, undo %4, comments %5, switched %6, "
-                                      "stone %7; %8")
-                           .arg(f.WinnerName->text(), f.MovesDone->text(), f.HintsUsed->text(),
-                                f.UndoUsed->text(), f.CommentsUsed->text(), f.SwitchedSides->text(),
-                                stone, Commands());
+            const QString stone = f.WinnerColor->isVisible()
+                                      ? f.grab().toImage().pixelColor(100, 22).name() + '/' +
+                                            f.WinnerColor->PenColor().name()
+                                      : "none";
+            Reports << f.WinnerName->text() + ": " +
+                           Line(f.MovesDone->text(), f.HintsUsed->text(), f.UndoUsed->text(),
+                                f.CommentsUsed->text(), f.SwitchedSides->text(), stone, Commands());
             QTest::keyClick(&f, CloseWithEnter ? Qt::Key_Return : Qt::Key_Escape);
         });
         f.exec();
@@ -95,14 +92,13 @@ protected:
         static QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-        // No sound server at all: a window test never reaches the user's (audio tests start one
-        // of their own).
-        qputenv("PULSE_SERVER", ("unix:" + home.filePath("no-server")).toUtf8());
+        // No sound server: a window test never reaches the user's (audio tests start their own).
+        qputenv("PULSE_SERVER", ("unix:" + home.filePath("none")).toUtf8());
     }
     void SetUp() override {
         Raw().clear();
-        for (auto [name, text] : {std::pair{"MUSIC", "0"}, {"SOUND", "0"}, {"RANDOMNESS", "1"}}) {
-            Store(name, text);
+        for (const char* name : {"MUSIC", "SOUND", "RANDOMNESS"}) {
+            Store(name, name[0] == 'R' ? "1" : "0");
         }
     }
     void TearDown() override { Stop(); }
@@ -116,6 +112,15 @@ protected:
         Answers = &Ports->Scripted;
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    }
+    // Starts afresh over a store that holds these values as well.
+    void StartWith(std::initializer_list<std::pair<const char*, const char*>> stored) {
+        Stop();
+        SetUp();
+        for (auto [name, text] : stored) {
+            Store(name, text);
+        }
+        Start();
     }
     void Stop() {
         Ports.reset();
@@ -137,35 +142,23 @@ protected:
     }
     static QString Stored(const char* name) { return Raw().value(QLatin1String(name)).toString(); }
 
-    // The game as the window shows it: stones on the board / moves made / moves shown, the
-    // colour to move or "over", undo and hint counts, the commands, questions asked, reports and
-    // error boxes.
+    // The game: stones on the board, moves made, moves shown, the colour to move or "over",
+    // undo and hint counts, the commands, questions asked, reports and error boxes shown.
     QString State() const {
         int stones = 0;
-        for (int X = 1; X <= BoardSize; ++X) {
-            for (int Y = 1; Y <= BoardSize; ++Y) {
-                stones += Game.Board[X][Y] != NoStone;
-            }
+        for (int i = 0; i < BoardSize * BoardSize; ++i) {
+            stones += Game.Board[i / BoardSize + 1][i % BoardSize + 1] != NoStone;
         }
-        const QString toMove = IsGameOver() ? "over" : Game.ColorToMove == WhiteStone ? "W" : "B";
-        return QStringLiteral("%1/%2/%3 %4, undo %5, hints %6, %7, asked %8, reports %9")
-                   .arg(stones)
-                   .arg(Game.MoveCount)
-                   .arg(Form->MovesDone->Value())
-                   .arg(toMove)
-                   .arg(Play.UndoUsedCount)
-                   .arg(Play.HintsUsedCount)
-                   .arg(Commands())
-                   .arg(Answers->Questions.size())
-                   .arg(Ports->Reports.size()) +
-               (Answers->Errors.isEmpty() ? "" : ", error " + Answers->Errors.join('|'));
+        const char* toMove = IsGameOver() ? "over" : Game.ColorToMove == WhiteStone ? "W" : "B";
+        return Line(stones, Game.MoveCount, Form->MovesDone->Value(), toMove, "undo",
+                    Play.UndoUsedCount, "hints", Play.HintsUsedCount, Commands(), "asked",
+                    Answers->Questions.size(), "reports", Ports->Reports.size()) +
+               (Answers->Errors.isEmpty() ? "" : " error " + Answers->Errors.join('|'));
     }
-
     // The moves made, as "W5,5 B10,10".
     static QString MovesMade() {
         QStringList moves;
-        for (int i = 1; i <= Game.MoveCount; ++i) {
-            const TMoveRecord& m = Game.Moves[i];
+        for (const TMoveRecord& m : std::span(Game.Moves + 1, Game.MoveCount)) {
             moves << QStringLiteral("%1%2,%3")
                          .arg(m.Color == WhiteStone ? 'W' : 'B')
                          .arg(m.X)
@@ -173,56 +166,44 @@ protected:
         }
         return moves.join(' ');
     }
-
-    // The options dialog as the user sees it: check boxes, mode, who is first, the stones down
-    // (Black/White Player/Master), the name boxes and the labels, the A-D bar and its read-out,
-    // the randomness button down, the autoplay and replay bars.
+    // The options dialog: check boxes, mode and second name box; who is first; the stones down;
+    // name boxes and labels; A-D bar and read-out; the randomness button down; speed bars.
     QString OptionsShown() const {
         QStringList stones;
+        int random = 0;
         for (const char* s : {"BlackPlayer", "WhitePlayer", "WhiteMaster", "BlackMaster"}) {
-            if (Control<QAbstractButton>((QByteArray(s) + "SpeedButton").constData())
-                    ->isChecked()) {
-                stones << QString::fromLatin1(s);
+            if (Control<QAbstractButton>(QByteArray(s) + "SpeedButton")->isChecked()) {
+                stones << s;
             }
         }
-        int random = 0;
         for (int i = 1; i <= 11; ++i) {
-            const QByteArray name = "SpeedButton" + QByteArray::number(i);
-            random = Control<QAbstractButton>(name.constData())->isChecked() ? i : random;
+            random = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked()
+                         ? i
+                         : random;
         }
-        const auto& o = *Options;
-        return QStringLiteral("music %1 sound %2 humans %3 box %4, %5, %6, names %7/%8 shown %9/")
-                   .arg(o.MusicChecked())
-                   .arg(o.SoundChecked())
-                   .arg(o.HumanHuman())
-                   .arg(Control("SecondPlayerEditBox")->isEnabled() ? "on" : "off")
-                   .arg(o.WhoMovesFirstCaption(), stones.join(' '), o.FirstPlayerText(),
-                        o.SecondPlayerText(), o.FirstPlayerLabel()) +
-               QStringLiteral("%1, A-D %2 (%3), randomness button %4, speeds %5/%6")
-                   .arg(o.SecondPlayerLabel())
-                   .arg(o.ADPosition())
-                   .arg(Control<QLabel>("ADPanel")->text())
-                   .arg(random)
-                   .arg(o.AutoPlayPosition())
-                   .arg(o.ReplayPosition());
+        const TOptionsForm& o = *Options;
+        return QStringList{
+            Line("music", o.MusicChecked(), "sound", o.SoundChecked(), "humans", o.HumanHuman(),
+                 "box", Control("SecondPlayerEditBox")->isEnabled()),
+            o.WhoMovesFirstCaption(),
+            stones.join(' '),
+            Line(o.FirstPlayerText(), "/", o.SecondPlayerText(), "shown", o.FirstPlayerLabel(), "/",
+                 o.SecondPlayerLabel()),
+            Line("A-D", o.ADPosition(), Control<QLabel>("ADPanel")->text()),
+            Line("randomness", random, "speeds", o.AutoPlayPosition(), o.ReplayPosition())}
+            .join(", ");
     }
-    // The live settings: A-D factor, randomness (pending), autoplay/replay speeds, board, hint and
-    // last-move colours (pending, changed), the first player's colour.
+    // The live settings: A-D factor, randomness and pending, speeds, board, hint and last-move
+    // colours, pending hint and last-move colours and whether the last changed, first colour.
     static QString LiveShown() {
-        return QStringLiteral("A-D %1, randomness %2 (%3), speeds %4/%5, colours %6/%7/%8 (%9/")
-                   .arg(Live.ADFactor)
-                   .arg(Live.Randomness)
-                   .arg(Live.PendingRandomness)
-                   .arg(Live.AutoPlaySpeed)
-                   .arg(Live.ReplaySpeed)
-                   .arg(Live.BoardColor, 0, 16)
-                   .arg(Live.HintColor, 0, 16)
-                   .arg(Live.LastMoveColor, 0, 16)
-                   .arg(Live.PendingHintColor, 0, 16) +
-               QStringLiteral("%1 %2), first %3")
-                   .arg(Live.PendingLastMoveColor, 0, 16)
-                   .arg(Live.LastMoveColorChanged ? "changed" : "kept")
-                   .arg(Live.FirstPlayerColor == WhiteStone ? 'W' : 'B');
+        const TLiveSettings& l = Live;
+        return QStringList{
+            Line("A-D", l.ADFactor), Line("randomness", l.Randomness, l.PendingRandomness),
+            Line("speeds", l.AutoPlaySpeed, l.ReplaySpeed),
+            Line("colours", Hex(l.BoardColor), Hex(l.HintColor), Hex(l.LastMoveColor), "pending",
+                 Hex(l.PendingHintColor), Hex(l.PendingLastMoveColor), l.LastMoveColorChanged,
+                 "first", l.FirstPlayerColor == WhiteStone ? "W" : "B")}
+            .join(", ");
     }
     // Every stored value, by name.
     static QString StoredValues() {
@@ -250,13 +231,15 @@ protected:
             ->grabWindow(Form->winId(), origin.x(), origin.y(), size.width(), size.height())
             .toImage();
     }
-    // A pixel of square (X, Y) at (dx, dy) from its top-left corner.
-    QColor Pixel(const QImage& board, int X, int Y, int dx, int dy) const {
-        return board.pixelColor(Grid().CellRect(X - 1, Y - 1).topLeft() + QPoint(dx, dy));
+    // The colour of square (X, Y) at (dx, dy) from its top-left corner, as "rrggbb".
+    QString Pixel(const QImage& board, int X, int Y, int dx, int dy) const {
+        return board.pixelColor(Grid().CellRect(X - 1, Y - 1).topLeft() + QPoint(dx, dy))
+            .name()
+            .mid(1);
     }
-    template <typename W = QWidget> W* Control(const char* name) const {
-        W* widget = Options->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
+    template <typename W = QWidget> W* Control(const QByteArray& name) const {
+        W* widget = Options->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name.constData();
         return widget;
     }
 

@@ -1,0 +1,99 @@
+// The board and its displays as the screen shows them: squares, stones and the last-move
+// highlight, repaints, new colours, the turn indicator, the cursor and the coordinate readout.
+#include "WindowTestSupport.h"
+
+#include <QPainter>
+
+namespace {
+
+class BoardWindowTest : public WindowTest {
+protected:
+    // Square (X, Y): ring, inside, stone and stone rim.
+    QString Square(const QImage& board, int X, int Y) const {
+        return Line(Pixel(board, X, Y, 1, 1), Pixel(board, X, Y, 2, 2), Pixel(board, X, Y, 9, 9),
+                    Pixel(board, X, Y, 9, 3));
+    }
+    QString LastSquare() const { return Square(Board(), Game.LastMoveX, Game.LastMoveY); }
+};
+
+TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesAndTheLastMoveWithItsXorRing) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    QImage board = Board();
+    EXPECT_EQ(Line(Square(board, 1, 1), Square(board, 19, 19),
+                   board.pixelColor(Grid().CellRect(0, 0).right() + 1, 5).name()),
+              "808080 808080 808080 808080 808080 808080 808080 808080 #000000");
+    Click(4, 3); // white: lime XOR grey ring, lime inside, aqua stone, black rim
+    EXPECT_EQ(Square(Board(), 4, 3), "807f80 00ff00 00ffff 000000");
+    Click(6, 4); // black; the highlight moves on
+    board = Board();
+    EXPECT_EQ(Line(Square(board, 4, 3), Square(board, 6, 4)),
+              "808080 808080 00ffff 000000 807f80 00ff00 000000 00ffff");
+}
+
+TEST_F(BoardWindowTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {
+    Start();
+    QStringList painted;
+    Grid().SetOnDrawCell([&, paint = Grid().OnDrawCell()](TRxDrawGrid& g, QPainter& c, int col,
+                                                          int row, const QRect& r,
+                                                          TGridDrawState s) {
+        painted << QStringLiteral("%1,%2").arg(col + 1).arg(row + 1);
+        paint(g, c, col, row, r, s);
+    });
+    QApplication::processEvents(); // the grid repaints itself for its new handler
+    painted.clear();
+    Click(5, 4);
+    QApplication::processEvents();
+    // The human's stone, then the highlight moves to the answer.
+    EXPECT_EQ(painted,
+              QStringList(
+                  {"5,4", "5,4", QStringLiteral("%1,%2").arg(Game.LastMoveX).arg(Game.LastMoveY)}));
+}
+
+TEST_F(BoardWindowTest, NewBoardAndLastMoveColoursAreShownAtOnce) {
+    Start();
+    Click(5, 4);
+    Live.BoardColor = 0xFF0000; // blue
+    Form->ApplySettings();
+    EXPECT_EQ(Line(Pixel(Board(), 1, 1, 9, 9), LastSquare().left(13)), "0000ff 00ffff 00ff00");
+    Live.LastMoveColor = 0xFF0000; // the board's colour: a black ring
+    Live.LastMoveColorChanged = true;
+    Form->ApplySettings();
+    EXPECT_EQ(LastSquare().left(13), "000000 0000ff");
+}
+
+TEST_F(BoardWindowTest, TheStoneToMoveBlinksAndBothStandOnceTheGameIsOver) {
+    Start(); // white to move
+    QStringList seen;
+    const auto tick = [&] {
+        Form->BlinkTimerTimer();
+        seen << QString(Form->NoughtImage->isVisible() ? "W" : "-") +
+                    (Form->CrossImage->isVisible() ? "B" : "-");
+    };
+    tick(), tick(), tick();
+    Click(5, 5);
+    Game.ColorToMove = BlackStone;
+    tick(), tick();
+    Game.FiveMade = true;
+    tick();
+    EXPECT_EQ(seen.join(' '), "-B WB -B W- WB WB");
+}
+
+TEST_F(BoardWindowTest, TheCursorAndTheReadoutFollowThePointer) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    const auto cursor = [this] { return Grid().cursor().pixmap().toImage(); };
+    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor); // until the pointer moves
+    QStringList readout;
+    for (auto [X, Y] : {std::pair{1, 1}, {19, 19}, {7, 12}}) {
+        QTest::mouseMove(&Grid(), SquareCentre(X, Y));
+        readout << QString::number(TimeDigits(Form->DigitalCoordinates->DateTime()));
+    }
+    EXPECT_EQ(readout.join(' '), "10100 191900 71200");
+    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage());
+    Click(3, 3);
+    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage()); // unchanged until it moves
+    QTest::mouseMove(&Grid(), SquareCentre(4, 3));
+    EXPECT_TRUE(cursor() == Form->BlackCursor.pixmap().toImage() &&
+                cursor() != Form->WhiteCursor.pixmap().toImage());
+}
+
+} // namespace
