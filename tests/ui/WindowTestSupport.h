@@ -1,6 +1,6 @@
 // What every window test shares: the real main window and options dialog offscreen over a
-// private settings file, scripted answers, the real game-over report, and readings of the game,
-// the options and the report in one line each.
+// private settings file, scripted answers, the real game-over report, steps given as words, and
+// the game, the options and the report read in one line each.
 #pragma once
 
 #include "core/LiveSettings.h"
@@ -33,10 +33,6 @@
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
-
-inline QString Hex(TColorValue colour) {
-    return QString::number(colour, 16);
-}
 // The parts as text, joined by spaces.
 template <typename... T> QString Line(const T&... parts) {
     return QStringList{QVariant(parts).toString()...}.join(' ');
@@ -68,8 +64,8 @@ public:
     TFile AskSaveFileName(const TFileDialogSpec& d) override { return Scripted.AskSaveFileName(d); }
     TFile AskOpenFileName(const TFileDialogSpec& d) override { return Scripted.AskOpenFileName(d); }
     std::optional<TColorValue> PickColor(TColorValue c) override { return Scripted.PickColor(c); }
-    // "Winner: moves, hints, undo, comments, switched; the stone as drawn at its centre and its
-    // rim colour, or none; the commands while it was open".
+    // "Winner: moves hints undo comments switched, the stone as drawn at its centre / its rim
+    // colour (or none), the commands while it is open".
     void ShowGameReport() override {
         TWinnerForm f(MainForm->MediaPlayer1, MainForm);
         QTimer::singleShot(0, &f, [&] {
@@ -142,6 +138,27 @@ protected:
     }
     static QString Stored(const char* name) { return Raw().value(QLatin1String(name)).toString(); }
 
+    // Steps, one a word: "5,4" clicks that square; a capital letter gives a menu command (New
+    // game, Auto play, rePlay, sWitch sides, Hint, Undo, Redo); any other word presses the
+    // options dialog's control of that name.
+    void Do(const QString& steps) {
+        using M = TMainMenuItems;
+        const std::map<QString, QAction* M::*> items = {
+            {"N", &M::NewGame1}, {"A", &M::AutoPlay1}, {"P", &M::Replay1}, {"W", &M::SwitchSides1},
+            {"H", &M::Hint1},    {"U", &M::Undo1},     {"R", &M::Redo1}};
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step.contains(',')) {
+                Click(step.section(',', 0, 0).toInt(), step.section(',', 1).toInt());
+            } else if (items.contains(step)) {
+                (Items().*items.at(step))->trigger();
+            } else { // near the left end, where a check box has its box
+                auto* button = Control<QAbstractButton>(step.toLatin1());
+                QTest::mouseClick(button, Qt::LeftButton, {},
+                                  {std::min(8, button->width() / 2), 5});
+            }
+        }
+    }
+
     // The game: stones on the board, moves made, moves shown, the colour to move or "over",
     // undo and hint counts, the commands, questions asked, reports and error boxes shown.
     QString State() const {
@@ -159,10 +176,7 @@ protected:
     static QString MovesMade() {
         QStringList moves;
         for (const TMoveRecord& m : std::span(Game.Moves + 1, Game.MoveCount)) {
-            moves << QStringLiteral("%1%2,%3")
-                         .arg(m.Color == WhiteStone ? 'W' : 'B')
-                         .arg(m.X)
-                         .arg(m.Y);
+            moves << QString::asprintf("%c%d,%d", m.Color == WhiteStone ? 'W' : 'B', m.X, m.Y);
         }
         return moves.join(' ');
     }
@@ -177,9 +191,8 @@ protected:
             }
         }
         for (int i = 1; i <= 11; ++i) {
-            random = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked()
-                         ? i
-                         : random;
+            auto* button = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i));
+            random = button->isChecked() ? i : random;
         }
         const TOptionsForm& o = *Options;
         return QStringList{
@@ -193,16 +206,17 @@ protected:
             Line("randomness", random, "speeds", o.AutoPlayPosition(), o.ReplayPosition())}
             .join(", ");
     }
-    // The live settings: A-D factor, randomness and pending, speeds, board, hint and last-move
-    // colours, pending hint and last-move colours and whether the last changed, first colour.
+    // The live settings: A-D factor; randomness and pending; speeds; board, hint and last-move
+    // colours, pending hint and last-move colours, whether the last changed; first colour.
     static QString LiveShown() {
         const TLiveSettings& l = Live;
+        const auto hex = [](TColorValue c) { return QString::number(c, 16); };
         return QStringList{
             Line("A-D", l.ADFactor), Line("randomness", l.Randomness, l.PendingRandomness),
             Line("speeds", l.AutoPlaySpeed, l.ReplaySpeed),
-            Line("colours", Hex(l.BoardColor), Hex(l.HintColor), Hex(l.LastMoveColor), "pending",
-                 Hex(l.PendingHintColor), Hex(l.PendingLastMoveColor), l.LastMoveColorChanged,
-                 "first", l.FirstPlayerColor == WhiteStone ? "W" : "B")}
+            Line("colours", hex(l.BoardColor), hex(l.HintColor), hex(l.LastMoveColor), "pending",
+                 hex(l.PendingHintColor), hex(l.PendingLastMoveColor), l.LastMoveColorChanged),
+            Line("first", l.FirstPlayerColor == WhiteStone ? "W" : "B")}
             .join(", ");
     }
     // Every stored value, by name.
@@ -233,9 +247,8 @@ protected:
     }
     // The colour of square (X, Y) at (dx, dy) from its top-left corner, as "rrggbb".
     QString Pixel(const QImage& board, int X, int Y, int dx, int dy) const {
-        return board.pixelColor(Grid().CellRect(X - 1, Y - 1).topLeft() + QPoint(dx, dy))
-            .name()
-            .mid(1);
+        const QPoint at = Grid().CellRect(X - 1, Y - 1).topLeft() + QPoint(dx, dy);
+        return board.pixelColor(at).name().mid(1);
     }
     template <typename W = QWidget> W* Control(const QByteArray& name) const {
         W* widget = Options->findChild<W*>(QString::fromLatin1(name));
