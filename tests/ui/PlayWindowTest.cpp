@@ -4,6 +4,8 @@
 
 #include "ui/ExitForm.h"
 
+#include <QToolButton>
+
 namespace {
 
 TEST_F(WindowTest, AClickIsAnsweredByTheComputerAndNothingElseOnTheBoardIsAMove) {

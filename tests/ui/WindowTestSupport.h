@@ -21,69 +21,73 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
-#include <span>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
-// The parts as text, joined by spaces.
-template <typename... T> QString Line(const T&... parts) {
-    return QStringList{QVariant(parts).toString()...}.join(' ');
-}
-
-// The commands the game flow enables: "URAPH" (Undo, Redo, Auto Play, rePlay, Hint), '-' if not.
-inline QString Commands() {
-    QString s;
-    for (TCommand c :
-         {TCommand::Undo, TCommand::Redo, TCommand::AutoPlay, TCommand::Replay, TCommand::Hint}) {
-        s += MainView().CommandEnabled(c) ? QStringLiteral("URAPH")[int(c)] : QChar('-');
-    }
-    return s;
-}
-
-// Scripted answers; the game-over report is the real one, read in one line and closed.
-class TReportPorts final : public TPorts {
-public:
-    TScriptedPorts Scripted;
-    QStringList Reports;
-    bool CloseWithEnter = false;
-
-    TReportPorts() { InstallPorts(this); }
-    ~TReportPorts() override { InstallPorts(nullptr); }
-    bool Confirm(const QString& q) override { return Scripted.Confirm(q); }
-    void ShowError(const QString& m) override { Scripted.ShowError(m); }
-    bool ConfirmExit() override { return Scripted.ConfirmExit(); }
-    using TFile = std::optional<QString>;
-    TFile AskSaveFileName(const TFileDialogSpec& d) override { return Scripted.AskSaveFileName(d); }
-    TFile AskOpenFileName(const TFileDialogSpec& d) override { return Scripted.AskOpenFileName(d); }
-    std::optional<TColorValue> PickColor(TColorValue c) override { return Scripted.PickColor(c); }
-    // "Winner: moves hints undo comments switched, the stone as drawn at its centre / its rim
-    // colour (or none), the commands while it is open".
-    void ShowGameReport() override {
-        TWinnerForm f(MainForm->MediaPlayer1, MainForm);
-        QTimer::singleShot(0, &f, [&] {
-            const QString stone = f.WinnerColor->isVisible()
-                                      ? f.grab().toImage().pixelColor(100, 22).name() + '/' +
-                                            f.WinnerColor->PenColor().name()
-                                      : "none";
-            Reports << f.WinnerName->text() + ": " +
-                           Line(f.MovesDone->text(), f.HintsUsed->text(), f.UndoUsed->text(),
-                                f.CommentsUsed->text(), f.SwitchedSides->text(), stone, Commands());
-            QTest::keyClick(&f, CloseWithEnter ? Qt::Key_Return : Qt::Key_Escape);
-        });
-        f.exec();
-    }
-};
 
 class WindowTest : public testing::Test {
 protected:
+    // The parts as text, joined by spaces.
+    template <typename... T> static QString Line(const T&... parts) {
+        return QStringList{QVariant(parts).toString()...}.join(' ');
+    }
+    static QString Hex(TColorValue colour) { return QString::number(colour, 16); }
+    // The commands the game enables: "URAPH" (Undo, Redo, Auto Play, rePlay, Hint), '-' if not.
+    static QString Commands() {
+        QString s;
+        for (int c = 0; c < 5; ++c) {
+            s += MainView().CommandEnabled(TCommand(c)) ? QStringLiteral("URAPH")[c] : QChar('-');
+        }
+        return s;
+    }
+
+    // Scripted answers; the game-over report is the real one, read in one line and closed:
+    // "Winner: moves hints undo comments switched, the stone as drawn at its centre / its rim
+    // (or none), the commands while it is open".
+    class TReportPorts final : public TPorts {
+    public:
+        TScriptedPorts Scripted;
+        QStringList Reports;
+        bool CloseWithEnter = false;
+
+        TReportPorts() { InstallPorts(this); }
+        ~TReportPorts() override { InstallPorts(nullptr); }
+        bool Confirm(const QString& q) override { return Scripted.Confirm(q); }
+        void ShowError(const QString& m) override { Scripted.ShowError(m); }
+        bool ConfirmExit() override { return Scripted.ConfirmExit(); }
+        using TName = std::optional<QString>;
+        TName AskSaveFileName(const TFileDialogSpec& d) override {
+            return Scripted.AskSaveFileName(d);
+        }
+        TName AskOpenFileName(const TFileDialogSpec& d) override {
+            return Scripted.AskOpenFileName(d);
+        }
+        std::optional<TColorValue> PickColor(TColorValue c) override {
+            return Scripted.PickColor(c);
+        }
+        void ShowGameReport() override {
+            TWinnerForm f(MainForm->MediaPlayer1, MainForm);
+            QTimer::singleShot(0, &f, [&] {
+                const QString stone = f.WinnerColor->isVisible()
+                                          ? f.grab().toImage().pixelColor(100, 22).name() + '/' +
+                                                f.WinnerColor->PenColor().name()
+                                          : "none";
+                Reports << f.WinnerName->text() + ": " +
+                               Line(f.MovesDone->text(), f.HintsUsed->text(), f.UndoUsed->text(),
+                                    f.CommentsUsed->text(), f.SwitchedSides->text(), stone,
+                                    Commands());
+                QTest::keyClick(&f, CloseWithEnter ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            f.exec();
+        }
+    };
+
     static void SetUpTestSuite() {
         static QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
@@ -137,25 +141,42 @@ protected:
         Raw().sync();
     }
     static QString Stored(const char* name) { return Raw().value(QLatin1String(name)).toString(); }
+    // What the store holds of the names in "name=text, name=text...", in that form.
+    static QString StoredLike(const QString& values) {
+        QStringList stored;
+        for (const QString& value : values.split(", ")) {
+            stored << value.section('=', 0, 0) + '=' +
+                          Raw().value(value.section('=', 0, 0)).toString();
+        }
+        return stored.join(", ");
+    }
 
     // Steps, one a word: "5,4" clicks that square; a capital letter gives a menu command (New
     // game, Auto play, rePlay, sWitch sides, Hint, Undo, Redo); any other word presses the
     // options dialog's control of that name.
     void Do(const QString& steps) {
-        using M = TMainMenuItems;
-        const std::map<QString, QAction* M::*> items = {
-            {"N", &M::NewGame1}, {"A", &M::AutoPlay1}, {"P", &M::Replay1}, {"W", &M::SwitchSides1},
-            {"H", &M::Hint1},    {"U", &M::Undo1},     {"R", &M::Redo1}};
+        const TMainMenuItems& m = Form->Menu;
+        const QList<QAction*> items = {m.NewGame1, m.AutoPlay1, m.Replay1, m.SwitchSides1,
+                                       m.Hint1,    m.Undo1,     m.Redo1};
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             if (step.contains(',')) {
                 Click(step.section(',', 0, 0).toInt(), step.section(',', 1).toInt());
-            } else if (items.contains(step)) {
-                (Items().*items.at(step))->trigger();
+            } else if (const int i = QStringLiteral("NAPWHUR").indexOf(step);
+                       step.size() == 1 && i >= 0) {
+                items[i]->trigger();
             } else { // near the left end, where a check box has its box
                 auto* button = Control<QAbstractButton>(step.toLatin1());
                 QTest::mouseClick(button, Qt::LeftButton, {},
                                   {std::min(8, button->width() / 2), 5});
             }
+        }
+    }
+    // The options dialog as the Options command shows it, without its modal loop, on page.
+    void ShowOptions(const char* page = nullptr) {
+        Options->show();
+        QApplication::processEvents();
+        if (page != nullptr) {
+            Control<QTabWidget>("OptionsControl")->setCurrentWidget(Control(page));
         }
     }
 
@@ -175,13 +196,16 @@ protected:
     // The moves made, as "W5,5 B10,10".
     static QString MovesMade() {
         QStringList moves;
-        for (const TMoveRecord& m : std::span(Game.Moves + 1, Game.MoveCount)) {
+        for (int i = 1; i <= Game.MoveCount; ++i) {
+            const TMoveRecord& m = Game.Moves[i];
             moves << QString::asprintf("%c%d,%d", m.Color == WhiteStone ? 'W' : 'B', m.X, m.Y);
         }
         return moves.join(' ');
     }
-    // The options dialog: check boxes, mode and second name box; who is first; the stones down;
-    // name boxes and labels; A-D bar and read-out; the randomness button down; speed bars.
+    // The options dialog: boxes and mode; who is first; the stones down; name boxes and labels;
+    // A-D bar and read-out; randomness button down and speed bars. Then the live settings:
+    // A-D factor; randomness and pending; speeds; board, hint, last-move colours, pending hint
+    // and last-move colours and whether the last changed; the first player's colour.
     QString OptionsShown() const {
         QStringList stones;
         int random = 0;
@@ -191,10 +215,12 @@ protected:
             }
         }
         for (int i = 1; i <= 11; ++i) {
-            auto* button = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i));
-            random = button->isChecked() ? i : random;
+            random = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked()
+                         ? i
+                         : random;
         }
         const TOptionsForm& o = *Options;
+        const TLiveSettings& l = Live;
         return QStringList{
             Line("music", o.MusicChecked(), "sound", o.SoundChecked(), "humans", o.HumanHuman(),
                  "box", Control("SecondPlayerEditBox")->isEnabled()),
@@ -203,29 +229,16 @@ protected:
             Line(o.FirstPlayerText(), "/", o.SecondPlayerText(), "shown", o.FirstPlayerLabel(), "/",
                  o.SecondPlayerLabel()),
             Line("A-D", o.ADPosition(), Control<QLabel>("ADPanel")->text()),
-            Line("randomness", random, "speeds", o.AutoPlayPosition(), o.ReplayPosition())}
+            Line("randomness", random, "speeds", o.AutoPlayPosition(), o.ReplayPosition()),
+            Line("live A-D", l.ADFactor, "randomness", l.Randomness, l.PendingRandomness, "speeds",
+                 l.AutoPlaySpeed, l.ReplaySpeed),
+            Line("colours", Hex(l.BoardColor), Hex(l.HintColor), Hex(l.LastMoveColor), "pending",
+                 Hex(l.PendingHintColor), Hex(l.PendingLastMoveColor), l.LastMoveColorChanged,
+                 "first", l.FirstPlayerColor == WhiteStone ? "W" : "B")}
             .join(", ");
     }
-    // The live settings: A-D factor; randomness and pending; speeds; board, hint and last-move
-    // colours, pending hint and last-move colours, whether the last changed; first colour.
-    static QString LiveShown() {
-        const TLiveSettings& l = Live;
-        const auto hex = [](TColorValue c) { return QString::number(c, 16); };
-        return QStringList{
-            Line("A-D", l.ADFactor), Line("randomness", l.Randomness, l.PendingRandomness),
-            Line("speeds", l.AutoPlaySpeed, l.ReplaySpeed),
-            Line("colours", hex(l.BoardColor), hex(l.HintColor), hex(l.LastMoveColor), "pending",
-                 hex(l.PendingHintColor), hex(l.PendingLastMoveColor), l.LastMoveColorChanged),
-            Line("first", l.FirstPlayerColor == WhiteStone ? "W" : "B")}
-            .join(", ");
-    }
-    // Every stored value, by name.
-    static QString StoredValues() {
-        QStringList values;
-        for (const QString& name : Raw().allKeys()) {
-            values << name + '=' + Raw().value(name).toString();
-        }
-        return values.join(", ");
+    QString Shown(int from, int to = -1) const {
+        return OptionsShown().section(", ", from, to < 0 ? from : to);
     }
 
     TRxDrawGrid& Grid() const { return *Form->CellGrid; }

@@ -37,7 +37,7 @@ protected:
     }
     // The options dialog shown, its music box set and OK pressed.
     void OkWithMusic(bool on) {
-        Options->show();
+        ShowOptions();
         if (Control<QCheckBox>("MusicCheckBox")->isChecked() != on) {
             Control<QCheckBox>("MusicCheckBox")->click();
         }
