@@ -9,7 +9,9 @@
 
 namespace {
 
-// Every paint of every widget of a window, with the painted area in window coordinates.
+// Every paint of every widget of a window, with each painted rectangle in window coordinates
+// (the region's own rectangles: two displays changing in one frame give two rectangles, while
+// their bounding rectangle would take in what lies between them).
 class TPaintLog : public QObject {
 public:
     explicit TPaintLog(QWidget* window) : Window(window) { qApp->installEventFilter(this); }
@@ -17,8 +19,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (event->type() == QEvent::Paint && widget != nullptr && widget->window() == Window) {
-            const QRect area = static_cast<QPaintEvent*>(event)->rect();
-            Paints.emplace_back(widget, area.translated(widget->mapTo(Window, QPoint())));
+            for (const QRect& area : static_cast<QPaintEvent*>(event)->region()) {
+                Paints.emplace_back(widget, area.translated(widget->mapTo(Window, QPoint())));
+            }
         }
         return false;
     }
