@@ -59,12 +59,8 @@ TEST_F(IdleRepaintTest, OnlyTheClockTheTurnIndicatorAndTheCommentPanelArePainted
         if (std::none_of(changing.begin(), changing.end(), [&](QWidget* display) {
                 return QRect(display->mapTo(Form.get(), QPoint()), display->size()).contains(area);
             })) {
-            elsewhere << QStringLiteral("%1 '%2' %3x%4+%5+%6")
-                             .arg(widget->metaObject()->className(), widget->objectName())
-                             .arg(area.width())
-                             .arg(area.height())
-                             .arg(area.x())
-                             .arg(area.y());
+            elsewhere << QString::asprintf("%s %dx%d+%d+%d", widget->metaObject()->className(),
+                                           area.width(), area.height(), area.x(), area.y());
         }
     }
     EXPECT_EQ(elsewhere, QStringList()) << "painted with nothing changed there";

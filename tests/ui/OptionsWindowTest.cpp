@@ -40,9 +40,6 @@ TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
     Type("SecondPlayerEditBox", "");
     Do("WhoMovesFirst");
     seen << Shown(1) + ", " + Options->SecondPlayerLabel();
-    Options->SetWhoMovesFirstCaption("Nobody"); // an edited store
-    Do("WhoMovesFirst");
-    seen << Shown(1);
     EXPECT_EQ(seen,
               QStringList({"BlackPlayer WhiteMaster", "WhitePlayer BlackMaster",
                            "BlackPlayer WhiteMaster", "WhitePlayer BlackMaster",
@@ -51,7 +48,7 @@ TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
                            "music false sound false humans true box true, 2nd Player is "
                            "First, WhitePlayer BlackMaster, Bartholomew t / Ann shown "
                            "Bartholomew t / Ann",
-                           "1st Player is First, Player 2", "1st Player is First"}));
+                           "1st Player is First, Player 2"}));
 }
 
 TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRandomness) {
@@ -108,42 +105,6 @@ TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
                      "colours 112233 112233 ff pending 112233 ff true first W 255"}));
     EXPECT_EQ(Answers->ColorPickerStarts,
               (std::deque<TColorValue>{0, 0, 0x123456, 0x112233, 0x445566}));
-}
-
-TEST_F(OptionsWindowTest, ThePreviewShowsTheWorkingColoursOnTheSamplePosition) {
-    Start();
-    ShowOptions("Preferences");
-    auto* grid = Control<TRxDrawGrid>("PreviewGrid");
-    // Empty square and its ring, white stone and rim, black stone and rim, hint square and ring,
-    // last move: inside, black ring, black stone.
-    const auto pixels = [grid] {
-        const QImage image = grid->grab().toImage();
-        QStringList names;
-        for (auto [col, row, dx, dy] : {std::array{4, 4, 9, 9},
-                                        {4, 4, 1, 1},
-                                        {0, 0, 9, 9},
-                                        {0, 0, 3, 9},
-                                        {1, 0, 9, 9},
-                                        {1, 0, 3, 9},
-                                        {4, 0, 9, 9},
-                                        {4, 0, 1, 1},
-                                        {1, 2, 2, 2},
-                                        {1, 2, 1, 1},
-                                        {1, 2, 9, 9}}) {
-            const QPoint at = grid->ClientOrigin() + grid->CellRect(col, row).topLeft();
-            names << image.pixelColor((at + QPoint(dx, dy)) * image.devicePixelRatio()).name();
-        }
-        return names.join(' ');
-    };
-    const QString before = pixels();
-    Answers->Colors = {0xFF0000, 0x00FFFF, 0x808000};
-    Do("BoardColorBtn HintColorBtn LastMoveBackgroudColorBtn");
-    EXPECT_EQ(QStringList({before, pixels(), Hex(Live.BoardColor)}),
-              QStringList({"#808080 #808080 #00ffff #000000 #000000 #00ffff #ff0000 #000000 "
-                           "#00ff00 #000000 #000000",
-                           "#0000ff #0000ff #00ffff #000000 #000000 #00ffff #ffff00 #000000 "
-                           "#008080 #000000 #000000",
-                           "808080"})); // the board keeps its colours until OK
 }
 
 TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsItsTopic) {
