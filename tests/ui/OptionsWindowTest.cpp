@@ -107,6 +107,31 @@ TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
               (std::deque<TColorValue>{0, 0, 0x123456, 0x112233, 0x445566}));
 }
 
+TEST_F(OptionsWindowTest, ThePreviewShowsThePickedColoursOnItsSamplePosition) {
+    Start();
+    ShowOptions("Preferences");
+    Answers->Colors = {0xFF0000, 0x00FFFF, 0x808000};
+    Do("BoardColorBtn HintColorBtn LastMoveBackgroudColorBtn");
+    auto* grid = Control<TRxDrawGrid>("PreviewGrid");
+    const QImage image = grid->grab().toImage();
+    QStringList seen; // empty square and ring; white stone, rim; hint square, ring; last move
+    for (auto [col, row, dx, dy] : {std::array{4, 4, 9, 9},
+                                    {4, 4, 1, 1},
+                                    {0, 0, 9, 9},
+                                    {0, 0, 3, 9},
+                                    {4, 0, 9, 9},
+                                    {4, 0, 1, 1},
+                                    {1, 2, 2, 2},
+                                    {1, 2, 1, 1},
+                                    {1, 2, 9, 9}}) {
+        const QPoint at =
+            grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
+        seen << image.pixelColor(at * image.devicePixelRatio()).name();
+    }
+    EXPECT_EQ(seen.join(' '),
+              "#0000ff #0000ff #00ffff #000000 #ffff00 #000000 #008080 #000000 #000000");
+}
+
 TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsItsTopic) {
     Start();
     ShowOptions();
