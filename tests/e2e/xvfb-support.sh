@@ -24,19 +24,26 @@ wait_for() {
 }
 
 # Starts Xvfb on a display number it picks itself (-displayfd: it binds the first free one and
-# writes its number once it accepts connections), so two servers can never share one display.
+# writes its number once it accepts connections), so two servers can never share one display;
+# then waits until the server answers a client there.
+x_answers() { xdpyinfo >/dev/null 2>&1; }
 start_xvfb() {
-    mkfifo "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local n=""
-    read -r -t 60 n <"$WORK/display" # until Xvfb writes the number, or ends without one
-    if [ -z "$n" ]; then
-        cat "$WORK/xvfb.log" >&2
-        echo "Xvfb did not start" >&2
-        return 1
-    fi
-    export DISPLAY=":$n"
+    local n="" try
+    for try in 1 2 3; do
+        rm -f "$WORK/display"
+        mkfifo "$WORK/display"
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        read -r -t 60 n <"$WORK/display" # until Xvfb writes the number, or ends without one
+        export DISPLAY=":$n"
+        [ -n "$n" ] && wait_for 20 x_answers && return 0
+        echo "Xvfb on '$DISPLAY' (try $try) does not answer: $(ls -l /tmp/.X11-unix 2>&1 | tr '\n' ' ')" >&2
+        sed 's/^/Xvfb: /' "$WORK/xvfb.log" >&2
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    done
+    return 1
 }
 
 # Starts the program with its own empty settings folder; RENNOR_PID is its process.
@@ -58,10 +65,11 @@ wait_window() {
     window_titled "$1"
 }
 
-# Ends a test: the reason, then what the program printed.
+# Ends a test: the reason, then what the program and the X server printed.
 fail() {
     echo "FAIL: $*" >&2
     [ -f "$WORK/rennor.log" ] && sed 's/^/rennor: /' "$WORK/rennor.log" >&2
+    [ -s "$WORK/xvfb.log" ] && sed "s/^/Xvfb $DISPLAY: /" "$WORK/xvfb.log" >&2
     exit 1
 }
 
