@@ -25,14 +25,15 @@ wait_for() {
 
 # Starts Xvfb on a display number it picks itself (-displayfd: it binds the first free one and
 # writes its number once it accepts connections), so two servers can never share one display;
-# then waits until the server answers a client there.
+# then waits until the server answers a client there. -noreset: by default the server resets
+# when its last client leaves, and a program connecting during that reset is turned away.
 x_answers() { xdpyinfo >/dev/null 2>&1; }
 start_xvfb() {
     local n="" try
     for try in 1 2 3; do
         rm -f "$WORK/display"
         mkfifo "$WORK/display"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+        Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
         XVFB_PID=$!
         read -r -t 60 n <"$WORK/display" # until Xvfb writes the number, or ends without one
         export DISPLAY=":$n"
