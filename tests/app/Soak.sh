@@ -31,25 +31,11 @@ trap 'stop_null_sink; cleanup' EXIT
 alive() { kill -0 "$RENNOR_PID" 2>/dev/null || fail "the program ended: $1"; }
 resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$RENNOR_PID/status"; }
 
-# The id of the visible window titled exactly $1, waiting up to $2 seconds.
-wait_title() {
-    local title=$1 deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -le $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
-        [ -n "$id" ] && echo "$id" && return 0
-        kill -0 "$RENNOR_PID" 2>/dev/null || return 1
-        sleep 0.05
-    done
-    return 1
-}
+only_the_main_window() { [ "$(visible_windows)" -eq 1 ]; }
 
 # Waits until only the main window is left; anything else still open is an unexpected box.
 only_main_window() {
-    local i
-    for i in $(seq 1 100); do
-        [ "$(visible_windows)" -eq 1 ] && return 0
-        sleep 0.05
-    done
+    wait_for 30 only_the_main_window && return 0
     alive "$1"
     local titles
     titles=$(xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null |
@@ -58,72 +44,77 @@ only_main_window() {
 }
 
 key_to_main() {
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    focus "$window"
     xdotool key --clearmodifiers "$@"
 }
 
 # Closes the game-over report that the last command ended with.
 close_report() {
     local report
-    report=$(wait_title "Game Over:" "$2") || { alive "$1"; fail "$1 did not end with the game-over report"; }
-    xdotool windowfocus --sync "$report" 2>/dev/null || true
+    report=$(wait_window "Game Over:" "$2") || { alive "$1"; fail "$1 did not end with the game-over report"; }
+    focus "$report"
     xdotool key Escape
     only_main_window "$1"
 }
 
-# Types a file name into the open file dialog and accepts it.
+# Types a file name into the open file dialog and accepts it; Return again while the dialog stays,
+# as the first may only take the name's completion.
+dialog_gone() { ! xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null | grep -qx "$dialog"; }
 answer_file_dialog() {
-    local dialog i
-    for i in $(seq 1 200); do
-        [ "$(visible_windows)" -ge 2 ] && break
-        sleep 0.05
-    done
+    local i
+    wait_for 10 windows_at_least 2 || fail "$1 opened no file dialog"
     dialog=$(xdotool search --onlyvisible --pid "$RENNOR_PID" 2>/dev/null | grep -vx "$window" | head -n1)
-    [ -n "$dialog" ] || fail "$1 opened no file dialog"
-    # Keys typed before the dialog holds the focus would be lost.
-    for i in $(seq 1 100); do
-        xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break
-        sleep 0.05
-    done
-    sleep 0.2
+    focus "$dialog" || fail "$1: the file dialog never took the keyboard"
     xdotool type --delay 5 "$2"
-    sleep 0.2
-    xdotool key Return
+    for i in 1 2 3; do
+        xdotool key Return
+        wait_for 5 dialog_gone && return 0
+    done
+    fail "$1: the file dialog stayed open"
+}
+
+saved_file_written() { [ "$(stat -c %s "$saved" 2>/dev/null)" = 4368 ]; }
+
+# Resident memory once it has settled (the soundfont loads in the background, more slowly on a
+# busy machine): polled once a second until two readings lie within 64 kB, for 30 s at most.
+settled_resident_kb() {
+    local before after i
+    after=$(resident_kb)
+    for i in $(seq 1 30); do
+        before=$after
+        sleep 1
+        after=$(resident_kb)
+        [ $((after - before)) -le 64 ] && [ $((before - after)) -le 64 ] && break
+    done
+    echo "$after"
 }
 
 start_xvfb || fail "no X server"
 start_null_sink || fail "no null sink"
 start_rennor "$program"
-window=$(wait_title Rennor 20) || fail "the main window did not appear"
-sleep 0.5
+window=$(wait_window Rennor 60) || fail "the main window did not appear"
 
 started=$SECONDS
 for game in $(seq 1 "$games"); do
     key_to_main a
     if [ "$game" -eq 1 ]; then
         # The fresh game on the board is running, so Auto Play asks first.
-        confirm=$(wait_title Confirm 10) || fail "Auto Play did not ask to cancel the fresh game"
-        xdotool windowfocus --sync "$confirm" 2>/dev/null || true
+        confirm=$(wait_window Confirm 10) || fail "Auto Play did not ask to cancel the fresh game"
+        focus "$confirm"
         xdotool key y
     fi
     close_report "auto-play game $game" 120
     if [ "$game" -eq 10 ]; then
         # The soundfont loads in the background, more slowly on a busy machine; the memory to
         # compare with is that of the program with its music playing.
-        for i in $(seq 1 200); do
-            sink_playing && break
-            sleep 0.05
-        done
-        sink_playing || fail "nothing plays into the null sink: music is not on"
-        sleep 0.5
-        rss10=$(resident_kb)
+        wait_for 30 sink_playing || fail "nothing plays into the null sink: music is not on"
+        rss10=$(settled_resident_kb)
     fi
     if [ $((game % 20)) -eq 0 ]; then
         echo "game $game after $((SECONDS - started)) s: resident $(resident_kb) kB" >&2
     fi
 done
-rss_last=$(resident_kb)
+rss_last=$(settled_resident_kb)
 
 # Undo and redo stay disabled after auto play; pressing them must change nothing and open nothing.
 key_to_main BackSpace
@@ -138,11 +129,7 @@ key_to_main s
 answer_file_dialog "Save Game" "$saved"
 only_main_window "the save"
 # The dialog goes before the file is written: on a busy machine the file may follow a moment later.
-for i in $(seq 1 200); do
-    [ "$(stat -c %s "$saved" 2>/dev/null)" = 4368 ] && break
-    sleep 0.05
-done
-[ "$(stat -c %s "$saved" 2>/dev/null)" = 4368 ] ||
+wait_for 30 saved_file_written ||
     fail "the saved game is not a 4368-byte file; its folder holds: $(ls -m "$WORK")"
 echo "save: a 4368-byte file" >&2
 key_to_main l
@@ -152,10 +139,10 @@ echo "load: the finished game came back with its report" >&2
 
 # The exit through its confirmation, with the music still playing.
 key_to_main alt+g
-sleep 0.3
+wait_for 5 windows_at_least 2 || fail "Alt+G did not open the Game menu"
 exit_through_confirmation
 
 growth=$((rss_last - ${rss10:-$rss_last}))
-echo "soak: $games games in $((SECONDS - started)) s; resident after game 10: $rss10 kB, after game $games: $rss_last kB, growth $growth kB"
+echo "soak: $games games in $((SECONDS - started)) s; resident after game 10: ${rss10:-(not reached)} kB, after game $games: $rss_last kB, growth $growth kB"
 [ "$memory_bound" = 0 ] || [ "$growth" -le 2048 ] || fail "resident memory grew by $growth kB, more than 2 MB"
 echo "PASS"

@@ -1,62 +1,53 @@
 // What a user could lose through the settings file: one that cannot be written costs one warning
-// for each OK and nothing else; one that is corrupt gives the defaults.
-#include "MainFormTestSupport.h"
+// for each OK and keeps the options for the run; a corrupt one gives the defaults. And with no
+// sound server the music and the game-over sound are asked for, nothing is said and the game goes
+// on.
+#include "WindowTestSupport.h"
 
-#include <QAbstractButton>
+#include "sound/GameSounds.h"
+#include "sound/MediaPlayer.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 
 namespace {
 
-class UserSettingsTest : public MainFormTest {
+class UserSettingsTest : public WindowTest {
 protected:
-    // The options dialog opened as the menu does, and closed with its OK button.
-    void OptionsOk() {
-        QTimer::singleShot(0, Options.get(), [this] {
-            auto* ok = Options->findChild<QAbstractButton*>(QStringLiteral("OKBtn"));
-            ASSERT_NE(ok, nullptr);
-            QTest::mouseClick(ok, Qt::LeftButton);
+    // The options dialog opened as the menu does, sound switched on if asked, closed with OK.
+    void OptionsOk(bool soundOn = false) {
+        QTimer::singleShot(0, Options.get(), [this, soundOn] {
+            Options->SetSoundChecked(Options->SoundChecked() || soundOn);
+            Do("OKBtn");
         });
         Form->Options1Click();
     }
-
-    // A move of the human on an empty square, and the computer's answer.
-    void ExpectPlayGoesOn(int X, int Y) {
-        const int before = Game.MoveCount;
-        Click(X, Y);
-        EXPECT_EQ(Game.MoveCount, before + 2);
-        EXPECT_FALSE(Game.GameFinished);
-        EXPECT_TRUE(Form->Timer1->isActive());
-    }
 };
 
-TEST_F(UserSettingsTest, AFileThatCannotBeWrittenWarnsOnceForEachOkAndTheGameGoesOn) {
+TEST_F(UserSettingsTest, AFileThatCannotBeWrittenWarnsOnceForEachOkAndKeepsTheOptionsForTheRun) {
     Start();
-    Click(10, 10);
+    int applied = 0;
+    Options->Hooks.ApplySettings = [&, apply = Options->Hooks.ApplySettings] {
+        ++applied;
+        apply();
+    };
+    Do("10,10");
     // A folder where the file belongs cannot be written, not even by the superuser.
     const QString file = Raw().fileName();
     QFile::remove(file);
     ASSERT_TRUE(QDir().mkpath(file));
-
-    OptionsOk();
-    ASSERT_EQ(Scripted->Errors.size(), 1);
-    EXPECT_TRUE(Scripted->Errors[0].endsWith("will not be remembered."));
-    EXPECT_FALSE(Options->isVisible());
-    ExpectPlayGoesOn(3, 3);
-
-    OptionsOk();
-    EXPECT_EQ(Scripted->Errors.size(), 2);
-    ExpectPlayGoesOn(17, 17);
-
-    // Once the file can be written again, OK stores the settings without a word.
+    QStringList seen; // error boxes, settings applied, the dialog, moves, the clock
+    for (const char* square : {"3,3", "17,17"}) {
+        OptionsOk(applied == 0); // sound on, then nothing changed
+        Do(square);
+        seen << Line(Answers->Errors.size(), applied, Options->isVisible(), Game.MoveCount,
+                     Form->Timer1->isActive());
+    }
     ASSERT_TRUE(QDir(file).removeRecursively());
-    OptionsOk();
-    EXPECT_EQ(Scripted->Errors.size(), 2);
-    EXPECT_EQ(QSettings(QStringLiteral("Veltrane Inc."), QStringLiteral("Rennor"))
-                  .value("MUSIC")
-                  .toString(),
-              Options->MusicChecked() ? "1" : "0");
+    OptionsOk(); // once it can be written again, OK stores the settings without a word
+    seen << Line(Answers->Errors.size(), applied, Stored("SOUND"), Options->SoundChecked());
+    EXPECT_EQ(seen, QStringList({"1 1 false 4 true", "2 2 false 6 true", "2 3 1 true"}));
+    EXPECT_TRUE(Answers->Errors.first().endsWith("will not be remembered."));
 }
 
 // Bytes that no settings name is spelt with: control and high bytes, and the characters the
@@ -72,36 +63,37 @@ QByteArray Garbage(int size) {
     return bytes;
 }
 
-TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaults) {
+TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaultsAndWithoutASoundServerTheGamePlaysOnSilently) {
     Raw().clear();
     Raw().sync();
     QFile file(Raw().fileName());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(Garbage(4096)), 4096);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Garbage(4096)) == 4096);
     file.close();
-
     Start();
-    EXPECT_TRUE(Scripted->Errors.isEmpty()) << Scripted->Errors.join('|').toStdString();
-    EXPECT_TRUE(Options->MusicChecked());
-    EXPECT_TRUE(Options->SoundChecked());
-    EXPECT_TRUE(Options->HumanComputer());
-    EXPECT_EQ(Options->WhoMovesFirstCaption(), "1st Player is First");
-    EXPECT_EQ(Options->FirstPlayerText(), "Player 1");
-    EXPECT_EQ(Options->SecondPlayerText(), "Player 2");
-    EXPECT_EQ(Options->ADPosition(), 20);
-    EXPECT_EQ(Options->AutoPlayPosition(), 9);
-    EXPECT_EQ(Options->ReplayPosition(), 9);
-    EXPECT_EQ(Live.Randomness, 2);
-    EXPECT_EQ(Live.BoardColor, ColorGray);
-    ExpectPlayGoesOn(3, 3);
-
-    // The first OK writes a sound file in place of the corrupt one, without a word.
-    OptionsOk();
-    EXPECT_TRUE(Scripted->Errors.isEmpty()) << Scripted->Errors.join('|').toStdString();
-    EXPECT_EQ(QSettings(QStringLiteral("Veltrane Inc."), QStringLiteral("Rennor"))
-                  .value("A-D Factor")
-                  .toString(),
-              "20");
+    EXPECT_EQ(OptionsShown(),
+              "music true sound true humans false box false, 1st Player is First, "
+              "WhitePlayer BlackMaster, Player 1 / Player 2 shown Player 1 / "
+              "Rennor King, A-D 20 4, randomness 2 speeds 9 9, live A-D 4 randomness "
+              "2 2 speeds 9 9, colours 808080 ff ff00 pending ff ff00 false first W");
+    EXPECT_EQ(Line(Form->MainName1->text(), "/", Form->MainName2->text()),
+              "Player 1 / Rennor King");
+    // The music and, at the end of a game, its sound are asked for; none plays.
+    const QString music = Line(Form->MediaPlayer2->FileName() == SoundsFolder() + "Music.mid",
+                               Form->MediaPlayer2->IsPlaying());
+    Do("A");
+    EXPECT_EQ(Line(music, Form->MediaPlayer1->FileName().startsWith(SoundsFolder()),
+                   Form->MediaPlayer1->IsPlaying()),
+              "true false true false");
+    Do("N 3,3");
+    OptionsOk(); // writes every setting in place of the corrupt file, and says nothing
+    EXPECT_EQ(State(), "2 2 2 W undo 0 hints 0 URAPH asked 1 reports 1");
+    // The file holds every setting, beside its old garbage.
+    const QString defaults = "1st NAME=Player 1, 2nd NAME=Player 2, A-D Factor=20, AUTOPLAY "
+                             "SPEED=9, BOARD COLOR=8421504, HINT COLOR=255, HUMAN vs HUMAN=0, "
+                             "LAST COLOR=65280, MUSIC=1, PLAYER1 COLOR=1, RANDOMNESS=2, REPLAY "
+                             "SPEED=9, SOUND=1, WHO IS FIRST=1st Player is First";
+    EXPECT_EQ(StoredLike(defaults), defaults);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace

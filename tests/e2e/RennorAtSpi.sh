@@ -29,20 +29,16 @@ start_xvfb || fail "no X server"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi.log" 2>&1 &
 ATSPI_PID=$!
 # Wait for the launcher to own its name: asking the bus for it would start another one.
-for i in $(seq 1 200); do
+bus_named() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-    sleep 0.05
-done
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
+}
+wait_for 30 bus_named || fail "the accessibility bus did not start"
 
 # The reader listens before the program starts, so that no event is sent before anyone asks.
 "$here/atspi-board.py" "$WORK/listening" "$scenario" &
 READER_PID=$!
-for i in $(seq 1 400); do
-    [ -e "$WORK/listening" ] && break
-    sleep 0.05
-done
-[ -e "$WORK/listening" ] || fail "the AT-SPI reader did not start"
+wait_for 60 test -e "$WORK/listening" || fail "the AT-SPI reader did not start"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_rennor "$binary"

@@ -19,53 +19,50 @@ bbox() {
 }
 
 shot() {
-    import -window "$window" "$WORK/$1.png" || fail "screenshot $1"
+    import -window "$window" "$WORK/$1.png" 2>/dev/null
 }
+
+# The board: the grey (board colour) area in the left part of the window, cells every 20 pixels.
+board_shown() {
+    shot before && read -r bw bh bx by <<<"$(bbox "$WORK/before.png" "#808080" 390x480+0+0)" &&
+        [ "${bw:-0}" -ge 370 ] && [ "${bh:-0}" -ge 370 ]
+}
+cell_centre() { echo $((bx + 20 * $1 + 8)) $((by + 20 * $2 + 8)); }
+
+# The white stone on (5, 5) and the last-move square of the computer's black answer.
+answered() {
+    shot after && [ "$(pixel "$WORK/after.png" "$cx" "$cy")" = "0,255,255" ] &&
+        read -r lw lh lx ly <<<"$(bbox "$WORK/after.png" "#00FF00" 390x480+0+0)" &&
+        [ "${lw:-0}" -ge 15 ] && [ "${lw:-0}" -le 17 ] &&
+        [ "$(pixel "$WORK/after.png" $((lx + lw / 2)) $((ly + lh / 2)))" = "0,0,0" ]
+}
+
+options_closed() { ! window_titled Options >/dev/null; }
 
 start_xvfb || fail "no X server"
 start_rennor "$binary"
 window=$(wait_window Rennor) || fail "the main window did not appear"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-sleep 0.5
-
-# The board: the grey (board colour) area in the left part of the window, cells every 20 pixels.
-shot before
-read -r bw bh bx by <<<"$(bbox "$WORK/before.png" "#808080" 390x480+0+0)"
-[ "${bw:-0}" -ge 370 ] && [ "${bh:-0}" -ge 370 ] || fail "no board found (box $bw x $bh)"
-cell_centre() { echo $((bx + 20 * $1 + 8)) $((by + 20 * $2 + 8)); }
+focus "$window"
+wait_for 20 board_shown || fail "no board found (box ${bw:-0} x ${bh:-0})"
 
 # The human (white, first) plays the square (5, 5); the computer answers at once with black.
 read -r cx cy <<<"$(cell_centre 4 4)"
 xdotool mousemove --window "$window" "$cx" "$cy" click 1
-sleep 0.5
-shot after
-[ "$(pixel "$WORK/after.png" "$cx" "$cy")" = "0,255,255" ] || fail "no white stone on (5, 5)"
-read -r lw lh lx ly <<<"$(bbox "$WORK/after.png" "#00FF00" 390x480+0+0)"
-[ "${lw:-0}" -ge 15 ] && [ "${lw:-0}" -le 17 ] || fail "no last-move square (box $lw x $lh)"
-[ "$(pixel "$WORK/after.png" $((lx + lw / 2)) $((ly + lh / 2)))" = "0,0,0" ] ||
-    fail "the computer's answer is not a black stone"
+wait_for 20 answered || fail "no white stone on (5, 5) with a black answer beside it"
 echo "computer answered at $(((lx - bx) / 20 + 1)), $(((ly - by) / 20 + 1))"
 
 # The key O opens the options dialog; Escape closes it.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+focus "$window"
 xdotool key --clearmodifiers o
 options=$(wait_window Options) || fail "O did not open the options dialog"
-xdotool windowfocus --sync "$options" 2>/dev/null || true
+focus "$options"
 xdotool key Escape
-for i in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break
-    sleep 0.05
-done
-xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 && fail "Escape left the options open"
+wait_for 5 options_closed || fail "Escape left the options open"
 
 # Alt+G opens the Game menu; x picks "E&xit", which asks for confirmation; Enter says Yes.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+focus "$window"
 [ "$(visible_windows)" -eq 1 ] || fail "a window besides the main window is open"
 xdotool key --clearmodifiers alt+g
-for i in $(seq 1 100); do
-    [ "$(visible_windows)" -ge 2 ] && break
-    sleep 0.05
-done
-[ "$(visible_windows)" -ge 2 ] || fail "Alt+G did not open the Game menu"
+wait_for 5 windows_at_least 2 || fail "Alt+G did not open the Game menu"
 exit_through_confirmation
 echo "PASS"

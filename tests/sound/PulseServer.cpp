@@ -4,22 +4,27 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTest>
 #include <QThread>
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int StartTimeoutMs = 20000;
+constexpr int StartTimeoutMs = 30000;
 
 QProcessEnvironment ServerEnvironment(const QString& folder) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // Its own home and runtime folders keep it away from any desktop server of the machine.
+    // Its own home, runtime and state folders, and no session bus or display, keep it away from
+    // any desktop server of the machine and from every other test's.
     env.insert("HOME", folder);
     env.insert("XDG_RUNTIME_DIR", folder);
     env.insert("XDG_CONFIG_HOME", folder + "/config");
     env.insert("PULSE_RUNTIME_PATH", folder + "/runtime");
-    env.remove("PULSE_SERVER");
+    env.insert("PULSE_STATE_PATH", folder + "/state");
+    for (const char* name : {"PULSE_SERVER", "DBUS_SESSION_BUS_ADDRESS", "DISPLAY"}) {
+        env.remove(name);
+    }
     return env;
 }
 
@@ -37,23 +42,26 @@ TPulseServer::TPulseServer() {
         FProblem = "no temporary folder";
         return;
     }
-    const QString socket = FFolder.filePath("native");
     FProcess.setProcessEnvironment(ServerEnvironment(FFolder.path()));
     FProcess.setStandardOutputFile(FFolder.filePath("server.log"));
     FProcess.setStandardErrorFile(FFolder.filePath("server.log"), QIODevice::Append);
-    FProcess.start(
-        program,
-        {"--daemonize=no", "--exit-idle-time=-1", "--system=false", "-n", "--disallow-exit",
-         "--use-pid-file=no", "--disable-shm=yes",
-         "--load=module-null-sink sink_name=" + QString(SinkName) + " rate=44100 channels=2",
-         "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+    FProcess.start(program, {"--daemonize=no", "--exit-idle-time=-1", "--system=false", "-n",
+                             "--disallow-exit", "--use-pid-file=no", "--disable-shm=yes",
+                             "--load=module-null-sink sink_name=" + QString(SinkName) +
+                                 " rate=44100 channels=2",
+                             "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
+                                 FFolder.filePath("native")});
     if (!FProcess.waitForStarted(StartTimeoutMs) || !WaitUntilAnswering()) {
         QFile log(FFolder.filePath("server.log"));
         log.open(QIODevice::ReadOnly);
         FProblem = "the sound server did not start: " + QString::fromLocal8Bit(log.readAll());
         return;
     }
-    qputenv("PULSE_SERVER", Address().toLocal8Bit());
+    // This program's own sound (Qt's audio outputs) goes to this server only.
+    const QProcessEnvironment client = ClientEnvironment();
+    for (const char* name : {"PULSE_SERVER", "PULSE_COOKIE", "PULSE_CLIENTCONFIG"}) {
+        qputenv(name, client.value(name).toLocal8Bit());
+    }
     FRunning = true;
 }
 
@@ -72,16 +80,22 @@ QString TPulseServer::Address() const {
     return "unix:" + FFolder.filePath("native");
 }
 
+QProcessEnvironment TPulseServer::ClientEnvironment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PULSE_SERVER", Address());
+    env.insert("PULSE_COOKIE", FFolder.filePath("cookie"));
+    env.insert("PULSE_CLIENTCONFIG", FFolder.filePath("client.conf")); // none: the defaults
+    return env;
+}
+
 bool TPulseServer::WaitUntilAnswering() {
     const QDeadlineTimer deadline(StartTimeoutMs);
     while (!deadline.hasExpired() && FProcess.state() == QProcess::Running) {
         if (QFileInfo::exists(FFolder.filePath("native"))) {
             QProcess probe;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("PULSE_SERVER", Address());
-            probe.setProcessEnvironment(env);
+            probe.setProcessEnvironment(ClientEnvironment());
             probe.start("pactl", {"info"});
-            if (probe.waitForFinished(5000) && probe.exitCode() == 0) {
+            if (probe.waitForFinished(10000) && probe.exitCode() == 0) {
                 return true;
             }
         }
@@ -114,14 +128,16 @@ public:
 } // namespace
 
 TSinkRecorder::TSinkRecorder(const TPulseServer& server) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("PULSE_SERVER", server.Address());
-    FProcess.setProcessEnvironment(env);
+    FProcess.setProcessEnvironment(server.ClientEnvironment());
     QObject::connect(&FProcess, &QProcess::readyReadStandardOutput, &FProcess,
                      [this] { FData += FProcess.readAllStandardOutput(); });
     FProcess.start("parec", {"--raw", "--latency-msec=20", "--format=s16le", "--rate=44100",
                              "--channels=1", "-d", QString(TPulseServer::SinkName) + ".monitor"});
-    FProcess.waitForStarted(10000);
+    // Sound played before the recorder is attached would go unheard.
+    FProcess.waitForStarted(LongWaitMs);
+    (void)QTest::qWaitFor(
+        [this] { return SampleCount() > 0 || FProcess.state() == QProcess::NotRunning; },
+        LongWaitMs);
 }
 
 TSinkRecorder::~TSinkRecorder() {
@@ -135,13 +151,25 @@ TSinkRecorder::~TSinkRecorder() {
 }
 
 bool TSinkRecorder::IsRecording() const {
-    return FProcess.state() == QProcess::Running;
+    return FProcess.state() == QProcess::Running && SampleCount() > 0;
 }
 
-int TSinkRecorder::Peak(qsizetype from) const {
+bool TSinkRecorder::Record(int ms) {
+    const qsizetype until = SampleCount() + qsizetype(ms) * Rate / 1000;
+    return QTest::qWaitFor([&] { return SampleCount() >= until || !IsRecording(); }, LongWaitMs) &&
+           IsRecording();
+}
+
+bool TSinkRecorder::WaitUntilQuiet(int ms, int level) {
+    const qsizetype span = qsizetype(ms) * Rate / 1000;
+    return QTest::qWaitFor(
+        [&] { return SampleCount() >= span && Peak(SampleCount() - span) < level; }, LongWaitMs);
+}
+
+int TSinkRecorder::Peak(qsizetype from, qsizetype to) const {
     const auto* samples = reinterpret_cast<const qint16*>(FData.constData());
     int peak = 0;
-    for (qsizetype i = from; i < SampleCount(); ++i) {
+    for (qsizetype i = from; i < (to < 0 ? SampleCount() : std::min(to, SampleCount())); ++i) {
         peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
     }
     return peak;

@@ -7,8 +7,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// Starts `pulseaudio` with one null sink and an anonymous socket in a temporary folder, points
-// PULSE_SERVER at it, and ends that process (by its PID) when destroyed.
+// Starts `pulseaudio` with one null sink and an anonymous socket in a temporary folder of its
+// own, away from any other server of the machine, points this program's PULSE_SERVER at it, and
+// ends that process (by its PID) when destroyed.
 class TPulseServer {
 public:
     TPulseServer();
@@ -21,6 +22,8 @@ public:
     QString Problem() const { return FProblem; }
     bool IsMissing() const { return FMissing; }
     QString Address() const;
+    // The environment of a client of this server only.
+    QProcessEnvironment ClientEnvironment() const;
 
     static constexpr const char* SinkName = "rennor_test";
 
@@ -34,25 +37,34 @@ private:
     QString FProblem;
 };
 
-// The one server of a test program, started at first use and ended after the last test; null
-// sink ready or a reason in Problem.
+// The one server of a test program (each test runs as a program of its own), started at first
+// use and ended after the last test; null sink ready or a reason in Problem.
 TPulseServer& SharedPulseServer();
 
-// Records the null sink's monitor as 16-bit mono samples at 44.1 kHz with `parec`.
+// Records the null sink's monitor as 16-bit mono samples at 44.1 kHz with `parec`. The sink
+// plays silence while nothing else plays, so samples arrive at the sink's own pace: a count of
+// samples is a span of the sink's time, however late the recording reaches this program.
 class TSinkRecorder {
 public:
     static constexpr int Rate = 44100;
+    static constexpr int LongWaitMs = 60000; // generous for a loaded machine
 
+    // Returns once the first samples have arrived, or after LongWaitMs.
     explicit TSinkRecorder(const TPulseServer& server);
     ~TSinkRecorder();
     TSinkRecorder(const TSinkRecorder&) = delete;
     TSinkRecorder& operator=(const TSinkRecorder&) = delete;
 
+    // Running and receiving samples.
     bool IsRecording() const;
     // Samples received so far; the event loop must run for more to arrive.
     qsizetype SampleCount() const { return FData.size() / 2; }
-    // The largest absolute sample from sample `from` on.
-    int Peak(qsizetype from = 0) const;
+    // Runs the event loop until ms more of the sink's time have been recorded.
+    bool Record(int ms);
+    // Runs the event loop until the last ms recorded are all below level.
+    bool WaitUntilQuiet(int ms, int level);
+    // The largest absolute sample from sample `from` on (to `to`, or the end).
+    int Peak(qsizetype from = 0, qsizetype to = -1) const;
     // Starts of sound after at least quietMs of near silence, counted in 20 ms windows.
     int CountOnsets(int quietMs, qsizetype from = 0) const;
 

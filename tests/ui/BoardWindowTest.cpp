@@ -1,0 +1,162 @@
+// The board and its displays as the screen shows them: squares, stones and the last-move
+// highlight, repaints, new colours, the turn indicator, the cursor and the coordinate readout;
+// smooth stones, bevelled panels, dim unlit segments and the report's colons.
+#include "WindowTestSupport.h"
+
+#include "timing/SuperTimer.h"
+
+#include <QPainter>
+
+namespace {
+
+class BoardWindowTest : public WindowTest {
+protected:
+    // Square (X, Y): ring, inside, stone and stone rim.
+    QString Square(const QImage& board, int X, int Y) const {
+        const QPoint rim = Grid().CellRect(X - 1, Y - 1).topLeft() + QPoint(9, 3);
+        return Line(Pixel(board, X, Y, 1, 1), Pixel(board, X, Y, 2, 2), Pixel(board, X, Y, 9, 9),
+                    Stark(board.pixelColor(rim)));
+    }
+    QString LastSquare() const { return Square(Board(), Game.LastMoveX, Game.LastMoveY); }
+};
+
+TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesAndTheLastMoveWithItsXorRing) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    QImage board = Board();
+    EXPECT_EQ(Line(Square(board, 1, 1), Square(board, 19, 19),
+                   board.pixelColor(Grid().CellRect(0, 0).right() + 1, 5).name()),
+              "808080 808080 808080 808080 808080 808080 808080 808080 #000000");
+    Click(4, 3); // white: lime XOR grey ring, lime inside, aqua stone, black rim
+    EXPECT_EQ(Square(Board(), 4, 3), "807f80 00ff00 00ffff 000000");
+    Click(6, 4); // black; the highlight moves on
+    board = Board();
+    EXPECT_EQ(Line(Square(board, 4, 3), Square(board, 6, 4)),
+              "808080 808080 00ffff 000000 807f80 00ff00 000000 00ffff");
+}
+
+TEST_F(BoardWindowTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {
+    Start();
+    QStringList painted;
+    Grid().SetOnDrawCell([&, paint = Grid().OnDrawCell()](TRxDrawGrid& g, QPainter& c, int col,
+                                                          int row, const QRect& r,
+                                                          TGridDrawState s) {
+        painted << QStringLiteral("%1,%2").arg(col + 1).arg(row + 1);
+        paint(g, c, col, row, r, s);
+    });
+    QApplication::processEvents(); // the grid repaints itself for its new handler
+    painted.clear();
+    Click(5, 4);
+    QApplication::processEvents();
+    // The human's stone, then the highlight moves to the answer.
+    EXPECT_EQ(painted,
+              QStringList(
+                  {"5,4", "5,4", QStringLiteral("%1,%2").arg(Game.LastMoveX).arg(Game.LastMoveY)}));
+}
+
+TEST_F(BoardWindowTest, NewBoardAndLastMoveColoursAreShownAtOnce) {
+    Start();
+    Click(5, 4);
+    Live.BoardColor = 0xFF0000; // blue
+    Form->ApplySettings();
+    EXPECT_EQ(Line(Pixel(Board(), 1, 1, 9, 9), LastSquare().left(13)), "0000ff 00ffff 00ff00");
+    Live.LastMoveColor = 0xFF0000; // the board's colour: a black ring
+    Live.LastMoveColorChanged = true;
+    Form->ApplySettings();
+    EXPECT_EQ(LastSquare().left(13), "000000 0000ff");
+}
+
+TEST_F(BoardWindowTest, TheStoneToMoveBlinksAndBothStandOnceTheGameIsOver) {
+    Start();                             // white to move
+    Form->BlinkTimer->SetEnabled(false); // the ticks below are the only ones
+    QApplication::processEvents();
+    Form->NoughtImage->show();
+    QStringList seen;
+    const auto tick = [&] {
+        Form->BlinkTimerTimer();
+        seen << QString(Form->NoughtImage->isVisible() ? "W" : "-") +
+                    (Form->CrossImage->isVisible() ? "B" : "-");
+    };
+    tick(), tick(), tick();
+    Click(5, 5);
+    Game.ColorToMove = BlackStone;
+    tick(), tick();
+    Game.FiveMade = true;
+    tick();
+    EXPECT_EQ(seen.join(' '), "-B WB -B W- WB WB");
+}
+
+TEST_F(BoardWindowTest, TheCursorAndTheReadoutFollowThePointer) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    const auto cursor = [this] { return Grid().cursor().pixmap().toImage(); };
+    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor); // until the pointer moves
+    QStringList readout;
+    for (auto [X, Y] : {std::pair{1, 1}, {19, 19}, {7, 12}}) {
+        QTest::mouseMove(&Grid(), SquareCentre(X, Y));
+        readout << QString::number(TimeDigits(Form->DigitalCoordinates->DateTime()));
+    }
+    EXPECT_EQ(readout.join(' '), "10100 191900 71200");
+    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage());
+    Click(3, 3);
+    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage()); // unchanged until it moves
+    QTest::mouseMove(&Grid(), SquareCentre(4, 3));
+    EXPECT_TRUE(cursor() == Form->BlackCursor.pixmap().toImage() &&
+                cursor() != Form->WhiteCursor.pixmap().toImage());
+}
+
+int Gray(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y));
+}
+
+TEST_F(BoardWindowTest, StonesAreSmoothPanelsBevelledAndUnlitSegmentsDim) {
+    Start();
+    MakeMove(10, 10);
+    MakeMove(12, 10); // the last move: the first stone stands on the board colour
+    const QImage board = Board();
+    int blended = 0; // a jagged rim has no pixels between stone and board
+    for (int d = 0; d < 13 * 13; ++d) {
+        const QString c = Pixel(board, 10, 10, 3 + d % 13, 3 + d / 13);
+        blended += c != "000000" && c != "00ffff" && c != "808080";
+    }
+    EXPECT_GT(blended, 8);
+    // The status bar is lowered: dark at the top left, light at the bottom right.
+    const QImage status = Form->StatusBar->grab().toImage();
+    EXPECT_LT(Gray(status, 0, 0), Gray(status, status.width() - 1, status.height() - 1));
+    // Raised, on the players' page: both edges stand out from the panel's face.
+    ShowOptions("PlayerSettings");
+    const QWidget* panel = Control("SelectColorPanel");
+    const QImage dialog = Options->grab().toImage();
+    const QPoint at = panel->mapTo(Options.get(), QPoint(0, panel->height() / 2));
+    const int face = Gray(dialog, at.x() + 3, at.y());
+    EXPECT_GE(Gray(dialog, at.x(), at.y()) - face, 12) << "light left edge";
+    EXPECT_GE(face - Gray(dialog, at.x() + panel->width() - 1, at.y()), 12) << "dark right edge";
+    Form->MovesDone->SetValue(1);
+    const QImage moves = Form->MovesDone->grab().toImage();
+    EXPECT_EQ(Gray(moves, 32 + 12, 6), 255); // the last cell's "1": its upper right bar lit
+    EXPECT_LE(Gray(moves, 32 + 8, 3), 32);   // its top bar unlit, and dim
+    // Right of the display (x = 509..556) its box's edge runs on as above it (y = 146).
+    const QImage client = Form->centralWidget()->grab().toImage();
+    int broken = 0;
+    for (int d = 0; d < 3 * 21; ++d) {
+        broken += client.pixel(556 + d % 3, 149 + d / 3) != client.pixel(556 + d % 3, 146);
+    }
+    EXPECT_EQ(broken, 0);
+}
+
+TEST(ReportLookTest, TheCaptionsColonsStandInOneColumn) {
+    TWinnerForm report(nullptr);
+    report.show();
+    const QImage picture = report.grab().toImage();
+    QList<int> colons; // the last lit column of each caption is its colon's
+    for (QLabel* caption : {report.Label2, report.Label3, report.Label5, report.Label6,
+                            report.Label4, report.Label1}) {
+        int right = 0;
+        for (int d = 0; d < caption->width() * caption->height(); ++d) {
+            const QPoint at = caption->pos() + QPoint(d / caption->height(), d % caption->height());
+            right = Gray(picture, at.x(), at.y()) > 128 ? at.x() : right;
+        }
+        colons << right;
+    }
+    EXPECT_EQ(colons, QList<int>(6, colons.first()));
+}
+
+} // namespace

@@ -1,0 +1,275 @@
+// The options dialog of the running program as the user meets it: stones, names, mode, bars,
+// randomness, colours and their preview, pages and help; what it loads and stores, and what it
+// asks.
+#include "WindowTestSupport.h"
+
+#include "help/HelpEngine.h"
+#include "help/HelpWindow.h"
+#include "ui/OptionsTrackBar.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#ifdef __linux__
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// How often action replaces file (a rename onto its name, which is atomic): once for all values
+// is what leaves all old or all new values to a program stopped while it writes. Without inotify
+// there is nothing to count.
+int ReplacementsDuring(const QString& file, const std::function<void()>& action) {
+    int replaced = 1;
+#ifdef __linux__
+    const QFileInfo info(file);
+    const int watch = inotify_init1(IN_NONBLOCK);
+    inotify_add_watch(watch, QFile::encodeName(info.absolutePath()).constData(), IN_MOVED_TO);
+    action();
+    replaced = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+        for (char* at = events; at < events + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            replaced += event->len > 0 && info.fileName() == QLatin1String(event->name);
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    close(watch);
+#else
+    action();
+#endif
+    return replaced;
+}
+
+class OptionsWindowTest : public WindowTest {
+protected:
+    void Key(const char* control, Qt::Key key) const {
+        Control(control)->setFocus();
+        QTest::keyClick(Control(control), key);
+    }
+    void Type(const char* box, const QString& text) const {
+        Control<QLineEdit>(box)->setText(text);
+    }
+};
+
+TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
+    Start();
+    ShowOptions("PlayerSettings");
+    QStringList seen; // pressing a pressed button keeps it down
+    for (const char* stone : {"BlackPlayer", "WhitePlayer", "WhiteMaster", "BlackMaster"}) {
+        Do(QString("%1SpeedButton %1SpeedButton").arg(stone));
+        seen << Shown(2);
+    }
+    Type("FirstPlayerEditBox", "");
+    Type("SecondPlayerEditBox", "Ann");
+    Do("HumanComputer"); // closes the second box but keeps its text
+    seen << Shown(0, 3);
+    QTest::keyClicks(Control("FirstPlayerEditBox"), "Bartholomew the Third"); // 13 at most
+    Do("HumanHuman WhoMovesFirst");
+    seen << Shown(0, 3);
+    Type("SecondPlayerEditBox", "");
+    Do("WhoMovesFirst");
+    seen << Shown(1) + ", " + Options->SecondPlayerLabel();
+    EXPECT_EQ(seen,
+              QStringList({"BlackPlayer WhiteMaster", "WhitePlayer BlackMaster",
+                           "BlackPlayer WhiteMaster", "WhitePlayer BlackMaster",
+                           "music false sound false humans false box false, 1st Player is "
+                           "First, WhitePlayer BlackMaster,  / Ann shown Player 1 / Rennor King",
+                           "music false sound false humans true box true, 2nd Player is "
+                           "First, WhitePlayer BlackMaster, Bartholomew t / Ann shown "
+                           "Bartholomew t / Ann",
+                           "1st Player is First, Player 2"}));
+}
+
+TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRandomness) {
+    Start();
+    ShowOptions("AIE");
+    auto* bar = Control<TSelTrackBar>("TrackBar");
+    QStringList
+        seen; // the A-D bar and read-out with its selection; what the user sees, and what acts
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
+        Key("TrackBar", key);
+        seen << Line(Shown(4), bar->SelStart(), bar->SelEnd(), Shown(6));
+    }
+    bar->setValue(16);
+    Do("SpeedButton5"); // caption "4"
+    ShowOptions("GeneralSettings");
+    Key("ReplayTrackBar", Qt::Key_Left);
+    Key("AutoPlaytrackBar", Qt::Key_Home);
+    seen << Shown(5, 6);
+    Key("AutoPlaytrackBar", Qt::Key_End);
+    Do("CancelBtn"); // the bars stay in effect until the next showing reloads the store
+    seen << Shown(6);
+    ShowOptions();
+    seen << Shown(6);
+    Do("SpeedButton5 OKBtn");
+    seen << Shown(6) + " " + Stored("RANDOMNESS");
+    EXPECT_EQ(seen, QStringList({"A-D 0 -16 0 16 live A-D -16 randomness 1 1 speeds 9 9",
+                                 "A-D 32 16 16 32 live A-D 16 randomness 1 1 speeds 9 9",
+                                 "randomness 5 speeds 0 8, live A-D 0 randomness 1 5 speeds 0 8",
+                                 "live A-D 0 randomness 1 1 speeds 9 8",
+                                 "live A-D 0 randomness 1 1 speeds 9 9",
+                                 "live A-D 0 randomness 5 5 speeds 9 9 5"}));
+}
+
+TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
+    StartWith({{"BOARD COLOR", "1122867"}, {"HINT COLOR", "1122867"}, {"LAST COLOR", "1122867"}});
+    ShowOptions("Preferences");
+    Answers->Colors = {std::nullopt, 0x123456, 0x112233, 0x445566};
+    Do("HintColorBtn HintColorBtn LastMoveBackgroudColorBtn BoardColorBtn");
+    QStringList seen{
+        Line(Hex(Options->PreviewColor()), Shown(7))}; // the same last-move colour is no change
+    Do("DefaultColors");
+    seen << Line(Hex(Options->PreviewColor()), Shown(7));
+    QTest::keyClick(Options.get(), Qt::Key_Escape);
+    seen << Line(Options->isVisible(), Hex(Options->PreviewColor()), Shown(7));
+    ShowOptions("Preferences");
+    Answers->Colors = {0x0000FF};
+    Do("LastMoveBackgroudColorBtn OKBtn");
+    seen << Shown(7) + " " + Stored("LAST COLOR");
+    EXPECT_EQ(
+        seen,
+        QStringList({"445566 colours 112233 112233 112233 pending 123456 112233 false first W",
+                     "808080 colours 112233 112233 112233 pending ff ff00 true first W",
+                     "false 112233 colours 112233 112233 112233 pending 112233 112233 true first W",
+                     "colours 112233 112233 ff pending 112233 ff true first W 255"}));
+    EXPECT_EQ(Answers->ColorPickerStarts,
+              (std::deque<TColorValue>{0, 0, 0x123456, 0x112233, 0x445566}));
+}
+
+TEST_F(OptionsWindowTest, ThePreviewShowsThePickedColoursOnItsSamplePosition) {
+    Start();
+    ShowOptions("Preferences");
+    Answers->Colors = {0xFF0000, 0x00FFFF, 0x808000};
+    Do("BoardColorBtn HintColorBtn LastMoveBackgroudColorBtn");
+    auto* grid = Control<TRxDrawGrid>("PreviewGrid");
+    const QImage image = grid->grab().toImage();
+    QStringList seen; // empty square and ring; white stone, rim; hint square, ring; last move
+    for (auto [col, row, dx, dy] : {std::array{4, 4, 9, 9},
+                                    {4, 4, 1, 1},
+                                    {0, 0, 9, 9},
+                                    {0, 0, 3, 9},
+                                    {4, 0, 9, 9},
+                                    {4, 0, 1, 1},
+                                    {1, 2, 2, 2},
+                                    {1, 2, 1, 1},
+                                    {1, 2, 9, 9}}) {
+        const QPoint at =
+            grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
+        const QColor colour = image.pixelColor(at * image.devicePixelRatio());
+        seen << (dx == 3 ? Stark(colour) : colour.name().mid(1));
+    }
+    EXPECT_EQ(seen.join(' '), "0000ff 0000ff 00ffff 000000 ffff00 000000 008080 000000 000000");
+}
+
+TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsItsTopic) {
+    Start();
+    ShowOptions();
+    auto* pages = Control<QTabWidget>("OptionsControl");
+    QStringList seen{pages->currentWidget()->objectName()};
+    pages->setCurrentIndex(3);
+    Do("CancelBtn");
+    ShowOptions();
+    seen << pages->currentWidget()->objectName() << Options->focusWidget()->objectName();
+    for (const char* page : {"Preferences", "PlayerSettings", "GeneralSettings", "AIE"}) {
+        ShowOptions(page);
+        Do("HelpBtn");
+        seen << QString::number(Form->Help->Window()->CurrentContext());
+    }
+    EXPECT_EQ(seen.join(' '), "Preferences AIE OKBtn 4444 1111 2222 3333");
+}
+
+TEST_F(OptionsWindowTest, EverySettingLoadsAsStoredAndOkStoresItBackInOneWrite) {
+    // An A-D position past the end of the bar comes back at its end; a randomness without a
+    // button presses none; a name longer than a box takes when typed stays whole.
+    const QString stored = "1st NAME=, 2nd NAME=Bartholomew the Great, A-D Factor=99, AUTOPLAY "
+                           "SPEED=3, BOARD COLOR=1122867, HINT COLOR=4, HUMAN vs HUMAN=0, LAST "
+                           "COLOR=5, MUSIC=0, PLAYER1 COLOR=0, RANDOMNESS=12, REPLAY SPEED=5, "
+                           "SOUND=0, WHO IS FIRST=2nd Player is First";
+    for (const QString& value : stored.split(", ")) {
+        Store(value.section('=', 0, 0).toLatin1().constData(), value.section('=', 1));
+    }
+    Start();
+    ShowOptions();
+    EXPECT_EQ(OptionsShown(), "music false sound false humans false box false, 2nd Player is "
+                              "First, BlackPlayer WhiteMaster,  / Bartholomew the Great shown "
+                              "Player 1 / Rennor King, A-D 32 16, randomness 0 speeds 3 5, live "
+                              "A-D 16 randomness 12 12 speeds 3 5, colours 112233 4 5 pending 4 "
+                              "5 false first B");
+    EXPECT_EQ(ReplacementsDuring(Raw().fileName(), [this] { Do("OKBtn"); }), 1);
+    EXPECT_EQ(StoredLike(stored), QString(stored).replace("=99", "=32"));
+}
+
+TEST_F(OptionsWindowTest, EnterPressesOkWhereverTheFocusIsAndHelpBesideTheDialogTakesKeys) {
+    Start();
+    QStringList seen;
+    for (const char* name : {"BoardColorBtn", "WhoMovesFirst", "FirstPlayerEditBox"}) {
+        QTimer::singleShot(0, Options.get(), [this, name, &seen] {
+            if (seen.isEmpty()) {
+                Do("HelpBtn");
+                THelpWindow* help = Form->Help->Window();
+                help->ShowIndexPage();
+                help->IndexEdit()->setFocus();
+                QTest::keyClick(help->windowHandle(), 'n'); // as the window system delivers it
+                seen << help->IndexEdit()->text();
+            }
+            Key(name, Qt::Key_Return);
+            if (Options->isVisible()) {
+                Options->reject(); // Enter left it open
+            }
+        });
+        Form->Options1Click();
+        seen << Line(name, Options->result() == QDialog::Accepted);
+    }
+    EXPECT_EQ(Line(seen.join(' '), Answers->ColorPickerStarts.empty(), Shown(1)),
+              "n BoardColorBtn true WhoMovesFirst true FirstPlayerEditBox true true 1st Player is "
+              "First");
+}
+
+TEST_F(OptionsWindowTest, ChangesOtherThanTheModeNeverAskAndShowAtOnce) {
+    Start();
+    ShowOptions("PlayerSettings");
+    Type("FirstPlayerEditBox", "Max");
+    Do("WhoMovesFirst BlackPlayerSpeedButton OKBtn");
+    EXPECT_EQ(Line(State(), Stored("WHO IS FIRST"), Stored("1st NAME"), Form->MainName1->text(),
+                   Shown(7).right(1)),
+              "0 0 0 W undo 0 hints 0 URAPH asked 0 reports 0 2nd Player is First Max Max B");
+}
+
+TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFirstNoKeepsIt) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    Do("5,5");
+    ShowOptions("PlayerSettings");
+    Do("HumanComputer WhoMovesFirst OKBtn"); // Yes: the new game still sees the humans stored
+    QStringList seen{State(), Stored("HUMAN vs HUMAN") + " " + Stored("WHO IS FIRST")};
+    ShowOptions("PlayerSettings");
+    Type("SecondPlayerEditBox", "Ann");
+    Answers->ConfirmAnswers = {false};
+    Do("HumanHuman OKBtn");
+    seen << Answers->Questions.last() << Shown(0) + " " + Options->SecondPlayerLabel()
+         << Line(Stored("HUMAN vs HUMAN"), Stored("2nd NAME"), Game.MoveCount);
+    Game.FiveMade = true; // once the game is over, no question; asking locks the board
+    ShowOptions("PlayerSettings");
+    Do("HumanHuman OKBtn");
+    seen << Line(Answers->Questions.size(), Game.GameFinished, Stored("HUMAN vs HUMAN"));
+    EXPECT_EQ(seen, QStringList({"0 0 0 B undo 0 hints 0 URAPH asked 1 reports 0",
+                                 "0 2nd Player is First",
+                                 "Do You Wish To Cancel Current Game ?\n\nIf you click 'No' - "
+                                 "game mode will not be changed",
+                                 "music false sound false humans false box false Rennor King",
+                                 "0 Ann 0", "2 true 1"}));
+}
+
+TEST_F(OptionsWindowTest, AValueThatIsNoTextStopsTheLoadWithOneErrorBox) {
+    Start();
+    Store("SOUND", "1");
+    Store("MUSIC", QStringList{"a", "b"});
+    ShowOptions();
+    // The closing quote sorts before the full stop, so none is added; the load stopped before
+    // SOUND, and the dialog is still usable.
+    EXPECT_EQ(Line(Answers->Errors.join('|'), Options->SoundChecked(), Options->isVisible()),
+              "Invalid data type for 'MUSIC' false true");
+}
+
+} // namespace
