@@ -8,7 +8,7 @@
 namespace {
 
 // Feeds the lines of one command, parted by '|', and gives the command they make.
-std::optional<TCommand> Read(const std::string& lines) {
+TCommand Read(const std::string& lines) {
     TCommandReader reader;
     std::optional<TCommand> read;
     std::istringstream in(lines);
@@ -16,7 +16,8 @@ std::optional<TCommand> Read(const std::string& lines) {
         EXPECT_FALSE(read) << lines << ": a command before its last line";
         read = reader.Feed(line);
     }
-    return read;
+    EXPECT_TRUE(read) << lines;
+    return read.value_or(TCommand{});
 }
 
 struct TCommandCase {
@@ -45,38 +46,19 @@ const char* const Refused[] = {
 
 TEST(ProtocolTest, ReadsEachCommandAndRefusesBadArguments) {
     for (const TCommandCase& c : Commands) {
-        const std::optional<TCommand> read = Read(c.Lines);
-        ASSERT_TRUE(read) << c.Lines;
-        EXPECT_EQ(read->Kind, c.Kind) << c.Lines;
-        EXPECT_TRUE(read->Problem.empty()) << c.Lines;
+        const TCommand read = Read(c.Lines);
+        EXPECT_EQ(read.Kind, c.Kind) << c.Lines;
+        EXPECT_TRUE(read.Problem.empty()) << c.Lines;
         const bool square = c.Kind == TCommandKind::Turn || c.Kind == TCommandKind::TakeBack;
-        EXPECT_EQ(square ? std::pair(read->X, read->Y) : std::pair(read->Width, read->Height),
+        EXPECT_EQ(square ? std::pair(read.X, read.Y) : std::pair(read.Width, read.Height),
                   std::pair(c.A, c.B))
             << c.Lines;
     }
     for (const char* lines : Refused) {
-        const std::optional<TCommand> read = Read(lines);
-        ASSERT_TRUE(read) << lines;
-        EXPECT_TRUE(read->Kind == TCommandKind::Malformed || read->Kind == TCommandKind::Unknown);
-        EXPECT_FALSE(read->Problem.empty()) << lines;
+        const TCommand read = Read(lines);
+        EXPECT_TRUE(read.Kind == TCommandKind::Malformed || read.Kind == TCommandKind::Unknown);
+        EXPECT_FALSE(read.Problem.empty()) << lines;
     }
-}
-
-TEST(ProtocolTest, ABoardBlockRoundTrips) {
-    const std::vector<TBoardEntry> entries = {{1, 2, 1}, {3, 4, 2}, {0, 19, 1}};
-    std::string lines;
-    for (const std::string& line : FormatBoard(entries)) {
-        lines += line + "|";
-    }
-    EXPECT_EQ(Read(lines).value_or(TCommand{}).Entries, entries);
-}
-
-TEST(ProtocolTest, InfoKeepsItsKeyInLowerCaseAndTheWholeValue) {
-    const std::optional<TCommand> read = TCommandReader().Feed(FormatInfo("Time_Left", 12345));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->Key, "time_left");
-    EXPECT_EQ(read->Value, "12345");
-    EXPECT_EQ(TCommandReader().Feed("INFO folder C:\\My Brains")->Value, "C:\\My Brains");
 }
 
 TEST(ProtocolTest, ReadsEveryKindOfAnswer) {
@@ -89,16 +71,25 @@ TEST(ProtocolTest, ReadsEveryKindOfAnswer) {
     for (const auto& [line, kind] : answers) {
         EXPECT_EQ(ParseAnswer(line).Kind, kind) << line;
     }
+}
+
+// What one side writes, the other reads back whole.
+TEST(ProtocolTest, EachSideReadsWhatTheOtherWrites) {
+    const std::vector<TBoardEntry> entries = {{1, 2, 1}, {3, 4, 2}, {0, 19, 1}};
+    std::string lines;
+    for (const std::string& line : FormatBoard(entries)) {
+        lines += line + "|";
+    }
+    EXPECT_EQ(Read(lines).Entries, entries);
+    const TCommand info = Read(FormatInfo("Time_Left", 12345));
+    EXPECT_EQ(info.Key + " " + info.Value, "time_left 12345");
+    EXPECT_EQ(Read("INFO folder C:\\My Brains").Value, "C:\\My Brains");
     const TAnswer move = ParseAnswer(FormatMove(12, 3));
     EXPECT_EQ(std::pair(move.X, move.Y), std::pair(12, 3));
     EXPECT_EQ(ParseAnswer(FormatError("bad size")).Text, "bad size");
-}
-
-TEST(ProtocolTest, AboutRoundTripsAndSkipsEmptyFields) {
     const TAbout about{"Rennor Emperor", "1.0", "Veltrane Inc.", "", "https://x.example/", ""};
-    const std::string line = FormatAbout(about);
-    EXPECT_EQ(line.find("country"), std::string::npos);
-    EXPECT_EQ(ParseAbout(line), about);
+    EXPECT_EQ(FormatAbout(about).find("country"), std::string::npos);
+    EXPECT_EQ(ParseAbout(FormatAbout(about)), about);
     EXPECT_EQ(ParseAbout("name=\"a, b\",version=\"2\" author=\"c\"").Name, "a, b");
 }
 
