@@ -12,18 +12,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A brain that keeps the protocol, answering START with its shell function start and every move
-// request with move, both of which %1 may redefine; n counts the move requests.
+// A brain that keeps the protocol, answering START and ABOUT with its shell function start and
+// every TURN with move, both of which %1 may redefine; n counts the TURNs.
 constexpr char FakeBrain[] = R"(#!/bin/sh
 start() { echo OK; }
 %1
 n=0
 while read -r cmd rest; do
   case "$cmd" in
-    START*) start ;;
-    ABOUT*) echo 'name="Faulty", version="1.0"' ;;
-    BOARD*) while read -r l; do case "$l" in DONE*) break ;; esac; done; n=$((n+1)); move ;;
-    TURN*|BEGIN*) n=$((n+1)); move ;;
+    START*|ABOUT*) start ;;
+    TURN*) n=$((n+1)); move ;;
   esac
 done
 )";
