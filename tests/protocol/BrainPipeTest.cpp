@@ -42,14 +42,15 @@ std::vector<std::string> Answers(const std::string& switches, const std::string&
 // to its last line: '!' a refusal with a reason, '=' OK, '@' a move on an empty square, '?' its
 // ABOUT fields, '-' nothing. A ';' ends a step and a '|' parts the lines of one.
 const char Session[] =
-    "!TURN 1,1;!BEGIN;!START 14;!START 23;!RECTSTART 20,19;=START 15;-INFO timeout_turn 100;"
-    "-INFO timeout_match 60000;-INFO time_left 4000;-INFO max_memory 83886080;"
-    "-INFO folder /tmp;@BEGIN;@TURN 3,3;!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!HELLO;!DONE;"
-    "!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;!BOARD|1,1,3|DONE;!BOARD|20,1,1|DONE;"
-    "@BOARD|5,5,1|6,6,2|DONE;!TAKEBACK 0,14;=TAKEBACK 5,5;!INFO rule 1;!INFO rule 4;"
-    "!INFO timeout_turn soon;!INFO rennor_player queen;!INFO rennor_player king;"
-    "!INFO rennor_randomness 12;!START 30;=RESTART;-INFO timeout_turn 0;@BEGIN;?ABOUT;-END;"
-    "-ABOUT";
+    "!TURN 1,1;!BEGIN;!START 14;!START 23;!START;!START 0;!START 20x;!RECTSTART 20;"
+    "!RECTSTART 20,19;=RECTSTART 16,16;=start 15;-INFO timeout_turn 100;-INFO timeout_match 60000;"
+    "-INFO time_left 4000;-INFO max_memory 83886080;-INFO folder /tmp;@BEGIN;@TURN  3 , 3 ;"
+    "!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!TURN 10,11,12;!TURN -1,5;!TURN 1234567,1;!HELLO 1;"
+    "!DONE;!INFO;!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;!BOARD|1,1,3|DONE;"
+    "!BOARD|1,2|DONE;!BOARD|20,1,1|DONE;@BOARD|5,5,1||6,6,2|DONE;!TAKEBACK;!TAKEBACK 0,14;"
+    "=TAKEBACK 5,5;!INFO rule 1;!INFO rule 4;!INFO timeout_turn soon;!INFO rennor_player queen;"
+    "!INFO rennor_player king;!INFO rennor_randomness 12;!START 30;=RESTART;"
+    "-INFO timeout_turn 0;@BEGIN;?ABOUT;-END;-ABOUT";
 
 // The squares the brain must not answer on after these lines; a refused BOARD leaves some out,
 // never in.
@@ -60,7 +61,7 @@ void NoteTaken(const std::string& lines, std::set<std::pair<int, int>>& taken) {
         if (line == "RESTART" || line == "BOARD") {
             taken.clear();
         } else if (std::sscanf(line.c_str(), "%d,%d,%d", &x, &y, &field) == 3 ||
-                   std::sscanf(line.c_str(), "TURN %d,%d", &x, &y) == 2) {
+                   std::sscanf(line.c_str(), "TURN %d ,%d", &x, &y) == 2) {
             taken.insert({x, y});
         }
     }
