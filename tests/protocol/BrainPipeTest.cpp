@@ -134,11 +134,9 @@ TEST(BrainPipeTest, RennorKingAnswersAsTheWrittenPlayer) {
     }
     const std::vector<std::string> answers =
         Answers("--player=king --ad-factor=-5", input + FormatStart(20) + "\n");
-    ASSERT_EQ(answers.size(), expected.size() + 1);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        ASSERT_EQ(answers[i], expected[i]) << "answer " << i;
-    }
-    EXPECT_EQ(ParseAnswer(answers.back()).Kind, TAnswerKind::Error);
+    ASSERT_FALSE(answers.empty());
+    EXPECT_EQ(ParseAnswer(answers.back()).Kind, TAnswerKind::Error); // Rennor King plays 19 only
+    EXPECT_EQ(std::vector(answers.begin(), answers.end() - 1), expected);
 }
 
 // The second brain passes only the first dozen lines to a real brain and then, mid-game, either

@@ -79,14 +79,4 @@ TEST(EmperorTest, RefusesPositionsItCannotSearch) {
     }
 }
 
-TEST(EmperorTest, HasNoMoveOnAFullBoard) {
-    TSearchPosition full{15, {}, BlackStone};
-    for (int i = 0; i < 15 * 15; ++i) {
-        // Pairs along the rows, shifted a square each row: no line holds more than two alike.
-        const int x = i % 15, y = i / 15;
-        full.Stones.push_back({x, y, (x / 2 + y) % 2 ? BlackStone : WhiteStone});
-    }
-    EXPECT_FALSE(Think(full).HasMove());
-}
-
 } // namespace
