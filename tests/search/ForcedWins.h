@@ -85,16 +85,6 @@ struct TPlainBoard {
         }
         return squares;
     }
-    TSearchPosition Position(TStoneColor toMove) const {
-        TSearchPosition p{Size, {}, toMove};
-        for (int i = 0; i < Size * Size; ++i) {
-            if (Grid[static_cast<std::size_t>(i)] != NoStone) {
-                p.Stones.push_back({i % Size, i / Size, Grid[static_cast<std::size_t>(i)]});
-            }
-        }
-        return p;
-    }
-
     int Size;
     std::vector<TStoneColor> Grid;
 };
