@@ -25,8 +25,10 @@ TEST_P(ForcedWinTest, FindsTheWinAndPlaysItToFive) {
     };
     TEmperor emperor(std::size_t{4} << 20);
     const std::atomic<bool> never{false};
+    // A win takes milliseconds; a second leaves room for sanitizers and a loaded machine, and a
+    // fault that hides wins costs 40 seconds, not minutes.
     for (int attack = 0; attack <= 2 * win.Fours + 2; ++attack) {
-        const TSearchResult r = emperor.Think(now, {std::chrono::seconds(5)}, never);
+        const TSearchResult r = emperor.Think(now, {std::chrono::seconds(1)}, never);
         ASSERT_TRUE(r.ForcedWin()) << "move " << attack;
         ASSERT_TRUE(attack > 0 || ProvesFourWin(win.Position, r.WinLine));
         ASSERT_TRUE(board.Empty(r.X, r.Y));
