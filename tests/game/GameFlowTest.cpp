@@ -1,4 +1,4 @@
-// The game flow without windows: first colour, clock, rating, close query, and the ports.
+// The game flow without windows: first colour, clock, rating, and the ports.
 #include "GameFlowTestSupport.h"
 
 #include "game/Ports.h"
@@ -104,15 +104,6 @@ TEST_F(GameFlowTest, RatingCountsOnlyShownRatingsAndOnlyARightReleaseIsRemembere
     Play.CommentsUsedCount = std::numeric_limits<std::int32_t>::max();
     PopupMenu1Popup(11, 9);
     EXPECT_EQ(Play.CommentsUsedCount, std::numeric_limits<std::int32_t>::max());
-}
-
-TEST_F(GameFlowTest, CloseQueryAsksAndOnlyYesCloses) {
-    Ports.ExitAnswers = {false, true};
-    EXPECT_EQ(std::tuple(FormCloseQuery(), Play.Closing, View.HelpQuits),
-              std::tuple(false, false, 0));
-    EXPECT_EQ(std::tuple(FormCloseQuery(), Play.Closing, View.HelpQuits),
-              std::tuple(true, true, 1));
-    EXPECT_EQ(Ports.ExitQuestions, 2);
 }
 
 TEST(PortsTest, FullStopIsAppendedOnlyAfterCharactersThatSortAfterIt) {
