@@ -90,7 +90,6 @@ TEST_F(GameFlowTest, RatingCountsOnlyShownRatingsAndOnlyARightReleaseIsRemembere
     StoredHumanHumanValue = true;
     ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9)); // black on (10, 10)
     EXPECT_EQ(PopupMenu1Popup(11, 9), 75);                // (12, 10) for white
-    EXPECT_EQ(PopupMenu1Popup(9, 9), std::nullopt);       // occupied
     EXPECT_EQ(PopupMenu1Popup(-1, 3), std::nullopt);      // no cell
     EXPECT_EQ(Play.CommentsUsedCount, 1);
     Game.FiveMade = true;
