@@ -40,22 +40,18 @@ TEST_F(BoardTest, FourInAWindowCarriesAtLeastFiveHundredOnItsGap) {
     EXPECT_GE(SquareTotal(5, 8, BlackStone, 0), 500);
 }
 
-TEST_F(BoardTest, DeterministicAnswerToACornerOpeningIsTheFirstSharedSquare) {
-    for (int f = -16; f <= 16; ++f) {
-        NewBoard();
-        Live.ADFactor = f;
-        MakeMove(1, 1);
-        EXPECT_EQ(Chosen(), std::make_pair(1, 2)) << "A-D " << f;
-    }
-}
-
-TEST_F(BoardTest, AttackDefenceSettingDecidesBetweenTiedSquares) {
+// A corner opening is answered on the first shared square; after two stones on a diagonal only the
+// strongest defence (track bar 0) prefers the other of the tied squares.
+TEST_F(BoardTest, DeterministicChoicesForEveryAttackDefenceSetting) {
     for (int bar = 0; bar <= 32; ++bar) {
-        NewBoard();
         Live.ADFactor = bar - 16;
+        NewBoard();
+        MakeMove(1, 1);
+        EXPECT_EQ(Chosen(), std::make_pair(1, 2)) << "corner, track bar " << bar;
+        NewBoard();
         Play({{10, 10}, {9, 9}});
         const auto expected = bar == 0 ? std::make_pair(8, 9) : std::make_pair(9, 10);
-        EXPECT_EQ(Chosen(), expected) << "track bar " << bar;
+        EXPECT_EQ(Chosen(), expected) << "diagonal, track bar " << bar;
     }
 }
 
