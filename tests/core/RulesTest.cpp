@@ -6,13 +6,6 @@
 
 namespace {
 
-// Places stones of one colour with ReplayMove, leaving the move list alone.
-void Stones(TStoneColor c, std::initializer_list<std::pair<int, int>> squares) {
-    for (auto [x, y] : squares) {
-        ReplayMove(x, y, c);
-    }
-}
-
 struct FiveCase {
     const char* name;
     int x, y, dx, dy;
@@ -51,11 +44,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BoardTest, OverlineWinsAtTheStoneThatCompletesFiveFourAndAnotherColourDoNot) {
-    Stones(BlackStone, {{1, 1}, {2, 1}, {4, 1}, {5, 1}});
+    for (int x : {1, 2, 4, 5}) {
+        ReplayMove(x, 1, BlackStone); // stones without moves in the list
+    }
     Game.ColorToMove = WhiteStone;
     MakeMove(3, 1);
     EXPECT_EQ(std::pair(Game.FiveMade, IsGameOver()), std::pair(false, false));
-    Stones(WhiteStone, {{3, 5}, {4, 5}, {6, 5}, {7, 5}, {8, 5}});
+    for (int x : {3, 4, 6, 7, 8}) {
+        ReplayMove(x, 5, WhiteStone);
+    }
     EXPECT_FALSE(Game.FiveMade);
     Game.ColorToMove = WhiteStone;
     MakeMove(5, 5); // six in a row from (3, 5) to (8, 5)
