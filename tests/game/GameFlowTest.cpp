@@ -50,8 +50,8 @@ TEST_F(GameFlowTest, NewGameResetsTheRecordAndRepaintsEverySquareInOrder) {
 
 TEST_F(GameFlowTest, ClockShowsTrueTimeAcrossMidnightAndStaysInRangeWhateverItHolds) {
     // Started at 23:59:00, now 00:01:00: two minutes, not minus a day.
-    const double start = (23 * 3600 + 59 * 60) / 86400.0;
-    const std::pair<double, const char*> shown[] = {{ElapsedDays(start, 60 / 86400.0), "00:02:00"},
+    const double acrossMidnight = ElapsedDays((23 * 3600 + 59 * 60) / 86400.0, 60 / 86400.0);
+    const std::pair<double, const char*> shown[] = {{acrossMidnight, "00:02:00"},
                                                     {(12 * 60 + 5) / 86400.0, "00:12:05"},
                                                     {1e300, "2500000000000:00:00"},
                                                     {std::nan(""), "00:00:00"}};
