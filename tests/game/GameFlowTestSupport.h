@@ -73,7 +73,5 @@ protected:
         StoredOptionReaders = {};
         InstallMainView(nullptr);
         InstallDialogOptions(nullptr);
-        ResetGameState();
-        ResetPlayRecord();
     }
 };
