@@ -6,13 +6,6 @@
 
 namespace {
 
-// Places stones of one colour with ReplayMove, leaving the move list alone.
-void Stones(TStoneColor c, std::initializer_list<std::pair<int, int>> squares) {
-    for (auto [x, y] : squares) {
-        ReplayMove(x, y, c);
-    }
-}
-
 struct FiveCase {
     const char* name;
     int x, y, dx, dy;
@@ -25,8 +18,7 @@ TEST_P(FiveTest, FifthStoneWinsFourDoNot) {
     for (int m = 0; m < 4; ++m) {
         ReplayMove(f.x + f.dx * m, f.y + f.dy * m, BlackStone);
     }
-    EXPECT_FALSE(Game.FiveMade);
-    EXPECT_FALSE(IsGameOver());
+    EXPECT_EQ(std::pair(Game.FiveMade, IsGameOver()), std::pair(false, false));
     int reports = 0, autoPlayEnds = 0;
     BoardHooks.ShowReport = [&] {
         ++reports;
@@ -52,17 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BoardTest, OverlineWinsAtTheStoneThatCompletesFiveFourAndAnotherColourDoNot) {
-    Stones(BlackStone, {{1, 1}, {2, 1}, {4, 1}, {5, 1}});
+    for (int x : {1, 2, 4, 5}) {
+        ReplayMove(x, 1, BlackStone); // stones without moves in the list
+    }
     Game.ColorToMove = WhiteStone;
     MakeMove(3, 1);
-    EXPECT_FALSE(Game.FiveMade);
-    EXPECT_FALSE(IsGameOver());
-    Stones(WhiteStone, {{3, 5}, {4, 5}, {6, 5}, {7, 5}, {8, 5}});
+    EXPECT_EQ(std::pair(Game.FiveMade, IsGameOver()), std::pair(false, false));
+    for (int x : {3, 4, 6, 7, 8}) {
+        ReplayMove(x, 5, WhiteStone);
+    }
     EXPECT_FALSE(Game.FiveMade);
     Game.ColorToMove = WhiteStone;
     MakeMove(5, 5); // six in a row from (3, 5) to (8, 5)
-    EXPECT_TRUE(Game.FiveMade);
-    EXPECT_EQ(Game.Winner, WhiteStone);
+    EXPECT_EQ(std::pair(Game.FiveMade, Game.Winner), std::pair(true, WhiteStone));
 }
 
 TEST_F(BoardTest, TieComesWhenTheLastOpenWindowIsSpoiledEvenWithEmptySquares) {
@@ -91,8 +85,8 @@ TEST_F(BoardTest, MovesAreRecordedRepaintedRebuiltAndOutliveANewBoard) {
     BoardHooks.FirstColor = [] { return WhiteStone; };
     Play({{10, 10}, {11, 11}});
     // The latest-move mark moves: the previous square is repainted before the new one.
-    const std::vector<std::pair<int, int>> expected{{-1, -1}, {10, 10}, {10, 10}, {11, 11}};
-    EXPECT_EQ(repainted, expected);
+    EXPECT_EQ(repainted,
+              (std::vector<std::pair<int, int>>{{-1, -1}, {10, 10}, {10, 10}, {11, 11}}));
     EXPECT_EQ(shown, (std::vector<int>{1, 2}));
     EXPECT_EQ(std::tuple(Game.Moves[2].Color, Game.PrevMoveX, Game.LastMoveY, Game.MovesRecorded),
               std::tuple(WhiteStone, 10, 11, 2));

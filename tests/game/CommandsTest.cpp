@@ -96,10 +96,9 @@ TEST_F(CommandsTest, AutoPlayDuringAReplayEndsTheReplayAndPlaysItsOwnGame) {
 TEST_F(CommandsTest, ALoadDuringAutoPlayEndsTheLoop) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("empty.rnr"));
-    Ports.FileNames = {file};
+    Ports.FileNames = {file, file}; // saved, then loaded
     SaveGame1Click();
     Live.AutoPlaySpeed = 0;
-    Ports.FileNames = {file};
     QTimer::singleShot(100, LoadGame1Click);
     AutoPlay1Click();
     EXPECT_EQ(std::tuple(Play.AutoPlaying, Game.MoveCount, Ports.Errors.size()),

