@@ -18,7 +18,7 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetLines({" ", " ", " ", " ", "Press right mouse button", "on an empty square to get",
                     "a relative percentage of the", "optimal move (The optimal",
                     " move is equal to 100%).", " "});
-    const auto Steps = [&](int count) {
+    const auto scroll = [&](int count) {
         for (int i = 0; i < count; ++i) {
             panel.ScrollStep();
         }
@@ -26,7 +26,7 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetActive(true);
     const QRect text = panel.TextRect();
     const int steps = 3 * panel.LineHeight() + 5; // a line now crosses the top of the text
-    Steps(steps);
+    scroll(steps);
     QImage before = Grabbed(panel);
     panel.ScrollStep();
     const QImage after = Grabbed(panel).copy(text);
@@ -40,7 +40,7 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     EXPECT_TRUE(AllOf(before, QRect(1, 1, 169, 80), Qt::black));
 
     // After nine lines of steps the last line's top has reached the top: a blank, alone.
-    Steps(9 * panel.LineHeight() - steps - 1);
+    scroll(9 * panel.LineHeight() - steps - 1);
     EXPECT_TRUE(panel.Active());
     EXPECT_TRUE(AllOf(Grabbed(panel), text, Qt::black));
     panel.ScrollStep();
