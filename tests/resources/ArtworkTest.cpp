@@ -4,6 +4,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 QImage Image(const QPixmap& p) {
@@ -56,29 +58,19 @@ TEST(Artwork, DigitsShowSevenSegmentsAndABlankCellTheSeparatorTwoDots) {
               std::tuple(white, white, black, black));
 }
 
-TEST(Artwork, StonesAndCursorsHaveTheirColoursOnATransparentGround) {
+TEST(Artwork, StonesHaveTheirColoursOnATransparentGround) {
     const QPixmap white = Artwork::WhiteStonePicture(1.0);
     const QPixmap black = Artwork::BlackStonePicture(1.0);
-    EXPECT_EQ(At(white, 9, 9), QColor(0, 255, 255));
-    EXPECT_EQ(At(black, 9, 9), QColor(Qt::black));
-    EXPECT_EQ(At(white, 0, 0).alpha(), 0);
-    EXPECT_EQ(At(black, 13, 17), QColor(128, 128, 128)); // the shadow, opaque
-    EXPECT_LT(At(white, 9, 1).value(), 64);              // black rim of the white stone
-    EXPECT_GT(At(black, 9, 1).green(), 192);             // aqua rim of the black stone
-    // Arrows: the hot spot at the tip, outline and body in opposite colours, see-through around.
-    for (const bool isWhite : {true, false}) {
-        const QCursor arrow =
-            isWhite ? Artwork::WhiteArrowCursor(2.0) : Artwork::BlackArrowCursor(2.0);
-        const QColor body = isWhite ? Qt::white : Qt::black;
-        const QColor outline = isWhite ? Qt::black : Qt::white;
-        EXPECT_EQ(arrow.hotSpot(), QPoint(0, 0));
-        EXPECT_EQ(At(arrow.pixmap(), 0, 0), outline);
-        EXPECT_EQ(At(arrow.pixmap(), 2, 8), body);
-        EXPECT_EQ(At(arrow.pixmap(), 20, 5).alpha(), 0);
-    }
+    // Centres, the white stone's see-through corner, the black stone's opaque shadow.
+    EXPECT_EQ(
+        std::tuple(At(white, 9, 9), At(black, 9, 9), At(white, 0, 0).alpha(), At(black, 13, 17)),
+        std::tuple(QColor(0, 255, 255), QColor(Qt::black), 0, QColor(128, 128, 128)));
+    EXPECT_LT(At(white, 9, 1).value(), 64);  // black rim of the white stone
+    EXPECT_GT(At(black, 9, 1).green(), 192); // aqua rim of the black stone
 }
 
-TEST(Artwork, CaptionsAndTitlePicturesCarryDrawnContentOnBlackAndTheIconEverySize) {
+// The captions and title pictures draw on black; the icon shows a stone in its corner square.
+TEST(Artwork, CaptionsAndTitlePicturesCarryDrawnContentOnBlackAndTheIconAStone) {
     for (const QPixmap& p : {Artwork::MovesCaption(1.0), Artwork::CoordinatesCaption(1.0),
                              Artwork::TimeElapsedCaption(1.0), Artwork::SplashPicture(1.0),
                              Artwork::AboutPicture(1.0)}) {
@@ -87,11 +79,6 @@ TEST(Artwork, CaptionsAndTitlePicturesCarryDrawnContentOnBlackAndTheIconEverySiz
         EXPECT_EQ(At(p, 0, 0), QColor(Qt::black));
         EXPECT_NE(Image(p), ground) << "nothing drawn on a " << p.width() << " picture";
     }
-    const QIcon icon = Artwork::WindowIcon();
-    for (const int size : {16, 256}) {
-        EXPECT_EQ(icon.pixmap(size, size).deviceIndependentSize().toSize(), QSize(size, size));
-    }
-    // A stone of the diagonal row, in the corner square.
     EXPECT_EQ(At(Artwork::IconPicture(64, 1.0), 6, 6), QColor(Qt::black));
 }
 

@@ -4,12 +4,13 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QtEndian>
 
-inline QByteArray VariableLength(quint32 value) {
-    QByteArray out(1, char(value & 0x7F));
-    while ((value >>= 7) != 0) {
-        out.prepend(char(0x80 | (value & 0x7F)));
-    }
+// A delta time in two bytes of the variable-length form: enough for the 16383 ticks (17 s) a
+// test tune may last.
+inline QByteArray Delta(quint32 ticks) {
+    QByteArray out(2, char(0x80 | (ticks >> 7)));
+    out[1] = char(ticks & 0x7F);
     return out;
 }
 
@@ -17,18 +18,13 @@ inline QByteArray VariableLength(quint32 value) {
 inline QByteArray OneNoteMidi(int noteMs, int totalMs) {
     const auto ticks = [](int ms) { return quint32(ms) * 960 / 1000; };
     QByteArray track;
-    track += VariableLength(0) + QByteArray("\xC0\x00", 2);     // piano
-    track += VariableLength(0) + QByteArray("\x90\x48\x7F", 3); // C5, loud
-    track += VariableLength(ticks(noteMs)) + QByteArray("\x80\x48\x00", 3);
-    track += VariableLength(ticks(totalMs) - ticks(noteMs)) + QByteArray("\xFF\x2F\x00", 3);
-    QByteArray file("MThd\0\0\0\x06\0\0\0\x01\x01\xE0", 14);
-    file += "MTrk";
-    const quint32 size = quint32(track.size());
-    file += char(size >> 24);
-    file += char(size >> 16);
-    file += char(size >> 8);
-    file += char(size);
-    return file + track;
+    track += Delta(0) + QByteArray("\xC0\x00", 2);     // piano
+    track += Delta(0) + QByteArray("\x90\x48\x7F", 3); // C5, loud
+    track += Delta(ticks(noteMs)) + QByteArray("\x80\x48\x00", 3);
+    track += Delta(ticks(totalMs) - ticks(noteMs)) + QByteArray("\xFF\x2F\x00", 3);
+    QByteArray size(4, '\0');
+    qToBigEndian(quint32(track.size()), size.data());
+    return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xE0MTrk", 18) + size + track;
 }
 
 inline bool WriteFile(const QString& path, const QByteArray& data) {

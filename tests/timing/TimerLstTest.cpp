@@ -60,8 +60,7 @@ TEST(TimingTimerList, EventsJoinALeaveItWhenFreedAndGoWithIt) {
     QPointer<TRxTimerEvent> Own = List->ItemByHandle(List->Add(nullptr, 100));
     List->SetActive(true);
     List.reset();
-    EXPECT_TRUE(Own.isNull());
-    EXPECT_TRUE(Joined.isNull());
+    EXPECT_EQ(std::tuple(Own.isNull(), Joined.isNull()), std::tuple(true, true));
 }
 
 TEST(TimingTimerList, OnA100BaseEventsTickAtTheirIntervalsTheLongerFirst) {
@@ -98,10 +97,14 @@ TEST(TimingTimerList, RealTicksFireOnTheUserInterfaceThreadUntilTheListStops) {
         },
         50);
     List.SetActive(true);
-    ASSERT_TRUE(WaitFor([&] { return Ticks >= 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Ticks >= 2; }, LongWaitMs));
     EXPECT_TRUE(OnUi);
     List.SetActive(false);
     const int Stood = Ticks;
-    RunEventLoopFor(150);
+    TRxTimerList Later; // ticks later than the stopped list would have
+    bool LaterTicked = false;
+    Later.Add([&](QObject*) { LaterTicked = true; }, 100);
+    Later.SetActive(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LaterTicked; }, LongWaitMs));
     EXPECT_EQ(Ticks, Stood);
 }

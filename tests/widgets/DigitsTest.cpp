@@ -14,10 +14,6 @@ namespace {
 
 constexpr int Blank = 10;
 
-QImage Rgb(const QPixmap& p) {
-    return p.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 QImage Cell(const QPixmap& strip, int index) {
     const int w = strip.width() / 11;
     return Rgb(strip).copy(index * w, 0, w, strip.height());
@@ -118,21 +114,6 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
     digits.RollStep();
     EXPECT_EQ(digits.RollCounter(), 0);
     EXPECT_EQ(TimeCells(), Expect({1, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(DigitsTest, CoordinatesDisplayClipsAwayTheSeconds) {
-    const QPixmap small = Artwork::SmallDigits(1.0);
-    digits.SetBmpDigits(small);
-    digits.SetBmpTimeSeparator(separator);
-    digits.SetMode(dmTime);
-    digits.SetShowLeadingZeros(true);
-    digits.SetAutoSize(false);
-    digits.resize(75, 20);
-    digits.SetDateTime(EncodeTime(5, 12, 0));
-    const QImage shown = Grabbed(digits);
-    EXPECT_EQ(shown.copy(15, 0, 15, 20), Cell(small, 5));
-    EXPECT_EQ(shown.copy(30, 0, 16, 20), Rgb(separator).copy(0, 0, 16, 20));
-    EXPECT_EQ(shown.copy(61, 0, 14, 20), Cell(small, 2).copy(0, 0, 14, 20));
 }
 
 TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {

@@ -9,17 +9,19 @@
 
 #include <ostream>
 
+// Pictures compare pixel for pixel in one format.
+inline QImage Rgb(const QPixmap& p) {
+    return p.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 // The widget painted afresh, as a paint event draws it.
 inline QImage Grabbed(QWidget& w) {
-    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return Rgb(w.grab());
 }
 
 // What is on screen now in a shown top-level window, without letting any event run first.
 inline QImage OnScreen(QWidget& window) {
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(window.winId())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    return Rgb(QGuiApplication::primaryScreen()->grabWindow(window.winId()));
 }
 
 inline bool ShowAndWait(QWidget& window) {
