@@ -50,24 +50,15 @@ TEST_F(UserSettingsTest, AFileThatCannotBeWrittenWarnsOnceForEachOkAndKeepsTheOp
     EXPECT_TRUE(Answers->Errors.first().endsWith("will not be remembered."));
 }
 
-// Bytes that no settings name is spelt with: control and high bytes, and the characters the
-// file's syntax gives meaning to, in a fixed order.
-QByteArray Garbage(int size) {
-    const QByteArray alphabet("\x00\xff\x80\xfe=[]\n\r@%\"\\;,#\x01\x7f", 18);
-    QByteArray bytes(size, '\0');
-    std::uint32_t state = 12345;
-    for (char& b : bytes) {
-        state = state * 1664525u + 1013904223u;
-        b = alphabet[(state >> 24) % alphabet.size()];
-    }
-    return bytes;
-}
-
 TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaultsAndWithoutASoundServerTheGamePlaysOnSilently) {
     Raw().clear();
     Raw().sync();
+    // Bytes that no settings name is spelt with: control and high bytes, and the characters the
+    // file's syntax gives meaning to.
+    const QByteArray garbage =
+        QByteArray("\x00\xff\x80\xfe=[]\n\r@%\"\\;,#\x01\x7f", 18).repeated(228);
     QFile file(Raw().fileName());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Garbage(4096)) == 4096);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
     file.close();
     Start();
     EXPECT_EQ(OptionsShown(),

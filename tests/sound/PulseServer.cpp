@@ -28,6 +28,27 @@ QProcessEnvironment ServerEnvironment(const QString& folder) {
     return env;
 }
 
+// SIGTERM to the PID this program started, and SIGKILL if it does not end.
+void End(QProcess& process) {
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+}
+
+std::unique_ptr<TPulseServer> Shared;
+
+// The shared server ends once the tests are over, while the application still exists.
+class TPulseEnvironment : public testing::Environment {
+public:
+    void TearDown() override { Shared.reset(); }
+};
+[[maybe_unused]] testing::Environment* const PulseEnvironment =
+    testing::AddGlobalTestEnvironment(new TPulseEnvironment);
+
 } // namespace
 
 TPulseServer::TPulseServer() {
@@ -66,23 +87,12 @@ TPulseServer::TPulseServer() {
 }
 
 TPulseServer::~TPulseServer() {
-    if (FProcess.state() == QProcess::NotRunning) {
-        return;
-    }
-    FProcess.terminate(); // SIGTERM to the PID this object started
-    if (!FProcess.waitForFinished(5000)) {
-        FProcess.kill();
-        FProcess.waitForFinished(5000);
-    }
-}
-
-QString TPulseServer::Address() const {
-    return "unix:" + FFolder.filePath("native");
+    End(FProcess);
 }
 
 QProcessEnvironment TPulseServer::ClientEnvironment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("PULSE_SERVER", Address());
+    env.insert("PULSE_SERVER", "unix:" + FFolder.filePath("native"));
     env.insert("PULSE_COOKIE", FFolder.filePath("cookie"));
     env.insert("PULSE_CLIENTCONFIG", FFolder.filePath("client.conf")); // none: the defaults
     return env;
@@ -104,28 +114,12 @@ bool TPulseServer::WaitUntilAnswering() {
     return false;
 }
 
-namespace {
-std::unique_ptr<TPulseServer> Shared;
-} // namespace
-
 TPulseServer& SharedPulseServer() {
     if (!Shared) {
         Shared = std::make_unique<TPulseServer>();
     }
     return *Shared;
 }
-
-namespace {
-
-// The shared server ends once the tests are over, while the application still exists.
-class TPulseEnvironment : public testing::Environment {
-public:
-    void TearDown() override { Shared.reset(); }
-};
-[[maybe_unused]] testing::Environment* const PulseEnvironment =
-    testing::AddGlobalTestEnvironment(new TPulseEnvironment);
-
-} // namespace
 
 TSinkRecorder::TSinkRecorder(const TPulseServer& server) {
     FProcess.setProcessEnvironment(server.ClientEnvironment());
@@ -141,13 +135,7 @@ TSinkRecorder::TSinkRecorder(const TPulseServer& server) {
 }
 
 TSinkRecorder::~TSinkRecorder() {
-    if (FProcess.state() != QProcess::NotRunning) {
-        FProcess.terminate();
-        if (!FProcess.waitForFinished(5000)) {
-            FProcess.kill();
-            FProcess.waitForFinished(5000);
-        }
-    }
+    End(FProcess);
 }
 
 bool TSinkRecorder::IsRecording() const {
@@ -175,15 +163,6 @@ int TSinkRecorder::Peak(qsizetype from, qsizetype to) const {
     return peak;
 }
 
-double TSinkRecorder::WindowLevel(qsizetype first, qsizetype count) const {
-    const auto* samples = reinterpret_cast<const qint16*>(FData.constData());
-    double sum = 0;
-    for (qsizetype i = first; i < first + count; ++i) {
-        sum += double(samples[i]) * samples[i];
-    }
-    return std::sqrt(sum / double(count));
-}
-
 int TSinkRecorder::CountOnsets(int quietMs, qsizetype from) const {
     constexpr qsizetype Window = Rate / 50;
     constexpr double LoudLevel = 300.0;
@@ -191,8 +170,13 @@ int TSinkRecorder::CountOnsets(int quietMs, qsizetype from) const {
     const int quietWindowsNeeded = quietMs / 20;
     int onsets = 0;
     int quietWindows = quietWindowsNeeded; // the recording starts in silence
+    const auto* samples = reinterpret_cast<const qint16*>(FData.constData());
     for (qsizetype first = from; first + Window <= SampleCount(); first += Window) {
-        const double level = WindowLevel(first, Window);
+        double sum = 0;
+        for (qsizetype i = first; i < first + Window; ++i) {
+            sum += double(samples[i]) * samples[i];
+        }
+        const double level = std::sqrt(sum / double(Window));
         if (level >= LoudLevel) {
             if (quietWindows >= quietWindowsNeeded) {
                 ++onsets;

@@ -21,7 +21,6 @@ public:
     // Why the server is not running: a missing program (the test should skip) or a failed start.
     QString Problem() const { return FProblem; }
     bool IsMissing() const { return FMissing; }
-    QString Address() const;
     // The environment of a client of this server only.
     QProcessEnvironment ClientEnvironment() const;
 
@@ -69,8 +68,6 @@ public:
     int CountOnsets(int quietMs, qsizetype from = 0) const;
 
 private:
-    double WindowLevel(qsizetype first, qsizetype count) const;
-
     QProcess FProcess;
     QByteArray FData;
 };

@@ -22,24 +22,18 @@ QString Name(QAccessibleInterface* iface) {
     return iface != nullptr ? iface->text(QAccessible::Name) : QStringLiteral("(none)");
 }
 
-// Controls a user works with, which a screen reader must be able to name.
-bool IsControl(QAccessible::Role role) {
-    static const QList<QAccessible::Role> controls = {
-        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
-        QAccessible::Slider,     QAccessible::EditableText, QAccessible::ComboBox,
-        QAccessible::PageTab,    QAccessible::Table,        QAccessible::Tree,
-        QAccessible::List,       QAccessible::ButtonMenu};
-    return controls.contains(role);
-}
-
 // The controls of window (its widgets and their parts, such as the pages' tabs) without a name.
 QStringList Unnamed(QWidget* window) {
+    using enum QAccessible::Role; // the controls a user works with, which a reader must name
+    const QList<QAccessible::Role> controls = {PushButton,   CheckBox, RadioButton, Slider,
+                                               EditableText, ComboBox, PageTab,     Table,
+                                               Tree,         List,     ButtonMenu};
     QStringList unnamed;
     QList<QAccessibleInterface*> pending{Of(window)};
     while (!pending.isEmpty()) {
         QAccessibleInterface* iface = pending.takeLast();
         const bool shown = !iface->state().invisible; // the hidden "no choice" button is not
-        if (shown && IsControl(iface->role()) &&
+        if (shown && controls.contains(iface->role()) &&
             iface->text(QAccessible::Name).trimmed().isEmpty()) {
             const QObject* object = iface->object();
             unnamed << QStringLiteral("%1 %2 of %3")

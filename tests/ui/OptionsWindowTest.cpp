@@ -146,18 +146,11 @@ TEST_F(OptionsWindowTest, ThePreviewShowsThePickedColoursOnItsSamplePosition) {
     auto* grid = Control<TRxDrawGrid>("PreviewGrid");
     const QImage image = grid->grab().toImage();
     QStringList seen; // empty square and ring; white stone, rim; hint square, ring; last move
-    for (auto [col, row, dx, dy] : {std::array{4, 4, 9, 9},
-                                    {4, 4, 1, 1},
-                                    {0, 0, 9, 9},
-                                    {0, 0, 3, 9},
-                                    {4, 0, 9, 9},
-                                    {4, 0, 1, 1},
-                                    {1, 2, 2, 2},
-                                    {1, 2, 1, 1},
-                                    {1, 2, 9, 9}}) {
-        const QPoint at =
-            grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
-        const QColor colour = image.pixelColor(at * image.devicePixelRatio());
+    const int at[][4] = {{4, 4, 9, 9}, {4, 4, 1, 1}, {0, 0, 9, 9}, {0, 0, 3, 9}, {4, 0, 9, 9},
+                         {4, 0, 1, 1}, {1, 2, 2, 2}, {1, 2, 1, 1}, {1, 2, 9, 9}};
+    for (auto [col, row, dx, dy] : at) {
+        const QPoint p = grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
+        const QColor colour = image.pixelColor(p * image.devicePixelRatio());
         seen << (dx == 3 ? Stark(colour) : colour.name().mid(1));
     }
     EXPECT_EQ(seen.join(' '), "0000ff 0000ff 00ffff 000000 ffff00 000000 008080 000000 000000");
@@ -180,7 +173,8 @@ TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsIt
     EXPECT_EQ(seen.join(' '), "Preferences AIE OKBtn 4444 1111 2222 3333");
 }
 
-TEST_F(OptionsWindowTest, EverySettingLoadsAsStoredAndOkStoresItBackInOneWrite) {
+TEST_F(OptionsWindowTest,
+       EverySettingLoadsAsStoredOkStoresItBackInOneWriteAndABadValueStopsTheLoad) {
     // An A-D position past the end of the bar comes back at its end; a randomness without a
     // button presses none; a name longer than a box takes when typed stays whole.
     const QString stored = "1st NAME=, 2nd NAME=Bartholomew the Great, A-D Factor=99, AUTOPLAY "
@@ -199,6 +193,14 @@ TEST_F(OptionsWindowTest, EverySettingLoadsAsStoredAndOkStoresItBackInOneWrite) 
                               "5 false first B");
     EXPECT_EQ(ReplacementsDuring(Raw().fileName(), [this] { Do("OKBtn"); }), 1);
     EXPECT_EQ(StoredLike(stored), QString(stored).replace("=99", "=32"));
+    // A value that is no text stops the next load with one error box; the closing quote sorts
+    // before the full stop, so none is added. The load stopped before SOUND, and the dialog is
+    // still usable.
+    Store("SOUND", "1");
+    Store("MUSIC", QStringList{"a", "b"});
+    ShowOptions();
+    EXPECT_EQ(Line(Answers->Errors.join('|'), Options->SoundChecked(), Options->isVisible()),
+              "Invalid data type for 'MUSIC' false true");
 }
 
 TEST_F(OptionsWindowTest, EnterPressesOkWhereverTheFocusIsAndHelpBesideTheDialogTakesKeys) {
@@ -259,17 +261,6 @@ TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFi
                                  "game mode will not be changed",
                                  "music false sound false humans false box false Rennor King",
                                  "0 Ann 0", "2 true 1"}));
-}
-
-TEST_F(OptionsWindowTest, AValueThatIsNoTextStopsTheLoadWithOneErrorBox) {
-    Start();
-    Store("SOUND", "1");
-    Store("MUSIC", QStringList{"a", "b"});
-    ShowOptions();
-    // The closing quote sorts before the full stop, so none is added; the load stopped before
-    // SOUND, and the dialog is still usable.
-    EXPECT_EQ(Line(Answers->Errors.join('|'), Options->SoundChecked(), Options->isVisible()),
-              "Invalid data type for 'MUSIC' false true");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The main window's shell: its layout and hints on the status bar, help by menu item and
-// control, the about box, the exit confirmation and the web page.
+// control, and the web page.
 #include "WindowTestSupport.h"
 
 #include "HelpTestSupport.h"
@@ -13,7 +13,6 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -124,40 +123,6 @@ TEST_F(ShellWindowTest, WhatsThisShowsAControlsTopicWhereItWasAskedFor) {
                    VisiblePopup()->geometry().adjusted(-40, -40, 40, 40).contains(below.topLeft()),
                    bar->toolTip()),
               "true true false true true Change The Behavior Of Rennor Master");
-}
-
-TEST_F(ShellWindowTest, TheAboutCommandShowsANewBoxEachTimeThatEscapeOrEnterClosesAndFrees) {
-    Start();
-    QStringList seen; // the address focused, the picture, no tool tip, the hint; freed
-    QPointer<TAboutForm> about;
-    for (auto [okFocused, key] :
-         {std::pair{false, Qt::Key_Escape}, {true, Qt::Key_Escape}, {false, Qt::Key_Return}}) {
-        QTimer::singleShot(0, [&, okFocused, key] {
-            about = qobject_cast<TAboutForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(about, nullptr);
-            seen << Line(about->focusWidget() == about->Edit1, !about->Image1->pixmap().isNull(),
-                         about->OkButton->toolTip().isEmpty(),
-                         Hint(about->OkButton, about->OkButton->statusTip()));
-            (okFocused ? about->OkButton : about->focusWidget())->setFocus();
-            QTest::keyClick(about->focusWidget(), key);
-        });
-        Items().About1->trigger();
-        seen << Line(about.isNull());
-    }
-    const QString open = "true true true  Very Nice Program , I Love It !!!";
-    EXPECT_EQ(seen, QStringList({open, "true", open, "true", open, "true"}));
-}
-
-TEST(ExitFormTest, EscapeDoesNothingEnterConfirmsAtOnceAndCancelDoesNot) {
-    TExitForm yes;
-    QTimer::singleShot(0, &yes, [&] {
-        QTest::keyClick(&yes, Qt::Key_Escape);
-        QTest::keyClick(yes.focusWidget(), yes.isVisible() ? Qt::Key_Return : Qt::Key_Escape);
-    });
-    EXPECT_EQ(yes.exec(), QDialog::Accepted);
-    TExitForm cancel;
-    QTimer::singleShot(0, &cancel, [&] { cancel.Button2->click(); });
-    EXPECT_EQ(cancel.exec(), QDialog::Rejected);
 }
 
 // Stands in for the desktop's browser.
