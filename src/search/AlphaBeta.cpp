@@ -83,17 +83,7 @@ void TAlphaBeta::Generate(std::vector<TCell>& out, TCell first, int ply, int dep
     };
     if (Board.CountOf(you, TShape::Flex4) > 0) {
         // The opponent threatens an open four: only our fours and the squares on its line help.
-        std::erase_if(out, [&](TCell c) {
-            if (IsFour(Board.ShapeAt(me, c))) {
-                return false;
-            }
-            for (int d = 0; d < 4; ++d) {
-                if (Board.LineAt(you, c, d) >= TLine::B4) {
-                    return false;
-                }
-            }
-            return true;
-        });
+        std::erase_if(out, [&](TCell c) { return !MeetsAFour(Board, me, c); });
         std::sort(out.begin(), out.end(), [&](TCell a, TCell b) { return score(a) > score(b); });
     } else {
         const int width = std::min<int>(QuietWidth(ply, depth), static_cast<int>(out.size()));

@@ -137,17 +137,7 @@ void TThreatSearch::Defences(std::vector<TCell>& out) const {
     const int you = Other(me);
     out.clear();
     TMoveList moves;
-    const int n = Gather(Board, moves, [&](TCell c) {
-        if (IsFour(Board.ShapeAt(me, c))) {
-            return true;
-        }
-        for (int d = 0; d < 4; ++d) {
-            if (Board.LineAt(you, c, d) >= TLine::B4) {
-                return true;
-            }
-        }
-        return false;
-    });
+    const int n = Gather(Board, moves, [&](TCell c) { return MeetsAFour(Board, me, c); });
     SortByStrength(Board, you, moves.data(), moves.data() + n);
     out.assign(moves.data(), moves.data() + n);
 }

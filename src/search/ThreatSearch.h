@@ -7,6 +7,20 @@
 #include <cstdint>
 #include <vector>
 
+// Whether a move of `me` on c can meet the opponent's four or open four: a four of our own, or
+// a square on a line where the opponent has four or more.
+inline bool MeetsAFour(const TSearchBoard& board, int me, TCell c) {
+    if (IsFour(board.ShapeAt(me, c))) {
+        return true;
+    }
+    for (int d = 0; d < 4; ++d) {
+        if (board.LineAt(Other(me), c, d) >= TLine::B4) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Positions already shown to hold no forced win within some number of threats.
 class TFailCache {
 public:
