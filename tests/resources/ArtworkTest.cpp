@@ -69,17 +69,4 @@ TEST(Artwork, StonesHaveTheirColoursOnATransparentGround) {
     EXPECT_GT(At(black, 9, 1).green(), 192); // aqua rim of the black stone
 }
 
-// The captions and title pictures draw on black; the icon shows a stone in its corner square.
-TEST(Artwork, CaptionsAndTitlePicturesCarryDrawnContentOnBlackAndTheIconAStone) {
-    for (const QPixmap& p : {Artwork::MovesCaption(1.0), Artwork::CoordinatesCaption(1.0),
-                             Artwork::TimeElapsedCaption(1.0), Artwork::SplashPicture(1.0),
-                             Artwork::AboutPicture(1.0)}) {
-        QImage ground(p.size(), QImage::Format_ARGB32);
-        ground.fill(Qt::black);
-        EXPECT_EQ(At(p, 0, 0), QColor(Qt::black));
-        EXPECT_NE(Image(p), ground) << "nothing drawn on a " << p.width() << " picture";
-    }
-    EXPECT_EQ(At(Artwork::IconPicture(64, 1.0), 6, 6), QColor(Qt::black));
-}
-
 } // namespace

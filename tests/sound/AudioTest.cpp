@@ -7,7 +7,6 @@
 #include "sound/SoundFont.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,10 +15,8 @@
 namespace {
 
 const QString ShippedSounds = QStringLiteral(RENNOR_SOUNDS_DIR "/");
-// About -30 dB below full scale: far above the exact zeros of a silent null sink.
-constexpr int Audible = 1000;
-// Generous for a loaded two-core machine; a correct run takes a few seconds.
-constexpr int LongWaitMs = 60000;
+constexpr int Audible = TSinkRecorder::Audible;
+constexpr int LongWaitMs = TSinkRecorder::LongWaitMs;
 
 class AudioTest : public testing::Test {
 protected:
@@ -32,10 +29,6 @@ protected:
         Recorder = std::make_unique<TSinkRecorder>(server);
         ASSERT_TRUE(Recorder->IsRecording());
     }
-
-    bool WaitForSound(qsizetype from = 0) {
-        return QTest::qWaitFor([&] { return Recorder->Peak(from) > Audible; }, LongWaitMs);
-    }
     std::unique_ptr<TSinkRecorder> Recorder;
 };
 
@@ -47,7 +40,7 @@ TEST_F(AudioTest, GameOverSoundsAreHeardAndEnd) {
         const qsizetype from = Recorder->SampleCount();
         PlayGameOverSound(player, winner, true, true, ShippedSounds);
         ASSERT_TRUE(player.IsOpen()) << winner.toStdString();
-        EXPECT_TRUE(WaitForSound(from)) << winner.toStdString();
+        EXPECT_TRUE(Recorder->WaitForSound(from)) << winner.toStdString();
         ASSERT_TRUE(ends.wait(LongWaitMs)) << winner.toStdString();
         EXPECT_EQ(ends.first().first().value<TNotifyResult>(), TNotifyResult::Successful);
     }
@@ -62,7 +55,7 @@ TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndMusicStartsAgainAfterEachEnd) {
     QSignalSpy ends(&player, &TMediaPlayer::Notify);
     StartMusic(player, ShippedSounds);
     ASSERT_TRUE(player.IsOpen());
-    ASSERT_TRUE(WaitForSound());
+    ASSERT_TRUE(Recorder->WaitForSound());
 
     StopMusic(player);
     const qsizetype stopped = Recorder->SampleCount();

@@ -148,6 +148,10 @@ bool TSinkRecorder::Record(int ms) {
            IsRecording();
 }
 
+bool TSinkRecorder::WaitForSound(qsizetype from) {
+    return QTest::qWaitFor([&] { return Peak(from) > Audible; }, LongWaitMs);
+}
+
 bool TSinkRecorder::WaitUntilQuiet(int ms, int level) {
     const qsizetype span = qsizetype(ms) * Rate / 1000;
     return QTest::qWaitFor(

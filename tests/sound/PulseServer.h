@@ -47,6 +47,8 @@ class TSinkRecorder {
 public:
     static constexpr int Rate = 44100;
     static constexpr int LongWaitMs = 60000; // generous for a loaded machine
+    // About -30 dB below full scale: far above the exact zeros of a silent null sink.
+    static constexpr int Audible = 1000;
 
     // Returns once the first samples have arrived, or after LongWaitMs.
     explicit TSinkRecorder(const TPulseServer& server);
@@ -60,6 +62,8 @@ public:
     qsizetype SampleCount() const { return FData.size() / 2; }
     // Runs the event loop until ms more of the sink's time have been recorded.
     bool Record(int ms);
+    // Runs the event loop until a sample from sample `from` on is audible.
+    bool WaitForSound(qsizetype from = 0);
     // Runs the event loop until the last ms recorded are all below level.
     bool WaitUntilQuiet(int ms, int level);
     // The largest absolute sample from sample `from` on (to `to`, or the end).

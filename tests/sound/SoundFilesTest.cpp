@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {

@@ -14,7 +14,6 @@
 
 namespace {
 
-using testing::AllOf;
 using testing::HasSubstr;
 
 class SettingsTest : public testing::Test {
@@ -28,7 +27,6 @@ protected:
 
     QString KeyFolder() const { return Home.path() + "/Veltrane Inc."; }
     QString StoreFile() const { return KeyFolder() + "/Rennor.conf"; }
-    std::string StoreText() const { return Contents(StoreFile()).toStdString(); }
 
     // Writes the settings file by hand, as an editor or another version of the program might.
     void WriteStoreFile(const QByteArray& lines) const {
@@ -83,31 +81,6 @@ TEST_F(SettingsTest, StoredTextsReadAsTheirTypesAndAbsentOnesAsTheFallback) {
               std::tuple(QString(), QString("Ann"), QString(FirstPlayerIsFirst)));
 }
 
-TEST_F(SettingsTest, WritesStoreTextThatReadsBack) {
-    TSettingsKey key;
-    key.WriteBool(SettingMusic, false);
-    key.WriteInteger(SettingADFactor, -5);
-    const QString awkward = QStringLiteral("  Ann, Bob; #1 = \"x\" \\ \u00e9");
-    key.WriteString(SettingFirstName, awkward);
-    key.WriteString(SettingSecondName, QString());
-    EXPECT_THAT(StoreText(), AllOf(HasSubstr("MUSIC=0\n"), HasSubstr("A-D%20Factor=-5\n")));
-    const TSettingsKey fresh;
-    EXPECT_EQ(std::pair(fresh.ReadString(SettingFirstName, ""),
-                        fresh.ReadString(SettingSecondName, DefaultSecondName)),
-              std::pair(awkward, QString()));
-}
-
-TEST_F(SettingsTest, ValuesThatAreNotTextAreInvalidDataType) {
-    // A flag that is no text is shown by the options and main window tests.
-    WriteStoreFile("SOUND=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"
-                   "1st%20NAME=@ByteArray(Ann)\n2nd%20NAME=\"a, b\"\n");
-    const TSettingsKey key;
-    EXPECT_EQ(ErrorOf([&] { key.ReadInteger(SettingSound, 1); }), "Invalid data type for 'SOUND'");
-    EXPECT_EQ(ErrorOf([&] { key.ReadString(SettingFirstName, ""); }),
-              "Invalid data type for '1st NAME'");
-    EXPECT_EQ(key.ReadString(SettingSecondName, ""), "a, b"); // quoted, the same is text
-}
-
 TEST_F(SettingsTest, AKeyOrAValueThatCannotBeStoredFailsTheWriteAndALaterWriteStillWorks) {
     // A regular file where the key's folder belongs.
     ASSERT_TRUE(QDir(KeyFolder()).removeRecursively());
@@ -124,7 +97,7 @@ TEST_F(SettingsTest, AKeyOrAValueThatCannotBeStoredFailsTheWriteAndALaterWriteSt
               "Failed to set data for 'RANDOMNESS'");
     ASSERT_TRUE(QDir().rmdir(StoreFile()));
     EXPECT_EQ(ErrorOf([&] { key.WriteInteger(SettingRandomness, 4); }), "");
-    EXPECT_THAT(StoreText(), HasSubstr("RANDOMNESS=4\n"));
+    EXPECT_THAT(Contents(StoreFile()).toStdString(), HasSubstr("RANDOMNESS=4\n"));
 }
 
 } // namespace

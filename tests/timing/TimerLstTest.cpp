@@ -1,15 +1,12 @@
-// TRxTimerList: base intervals, firing order and counts, ownership, real ticks.
+// TRxTimerList: base intervals, firing order and counts, real ticks.
 #include "timing/TimerLst.h"
 
 #include "TimingTestSupport.h"
 
-#include <QPointer>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <map>
-#include <memory>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -44,24 +41,6 @@ public:
 };
 
 } // namespace
-
-TEST(TimingTimerList, EventsJoinALeaveItWhenFreedAndGoWithIt) {
-    auto List = std::make_unique<TRxTimerList>();
-    QObject Owner;
-    auto* Event = new TRxTimerEvent(&Owner); // as the main window makes its comment timer
-    Event->SetParentList(List.get());
-    EXPECT_EQ(std::tuple(List->Count(), Event->Handle()), std::tuple(1, 1));
-    delete Event;
-    EXPECT_EQ(List->Count(), 0);
-
-    // Destroyed, a list frees its own events and those that joined it.
-    QPointer<TRxTimerEvent> Joined = new TRxTimerEvent(&Owner);
-    Joined->SetParentList(List.get());
-    QPointer<TRxTimerEvent> Own = List->ItemByHandle(List->Add(nullptr, 100));
-    List->SetActive(true);
-    List.reset();
-    EXPECT_EQ(std::tuple(Own.isNull(), Joined.isNull()), std::tuple(true, true));
-}
 
 TEST(TimingTimerList, OnA100BaseEventsTickAtTheirIntervalsTheLongerFirst) {
     TManualList List;

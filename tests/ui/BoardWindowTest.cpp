@@ -1,5 +1,5 @@
 // The board and its displays as the screen shows them: squares, stones and the last-move
-// highlight, repaints, new colours, the turn indicator, the cursor and the coordinate readout.
+// highlight, repaints, the turn indicator, the cursor and the coordinate readout.
 #include "WindowTestSupport.h"
 
 #include "timing/SuperTimer.h"
@@ -16,7 +16,6 @@ protected:
         return Line(Pixel(board, X, Y, 1, 1), Pixel(board, X, Y, 2, 2), Pixel(board, X, Y, 9, 9),
                     Stark(board.pixelColor(rim)));
     }
-    QString LastSquare() const { return Square(Board(), Game.LastMoveX, Game.LastMoveY); }
 };
 
 TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesAndTheLastMoveWithItsXorRing) {
@@ -50,18 +49,6 @@ TEST_F(BoardWindowTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {
     EXPECT_EQ(painted,
               QStringList(
                   {"5,4", "5,4", QStringLiteral("%1,%2").arg(Game.LastMoveX).arg(Game.LastMoveY)}));
-}
-
-TEST_F(BoardWindowTest, NewBoardAndLastMoveColoursAreShownAtOnce) {
-    Start();
-    Click(5, 4);
-    Live.BoardColor = 0xFF0000; // blue
-    Form->ApplySettings();
-    EXPECT_EQ(Line(Pixel(Board(), 1, 1, 9, 9), LastSquare().left(13)), "0000ff 00ffff 00ff00");
-    Live.LastMoveColor = 0xFF0000; // the board's colour: a black ring
-    Live.LastMoveColorChanged = true;
-    Form->ApplySettings();
-    EXPECT_EQ(LastSquare().left(13), "000000 0000ff");
 }
 
 TEST_F(BoardWindowTest, TheStoneToMoveBlinksAndBothStandOnceTheGameIsOver) {

@@ -229,16 +229,6 @@ TEST_F(OptionsWindowTest, EnterPressesOkWhereverTheFocusIsAndHelpBesideTheDialog
               "First");
 }
 
-TEST_F(OptionsWindowTest, ChangesOtherThanTheModeNeverAskAndShowAtOnce) {
-    Start();
-    ShowOptions("PlayerSettings");
-    Type("FirstPlayerEditBox", "Max");
-    Do("WhoMovesFirst BlackPlayerSpeedButton OKBtn");
-    EXPECT_EQ(Line(State(), Stored("WHO IS FIRST"), Stored("1st NAME"), Form->MainName1->text(),
-                   Shown(7).right(1)),
-              "0 0 0 W undo 0 hints 0 URAPH asked 0 reports 0 2nd Player is First Max Max B");
-}
-
 TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFirstNoKeepsIt) {
     StartWith({{"HUMAN vs HUMAN", "1"}});
     Do("5,5");

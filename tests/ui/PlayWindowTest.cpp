@@ -2,8 +2,6 @@
 // the end of a game, the rating menu and a store error.
 #include "WindowTestSupport.h"
 
-#include "ui/ExitForm.h"
-
 #include <QToolButton>
 
 namespace {
@@ -83,13 +81,6 @@ TEST_F(WindowTest, AStoreErrorStopsTheMoveAndShowsTheErrorBox) {
     Do("5,5");
     EXPECT_EQ(State(), "1 1 1 B undo 0 hints 0 URAPH asked 0 reports 0 error Invalid data type "
                        "for 'HUMAN vs HUMAN'");
-}
-
-TEST(WindowPlacementTest, CentredLeavingRoomForTheTaskBarNeverAboveTheScreen) {
-    EXPECT_EQ(MainWindowPosition({1024, 768}, {561, 425}), QPoint(232, 157));
-    EXPECT_EQ(MainWindowPosition({1025, 769}, {563, 427}), QPoint(230, 156)); // halves to even
-    EXPECT_EQ(MainWindowPosition({800, 440}, {561, 425}), QPoint(120, 0));
-    EXPECT_EQ(CentredOnScreen({1024, 768}, {273, 160}), QPoint(376, 304));
 }
 
 } // namespace

@@ -1,11 +1,9 @@
-// TSecretPanel as the main window's comment panel: layout, scroll steps, its end, its timer.
+// TSecretPanel as the main window's comment panel: layout, scroll steps and its end.
 #include "widgets/SecretPanel.h"
 #include "WidgetTestSupport.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -49,17 +47,6 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(panel.ScrollPos(), 0);
-}
-
-TEST(SecretPanelTimer, ItsOwnTimerScrollsToTheEndAndAnActivePanelMayBeDestroyed) {
-    auto panel = std::make_unique<TSecretPanel>();
-    panel->resize(171, 82);
-    panel->SetLines({"one", "two", "three"});
-    panel->SetInterval(1);
-    panel->SetActive(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->Active(); }, 30000));
-    panel->SetActive(true);
-    panel.reset();
 }
 
 } // namespace

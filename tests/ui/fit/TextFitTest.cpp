@@ -5,9 +5,6 @@
 #include "ui/AboutForm.h"
 #include "ui/ExitForm.h"
 #include "ui/LogoForm.h"
-#include "ui/MainPorts.h"
-#include "ui/ProductAddresses.h"
-#include "ui/ShowWinner.h"
 #include "widgets/SecretPanel.h"
 
 #include <QtWidgets>
@@ -127,23 +124,6 @@ TEST_F(WindowTest, EveryTextFitsItsSpaceAndEveryPictureTheScreen) {
         fit.Window(window);
         window->hide();
     }
-
-    // The message boxes, each looked at once it is shown.
-    TMainPorts ports(Form.get());
-    InstallPorts(&ports);
-    QObject noBrowser; // a handler without the slot: the desktop opens nothing
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &noBrowser, "open");
-    for (const std::function<void()>& show : std::vector<std::function<void()>>{
-             [&] { ports.Confirm(QLatin1String(CancelGameModeQuestion)); },
-             [&] { ports.ShowError(QStringLiteral("Failed to set data for 'MUSIC'")); },
-             [] { OpenWebPage(); }}) {
-        QTimer::singleShot(0, [&fit] {
-            fit.Window(QApplication::activeModalWidget());
-            QApplication::activeModalWidget()->close();
-        });
-        show();
-    }
-    InstallPorts(Ports.get());
 
     std::cout << "At scale " << qEnvironmentVariable("QT_SCALE_FACTOR", "1").toStdString() << ": "
               << fit.Texts << " texts checked, " << fit.Cut.size() << " cut\n";
