@@ -5,15 +5,20 @@
 #include "players/ExternalPlayer.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <functional>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// A brain that keeps the protocol, answering START and ABOUT with its shell function start and
-// every TURN with move, both of which %1 may redefine; n counts the TURNs.
+// A brain that keeps the protocol, answering START and ABOUT with its shell function start,
+// BEGIN with the centre and every TURN with move, both of which %1 may redefine; n counts the
+// TURNs.
 constexpr char FakeBrain[] = R"(#!/bin/sh
 start() { echo OK; }
 %1
@@ -21,10 +26,48 @@ n=0
 while read -r cmd rest; do
   case "$cmd" in
     START*|ABOUT*) start ;;
+    BEGIN*) echo 9,9 ;;
     TURN*) n=$((n+1)); move ;;
   esac
 done
 )";
+
+// A brain that writes its process id and its child's to its file of ids, wants no display, and
+// thinks for ever about a TURN.
+constexpr char SpawningBrain[] = R"(echo $$ >>"$0.ids"; sleep 600 & echo $! >>"$0.ids"
+start() { [ -z "$DISPLAY$WAYLAND_DISPLAY$QT_QPA_PLATFORM" ] && echo OK || echo ERROR a display; }
+move() { sleep 600; })";
+
+QString WriteBrain(const QTemporaryDir& folder, const char* name, const char* shell) {
+    const QString program = folder.filePath(QLatin1String(name));
+    QFile file(program);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(shell)).toUtf8());
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    return program;
+}
+
+QStringList IdsOf(const QString& program) {
+    QFile file(program + ".ids");
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromLatin1(file.read(4096)).split('\n', Qt::SkipEmptyParts)
+               : QStringList();
+}
+
+// A process that ended and waits to be reaped is gone too.
+bool Gone(const QString& id) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(id));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray fields = stat.read(4096);
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+bool AllGone(const QStringList& ids) {
+    return std::all_of(ids.begin(), ids.end(), Gone);
+}
 
 // The human plays the first empty square of a row and the computer's answer is awaited.
 bool PlayAndAwait(int row) {
@@ -55,9 +98,10 @@ TEST_F(ExternalEngineTest, RennorBrainPlaysThroughPipesAndHearsAWholePositionAft
 TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
     struct TFault {
         const char* Name;
-        const char* Shell; // what the fake brain redefines; nullptr: no program at all
+        const char* Shell; // what the fake brain redefines; nullptr: no fake brain
         const char* Message;
-        int GoodAnswers; // answers the fake gives before its fault
+        int GoodAnswers;     // answers the fake gives before its fault
+        bool Itself = false; // the program is a link to this one
     };
     const TFault faults[] = {
         {"does not start", nullptr, "could not be started", 0},
@@ -69,18 +113,17 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         {"occupied", "move() { echo 9,9; }", "answered 9,9, a square that is taken", 0},
         {"garbage", "move() { echo 'e2 e4'; }", "answered \"e2 e4\", which is not a move", 0},
         {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed", 1},
+        {"the game itself", nullptr, "is Rennor itself, not a Gomoku brain", 0, true},
     };
     const QTemporaryDir folder;
     for (const TFault& f : faults) {
         SCOPED_TRACE(f.Name);
         NewGame1Click(false);
         Ports.Errors.clear();
-        const QString program = folder.filePath(QLatin1String(f.Name));
-        if (f.Shell) {
-            QFile file(program);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(f.Shell)).toUtf8());
-            file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        const QString program =
+            f.Shell ? WriteBrain(folder, f.Name, f.Shell) : folder.filePath(QLatin1String(f.Name));
+        if (f.Itself) {
+            ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), program));
         }
         TExternalPlayer engine(program, 200ms);
         const TInstalled installed(engine);
@@ -100,6 +143,69 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         EXPECT_EQ(ComputerPlayer().Name(), "Rennor King");
         ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3)); // answered at once
         EXPECT_EQ(Game.MoveCount, before + 4);
+    }
+}
+
+TEST_F(ExternalEngineTest, TheEngineAndAllItStartedEndWhenItsThinkingIsDroppedOrItGoes) {
+    const QTemporaryDir folder;
+    const QString program = WriteBrain(folder, "spawns", SpawningBrain);
+    using TEngine = std::unique_ptr<TExternalPlayer>;
+    // What ends the engine's thinking about its answer to the human's move.
+    const std::pair<const char*, std::function<void(TEngine&)>> ways[] = {
+        {"New Game", [](TEngine&) { NewGame1Click(false); }},
+        {"Undo", [](TEngine&) { Undo1Click(); }},
+        {"Exit",
+         [](TEngine& engine) {
+             InstallComputerPlayer(nullptr);
+             engine.reset();
+         }},
+    };
+    for (const auto& [name, stop] : ways) {
+        SCOPED_TRACE(name);
+        NewGame1Click(false);
+        QFile::remove(program + ".ids");
+        auto engine = std::make_unique<TExternalPlayer>(program, 5s);
+        InstallComputerPlayer(engine.get());
+        ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return IdsOf(program).size() == 2; }, 10000));
+        const QStringList thinking = IdsOf(program);
+        stop(engine);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(thinking); }, 10000));
+        if (engine) { // asked afresh on the empty board, a new engine answers at once
+            AskComputerMove();
+            ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 1; }, 10000));
+            EXPECT_NE(Game.Board[10][10], NoStone);
+            EXPECT_EQ(IdsOf(program).size(), 4);
+            InstallComputerPlayer(nullptr);
+            engine.reset(); // idle, it is given time to end, and its child is ended
+            EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000))
+                << IdsOf(program).join(" ").toStdString();
+        }
+        EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join('|').toStdString();
+    }
+}
+
+TEST_F(ExternalEngineTest, ASignalThatEndsTheGameEndsItsEngineAndAllItStarted) {
+    for (const int signal : {SIGHUP, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        const QTemporaryDir folder;
+        const QString program = WriteBrain(folder, "spawns", SpawningBrain);
+        QSettings stored(folder.filePath("Veltrane Inc./Rennor.conf"), QSettings::IniFormat);
+        stored.setValue("COMPUTER PLAYER", "External engine");
+        stored.setValue("ENGINE PATH", program);
+        stored.setValue("MUSIC", "0");
+        stored.sync();
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", folder.path());
+        environment.insert("PULSE_SERVER", "unix:" + folder.filePath("none"));
+        game.setProcessEnvironment(environment);
+        game.start(RENNOR_GAME, {});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return IdsOf(program).size() == 2; }, 20000));
+        ::kill(static_cast<pid_t>(game.processId()), signal);
+        ASSERT_TRUE(game.waitForFinished(10000));
+        EXPECT_EQ(game.exitStatus(), QProcess::CrashExit); // the signal took its effect
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000));
     }
 }
 
