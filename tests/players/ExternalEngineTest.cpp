@@ -107,7 +107,7 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         {"does not start", nullptr, "could not be started", 0},
         {"not a brain", "start() { echo 'What?'; }",
          "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
-        {"late", "move() { sleep 5; echo 0,0; }", "did not answer TURN 9,9 within 1.2 seconds", 0},
+        {"late, with a child", SpawningBrain, "did not answer TURN 9,9 within 1.2 seconds", 0},
         {"off the board", "move() { echo 19,3; }", "answered 19,3, a square that is off the board",
          0},
         {"occupied", "move() { echo 9,9; }", "answered 9,9, a square that is taken", 0},
@@ -137,6 +137,7 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         EXPECT_TRUE(Ports.Errors[0].contains(QLatin1String(f.Message)))
             << Ports.Errors[0].toStdString();
         EXPECT_TRUE(Ports.Errors[0].contains("Rennor King plays in its place"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000));
         // The human's stone and Rennor King's answer, nothing of the engine's.
         ASSERT_EQ(Game.MoveCount, before + 2);
         EXPECT_EQ(Game.Board[10][10], Game.Moves[before + 1].Color);
@@ -164,7 +165,7 @@ TEST_F(ExternalEngineTest, TheEngineAndAllItStartedEndWhenItsThinkingIsDroppedOr
         SCOPED_TRACE(name);
         NewGame1Click(false);
         QFile::remove(program + ".ids");
-        auto engine = std::make_unique<TExternalPlayer>(program, 5s);
+        auto engine = std::make_unique<TExternalPlayer>(program, 60s);
         InstallComputerPlayer(engine.get());
         ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3));
         ASSERT_TRUE(QTest::qWaitFor([&] { return IdsOf(program).size() == 2; }, 10000));
