@@ -100,7 +100,9 @@ void TExternalPlayer::EndThinking() {
 void TExternalPlayer::Retire() {
     const bool thinking = !Idle();
     Process->disconnect(this);
-    Process->write("END\r\n");
+    if (Process->state() != QProcess::NotRunning) {
+        Process->write("END\r\n");
+    }
     Process->Retire(thinking ? std::chrono::milliseconds(0) : EndTime);
     Process = nullptr;
 }

@@ -32,10 +32,13 @@ while read -r cmd rest; do
 done
 )";
 
-// A brain that writes its process id and its child's to its file of ids, wants no display, and
-// thinks for ever about a TURN.
-constexpr char SpawningBrain[] = R"(echo $$ >>"$0.ids"; sleep 600 & echo $! >>"$0.ids"
-start() { [ -z "$DISPLAY$WAYLAND_DISPLAY$QT_QPA_PLATFORM" ] && echo OK || echo ERROR a display; }
+// A brain that starts a child at START (its manager has seen it start then) and writes its
+// process id and its child's to its file of ids, wants no display, and thinks for ever about a
+// TURN.
+constexpr char SpawningBrain[] = R"(start() {
+  [ -n "$child" ] || { sleep 600 & child=$!; echo $$ >>"$0.ids"; echo $child >>"$0.ids"; }
+  [ -z "$DISPLAY$WAYLAND_DISPLAY$QT_QPA_PLATFORM" ] && echo OK || echo ERROR a display
+}
 move() { sleep 600; })";
 
 QString WriteBrain(const QTemporaryDir& folder, const char* name, const char* shell) {
