@@ -57,6 +57,10 @@ void ChooseMove(std::uint8_t& X, std::uint8_t& Y) {
         F, [range] { return RandomDraw(range); }, X, Y);
 }
 
+void BestSquare(std::uint8_t& X, std::uint8_t& Y) {
+    BestSquare(X, Y, {});
+}
+
 void BestSquare(std::uint8_t& X, std::uint8_t& Y, const TSquareFilter& allowed) {
     BestOfScan(
         HintADFactor, [] { return 0; }, X, Y, allowed);

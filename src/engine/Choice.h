@@ -20,7 +20,8 @@ using TSquareFilter = std::function<bool(int X, int Y)>;
 
 void ChooseMove(std::uint8_t& X, std::uint8_t& Y);
 void ComputerMove();
-void BestSquare(std::uint8_t& X, std::uint8_t& Y, const TSquareFilter& allowed = {});
+void BestSquare(std::uint8_t& X, std::uint8_t& Y);
+void BestSquare(std::uint8_t& X, std::uint8_t& Y, const TSquareFilter& allowed);
 
 // The rating of (X, Y) for the side to move as a percentage of the best allowed square's total;
 // nothing for an occupied or disallowed square or a finished game.
