@@ -62,12 +62,12 @@ void SwitchSides1Click() {
 }
 
 void Hint1Click() {
-    if (!IsGameOver() && !Play.AutoPlaying) {
+    if (!IsGameOver() && !Play.AutoPlaying && HintAvailable()) {
         CountUse(Play.HintsUsedCount);
         MainView().EnableCommand(TCommand::Hint, false);
         std::uint8_t X = 0, Y = 0;
-        BestSquare(X, Y);
+        BestSquare(X, Y, SquareOpen);
         MainView().FlashHintSquare(X, Y);
     }
-    MainView().EnableCommand(TCommand::Hint, true);
+    MainView().EnableCommand(TCommand::Hint, HintAvailable());
 }

@@ -2,9 +2,13 @@
 #include "game/ComputerTurn.h"
 
 #include "core/Rules.h"
+#include "game/GameRules.h"
 #include "game/MainView.h"
+#include "game/PlayRecord.h"
 #include "game/Ports.h"
+#include "players/EmperorPlayer.h"
 #include "players/KingPlayer.h"
+#include "players/PlayerSetup.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -32,11 +36,17 @@ QPointer<TComputerPlayer> Installed;
 QPointer<TComputerPlayer> Linked; // the player whose signals reach the game flow
 std::array<QMetaObject::Connection, 4> Links;
 
-constexpr char FallBackNote[] = "\n\nRennor King plays in its place for the rest of this run";
+constexpr char FallBackNote[] = "\n\n%1 plays in its place for the rest of this run";
 
 TKingPlayer& BuiltInKing() {
     static TKingPlayer king;
     return king;
+}
+
+// Plays for Rennor King where the King cannot: another rule, an opening, another board size.
+TEmperorPlayer& BuiltInEmperor() {
+    static TEmperorPlayer emperor{std::chrono::milliseconds(DefaultMoveTimeMs)};
+    return emperor;
 }
 
 std::vector<TMoveRecord> MovesOnBoard() {
@@ -69,8 +79,9 @@ void Failed(TComputerPlayer& player, const QString& message) {
     }
     const TWaitingQuestion asked = Question;
     Settle();
-    Ports().ShowError(WithFullStop(message) + QLatin1String(FallBackNote));
     InstallComputerPlayer(nullptr);
+    Ports().ShowError(WithFullStop(message) +
+                      QString::fromLatin1(FallBackNote).arg(ComputerPlayer().Name()));
     if (asked.Waiting && PositionStands(asked)) {
         AskComputerMove(asked.AnswersHuman);
     }
@@ -84,7 +95,7 @@ void Answered(TComputerPlayer& player, std::uint64_t ticket, int X, int Y) {
         Settle(); // the game moved on while the player thought
         return;
     }
-    if (!OnBoard(X, Y) || Game.Board[X][Y] != NoStone) {
+    if (!SquareOpen(X, Y)) {
         Failed(player, QStringLiteral("%1 answered a square that is not free").arg(player.Name()));
         return;
     }
@@ -122,7 +133,9 @@ void Link(TComputerPlayer& player) {
 } // namespace
 
 TComputerPlayer& ComputerPlayer() {
-    return Installed.isNull() ? BuiltInKing() : *Installed;
+    TComputerPlayer& chosen = Installed.isNull() ? BuiltInKing() : *Installed;
+    const TGameRules& rules = Play.Rules;
+    return chosen.Plays(rules.Rule, rules.Opening, rules.Size) ? chosen : BuiltInEmperor();
 }
 
 void InstallComputerPlayer(TComputerPlayer* player) {
@@ -146,7 +159,7 @@ void AskComputerMove(bool answersHuman) {
     const std::uint64_t ticket = Question.Ticket;
     TComputerPlayer& player = ComputerPlayer();
     Link(player);
-    player.Ask({ticket, Question.Moves, Question.ToMove});
+    player.Ask({ticket, Question.Moves, Question.ToMove, Play.Rules.Rule, Play.Rules.Size});
     if (Question.Waiting && Question.Ticket == ticket) {
         Question.StatusShown = true;
         MainView().ShowStatusText(QStringLiteral("%1 is thinking...").arg(player.Name()));

@@ -27,6 +27,8 @@ public:
     virtual void QuitHelp() = 0;
     // The computer player's name, wherever the windows show it.
     virtual void ShowComputerName(const QString&) {}
+    // The board shows squares 1..size of each line, filling the same space.
+    virtual void ShowBoardSize(int) {}
 };
 
 // The installed main window; with none installed nothing is shown and every command is enabled.

@@ -10,8 +10,6 @@
 
 namespace {
 
-// Rennor's board and rule as the engine is told them: five or more in a row, no restrictions.
-constexpr int FreestyleRule = 0;
 // A name longer than this is cut, so that it fits where the windows show it.
 constexpr qsizetype LongestName = 24;
 // Output without an end of line is garbage long before it reaches this.
@@ -108,9 +106,9 @@ void TExternalPlayer::Retire() {
 }
 
 void TExternalPlayer::SendStart() {
-    const std::string start = FormatStart(BoardSize);
+    const std::string start = FormatStart(Size);
     Send({start, FormatInfo("timeout_turn", MoveTime.count()), FormatInfo("timeout_match", 0),
-          FormatInfo("rule", FreestyleRule)},
+          FormatInfo("rule", static_cast<int>(Rule))},
          {TReply::Ok, start, {}});
     Known.clear();
 }
@@ -140,6 +138,11 @@ void TExternalPlayer::Cancel() {
 // The engine's own game is used where it leads to the question: TURN after its last move,
 // BEGIN on an empty board; anything else is set up afresh.
 void TExternalPlayer::SendQuestion(const TMoveQuestion& question) {
+    if (question.Size != Size || question.Rule != Rule) {
+        Size = question.Size; // another game's board and rule: the engine starts afresh
+        Rule = question.Rule;
+        SendStart();
+    }
     if (Follows(question)) {
         const TMoveRecord& last = question.Moves.back();
         const std::string turn = FormatTurn(last.X - 1, last.Y - 1);

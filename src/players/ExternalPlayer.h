@@ -79,6 +79,9 @@ private:
     // The position the engine holds after its last move, and the colour it played there.
     std::vector<TMoveRecord> Known;
     TStoneColor KnownColor = BlackStone;
+    // The board size and rule the engine was last started with.
+    int Size = BoardSize;
+    TRule Rule = TRule::Freestyle;
     bool Broken = false;
     QString Problem;
 };

@@ -155,6 +155,7 @@ void TMainForm::SetOptionsForm(TOptionsForm* options) {
     LoadHooks.StoreHumanHuman = [this](bool humanHuman) {
         SettingsKey->WriteBool(SettingHumanVsHuman, humanHuman);
     };
+    LoadHooks.StoreRules = [this](const TGameRules& rules) { WriteRules(*SettingsKey, rules); };
     LoadHooks.ReloadOptions = [options] { options->FormActivate(); };
     LoadHooks.ApplySettings = [this] { ApplySettings(); };
     hooks.SwitchMusic = [this](bool on) { SwitchMusic(on); };
@@ -253,6 +254,11 @@ void TMainForm::ShowMovesDone(int moveCount) {
     // Every move, the computer's included, passes here: the one place to tell it.
     if (moveCount != shown) {
         CellGrid->Announce(MovesNews(shown, moveCount, MainName1->text(), MainName2->text()));
+    }
+    // The squares forbidden to black change with every move, and are painted once it is through.
+    if (Play.Rules.Rule == TRule::Renju) {
+        CellGrid->Invalidate();
+        CellGrid->update();
     }
 }
 

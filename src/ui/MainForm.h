@@ -100,6 +100,7 @@ public:
     void FlashHintSquare(int X, int Y) override;
     void QuitHelp() override;
     void ShowComputerName(const QString& name) override;
+    void ShowBoardSize(int size) override; // BoardView.cpp
 
     // The handlers.
     void NewGame1Click();

@@ -213,4 +213,34 @@ TEST_F(ExternalEngineTest, ASignalThatEndsTheGameEndsItsEngineAndAllItStarted) {
     }
 }
 
+TEST_F(ExternalEngineTest, AnEngineIsToldTheBoardSizeAndRuleOfTheGame) {
+    const QTemporaryDir folder;
+    const QString program = folder.filePath(QStringLiteral("logging"));
+    const QString log = folder.filePath(QStringLiteral("log"));
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("#!/bin/sh\nwhile read -r line; do\n  echo \"$line\" >> '%1'\n"
+                              "  case \"$line\" in START*|ABOUT*) echo OK ;; TURN*) echo 4,4 ;; "
+                              "esac\ndone\n")
+                   .arg(log)
+                   .toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    Options.Rules = {TRule::Renju, TOpening::None, SmallBoardSize};
+    NewGame1Click(false);
+    TExternalPlayer engine(program, 200ms);
+    const TInstalled installed(engine);
+    ASSERT_TRUE(PlayAndAwait(0));
+    QFile sent(log);
+    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+    QStringList starts;
+    for (const QByteArray& line : sent.readAll().split('\n')) {
+        if (line.startsWith("START") || line.startsWith("INFO rule")) {
+            starts << QString::fromLatin1(line.trimmed());
+        }
+    }
+    EXPECT_EQ(starts.mid(starts.size() - 2).join('|'), "START 15|INFO rule 4");
+    EXPECT_TRUE(Ports.Errors.isEmpty());
+}
+
 } // namespace
