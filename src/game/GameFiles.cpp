@@ -110,6 +110,9 @@ TFileDialogSpec LoadDialogSpec() {
 }
 
 void SaveGame1Click() {
+    if (CommandRefused(TCommand::Save)) {
+        return;
+    }
     ShowingFileErrors([] {
         const std::optional<QString> name = Ports().AskSaveFileName(SaveDialogSpec());
         if (!name) {
