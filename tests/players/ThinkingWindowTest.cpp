@@ -1,10 +1,9 @@
 // The chosen computer player in the real window: every Game and Controls command given while it
-// thinks, and an external engine's name and answer.
+// thinks, Rennor Emperor or an external engine under its own name.
 #include "WindowTestSupport.h"
 
 #include "game/ComputerTurn.h"
 #include "game/GameReport.h"
-#include "players/ExternalPlayer.h"
 #include "storage/SavedGameFile.h"
 
 #include <QToolButton>
@@ -91,8 +90,8 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
             StartWith({{"COMPUTER PLAYER", player},
                        {"ENGINE PATH", engine ? engine : ""},
                        {"MOVE TIME", "60000"}});
-            ASSERT_TRUE(
-                QTest::qWaitFor([] { return ComputerPlayer().Name() == "Rennor Emperor"; }));
+            // An engine's own name comes with its answer to ABOUT.
+            ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Rennor Emperor"; }));
             Steps(thinking);
             ASSERT_TRUE(ComputerThinking());
             Steps("3,3"); // a click while the computer thinks is no move, nor is a rating shown
@@ -114,19 +113,6 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
             PlayToTheEnd();
         }
     }
-}
-
-TEST_F(ThinkingWindowTest, AnExternalEngineShowsItsOwnNameAndAnswers) {
-    StartWith({{"COMPUTER PLAYER", "External engine"},
-               {"ENGINE PATH", RENNOR_BRAIN},
-               {"MOVE TIME", "300"}});
-    EXPECT_NE(dynamic_cast<TExternalPlayer*>(&ComputerPlayer()), nullptr);
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return Form->MainName2->text() == "Rennor Emperor"; }, 10000));
-    EXPECT_EQ(Options->SecondPlayerLabel(), "Rennor Emperor");
-    Do("10,10");
-    ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 2; }, 10000));
-    EXPECT_TRUE(Answers->Errors.isEmpty());
 }
 
 } // namespace
