@@ -53,7 +53,7 @@ void AutoPlay1Click() {
 }
 
 void SwitchSides1Click() {
-    if (ReplayRunning() && Game.GameFinished) {
+    if ((ReplayRunning() && Game.GameFinished) || CommandRefused(TCommand::SwitchSides)) {
         return;
     }
     Play.SidesSwitched = true;
@@ -62,6 +62,9 @@ void SwitchSides1Click() {
 }
 
 void Hint1Click() {
+    if (CommandRefused(TCommand::Hint)) {
+        return;
+    }
     if (!IsGameOver() && !Play.AutoPlaying && HintAvailable()) {
         CountUse(Play.HintsUsedCount);
         MainView().EnableCommand(TCommand::Hint, false);

@@ -24,7 +24,6 @@ struct TWaitingQuestion {
     std::uint64_t Ticket = 0;
     std::vector<TMoveRecord> Moves;
     TStoneColor ToMove = BlackStone;
-    bool AnswersHuman = false;
     bool StatusShown = false;
 };
 
@@ -65,7 +64,7 @@ bool PositionStands(const TWaitingQuestion& question) {
 // The question is over, one way or another; what it showed goes.
 void Settle() {
     if (Question.StatusShown) {
-        MainView().ClearStatusText();
+        MainView().ShowThinking({});
     }
     Question.Waiting = false;
     Question.StatusShown = false;
@@ -83,7 +82,7 @@ void Failed(TComputerPlayer& player, const QString& message) {
     Ports().ShowError(WithFullStop(message) +
                       QString::fromLatin1(FallBackNote).arg(ComputerPlayer().Name()));
     if (asked.Waiting && PositionStands(asked)) {
-        AskComputerMove(asked.AnswersHuman);
+        AskComputerMove();
     }
 }
 
@@ -140,29 +139,28 @@ TComputerPlayer& ComputerPlayer() {
 
 void InstallComputerPlayer(TComputerPlayer* player) {
     const bool askAgain = ComputerThinking();
-    const bool answersHuman = Question.AnswersHuman;
     CancelComputerMove();
     Installed = player;
     Link(ComputerPlayer());
     MainView().ShowComputerName(ComputerPlayer().Name());
     if (askAgain) {
-        AskComputerMove(answersHuman);
+        AskComputerMove();
     }
 }
 
-void AskComputerMove(bool answersHuman) {
+void AskComputerMove() {
     CancelComputerMove();
     if (IsGameOver()) {
         return;
     }
-    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, answersHuman, false};
+    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, false};
     const std::uint64_t ticket = Question.Ticket;
     TComputerPlayer& player = ComputerPlayer();
     Link(player);
     player.Ask({ticket, Question.Moves, Question.ToMove, Play.Rules.Rule, Play.Rules.Size});
     if (Question.Waiting && Question.Ticket == ticket) {
         Question.StatusShown = true;
-        MainView().ShowStatusText(QStringLiteral("%1 is thinking...").arg(player.Name()));
+        MainView().ShowThinking(QStringLiteral("%1 is thinking...").arg(player.Name()));
     }
 }
 
@@ -179,8 +177,13 @@ bool CancelComputerMove() {
     return true;
 }
 
-bool CancelComputerAnswer() {
-    return ComputerThinking() && Question.AnswersHuman && CancelComputerMove();
+bool RefusedWhileThinking(TCommand command) {
+    return command == TCommand::SwitchSides || command == TCommand::Hint ||
+           command == TCommand::Save;
+}
+
+bool CommandRefused(TCommand command) {
+    return RefusedWhileThinking(command) && ComputerThinking();
 }
 
 void WaitForComputerMove() {

@@ -193,6 +193,9 @@ TFileDialogSpec LoadDialogSpec() {
 }
 
 void SaveGame1Click() {
+    if (CommandRefused(TCommand::Save)) {
+        return;
+    }
     ShowingFileErrors(SaveGame);
 }
 

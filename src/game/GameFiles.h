@@ -45,11 +45,11 @@ struct TLoadHooks {
 
 extern TLoadHooks LoadHooks;
 
-// Saves the game as it stands, at any moment, changing nothing of it, in the format its name's
-// extension chooses among those the save dialog offers; a name without an extension gets the
-// first one's (".rnr" for the written game). A game .rnr cannot keep is refused with a message
-// naming the formats that can. An an existing file is replaced only when the user agrees. A file
-// error is shown in the standard error box.
+// Saves the game as it stands, at any moment but while the computer thinks, changing nothing of
+// it, in the format its name's extension chooses among those the save dialog offers; a name
+// without an extension gets the first one's (".rnr" for the written game). A game .rnr cannot
+// keep is refused with a message naming the formats that can. An existing file is replaced only
+// when the user agrees. A file error is shown in the standard error box.
 void SaveGame1Click();
 // Replaces the game with a saved one, asking first while a game runs; a name without an extension
 // finds its ".rnr" file. The whole file is read and checked first: a file error or a file that

@@ -121,7 +121,7 @@ bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
     }
     MakeMove(X, Y);
     if (!StoredHumanHuman()) {
-        AskComputerMove(true);
+        AskComputerMove();
     }
     return true;
 }
@@ -142,7 +142,8 @@ void Timer1Timer(bool Sender) {
 }
 
 std::optional<int> PopupMenu1Popup(int col, int row) {
-    if (!OnGrid(col, row)) {
+    // While the computer thinks the colour to move is its own: a rating would be for its move.
+    if (!OnGrid(col, row) || ComputerThinking()) {
         return std::nullopt;
     }
     const std::optional<int> rating = SquareRatingUnderRules(col + 1, row + 1);

@@ -30,7 +30,8 @@ void CellGridMouseUp(Qt::MouseButton button, int x, int y);
 void Timer1Timer(bool Sender);
 
 // The board popup menu opens on cell (col, row) of the last right release: the rating in percent,
-// or nothing when the square is occupied or the game is over. A shown rating is counted.
+// or nothing when the square is occupied, the game is over or the computer thinks. A shown rating
+// is counted.
 std::optional<int> PopupMenu1Popup(int col, int row);
 
 // The written hint and rating know the 19 x 19 board only: on another the Hint command is greyed
