@@ -49,29 +49,19 @@ int HalfRounded(int length) {
 }
 
 // The room of a name in its box. A name longer than a player's thirteen letters, such as an
-// engine's, is drawn smaller rather than over the box.
+// engine's, is cut short with an ellipsis at the written size, and given whole in its tool tip
+// and to screen readers.
 constexpr int NameRoom = 131;
-constexpr double SmallestNamePoints = 6;
-
-void FitToNameRoom(QLabel* label) {
-    if (!label->property("writtenPoints").isValid()) {
-        label->setProperty("writtenPoints", label->font().pointSizeF());
-    }
-    QFont font = label->font();
-    font.setPointSizeF(label->property("writtenPoints").toDouble());
-    while (QFontMetrics(font).horizontalAdvance(label->text()) > NameRoom &&
-           font.pointSizeF() > SmallestNamePoints) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    label->setFont(font);
-}
 
 void SetCaptionIfChanged(QLabel* label, const QString& caption) {
-    if (label->text() != caption) {
-        label->setText(caption);
-        FitToNameRoom(label);
-        label->adjustSize();
+    if (label->accessibleName() == caption) {
+        return;
     }
+    const QString shown = label->fontMetrics().elidedText(caption, Qt::ElideRight, NameRoom);
+    label->setText(shown);
+    label->setToolTip(shown == caption ? QString() : caption);
+    label->setAccessibleName(caption);
+    label->adjustSize();
 }
 
 } // namespace
@@ -252,7 +242,8 @@ void TMainForm::ShowMovesDone(int moveCount) {
     MovesDone->SetValue(moveCount);
     // Every move, the computer's included, passes here: the one place to tell it.
     if (moveCount != shown) {
-        CellGrid->Announce(MovesNews(shown, moveCount, MainName1->text(), MainName2->text()));
+        CellGrid->Announce(
+            MovesNews(shown, moveCount, MainName1->accessibleName(), MainName2->accessibleName()));
     }
 }
 

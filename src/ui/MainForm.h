@@ -171,6 +171,7 @@ private:
     // MainPlayers.cpp
     void ShowPlayerNames();
     void ApplyComputerPlayer();
+    bool ChosenPlays() const; // the chosen player plays, not Rennor King in its place
     void ReleaseComputerPlayer();
 
     TOptionsForm* OptionsForm = nullptr;

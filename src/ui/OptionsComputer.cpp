@@ -38,7 +38,8 @@ TPlayerSetup TOptionsForm::ComputerPlayerSetup() const {
 
 void TOptionsForm::SetComputerPlayerSetup(const TPlayerSetup& setup) {
     QRadioButton* const radios[] = {Ctl.KingRadio, Ctl.EmperorRadio, Ctl.ExternalRadio};
-    radios[static_cast<int>(setup.Kind)]->setChecked(true);
+    const bool failed = FailedChoice && setup == *FailedChoice;
+    radios[static_cast<int>(failed ? TPlayerKind::King : setup.Kind)]->setChecked(true);
     Ctl.EnginePathEdit->setText(setup.EnginePath);
     Ctl.MoveTimeBox->setValue(MoveTimeWithinLimits(setup.MoveTimeMs) / 1000.0);
     RefreshComputerControls();
@@ -49,6 +50,11 @@ void TOptionsForm::SetComputerName(const QString& name) {
     if (HumanComputer()) {
         Ctl.SecondPlayerLabel->setText(name);
     }
+}
+
+void TOptionsForm::ComputerPlayerFailed(const TPlayerSetup& chosen) {
+    FailedChoice = chosen;
+    SetComputerPlayerSetup(ComputerPlayerSetup());
 }
 
 // "External engine..." without a program asks for one; with none chosen, the choice stays.
@@ -76,5 +82,9 @@ void TOptionsForm::RefreshComputerControls() {
             LastChoice = radio;
         }
     }
-    Ctl.MoveTimeBox->setEnabled(!Ctl.KingRadio->isChecked());
+    const bool king = Ctl.KingRadio->isChecked();
+    Ctl.MoveTimeBox->setEnabled(!king);
+    Ctl.Label10->setText(king ? QStringLiteral("Rennor King always answers at once.")
+                              : QStringLiteral("It thinks for the time per move."));
+    Ctl.EngineNote->setVisible(king && FailedChoice);
 }

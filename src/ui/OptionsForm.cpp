@@ -81,9 +81,9 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     Ctl.AIE = BuildAIEPage();
     Ctl.ComputerPlayer = BuildComputerPage();
     Ctl.OptionsControl->addTab(Ctl.Preferences, QStringLiteral("&Preferences"));
-    Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("&Players"));
+    Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("P&layers"));
     Ctl.OptionsControl->addTab(Ctl.GeneralSettings, QStringLiteral("&General"));
-    Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("&A. I. E."));
+    Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("A. &I. E."));
     Ctl.OptionsControl->addTab(Ctl.ComputerPlayer, QStringLiteral("Comp&uter"));
     BuildButtonStrip();
     // Enter presses OK wherever the focus is: no other button becomes the default on focus.
@@ -278,6 +278,7 @@ void TOptionsForm::FormActivate() {
 
 void TOptionsForm::OKBtnClick() {
     accept();
+    FailedChoice.reset(); // the choice is the user's again: what it says is what plays
     Live.BoardColor = PreviewBoardColor;
     Live.HintColor = Live.PendingHintColor;
     Live.LastMoveColor = Live.PendingLastMoveColor;

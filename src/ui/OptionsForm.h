@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -66,6 +67,8 @@ struct TOptionsControls {
     QLineEdit* EnginePathEdit = nullptr;
     QPushButton* BrowseEngineBtn = nullptr;
     QDoubleSpinBox* MoveTimeBox = nullptr; // seconds
+    QLabel* Label10 = nullptr;             // how the checked player takes its time
+    QLabel* EngineNote = nullptr;          // why Rennor King plays in place of the choice
 };
 
 class TOptionsForm : public QDialog, public TDialogOptions {
@@ -114,6 +117,9 @@ public:
     void SetComputerPlayerSetup(const TPlayerSetup& setup);
     // The computer's name as the second player's label shows it against the computer.
     void SetComputerName(const QString& name);
+    // The chosen player failed and Rennor King plays in its place: until OK, the computer page
+    // shows Rennor King where it would show that choice, with a note saying why.
+    void ComputerPlayerFailed(const TPlayerSetup& chosen);
 
     // Resets the working values and reloads every control from the store; showing runs it, and
     // so does loading a game.
@@ -171,4 +177,5 @@ private:
     TColorValue LastPickedColor = 0;           // the colour picker opens on it; black at first
     QString ComputerNameText = QLatin1String(ComputerName);
     QRadioButton* LastChoice = nullptr; // taken back when no engine program is chosen
+    std::optional<TPlayerSetup> FailedChoice;
 };

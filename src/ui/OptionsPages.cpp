@@ -5,6 +5,7 @@
 #include "resources/Artwork.h"
 #include "storage/SettingNames.h"
 #include "ui/Bevelled.h"
+#include "ui/DialogKeys.h"
 #include "widgets/RxDrawGrid.h"
 
 #include <QButtonGroup>
@@ -344,6 +345,7 @@ QWidget* TOptionsForm::BuildComputerPage() {
         top += 20;
     }
     Ctl.KingRadio->setChecked(true);
+    KeepTabStopOnChecked({Ctl.KingRadio, Ctl.EmperorRadio, Ctl.ExternalRadio});
 
     auto* timeLabel =
         PlaceLabel(page, "Label9", QStringLiteral("&Time per move :"), QRect(216, 20, 96, 16));
@@ -356,8 +358,7 @@ QWidget* TOptionsForm::BuildComputerPage() {
     SetHelp(Ctl.MoveTimeBox,
             QStringLiteral("How long Rennor Emperor or an external engine may think about a move"),
             ComputerPlayerHelp);
-    PlaceLabel(page, "Label10", QStringLiteral("Rennor King always answers at once."),
-               QRect(216, 46, 220, 16));
+    Ctl.Label10 = PlaceLabel(page, "Label10", QString(), QRect(216, 46, 220, 16));
 
     auto* engineLabel =
         PlaceLabel(page, "Label11", QStringLiteral("Engine :"), QRect(6, 97, 50, 16));
@@ -370,5 +371,11 @@ QWidget* TOptionsForm::BuildComputerPage() {
                                 "BrowseEngineBtn", QRect(362, 93, 75, 23));
     SetHelp(Ctl.BrowseEngineBtn, QStringLiteral("Click to choose the external engine's program"),
             ComputerPlayerHelp);
+    Ctl.EngineNote = PlaceLabel(
+        page, "EngineNote",
+        QStringLiteral("The engine failed: Rennor King plays in its place until you choose again."),
+        QRect(6, 124, 431, 32));
+    Ctl.EngineNote->setWordWrap(true);
+    Ctl.EngineNote->hide();
     return page;
 }
