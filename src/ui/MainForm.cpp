@@ -48,15 +48,30 @@ int HalfRounded(int length) {
     return static_cast<int>(std::nearbyint(length * 0.5));
 }
 
-// The room of a name in its box. A name longer than a player's thirteen letters, such as an
-// engine's, is cut short with an ellipsis at the written size, and given whole in its tool tip
-// and to screen readers.
+// The room of a name in its box. A name a little too long, such as "Rennor Emperor", is drawn a
+// little smaller; a longer one, such as an engine's, is cut short with an ellipsis at a size
+// still easy to read, and given whole in its tool tip and to screen readers.
 constexpr int NameRoom = 131;
+constexpr double SmallestNamePoints = 10;
+
+QFont NameFont(const QLabel* label, const QString& caption) {
+    QFont font = label->font();
+    font.setPointSizeF(label->property("writtenPoints").toDouble());
+    while (QFontMetrics(font).horizontalAdvance(caption) > NameRoom &&
+           font.pointSizeF() > SmallestNamePoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return font;
+}
 
 void SetCaptionIfChanged(QLabel* label, const QString& caption) {
     if (label->accessibleName() == caption) {
         return;
     }
+    if (!label->property("writtenPoints").isValid()) {
+        label->setProperty("writtenPoints", label->font().pointSizeF());
+    }
+    label->setFont(NameFont(label, caption));
     const QString shown = label->fontMetrics().elidedText(caption, Qt::ElideRight, NameRoom);
     label->setText(shown);
     label->setToolTip(shown == caption ? QString() : caption);
