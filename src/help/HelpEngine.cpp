@@ -113,6 +113,7 @@ bool HelpEngine::IsWindowVisible() const {
 THelpWindow& HelpEngine::OpenWindow() {
     if (!FWindow) {
         FWindow = new THelpWindow(FFile);
+        FWindow->PlaceNear(qobject_cast<QWidget*>(parent()));
     }
     FWindow->show();
     FWindow->raise();

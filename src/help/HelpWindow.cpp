@@ -3,19 +3,23 @@
 
 #include "help/HelpFile.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int FileRole = Qt::UserRole;
+constexpr QSize WrittenSize(780, 540);
 
 QPushButton* ToolButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -31,7 +35,7 @@ THelpWindow::THelpWindow(const THelpFile& helpFile, QWidget* parent)
     setObjectName("HelpWindow");
     // Help left open must not keep the program alive once the main window has gone.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(780, 540);
+    resize(WrittenSize);
 
     FContents = new QTreeWidget(this);
     FContents->setHeaderHidden(true);
@@ -144,6 +148,42 @@ void THelpWindow::ShowIndexEntry() {
     if (QListWidgetItem* item = FIndexList->currentItem()) {
         ShowFile(item->data(FileRole).toString());
     }
+}
+
+QRect PlaceBeside(QSize wanted, const QRect& anchor, const QRect& area) {
+    const QSize size = wanted.boundedTo(area.size());
+    const int right = anchor.right() + 1;
+    const int left = anchor.left() - size.width();
+    const int roomRight = area.right() + 1 - right;
+    const int roomLeft = anchor.left() - area.left();
+    const bool rightSide =
+        roomRight >= size.width() || (roomLeft < size.width() && roomRight >= roomLeft);
+    const int x =
+        std::clamp(rightSide ? right : left, area.left(), area.right() + 1 - size.width());
+    const int y = std::clamp(anchor.top(), area.top(), area.bottom() + 1 - size.height());
+    return {QPoint(x, y), size};
+}
+
+void THelpWindow::PlaceNear(const QWidget* anchor) {
+    const QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    if (anchor == nullptr) {
+        QRect place(QPoint(), WrittenSize.boundedTo(area.size()));
+        place.moveCenter(area.center());
+        setGeometry(place);
+        return;
+    }
+    // The window system frames this window only once it is shown: take the anchor's frame.
+    const QRect inner = anchor->geometry();
+    const QRect outer = anchor->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect place = PlaceBeside(WrittenSize.grownBy(frame), outer, area);
+    resize(place.size().shrunkBy(frame));
+    move(place.topLeft());
 }
 
 void THelpWindow::ShowFile(const QString& file) {

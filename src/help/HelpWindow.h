@@ -1,6 +1,7 @@
 // The help window: contents and index on the left, the topic on the right, with back and forward.
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
 class QLineEdit;
@@ -12,11 +13,20 @@ class QTreeWidgetItem;
 class QUrl;
 class THelpFile;
 
+// Where a window of outer size `wanted` goes beside `anchor` (both outer rectangles): cut down to
+// `area`, right of the anchor where it fits, else left of it, else on the side with more room,
+// and always within the area.
+QRect PlaceBeside(QSize wanted, const QRect& anchor, const QRect& area);
+
 class THelpWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit THelpWindow(const THelpFile& helpFile, QWidget* parent = nullptr);
+
+    // Fits the window to the available area of the anchor's screen, beside the anchor; without
+    // an anchor, in the middle of the primary screen.
+    void PlaceNear(const QWidget* anchor);
 
     void ShowFile(const QString& file);
     // A page that says the topic of a context number is missing, so a wrong number is noticed.

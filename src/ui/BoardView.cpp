@@ -12,6 +12,7 @@
 #include "widgets/DateTimeValue.h"
 #include "widgets/Digits.h"
 #include "widgets/RxDrawGrid.h"
+#include "widgets/TurnStone.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -126,16 +127,9 @@ void TMainForm::FlashHintSquare(int X, int Y) {
 }
 
 void TMainForm::BlinkTimerTimer() {
-    if (IsGameOver()) {
-        NoughtImage->setVisible(true);
-        CrossImage->setVisible(true);
-    } else if (Game.ColorToMove == WhiteStone) {
-        CrossImage->setVisible(true);
-        NoughtImage->setVisible(!NoughtImage->isVisible());
-    } else {
-        NoughtImage->setVisible(true);
-        CrossImage->setVisible(!CrossImage->isVisible());
-    }
+    const bool over = IsGameOver();
+    NoughtImage->Blink(!over && Game.ColorToMove == WhiteStone);
+    CrossImage->Blink(!over && Game.ColorToMove != WhiteStone);
 }
 
 void TMainForm::CellGridMouseDown(Qt::MouseButton button, int x, int y) {

@@ -3,6 +3,7 @@
 
 #include "resources/Artwork.h"
 #include "widgets/Digits.h"
+#include "widgets/TurnStone.h"
 
 #include <QLabel>
 #include <QToolButton>

@@ -50,30 +50,35 @@ int HalfRounded(int length) {
     return static_cast<int>(std::nearbyint(length * 0.5));
 }
 
-// The room of a name in its box. A name longer than a player's thirteen letters, such as an
-// engine's, is drawn smaller rather than over the box.
+// The room of a name in its box. A name a little too long, such as "Rennor Emperor", is drawn a
+// little smaller; a longer one, such as an engine's, is cut short with an ellipsis at a size
+// still easy to read, and given whole in its tool tip and to screen readers.
 constexpr int NameRoom = 131;
-constexpr double SmallestNamePoints = 6;
+constexpr double SmallestNamePoints = 10;
 
-void FitToNameRoom(QLabel* label) {
-    if (!label->property("writtenPoints").isValid()) {
-        label->setProperty("writtenPoints", label->font().pointSizeF());
-    }
+QFont NameFont(const QLabel* label, const QString& caption) {
     QFont font = label->font();
     font.setPointSizeF(label->property("writtenPoints").toDouble());
-    while (QFontMetrics(font).horizontalAdvance(label->text()) > NameRoom &&
+    while (QFontMetrics(font).horizontalAdvance(caption) > NameRoom &&
            font.pointSizeF() > SmallestNamePoints) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
-    label->setFont(font);
+    return font;
 }
 
 void SetCaptionIfChanged(QLabel* label, const QString& caption) {
-    if (label->text() != caption) {
-        label->setText(caption);
-        FitToNameRoom(label);
-        label->adjustSize();
+    if (label->accessibleName() == caption) {
+        return;
     }
+    if (!label->property("writtenPoints").isValid()) {
+        label->setProperty("writtenPoints", label->font().pointSizeF());
+    }
+    label->setFont(NameFont(label, caption));
+    const QString shown = label->fontMetrics().elidedText(caption, Qt::ElideRight, NameRoom);
+    label->setText(shown);
+    label->setToolTip(shown == caption ? QString() : caption);
+    label->setAccessibleName(caption);
+    label->adjustSize();
 }
 
 } // namespace
@@ -256,7 +261,8 @@ void TMainForm::ShowMovesDone(int moveCount) {
     MovesDone->SetValue(moveCount);
     // Every move, the computer's included, passes here: the one place to tell it.
     if (moveCount != shown) {
-        CellGrid->Announce(MovesNews(shown, moveCount, MainName1->text(), MainName2->text()));
+        CellGrid->Announce(
+            MovesNews(shown, moveCount, MainName1->accessibleName(), MainName2->accessibleName()));
     }
     // The squares forbidden to black change with every move, and are painted once it is through.
     if (Play.Rules.Rule == TRule::Renju) {

@@ -31,6 +31,7 @@ class TSecretPanel;
 class TSettingsKey;
 class TStatusHintHook;
 class TSuperTimer;
+class TTurnStone;
 
 // The menu items, by their names in the help topics.
 struct TMainMenuItems {
@@ -73,8 +74,10 @@ public:
     QFrame* Panel1 = nullptr;
     QToolButton *NewGameButton = nullptr, *LoadGameButton = nullptr;
     QToolButton *SaveGameButton = nullptr, *OptionsButton = nullptr;
-    QLabel *NoughtImage = nullptr, *MainName1 = nullptr; // white: picture and name
-    QLabel *CrossImage = nullptr, *MainName2 = nullptr;  // black
+    TTurnStone* NoughtImage = nullptr; // white: picture and name
+    QLabel* MainName1 = nullptr;
+    TTurnStone* CrossImage = nullptr; // black
+    QLabel* MainName2 = nullptr;
     QLabel *Image1 = nullptr, *Image2 = nullptr, *TimeElapsedImage = nullptr;
     TDigits *MovesDone = nullptr, *DigitalCoordinates = nullptr, *TimeElapsed = nullptr;
     TSecretPanel* CommentPanel = nullptr;
@@ -173,6 +176,7 @@ private:
     // MainPlayers.cpp
     void ShowPlayerNames();
     void ApplyComputerPlayer();
+    bool ChosenPlays() const; // the chosen player plays, not Rennor King in its place
     void ReleaseComputerPlayer();
 
     TOptionsForm* OptionsForm = nullptr;

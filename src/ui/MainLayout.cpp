@@ -5,6 +5,7 @@
 #include "ui/Bevelled.h"
 #include "widgets/Digits.h"
 #include "widgets/RXCtrls.h"
+#include "widgets/TurnStone.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -89,12 +90,12 @@ void TMainForm::BuildToolBar(QWidget* client) {
 }
 
 void TMainForm::BuildTurnIndicator(QWidget* client) {
-    NoughtImage = Picture(client, 393, 74);
-    NoughtImage->resize(20, 20);
+    NoughtImage = new TTurnStone(client);
+    NoughtImage->setGeometry(393, 74, 20, 20);
     NoughtImage->setAccessibleName(QStringLiteral("White stones"));
     MainName1 = NameLabel(client, 425, 76);
-    CrossImage = Picture(client, 393, 111);
-    CrossImage->resize(20, 20);
+    CrossImage = new TTurnStone(client);
+    CrossImage->setGeometry(393, 111, 20, 20);
     CrossImage->setAccessibleName(QStringLiteral("Black stones"));
     MainName2 = NameLabel(client, 425, 112);
 }
@@ -122,6 +123,7 @@ void TMainForm::BuildDisplays(QWidget* client) {
                           "Time elapsed since the beginning of the current game");
     TimeElapsed->SetMode(dmTime);
     TimeElapsed->SetShowLeadingZeros(true);
+    TimeElapsed->SetAnnounced(false); // read when asked, not spoken every second
 }
 
 void TMainForm::BuildBevels(QWidget* client) {

@@ -1,5 +1,6 @@
 // What the options dialog's controls do while the user edits: stones, names, mode, bars, colours.
 #include "ui/BoardPainter.h"
+#include "ui/DialogKeys.h"
 #include "ui/OptionsForm.h"
 #include "ui/OptionsTrackBar.h"
 
@@ -50,6 +51,7 @@ void TOptionsForm::ConnectBehaviours() {
     }
     connect(Ctl.HumanComputer, &QRadioButton::clicked, this, &TOptionsForm::HumanComputerClick);
     connect(Ctl.HumanHuman, &QRadioButton::clicked, this, &TOptionsForm::HumanHumanClick);
+    KeepTabStopOnChecked({Ctl.HumanHuman, Ctl.HumanComputer});
     connect(Ctl.WhoMovesFirst, &QPushButton::clicked, this, &TOptionsForm::WhoMovesFirstClick);
     connect(Ctl.TrackBar, &QSlider::valueChanged, this, &TOptionsForm::TrackBarChange);
     connect(Ctl.ReplayTrackBar, &QSlider::valueChanged, this, [](int v) { Live.ReplaySpeed = v; });

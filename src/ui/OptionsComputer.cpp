@@ -39,7 +39,8 @@ TPlayerSetup TOptionsForm::ComputerPlayerSetup() const {
 
 void TOptionsForm::SetComputerPlayerSetup(const TPlayerSetup& setup) {
     QRadioButton* const radios[] = {Ctl.KingRadio, Ctl.EmperorRadio, Ctl.ExternalRadio};
-    radios[static_cast<int>(setup.Kind)]->setChecked(true);
+    const bool failed = FailedChoice && setup == *FailedChoice;
+    radios[static_cast<int>(failed ? TPlayerKind::King : setup.Kind)]->setChecked(true);
     Ctl.EnginePathEdit->setText(setup.EnginePath);
     Ctl.MoveTimeBox->setValue(MoveTimeWithinLimits(setup.MoveTimeMs) / 1000.0);
     RefreshComputerControls();
@@ -50,6 +51,11 @@ void TOptionsForm::SetComputerName(const QString& name) {
     if (HumanComputer()) {
         Ctl.SecondPlayerLabel->setText(name);
     }
+}
+
+void TOptionsForm::ComputerPlayerFailed(const TPlayerSetup& chosen) {
+    FailedChoice = chosen;
+    SetComputerPlayerSetup(ComputerPlayerSetup());
 }
 
 // "External engine..." without a program asks for one; with none chosen, the choice stays.
@@ -77,13 +83,15 @@ void TOptionsForm::RefreshComputerControls() {
             LastChoice = radio;
         }
     }
-    Ctl.MoveTimeBox->setEnabled(!Ctl.KingRadio->isChecked());
+    const bool king = Ctl.KingRadio->isChecked();
+    Ctl.MoveTimeBox->setEnabled(!king);
     const TGameRules rules = RulesOnPage();
-    const bool kingPlays = KingPlays(rules.Rule, rules.Opening, rules.Size);
-    const QString note =
-        kingPlays ? QStringLiteral("Rennor King always answers at once.")
-                  : QStringLiteral("Rennor King plays only freestyle on 19 x 19 without an "
-                                   "opening: Rennor Emperor plays these rules in its place.");
-    Ctl.KingNote->setText(note);
-    Ctl.KingRadio->setAccessibleDescription(note);
+    const QString kingNote =
+        KingPlays(rules.Rule, rules.Opening, rules.Size)
+            ? QStringLiteral("Rennor King always answers at once.")
+            : QStringLiteral("Rennor King plays only freestyle on 19 x 19 without an "
+                             "opening: Rennor Emperor plays these rules in its place.");
+    Ctl.KingNote->setText(king ? kingNote : QStringLiteral("It thinks for the time per move."));
+    Ctl.KingRadio->setAccessibleDescription(kingNote);
+    Ctl.EngineNote->setVisible(king && FailedChoice);
 }

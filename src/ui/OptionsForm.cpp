@@ -83,9 +83,9 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     Ctl.ComputerPlayer = BuildComputerPage();
     Ctl.Rules = BuildRulesPage();
     Ctl.OptionsControl->addTab(Ctl.Preferences, QStringLiteral("&Preferences"));
-    Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("&Players"));
+    Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("P&layers"));
     Ctl.OptionsControl->addTab(Ctl.GeneralSettings, QStringLiteral("&General"));
-    Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("&A. I. E."));
+    Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("A. &I. E."));
     Ctl.OptionsControl->addTab(Ctl.ComputerPlayer, QStringLiteral("Comp&uter"));
     Ctl.OptionsControl->addTab(Ctl.Rules, QStringLiteral("&Rules"));
     BuildButtonStrip();
@@ -281,6 +281,7 @@ void TOptionsForm::FormActivate() {
 
 void TOptionsForm::OKBtnClick() {
     accept();
+    FailedChoice.reset(); // the choice is the user's again: what it says is what plays
     Live.BoardColor = PreviewBoardColor;
     Live.HintColor = Live.PendingHintColor;
     Live.LastMoveColor = Live.PendingLastMoveColor;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -69,11 +70,12 @@ struct TOptionsControls {
     QLineEdit* EnginePathEdit = nullptr;
     QPushButton* BrowseEngineBtn = nullptr;
     QDoubleSpinBox* MoveTimeBox = nullptr; // seconds
-    QLabel* KingNote = nullptr;            // when Rennor King plays, and when not
+    QLabel* KingNote = nullptr; // how the checked player takes its time; when Rennor King plays
     QWidget* Rules = nullptr;
     QRadioButton *FreestyleRadio = nullptr, *StandardRadio = nullptr, *RenjuRadio = nullptr;
     QRadioButton *LargeBoardRadio = nullptr, *SmallBoardRadio = nullptr;
     QComboBox* OpeningBox = nullptr;
+    QLabel* EngineNote = nullptr; // why Rennor King plays in place of the choice
 };
 
 class TOptionsForm : public QDialog, public TDialogOptions {
@@ -127,6 +129,9 @@ public:
     void SetChosenRules(const TGameRules& rules);
     // The computer's name as the second player's label shows it against the computer.
     void SetComputerName(const QString& name);
+    // The chosen player failed and Rennor King plays in its place: until OK, the computer page
+    // shows Rennor King where it would show that choice, with a note saying why.
+    void ComputerPlayerFailed(const TPlayerSetup& chosen);
 
     // Resets the working values and reloads every control from the store; showing runs it, and
     // so does loading a game.
@@ -191,4 +196,5 @@ private:
     QString ComputerNameText = QLatin1String(ComputerName);
     QRadioButton* LastChoice = nullptr; // taken back when no engine program is chosen
     TGameRules CommittedRules;
+    std::optional<TPlayerSetup> FailedChoice;
 };

@@ -5,6 +5,7 @@
 #include "resources/Artwork.h"
 #include "storage/SettingNames.h"
 #include "ui/Bevelled.h"
+#include "ui/DialogKeys.h"
 #include "widgets/RxDrawGrid.h"
 
 #include <QButtonGroup>
@@ -345,6 +346,7 @@ QWidget* TOptionsForm::BuildComputerPage() {
         top += 20;
     }
     Ctl.KingRadio->setChecked(true);
+    KeepTabStopOnChecked({Ctl.KingRadio, Ctl.EmperorRadio, Ctl.ExternalRadio});
 
     auto* timeLabel =
         PlaceLabel(page, "Label9", QStringLiteral("&Time per move :"), QRect(216, 20, 96, 16));
@@ -372,6 +374,12 @@ QWidget* TOptionsForm::BuildComputerPage() {
                                 "BrowseEngineBtn", QRect(362, 93, 75, 23));
     SetHelp(Ctl.BrowseEngineBtn, QStringLiteral("Click to choose the external engine's program"),
             ComputerPlayerHelp);
+    Ctl.EngineNote = PlaceLabel(
+        page, "EngineNote",
+        QStringLiteral("The engine failed: Rennor King plays in its place until you choose again."),
+        QRect(6, 124, 431, 32));
+    Ctl.EngineNote->setWordWrap(true);
+    Ctl.EngineNote->hide();
     return page;
 }
 

@@ -133,7 +133,7 @@ void TDigits::SetDateTime(double v) {
     dateTime_ = v;
     if (changes) {
         repaint();
-        AccessibleShownChanged(this);
+        ShownChanged();
     }
 }
 
@@ -190,7 +190,7 @@ void TDigits::SetValue(std::int32_t v) {
     if (value_ != v) {
         value_ = v;
         repaint();
-        AccessibleShownChanged(this);
+        ShownChanged();
     }
 }
 
@@ -199,6 +199,12 @@ void TDigits::LayoutChanged() {
         AdjustSize();
     }
     update();
+}
+
+void TDigits::ShownChanged() {
+    if (announced_) {
+        AccessibleShownChanged(this);
+    }
 }
 
 int TDigits::DigitsWidth() const {
@@ -308,7 +314,7 @@ void TDigits::ClockStep(double Now) {
         return;
     }
     dateTime_ = Now;
-    AccessibleShownChanged(this);
+    ShownChanged();
     StartRoll(now > shown ? incDecSteps_ - 1 : 1 - incDecSteps_);
 }
 

@@ -62,6 +62,10 @@ public:
     void SetShowThousandsSeparator(bool v);
     std::int32_t Value() const { return value_; }
     void SetValue(std::int32_t v);
+    // Whether assistive technology is told of each change of what it shows (on at first). A
+    // clock is not: it would speak every second; its name still tells the time when asked.
+    bool Announced() const { return announced_; }
+    void SetAnnounced(bool v) { announced_ = v; }
 
     // A roll has started; an error it throws ends the roll at once and is swallowed.
     const TNotifyEvent& OnRotateStart() const { return onRotateStart_; }
@@ -93,6 +97,7 @@ private:
     std::int64_t Shown(bool older) const;
     std::int64_t TimeOrDate(double dateTime) const;
     void LayoutChanged();
+    void ShownChanged();
     void StartRoll(int counter);
 
     QPixmap bmpDigits_;
@@ -111,6 +116,7 @@ private:
     bool showLeadingZeros_ = false;
     bool showThousands_ = false;
     std::int32_t value_ = 0;
+    bool announced_ = true;
     TNotifyEvent onRotateStart_;
     TNotifyEvent onRotateEnd_;
     int rollCounter_ = 0;

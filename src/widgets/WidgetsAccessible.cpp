@@ -5,6 +5,7 @@
 #include "widgets/Digits.h"
 #include "widgets/RxDrawGrid.h"
 #include "widgets/SecretPanel.h"
+#include "widgets/TurnStone.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -198,11 +199,12 @@ void TGridCell::doAction(const QString& name) {
         Qt::QueuedConnection);
 }
 
-// A display or panel: static text named by its accessible name and what it shows.
+// A display, panel or picture named by its accessible name and what it shows.
 class TShownText final : public QAccessibleWidget {
 public:
-    TShownText(QWidget* control, QString (*shown)(const QWidget*))
-        : QAccessibleWidget(control, QAccessible::StaticText), Shown(shown) {}
+    TShownText(QWidget* control, QString (*shown)(const QWidget*),
+               QAccessible::Role role = QAccessible::StaticText)
+        : QAccessibleWidget(control, role), Shown(shown) {}
 
     QString text(QAccessible::Text t) const override {
         const QString value = Shown(widget());
@@ -229,6 +231,11 @@ QString PanelShown(const QWidget* control) {
     return static_cast<const TSecretPanel*>(control)->Lines().join(QLatin1Char(' ')).simplified();
 }
 
+QString TurnShown(const QWidget* control) {
+    return static_cast<const TTurnStone*>(control)->ToMove() ? QStringLiteral("to move")
+                                                             : QString();
+}
+
 QAccessibleInterface* MakeInterface(const QString&, QObject* object) {
     if (auto* grid = qobject_cast<TRxDrawGrid*>(object)) {
         return new TGridTable(grid);
@@ -238,6 +245,9 @@ QAccessibleInterface* MakeInterface(const QString&, QObject* object) {
     }
     if (auto* panel = qobject_cast<TSecretPanel*>(object)) {
         return new TShownText(panel, PanelShown);
+    }
+    if (auto* stone = qobject_cast<TTurnStone*>(object)) {
+        return new TShownText(stone, TurnShown, QAccessible::Graphic);
     }
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // The program's own controls as assistive technology reads them: the grid as a table of named
-// cells, the digit display and the comment panel as texts with a name and a value.
+// cells, the digit display, the comment panel and the turn stone as a name and a value.
 #pragma once
 
 class QWidget;

@@ -50,7 +50,7 @@ protected:
         }
         return elsewhere;
     }
-    // The times the stone to move was painted: each time it shows again.
+    // The times the stone to move was painted: each time it turns on or off.
     qsizetype Blinks(const TPaintLog& log) const {
         return std::count_if(log.Paints.begin(), log.Paints.end(), [this](const auto& paint) {
             return paint.first == Form->NoughtImage || paint.first == Form->CrossImage;

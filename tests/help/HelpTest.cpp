@@ -10,12 +10,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QWhatsThis>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -136,6 +139,36 @@ TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlace
                 << file.toStdString() << " links to " << link.captured(1).toStdString();
         }
     }
+}
+
+// Beside the window it helps where it fits, else on the roomier side, never past the area.
+TEST(HelpWindowPlace, BesideTheAnchorWhereItFitsAndAlwaysWithinTheArea) {
+    const QRect area(0, 30, 1280, 994);
+    const std::tuple<QSize, QRect, QRect> cases[] = {
+        {{600, 500}, {10, 40, 300, 200}, {310, 40, 600, 500}},    // right
+        {{600, 500}, {900, 40, 300, 200}, {300, 40, 600, 500}},   // left
+        {{900, 500}, {200, 900, 600, 100}, {380, 524, 900, 500}}, // roomier right, pushed in
+        {{900, 500}, {500, 0, 600, 100}, {0, 30, 900, 500}},      // roomier left, pushed in
+        {{1600, 1200}, {10, 40, 300, 200}, {0, 30, 1280, 994}},   // cut down to the area
+    };
+    for (const auto& [wanted, anchor, place] : cases) {
+        EXPECT_EQ(PlaceBeside(wanted, anchor, area), place) << anchor.x() << "," << anchor.y();
+    }
+}
+
+// At any scale the help window opens within the screen of the window it helps.
+TEST(HelpWindowPlace, TheWindowOpensFittedToTheScreenOfTheWindowItHelps) {
+    QWidget main;
+    main.setGeometry(10, 20, 200, 150);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    HelpEngine help(&main);
+    help.ShowContents();
+    const QRect area = main.screen()->availableGeometry();
+    const QRect shown = help.Window()->frameGeometry();
+    const QSize frame = main.frameGeometry().size() - main.size(); // the same for both
+    EXPECT_EQ(shown, PlaceBeside(QSize(780, 540) + frame, main.frameGeometry(), area));
+    EXPECT_TRUE(area.contains(shown)) << shown.width() << "x" << shown.height();
 }
 
 } // namespace

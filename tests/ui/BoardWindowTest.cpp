@@ -2,6 +2,7 @@
 // highlight, repaints, the turn indicator, the cursor and the coordinate readout.
 #include "WindowTestSupport.h"
 
+#include "AccessibleEvents.h"
 #include "timing/SuperTimer.h"
 
 #include <QPainter>
@@ -51,24 +52,40 @@ TEST_F(BoardWindowTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {
                   {"5,4", "5,4", QStringLiteral("%1,%2").arg(Game.LastMoveX).arg(Game.LastMoveY)}));
 }
 
-TEST_F(BoardWindowTest, TheStoneToMoveBlinksAndBothStandOnceTheGameIsOver) {
+// A screen reader hears whose turn it is when that changes, never the blink, and reads the
+// clock when it asks: a ticking clock tells it nothing.
+TEST_F(BoardWindowTest, TheStoneToMoveBlinksBothStandOnceTheGameIsOverAndAReaderHearsOnlyTurns) {
     Start();                             // white to move
     Form->BlinkTimer->SetEnabled(false); // the ticks below are the only ones
     QApplication::processEvents();
-    Form->NoughtImage->show();
+    do {
+        Form->BlinkTimerTimer();
+    } while (!Form->NoughtImage->Lit());
+    TAccessibleEvents heard;
     QStringList seen;
     const auto tick = [&] {
         Form->BlinkTimerTimer();
-        seen << QString(Form->NoughtImage->isVisible() ? "W" : "-") +
-                    (Form->CrossImage->isVisible() ? "B" : "-");
+        seen << QString(Form->NoughtImage->Lit() ? "W" : "-") +
+                    (Form->CrossImage->Lit() ? "B" : "-");
+    };
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     };
     tick(), tick(), tick();
+    seen << name(Form->NoughtImage);
     Click(5, 5);
     Game.ColorToMove = BlackStone;
     tick(), tick();
+    seen << name(Form->NoughtImage) + ", " + name(Form->CrossImage);
     Game.FiveMade = true;
     tick();
-    EXPECT_EQ(seen.join(' '), "-B WB -B W- WB WB");
+    Form->ShowTimeElapsed(EncodeTime(0, 1, 7));
+    EXPECT_EQ(seen.join(' '), "-B WB -B White stones: to move W- WB White stones, Black stones: "
+                              "to move WB");
+    EXPECT_EQ(Line(heard.Count(Form->NoughtImage), heard.Count(Form->CrossImage),
+                   heard.Count(Form->CrossImage, QAccessible::NameChanged),
+                   heard.Count(Form->TimeElapsed), name(Form->TimeElapsed)),
+              "1 2 2 0 Time elapsed: 00:01:07");
 }
 
 TEST_F(BoardWindowTest, TheCursorAndTheReadoutFollowThePointer) {

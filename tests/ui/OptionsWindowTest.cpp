@@ -7,8 +7,14 @@
 #include "help/HelpWindow.h"
 #include "ui/OptionsTrackBar.h"
 
+#include "game/ComputerTurn.h"
+#include "players/ComputerPlayer.h"
+
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QTabBar>
 #ifdef __linux__
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -251,6 +257,91 @@ TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFi
                                  "game mode will not be changed",
                                  "music false sound false humans false box false Rennor King",
                                  "0 Ann 0", "2 true 1"}));
+}
+
+// Each caption's Alt key is its own among all a user sees together: the tabs, the buttons below
+// them and the page shown.
+TEST_F(OptionsWindowTest, NoTwoCaptionsSeenTogetherShareAnAltKey) {
+    Start();
+    ShowOptions();
+    auto* pages = Control<QTabWidget>("OptionsControl");
+    QStringList clashes;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QMap<QString, QStringList> captions; // by Alt key
+        for (int tab = 0; tab < pages->count(); ++tab) {
+            captions[QKeySequence::mnemonic(pages->tabText(tab)).toString()] << pages->tabText(tab);
+        }
+        for (QWidget* w : Options->findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* box = qobject_cast<QGroupBox*>(w);
+            const QString caption = button  ? button->text()
+                                    : label ? label->text()
+                                    : box   ? box->title()
+                                            : QString();
+            if (w->isVisible() && !caption.isEmpty()) {
+                captions[QKeySequence::mnemonic(caption).toString()] << caption;
+            }
+        }
+        for (auto at = captions.begin(); at != captions.end(); ++at) {
+            if (!at.key().isEmpty() && at->size() > 1) {
+                clashes << at.key() + ": " + at->join(" / ");
+            }
+        }
+    }
+    EXPECT_EQ(clashes.join("; "), "");
+}
+
+// Tab from the page's tabs enters a radio group at its checked button, however it got checked.
+TEST_F(OptionsWindowTest, TabEntersARadioGroupAtItsCheckedButton) {
+    StartWith({{"COMPUTER PLAYER", "Rennor Emperor"}});
+    ShowOptions();
+    Options->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Options.get()));
+    auto* pages = Control<QTabWidget>("OptionsControl");
+    QStringList seen;
+    for (const char* page : {"PlayerSettings", "ComputerPlayer"}) {
+        pages->setCurrentWidget(Control(page));
+        pages->tabBar()->setFocus();
+        QTest::keyClick(pages->tabBar(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(seen.join(' '), "HumanComputer EmperorRadio");
+}
+
+// After an engine fails, the page shows the player that plays and says why, until OK; each
+// player has its own line about its time.
+TEST_F(OptionsWindowTest, TheComputerPageShowsWhoPlaysAfterAnEngineFailedAndEachPlayersLine) {
+    StartWith({{"COMPUTER PLAYER", "External engine"}, {"ENGINE PATH", "/bin/false"}});
+    Do("10,10");
+    ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 2; }, 10000));
+    const auto page = [this] {
+        QStringList checked;
+        for (const char* radio : {"KingRadio", "EmperorRadio", "ExternalRadio"}) {
+            if (Control<QAbstractButton>(radio)->isChecked()) {
+                checked << radio;
+            }
+        }
+        const auto* note = Control<QLabel>("EngineNote");
+        return Line(checked.join(' '), Control<QLabel>("Label10")->text(),
+                    note->isVisible() ? note->text() : "-");
+    };
+    ShowOptions("ComputerPlayer");
+    QStringList seen{page()};
+    Do("EmperorRadio");
+    seen << page();
+    Do("CancelBtn");
+    ShowOptions("ComputerPlayer");
+    seen << page();
+    Do("ExternalRadio OKBtn"); // chosen again: tried again
+    seen << Line(Stored("COMPUTER PLAYER"), ComputerPlayer().Name());
+    EXPECT_EQ(seen, QStringList({"KingRadio Rennor King always answers at once. The engine "
+                                 "failed: Rennor King plays in its place until you choose again.",
+                                 "EmperorRadio It thinks for the time per move. -",
+                                 "KingRadio Rennor King always answers at once. The engine "
+                                 "failed: Rennor King plays in its place until you choose again.",
+                                 "External engine false"}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the end of a game, the rating menu and a store error.
 #include "WindowTestSupport.h"
 
+#include <QAccessible>
 #include <QToolButton>
 
 namespace {
@@ -34,6 +35,17 @@ TEST_F(WindowTest, TheStoredModeAndColoursDecideWhoPlaysWhatAndWhoseNameStandsWh
     StartWith(
         {{"HUMAN vs HUMAN", "1"}, {"PLAYER1 COLOR", "0"}, {"1st NAME", "Ann"}, {"2nd NAME", ""}});
     EXPECT_EQ(seen(""), "; 0 0 0 B; Player 2 / Ann");
+}
+
+// A name too long for its place is cut short at a size easy to read and given whole on demand.
+TEST_F(WindowTest, ALongNameIsCutShortReadablyAndGivenWholeInItsTipAndToReaders) {
+    const QString name = "Bartholomew the Great of Rennor";
+    StartWith({{"1st NAME", "Bartholomew the Great of Rennor"}});
+    QLabel* label = Form->MainName1;
+    EXPECT_EQ(Line(label->font().pointSizeF() >= 10, label->text().endsWith(QChar(0x2026)),
+                   label->width() <= 131, label->toolTip(),
+                   QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name)),
+              Line(true, true, true, name, name));
 }
 
 TEST_F(WindowTest, NewGameAsksFromMenuKeyAndButtonOnlyWhileAGameRuns) {

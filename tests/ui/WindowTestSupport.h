@@ -14,6 +14,7 @@
 #include "widgets/DateTimeValue.h"
 #include "widgets/Digits.h"
 #include "widgets/RxDrawGrid.h"
+#include "widgets/TurnStone.h"
 
 #include <QAbstractButton>
 #include <QAction>
