@@ -55,6 +55,9 @@ const TCase Cases[] = {
     {"TwoFoursInOneLineOneThreeOne", Renju, B, "X.X*X.X", 4, 5, false, Four4},
     {"TwoFoursInOneLineTwoTwoTwo", Renju, B, "XX.*X.XX", 4, 5, false, Four4},
     {"TwoFoursInOneLineThreeOneThree", Renju, B, "XXX.*.XXX", 3, 5, false, Four4},
+    {"FourWithItsFivePointFourSquaresLeft", Renju, B, "....X|....X|....X|.XXX*O", 4, 5, false,
+     Four4},
+    {"FourWithItsFivePointFourSquaresRight", Renju, B, ".X|.X|.X|O*XXX.", 7, 5, false, Four4},
     {"StraightFourIsOneFour", Renju, B, ".XX*X.", 5, 5, false, None},
     {"FourAndThreeIsAllowed", Renju, B, "...X|...X|...X|.XX*.", 5, 5, false, None},
     {"FourAndTwoThrees", Renju, B, ".......|.X...X.|..X.X..|...*XXXO", 4, 5, false, Three3},
@@ -71,6 +74,7 @@ const TCase Cases[] = {
     {"FiveWithDoubleFour", Renju, B, "X...X|.X..X|..X.X|...*XXXX", 5, 5, true, None},
     {"FiveWithDoubleThree", Renju, B, "...X|...X|.XX*.|...X|...X", 5, 5, true, None},
     {"FiveAtTheCorner", Renju, B, "*XXXX", 0, 0, true, None},
+    {"FiveAtTheRightEdgeAboveAStoneOnTheLeft", Renju, B, "..........XXXX*|X", 0, 5, true, None},
     // A false three: its only straight four comes from a square that would be a double four,
     // so only one three is real. Without the column's top stone it is a four and a three.
     {"FalseThreeWhoseFourPointIsDoubleFour", Renju, B,
