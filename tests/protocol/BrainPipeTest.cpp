@@ -6,6 +6,7 @@
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
 #include "engine/Choice.h"
+#include "variants/Judge.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,8 @@ const char Session[] =
     "!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!TURN 10,11,12;!TURN -1,5;!TURN 1234567,1;!HELLO 1;"
     "!DONE;!INFO;!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;!BOARD|1,1,3|DONE;"
     "!BOARD|1,2|DONE;!BOARD|20,1,1|DONE;@BOARD|5,5,1||6,6,2|DONE;!TAKEBACK;!TAKEBACK 0,14;"
-    "=TAKEBACK 5,5;!INFO rule 1;!INFO rule 4;!INFO timeout_turn soon;!INFO rennor_player queen;"
+    "=TAKEBACK 5,5;-INFO rule 1;!INFO rule 5;!INFO rule 8;-INFO rule 0;!INFO timeout_turn soon;"
+    "!INFO rennor_player queen;"
     "!INFO rennor_player king;!INFO rennor_randomness 12;!START 30;=RESTART;"
     "-INFO timeout_turn 0;@BEGIN;?ABOUT;-END;-ABOUT";
 
@@ -137,6 +139,47 @@ TEST(BrainPipeTest, RennorKingAnswersAsTheWrittenPlayer) {
     ASSERT_FALSE(answers.empty());
     EXPECT_EQ(ParseAnswer(answers.back()).Kind, TAnswerKind::Error); // Rennor King plays 19 only
     EXPECT_EQ(std::vector(answers.begin(), answers.end() - 1), expected);
+}
+
+// Black's column and row meet at 8,8, a double four; white's three on the diagonal through it,
+// blocked at both far ends. Under renju the brain tells its colour from the counts: as black it
+// never answers on its foul, and as white it wins by the four whose only block is that foul.
+// Rennor King plays five or more only.
+TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
+    const std::vector<std::pair<int, int>> black = {{8, 5}, {8, 6}, {8, 7},  {5, 8},
+                                                    {6, 8}, {7, 8}, {13, 3}, {7, 9}};
+    const std::vector<std::pair<int, int>> white = {{9, 7}, {10, 6}, {11, 5}};
+    const std::vector<std::pair<int, int>> far = {{0, 14}, {3, 14}, {6, 14}, {9, 14}, {12, 14}};
+    auto board = [](const std::vector<std::vector<std::pair<int, int>>>& own,
+                    const std::vector<std::vector<std::pair<int, int>>>& theirs) {
+        std::string lines = "BOARD\n";
+        for (const auto& [stones, field] : {std::pair{own, 1}, std::pair{theirs, 2}}) {
+            for (const auto& group : stones) {
+                for (auto [x, y] : group) {
+                    lines += std::to_string(x) + "," + std::to_string(y) + "," +
+                             std::to_string(field) + "\n";
+                }
+            }
+        }
+        return lines + "DONE\n";
+    };
+    const std::vector<std::string> answers = Answers(
+        "", "START 15\nINFO timeout_turn 500\nINFO rule 4\n" + board({black}, {white, far}) +
+                board({white}, {black}) + "INFO rennor_player king\n");
+    ASSERT_EQ(answers.size(), 4u);
+    const TAnswer asBlack = ParseAnswer(answers[1]);
+    ASSERT_EQ(asBlack.Kind, TAnswerKind::Move);
+    TRuleBoard judged(15);
+    for (const auto& [stones, colour] :
+         {std::pair{black, BlackStone}, {white, WhiteStone}, {far, WhiteStone}}) {
+        for (auto [x, y] : stones) {
+            judged.Set(x, y, colour);
+        }
+    }
+    EXPECT_TRUE(Judge(TRule::Renju, judged, asBlack.X, asBlack.Y, BlackStone).Allowed())
+        << answers[1];
+    EXPECT_EQ(answers[2], "12,4");
+    EXPECT_EQ(ParseAnswer(answers[3]).Kind, TAnswerKind::Error);
 }
 
 // The second brain passes only the first dozen lines to a real brain and then, mid-game, either
