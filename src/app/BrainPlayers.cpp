@@ -77,7 +77,10 @@ std::optional<std::string> ParseBrainArguments(int argc, char** argv, TBrainSett
 
 TRennorBrain::TRennorBrain(const TBrainSettings& settings)
     : Settings(settings), TableBytes(LargestTable),
-      Emperor(std::make_unique<TEmperor>(TableBytes)) {}
+      Emperor(std::make_unique<TEmperor>(TableBytes)) {
+    // The rule comes just before the first move, which must not pay for its tables.
+    TEmperor::Prepare(TRule::Renju);
+}
 
 TAbout TRennorBrain::About() const {
     const bool king = Settings.Player == TBrainPlayer::King;

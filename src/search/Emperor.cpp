@@ -183,9 +183,19 @@ void TEmperor::NewGame() {
     Memory->Table.Clear();
 }
 
+void TEmperor::Prepare(TRule rule) {
+    if (rule != TRule::Freestyle) {
+        TExactLines::Get();
+    }
+}
+
 std::string TEmperor::Problem(const TSearchPosition& position) {
     if (position.Size < MinSearchSize || position.Size > MaxSearchSize) {
         return "the board must have 15 to 22 squares a side";
+    }
+    if (position.Rule != TRule::Freestyle && position.Rule != TRule::Standard &&
+        position.Rule != TRule::Renju) {
+        return "the rule must be five or more, exactly five or renju";
     }
     if (!IsStoneColor(position.ToMove)) {
         return "the side to move must be black or white";

@@ -84,6 +84,9 @@ public:
     // Forgets what earlier searches learnt, for a new game.
     void NewGame();
 
+    // Builds the tables a rule's search needs now, rather than in the first move's time.
+    static void Prepare(TRule rule);
+
 private:
     struct TMemory;
     std::unique_ptr<TMemory> Memory;

@@ -49,7 +49,6 @@ public:
         return shape;
     }
 
-private:
     static constexpr bool IsFive(int run) { return Exact ? run == 5 : run >= 5; }
 
     static int RunThroughCentre(const TCells& cells) {
@@ -76,6 +75,20 @@ private:
         return count;
     }
 
+    // The line whose memo index this is, the memo index being a number in base 3 of the squares
+    // around the centre; Empty is 0, so the index of a line is the sum of those of its parts.
+    static TCells CellsOfIndex(std::size_t index) {
+        TCells cells{};
+        cells[Centre] = Own;
+        for (int i = Span - 1; i >= 0; --i) {
+            if (i != Centre) {
+                cells[i] = static_cast<TSeen>(index % 3);
+                index /= 3;
+            }
+        }
+        return cells;
+    }
+
     static std::size_t MemoSize() {
         std::size_t size = 1;
         for (int i = 1; i < Span; ++i) {
@@ -94,6 +107,7 @@ private:
         return index;
     }
 
+private:
     std::vector<std::uint8_t> Memo;
 };
 
@@ -172,11 +186,23 @@ const TExactLines& TExactLines::Get() {
 }
 
 TExactLines::TExactLines() : LineOf(2 * KeyCount) {
+    using TShapes = TLineShapes<LineReach + 1, true>;
+    TShapes shapes;
+    std::vector<TLine> byIndex(TShapes::MemoSize());
+    for (std::size_t i = 0; i < byIndex.size(); ++i) {
+        byIndex[i] = shapes.Shape(TShapes::CellsOfIndex(i));
+    }
+    // A million keys a colour: each is looked up by the index parts of its two halves.
+    constexpr std::uint32_t Half = 10;
     for (int colour = 1; colour <= 2; ++colour) {
-        TLineShapes<LineReach + 1, true> shapes;
+        std::vector<std::size_t> low(1u << Half), high(1u << Half);
+        for (std::uint32_t part = 0; part < (1u << Half); ++part) {
+            low[part] = TShapes::MemoIndex(CellsOf<LineReach + 1>(part, colour));
+            high[part] = TShapes::MemoIndex(CellsOf<LineReach + 1>(part << Half, colour));
+        }
         for (std::uint32_t key = 0; key < KeyCount; ++key) {
             LineOf[(colour - 1) * KeyCount + key] =
-                shapes.Shape(CellsOf<LineReach + 1>(key, colour));
+                byIndex[low[key & ((1u << Half) - 1)] + high[key >> Half]];
         }
     }
 }

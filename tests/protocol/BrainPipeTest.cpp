@@ -182,6 +182,25 @@ TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
     EXPECT_EQ(ParseAnswer(answers[3]).Kind, TAnswerKind::Error);
 }
 
+// A brain that always answers 8,8, there black's double three: under renju black loses on it,
+// whichever brain holds black, and the tool counts the fouls.
+TEST(BrainPipeTest, MatchToolForfeitsBlacksFoul) {
+    const std::string openings = testing::TempDir() + "foul-openings.txt";
+    std::FILE* file = std::fopen(openings.c_str(), "w");
+    std::fputs("1,-1 -6,-6 1,-2 6,-6 -1,1 -6,6 -2,1 6,6\n", file);
+    std::fclose(file);
+    const std::string brain = "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
+                              "DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; done'\"";
+    const std::string output =
+        Shell(std::string("python3 ") + RENNOR_MATCH + " " + brain + " " + brain +
+              " --size 15 --rule 4 --judge " + RENNOR_JUDGE + " --openings " + openings + " 2>&1");
+    for (const char* line :
+         {"   1        1  A      B      B wins", "A played 8,8, a foul: double three",
+          "fouls by black: 2; moves on a taken square or off the board: 0"}) {
+        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
+    }
+}
+
 // The second brain passes only the first dozen lines to a real brain and then, mid-game, either
 // ends or keeps its output open without a word. Either way it loses both games, and the tool
 // ends it and goes on.

@@ -96,7 +96,8 @@ TEST(EmperorTest, RefusesPositionsItCannotSearch) {
                                    {15, {{0, -1, BlackStone}}, WhiteStone},
                                    {15, {centre, {7, 7, WhiteStone}}, BlackStone},
                                    {15, {{1, 1, NoStone}}, WhiteStone},
-                                   {15, {centre}, NoStone}};
+                                   {15, {centre}, NoStone},
+                                   {15, {centre}, WhiteStone, static_cast<TRule>(2)}};
     for (const TSearchPosition& p : bad) {
         EXPECT_FALSE(TEmperor::Problem(p).empty());
         EXPECT_THROW(Think(p), std::invalid_argument);
