@@ -6,7 +6,6 @@
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
 #include "engine/Choice.h"
-#include "variants/Judge.h"
 
 #include <gtest/gtest.h>
 
@@ -143,41 +142,27 @@ TEST(BrainPipeTest, RennorKingAnswersAsTheWrittenPlayer) {
 
 // Black's column and row meet at 8,8, a double four; white's three on the diagonal through it,
 // blocked at both far ends. Under renju the brain tells its colour from the counts: as black it
-// never answers on its foul, and as white it wins by the four whose only block is that foul.
-// Rennor King plays five or more only.
+// wins by an open four, never by its foul, and as white by the four whose only block is that
+// foul. Rennor King plays five or more only.
 TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
-    const std::vector<std::pair<int, int>> black = {{8, 5}, {8, 6}, {8, 7},  {5, 8},
-                                                    {6, 8}, {7, 8}, {13, 3}, {7, 9}};
-    const std::vector<std::pair<int, int>> white = {{9, 7}, {10, 6}, {11, 5}};
-    const std::vector<std::pair<int, int>> far = {{0, 14}, {3, 14}, {6, 14}, {9, 14}, {12, 14}};
-    auto board = [](const std::vector<std::vector<std::pair<int, int>>>& own,
-                    const std::vector<std::vector<std::pair<int, int>>>& theirs) {
+    const std::string black = "8,5 8,6 8,7 5,8 6,8 7,8 13,3 7,9 ";
+    const std::string white = "9,7 10,6 11,5 ";
+    const std::string far = "0,14 3,14 6,14 9,14 12,14";
+    const auto board = [](const std::string& own, const std::string& theirs) {
         std::string lines = "BOARD\n";
-        for (const auto& [stones, field] : {std::pair{own, 1}, std::pair{theirs, 2}}) {
-            for (const auto& group : stones) {
-                for (auto [x, y] : group) {
-                    lines += std::to_string(x) + "," + std::to_string(y) + "," +
-                             std::to_string(field) + "\n";
-                }
+        for (const auto& [stones, field] : {std::pair{own, ",1\n"}, {theirs, ",2\n"}}) {
+            std::istringstream in(stones);
+            for (std::string square; in >> square;) {
+                lines += square + field;
             }
         }
         return lines + "DONE\n";
     };
-    const std::vector<std::string> answers = Answers(
-        "", "START 15\nINFO timeout_turn 500\nINFO rule 4\n" + board({black}, {white, far}) +
-                board({white}, {black}) + "INFO rennor_player king\n");
+    const std::vector<std::string> answers =
+        Answers("", "START 15\nINFO rule 4\n" + board(black, white + far) + board(white, black) +
+                        "INFO rennor_player king\n");
     ASSERT_EQ(answers.size(), 4u);
-    const TAnswer asBlack = ParseAnswer(answers[1]);
-    ASSERT_EQ(asBlack.Kind, TAnswerKind::Move);
-    TRuleBoard judged(15);
-    for (const auto& [stones, colour] :
-         {std::pair{black, BlackStone}, {white, WhiteStone}, {far, WhiteStone}}) {
-        for (auto [x, y] : stones) {
-            judged.Set(x, y, colour);
-        }
-    }
-    EXPECT_TRUE(Judge(TRule::Renju, judged, asBlack.X, asBlack.Y, BlackStone).Allowed())
-        << answers[1];
+    EXPECT_TRUE(answers[1] == "4,8" || answers[1] == "8,4") << answers[1];
     EXPECT_EQ(answers[2], "12,4");
     EXPECT_EQ(ParseAnswer(answers[3]).Kind, TAnswerKind::Error);
 }

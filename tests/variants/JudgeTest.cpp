@@ -171,16 +171,4 @@ TEST_F(BoardTest, FreestyleAgreesWithTheWrittenGameOnRandomGames) {
     EXPECT_GT(fives, 30);
 }
 
-TEST(WinnerTest, FindsTheWinnerOnLargeBoardsAndNoneOnAnEmptyOne) {
-    TRuleBoard board(LargeBoardSize);
-    EXPECT_EQ(Winner(TRule::Renju, board), NoStone);
-    for (int k = 0; k < 5; ++k) {
-        board.Set(18 - k, 18 - k, WhiteStone); // the far corner, on the diagonal
-    }
-    EXPECT_EQ(Winner(TRule::Standard, board), WhiteStone);
-    board.Set(13, 13, WhiteStone);
-    EXPECT_EQ(Winner(TRule::Standard, board), NoStone);
-    EXPECT_EQ(Winner(TRule::Renju, board), WhiteStone);
-}
-
 } // namespace
