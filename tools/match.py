@@ -3,10 +3,12 @@
 colours, and prints the score and a table of games.
 
 Each brain is any program that speaks the Gomoku brain protocol on its standard input and
-output. Every answer is checked: a move that is not "x,y" on an empty square of the board, an
-answer later than the time per move (and the tolerance, if given), and a brain that ends or
-closes its output all lose the game on the spot (the brain is then ended). Five or more in a row
-wins; a full board is a draw.
+output. Every answer is checked: a move that is not "x,y" on an empty square of the board, a
+foul of black's under renju, an answer later than the time per move (and the tolerance, if
+given), and a brain that ends or closes its output all lose the game on the spot (the brain is
+then ended). Every stone is judged by rennor-judge, the game's own judge of the rules: five or
+more in a row wins (rule 0), exactly five (rule 1), or renju (rule 4: black exactly five and no
+double three, double four or overline, white five or more); a full board is a draw.
 """
 
 import argparse
@@ -20,6 +22,7 @@ import time
 
 START_TIME = 10.0  # seconds a brain may take to start and answer START
 BLACK, WHITE = 1, 2
+RULES = {0: "five or more", 1: "exactly five", 4: "renju"}
 
 
 class Forfeit(Exception):
@@ -87,18 +90,27 @@ class Brain:
         self.selector.close()
 
 
-def five_through(board, size, x, y):
-    colour = board[(x, y)]
-    for dx, dy in ((1, 0), (0, 1), (1, 1), (1, -1)):
-        run = 1
-        for sign in (1, -1):
-            cx, cy = x + sign * dx, y + sign * dy
-            while board.get((cx, cy)) == colour:
-                run += 1
-                cx, cy = cx + sign * dx, cy + sign * dy
-        if run >= 5:
-            return True
-    return False
+class Judge:
+    """rennor-judge for one game: every stone is placed through it, and its verdict is OK, WIN,
+    FOUL and why, or ILLEGAL and why."""
+
+    def __init__(self, path, size, rule):
+        self.proc = subprocess.Popen([path], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     text=True, bufsize=1)
+        if self.ask(f"NEW {size} {rule}") != "OK":
+            raise SystemExit(f"{path} refused a {size}x{size} game under rule {rule}")
+
+    def ask(self, line):
+        self.proc.stdin.write(line + "\n")
+        self.proc.stdin.flush()
+        return self.proc.stdout.readline().strip()
+
+    def place(self, x, y, colour):
+        return self.ask(f"{x},{y},{colour}")
+
+    def close(self):
+        self.proc.stdin.close()
+        self.proc.wait()
 
 
 def request(brain, moves, size):
@@ -115,7 +127,7 @@ def request(brain, moves, size):
     brain.told = len(moves)
 
 
-def play_move(brain, moves, board, size, limit):
+def play_move(brain, moves, board, size, limit, judge):
     started = time.monotonic()
     request(brain, moves, size)
     line = brain.answer(started + limit)
@@ -128,41 +140,47 @@ def play_move(brain, moves, board, size, limit):
         raise Forfeit(brain.colour, f"played {x},{y}, which is {'taken' if (x, y) in board else 'off the board'}")
     board[(x, y)] = brain.colour
     moves.append((x, y, brain.colour))
-    return elapsed
+    verdict = judge.place(x, y, brain.colour)
+    if verdict.startswith("FOUL"):
+        raise Forfeit(brain.colour, f"played {x},{y}, a foul: {verdict[5:]}")
+    if verdict != "OK" and verdict != "WIN":
+        raise Forfeit(brain.colour, f"played {x},{y}: {verdict}")
+    return elapsed, verdict == "WIN"
 
 
-def start(brain, size, turn_ms):
+def start(brain, size, turn_ms, rule):
     brain.send(f"START {size}")
     line = brain.answer(time.monotonic() + START_TIME)
     if line.upper() != "OK":
         raise Forfeit(brain.colour, f"refused START {size}: {line!r}")
     brain.send(f"INFO timeout_turn {turn_ms}", "INFO timeout_match 0", "INFO max_memory 0",
-               "INFO game_type 1", "INFO rule 0")
+               "INFO game_type 1", f"INFO rule {rule}")
 
 
-def play_game(commands, limits_ms, opening, size, tolerance_ms):
+def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path):
     """commands and limits_ms by colour; returns the winner's colour (0 for a draw), how the game
     ended, its moves, and by colour the slowest answer and the number of answers later than the
     time per move (but within the tolerance)."""
     board, moves = {}, []
+    judge = Judge(judge_path, size, rule)
     centre = size // 2
     for i, (dx, dy) in enumerate(opening):
         colour = BLACK if i % 2 == 0 else WHITE
         board[(centre + dx, centre + dy)] = colour
         moves.append((centre + dx, centre + dy, colour))
+        judge.place(centre + dx, centre + dy, colour)
     brains, slowest, late = {}, {BLACK: 0.0, WHITE: 0.0}, {BLACK: 0, WHITE: 0}
     try:
         for colour in (BLACK, WHITE):
             brains[colour] = Brain(commands[colour], colour)
-            start(brains[colour], size, limits_ms[colour])
+            start(brains[colour], size, limits_ms[colour], rule)
         to_move = BLACK if len(moves) % 2 == 0 else WHITE
         while len(board) < size * size:
             limit = (limits_ms[to_move] + tolerance_ms) / 1000.0
-            elapsed = play_move(brains[to_move], moves, board, size, limit)
+            elapsed, won = play_move(brains[to_move], moves, board, size, limit, judge)
             slowest[to_move] = max(slowest[to_move], elapsed)
             late[to_move] += elapsed * 1000 > limits_ms[to_move]
-            x, y, _ = moves[-1]
-            if five_through(board, size, x, y):
+            if won:
                 return to_move, "five", moves, (slowest, late)
             to_move = WHITE if to_move == BLACK else BLACK
         return 0, "full board", moves, (slowest, late)
@@ -171,6 +189,7 @@ def play_game(commands, limits_ms, opening, size, tolerance_ms):
     finally:
         for brain in brains.values():
             brain.close()
+        judge.close()
 
 
 def read_openings(path):
@@ -188,7 +207,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("brain_a", help="command line of brain A")
     parser.add_argument("brain_b", help="command line of brain B")
-    parser.add_argument("--size", type=int, default=19)
+    parser.add_argument("--size", type=int, default=19, help="board size, 15 to 22 (default 19)")
+    parser.add_argument("--rule", type=int, default=0, choices=sorted(RULES),
+                        help="0 five or more (default), 1 exactly five, 4 renju")
+    parser.add_argument("--judge", help="rennor-judge to use (default: beside brain A if it "
+                        "is rennor-brain, else build/src/app/rennor-judge)")
     parser.add_argument("--time", default="100",
                         help="milliseconds per move, for both or as A,B (default 100)")
     parser.add_argument("--tolerance", type=int, default=0,
@@ -198,6 +221,12 @@ def main():
     parser.add_argument("--games", help="write every game's moves to this file")
     args = parser.parse_args()
 
+    judge = args.judge or os.path.join(os.path.dirname(shlex.split(args.brain_a)[0]),
+                                       "rennor-judge")
+    if not args.judge and not os.path.basename(shlex.split(args.brain_a)[0]).startswith("rennor-"):
+        judge = os.path.join(here, "..", "build", "src", "app", "rennor-judge")
+    if not os.access(judge, os.X_OK):
+        parser.error(f"no judge at {judge}: build rennor-judge or give --judge")
     times = [int(t) for t in args.time.split(",")]
     time_a, time_b = times[0], times[-1]
     openings = read_openings(args.openings)[:args.count]
@@ -205,9 +234,10 @@ def main():
     slowest, late = {"A": 0.0, "B": 0.0}, {"A": 0, "B": 0}
     log = open(args.games, "w") if args.games else None
     print(f"A: {args.brain_a} ({time_a} ms a move)\nB: {args.brain_b} ({time_b} ms a move)")
-    print(f"{args.size}x{args.size}, {len(openings)} openings, both colours\n")
+    print(f"{args.size}x{args.size}, {RULES[args.rule]} (rule {args.rule}), {len(openings)} "
+          "openings, both colours\n")
     print(f"{'game':>4}  {'opening':>7}  {'black':5}  {'white':5}  {'result':7}  {'moves':>5}  how")
-    game = 0
+    game = fouls = illegal = 0
     for number, opening in enumerate(openings, 1):
         for black, white in (("A", "B"), ("B", "A")):
             game += 1
@@ -216,7 +246,9 @@ def main():
             limits = {BLACK: time_a if black == "A" else time_b,
                       WHITE: time_a if white == "A" else time_b}
             winner, reason, moves, (slow, later) = play_game(commands, limits, opening, args.size,
-                                                    args.tolerance)
+                                                    args.tolerance, args.rule, judge)
+            fouls += "a foul" in reason
+            illegal += "taken" in reason or "off the board" in reason
             names = {BLACK: black, WHITE: white}
             for colour, name in names.items():
                 slowest[name] = max(slowest[name], slow[colour])
@@ -236,7 +268,7 @@ def main():
         print(f"\n{name}: {w} won, {l} lost, {d} drawn ({w + d / 2:g} of {game} points); "
               f"slowest answer {slowest[name] * 1000:.0f} ms, {late[name]} after the time per move",
               end="")
-    print()
+    print(f"\n\nfouls by black: {fouls}; moves on a taken square or off the board: {illegal}")
     return 0
 
 

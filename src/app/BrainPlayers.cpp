@@ -17,11 +17,13 @@ const char BrainUsage[] =
     "Speaks the Gomoku brain protocol on standard input and output. Rennor Emperor plays\n"
     "boards of 15 to 22; Rennor King, as in the game, plays 19x19 with its randomness and\n"
     "attack/defence settings. INFO rennor_player, rennor_randomness and rennor_ad_factor\n"
-    "change them during a session.\n";
+    "change them during a session. Rennor Emperor plays INFO rule 0 (five or more), 1 (exactly\n"
+    "five) and 4 (renju); Rennor King plays rule 0.\n";
 
 namespace {
 
 constexpr std::size_t LargestTable = std::size_t{32} << 20;
+constexpr const char* KingRule = "Rennor King plays only five or more in a row (rule 0)";
 constexpr std::size_t SmallestTable = std::size_t{1} << 20;
 
 std::optional<long long> Whole(std::string_view text) {
@@ -75,7 +77,10 @@ std::optional<std::string> ParseBrainArguments(int argc, char** argv, TBrainSett
 
 TRennorBrain::TRennorBrain(const TBrainSettings& settings)
     : Settings(settings), TableBytes(LargestTable),
-      Emperor(std::make_unique<TEmperor>(TableBytes)) {}
+      Emperor(std::make_unique<TEmperor>(TableBytes)) {
+    // The rule comes just before the first move, which must not pay for its tables.
+    TEmperor::Prepare(TRule::Renju);
+}
 
 TAbout TRennorBrain::About() const {
     const bool king = Settings.Player == TBrainPlayer::King;
@@ -120,6 +125,14 @@ std::optional<std::string> TRennorBrain::Configure(const std::string& key,
         }
         return std::nullopt;
     }
+    if (key == "rule") {
+        const TRule rule = static_cast<TRule>(Whole(value).value_or(0) & ~2LL);
+        if (rule != TRule::Freestyle && Settings.Player == TBrainPlayer::King) {
+            return KingRule;
+        }
+        Rule = rule;
+        return std::nullopt;
+    }
     if (!key.starts_with("rennor_")) {
         return std::nullopt;
     }
@@ -131,6 +144,9 @@ std::optional<std::string> TRennorBrain::Configure(const std::string& key,
     }
     if (next.Player == TBrainPlayer::King && Size != 0 && Size != BoardSize) {
         return "INFO rennor_player: Rennor King plays only on a 19x19 board";
+    }
+    if (next.Player == TBrainPlayer::King && Rule != TRule::Freestyle) {
+        return KingRule;
     }
     Settings = next;
     return std::nullopt;
@@ -160,9 +176,16 @@ std::pair<int, int> TRennorBrain::EmperorMove(const TBrainGame& game,
                                               std::chrono::milliseconds budget) {
     TSearchPosition position;
     position.Size = game.Size;
-    position.ToMove = BlackStone;
+    position.Rule = Rule;
+    // Five or more is the same game for both colours, so the brain plays it as black. Other
+    // rules tell the colours apart: black has moved as often as white when it is black's turn.
+    const auto own = std::count_if(game.Stones.begin(), game.Stones.end(),
+                                   [](const TBrainStone& s) { return s.Own; });
+    const bool black = Rule == TRule::Freestyle || 2 * own == std::ssize(game.Stones);
+    const TStoneColor me = black ? BlackStone : WhiteStone;
+    position.ToMove = me;
     for (const TBrainStone& s : game.Stones) {
-        position.Stones.push_back({s.X, s.Y, s.Own ? BlackStone : WhiteStone});
+        position.Stones.push_back({s.X, s.Y, s.Own ? me : Opponent(me)});
     }
     const std::atomic<bool> never{false};
     const TSearchResult result = Emperor->Think(position, TSearchLimits{budget}, never);

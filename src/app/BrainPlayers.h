@@ -3,6 +3,7 @@
 
 #include "protocol/BrainSession.h"
 #include "search/Emperor.h"
+#include "variants/Rule.h"
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +40,7 @@ private:
     std::pair<int, int> EmperorMove(const TBrainGame& game, std::chrono::milliseconds budget);
 
     TBrainSettings Settings;
+    TRule Rule = TRule::Freestyle; // from INFO rule, which the session has checked
     int Size = 0;
     std::size_t TableBytes;
     std::unique_ptr<TEmperor> Emperor;

@@ -25,8 +25,12 @@ std::optional<long long> Number(const std::string& text) {
 constexpr long long QuickTurn = 20;
 // Of the time left in the match, one move takes at most this share.
 constexpr long long MatchShare = 15;
-// Rules other than five-or-more on an open board: exactly five, renju, caro.
-constexpr long long UnplayedRules = 1 | 4 | 8;
+// The rules played: five or more (0), exactly five (1) and renju (4). The continuous-game bit
+// (2) means nothing to a brain that is asked move by move.
+bool IsPlayedRule(long long rule) {
+    rule &= ~2LL;
+    return rule == 0 || rule == 1 || rule == 4;
+}
 
 } // namespace
 
@@ -155,8 +159,8 @@ std::vector<std::string> TBrainSession::Info(const std::string& key, const std::
             MatchTime = *number;
         } else if (key == "time_left") {
             TimeLeft = *number;
-        } else if (key == "rule" && (*number & UnplayedRules) != 0) {
-            return Error("only five or more in a row, without restrictions, is played (rule 0)");
+        } else if (key == "rule" && !IsPlayedRule(*number)) {
+            return Error("the rules played are 0 (five or more), 1 (exactly five) and 4 (renju)");
         }
     }
     if (const auto refusal = Engine.Configure(key, value)) {

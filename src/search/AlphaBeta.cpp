@@ -49,7 +49,7 @@ int TAlphaBeta::Forced(int ply) const {
     if (fives >= 2) {
         return -(WinScore - ply - 2);
     }
-    if (fives == 0 && Board.CountOf(me, TShape::Flex4) > 0) {
+    if (fives == 0 && Board.HasFlex4(me)) {
         return WinScore - ply - 3;
     }
     return NoScore;
@@ -78,6 +78,9 @@ void TAlphaBeta::Generate(std::vector<TCell>& out, TCell first, int ply, int dep
     const int you = Other(me);
     out.clear();
     Board.Candidates(out);
+    if (Board.MayFoul(me)) {
+        std::erase_if(out, [&](TCell c) { return Board.Forbidden(me, c); });
+    }
     auto score = [&](TCell c) {
         return Board.ValueAt(me, c) * 6 / 5 + Board.ValueAt(you, c) + History[c] / 64;
     };
@@ -155,7 +158,11 @@ int TAlphaBeta::Search(int depth, int alpha, int beta, int ply) {
     const int you = Other(Board.ToMove());
     if (Board.CountOf(you, TShape::Five) == 1) {
         // The only move: searched at the same depth, since it changes nothing about the threats.
-        Board.Play(Board.FindShape(you, TShape::Five, Board.LastMove()));
+        const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
+        if (Board.Forbidden(Board.ToMove(), block)) {
+            return -(WinScore - ply - 2);
+        }
+        Board.Play(block);
         const int score = -Search(depth, -beta, -alpha, ply + 1);
         Board.Undo();
         return score;

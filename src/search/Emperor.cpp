@@ -19,7 +19,7 @@ constexpr int ThreatShare = 4; // the threat search may use a quarter of the tim
 constexpr std::uint64_t DefenceNodes = 5000;
 
 TSearchBoard BoardOf(const TSearchPosition& position) {
-    TSearchBoard board(position.Size);
+    TSearchBoard board(position.Size, position.Rule);
     for (const TSearchStone& s : position.Stones) {
         board.Place(board.CellOf(s.X, s.Y), s.Color);
     }
@@ -48,6 +48,7 @@ std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats, TSearc
             tries.push_back(c);
         }
     }
+    std::erase_if(tries, [&](TCell c) { return board.Forbidden(me, c); });
     // The search's favourites first, each square once.
     std::vector<char> seen(CellCount, 0);
     std::erase_if(tries, [&](TCell c) { return std::exchange(seen[c], 1) != 0; });
@@ -105,11 +106,28 @@ public:
 
 private:
     TSearchResult Answer(TCell c, int score) {
+        if (Board.Forbidden(Me, c)) {
+            // Only where every block is a foul: the game is lost, but the move stays legal.
+            c = FirstAllowed();
+            score = -(WinScore - 2);
+        }
         Result.X = Board.XOf(c);
         Result.Y = Board.YOf(c);
         Result.Score = score;
         Result.Stopped = Clock.StopFlag().load();
         return Result;
+    }
+
+    TCell FirstAllowed() const {
+        for (int y = 0; y < Board.Size(); ++y) {
+            for (int x = 0; x < Board.Size(); ++x) {
+                const TCell c = Board.CellOf(x, y);
+                if (Board.IsEmpty(c) && !Board.Forbidden(Me, c)) {
+                    return c;
+                }
+            }
+        }
+        return Board.FindEmpty(); // a board of fouls: there is no lawful move at all
     }
 
     TSearchResult Block() {
@@ -165,9 +183,19 @@ void TEmperor::NewGame() {
     Memory->Table.Clear();
 }
 
+void TEmperor::Prepare(TRule rule) {
+    if (rule != TRule::Freestyle) {
+        TExactLines::Get();
+    }
+}
+
 std::string TEmperor::Problem(const TSearchPosition& position) {
     if (position.Size < MinSearchSize || position.Size > MaxSearchSize) {
         return "the board must have 15 to 22 squares a side";
+    }
+    if (position.Rule != TRule::Freestyle && position.Rule != TRule::Standard &&
+        position.Rule != TRule::Renju) {
+        return "the rule must be five or more, exactly five or renju";
     }
     if (!IsStoneColor(position.ToMove)) {
         return "the side to move must be black or white";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Types.h"
+#include "variants/Rule.h"
 
 #include <atomic>
 #include <chrono>
@@ -20,12 +21,13 @@ struct TSearchStone {
     TStoneColor Color = BlackStone;
 };
 
-// Any position of five-or-more on a square board of 15 to 22 squares a side; the stones need
-// not come in the order they were played.
+// Any position on a square board of 15 to 22 squares a side, under a rule; the stones need not
+// come in the order they were played.
 struct TSearchPosition {
     int Size = 19;
     std::vector<TSearchStone> Stones;
     TStoneColor ToMove = BlackStone;
+    TRule Rule = TRule::Freestyle;
 };
 
 struct TSearchLimits {
@@ -81,6 +83,9 @@ public:
 
     // Forgets what earlier searches learnt, for a new game.
     void NewGame();
+
+    // Builds the tables a rule's search needs now, rather than in the first move's time.
+    static void Prepare(TRule rule);
 
 private:
     struct TMemory;

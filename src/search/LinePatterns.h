@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // What a stone of one colour on an empty square would make along one line, weakest first.
 // "F" shapes are free (open) and "B" shapes blocked on one side: a four (B4) has one square
@@ -73,4 +74,21 @@ private:
     std::array<std::array<TLine, 1 << 16>, 2> LineOf;
     std::array<TSquareShape, LineShapeCount * LineShapeCount * LineShapeCount * LineShapeCount>
         SquareOf;
+};
+
+// Line shapes where only exactly five in a row wins: six or more is no five, and a square that
+// would make one is no four. They need one more square each side: the key of Line() in bits
+// 0..15, the square five below in bits 16..17 and five above in bits 18..19. Built on first use,
+// since freestyle never asks.
+class TExactLines {
+public:
+    static const TExactLines& Get();
+    static constexpr std::uint32_t KeyCount = 1u << 20;
+    TLine Line(std::uint32_t key, int colour) const {
+        return LineOf[(colour - 1) * KeyCount + key];
+    }
+
+private:
+    TExactLines();
+    std::vector<TLine> LineOf;
 };

@@ -2,6 +2,7 @@
 #include "search/SearchBoard.h"
 
 #include "core/Random.h"
+#include "variants/Judge.h"
 
 #include <stdexcept>
 
@@ -13,10 +14,31 @@ int KeyShift(int k) {
 }
 
 constexpr int NearReach = 2;
+// Exactly five needs to see one square further than the line keys reach.
+constexpr int FarReach = LineReach + 1;
+
+// The strong player's board as the judge of the rules reads it.
+class TSearchView : public TBoardView {
+public:
+    explicit TSearchView(const TSearchBoard& board) : Board(board) {}
+    int Size() const override { return Board.Size(); }
+    TStoneColor At(int x, int y) const override {
+        return static_cast<TStoneColor>(Board.At(Board.CellOf(x, y)));
+    }
+
+private:
+    const TSearchBoard& Board;
+};
 
 } // namespace
 
-TSearchBoard::TSearchBoard(int size) : BoardSize(size), Tables(TPatternTables::Get()) {
+TSearchBoard::TSearchBoard(int size, TRule rule)
+    : BoardSize(size), Played(rule), ExactFive{rule == TRule::Standard || rule == TRule::Renju,
+                                               rule == TRule::Standard},
+      Tables(TPatternTables::Get()) {
+    if (ExactFive[0] || ExactFive[1]) {
+        ExactLines = &TExactLines::Get();
+    }
     if (size < MinSearchSize || size > MaxSearchSize) {
         throw std::invalid_argument("board size must be 15 to 22");
     }
@@ -27,6 +49,8 @@ TSearchBoard::TSearchBoard(int size) : BoardSize(size), Tables(TPatternTables::G
         }
     }
     SideKey = {SplitMix(seed), SplitMix(seed)};
+    // The same stones under another rule are another position for the tables that keep results.
+    Key = rule == TRule::Freestyle ? 0 : SplitMix(seed) ^ static_cast<std::uint64_t>(rule);
     Stone.fill(OffBoard);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -62,11 +86,35 @@ void TSearchBoard::Refresh(TCell c, int direction) {
     }
     for (int colour = Black; colour <= White; ++colour) {
         auto& lines = Lines[colour - 1][c];
-        lines[direction] = Tables.Line(Keys[c][direction], colour);
+        lines[direction] = ExactFive[colour - 1]
+                               ? ExactLines->Line(Keys[c][direction] | FarKey(c, direction), colour)
+                               : Tables.Line(Keys[c][direction], colour);
         Shapes[colour - 1][c] = Tables.Square(TPatternTables::Index(lines));
     }
     if (empty) {
         Count(c, +1);
+    }
+}
+
+// The squares five away from c in each direction, packed as TExactLines keys want them.
+std::uint32_t TSearchBoard::FarKey(TCell c, int direction) const {
+    auto at = [&](TCell q) { return q < 0 || q >= CellCount ? OffBoard : Stone[q]; };
+    return static_cast<std::uint32_t>(at(c - FarReach * CellStep[direction])) << 16 |
+           static_cast<std::uint32_t>(at(c + FarReach * CellStep[direction])) << 18;
+}
+
+// Under exactly five, a stone changes the shapes of the squares five away as well.
+void TSearchBoard::RefreshFar(TCell c) {
+    if (ExactLines == nullptr) {
+        return;
+    }
+    for (int d = 0; d < 4; ++d) {
+        for (int k : {-FarReach, FarReach}) {
+            const TCell q = c + k * CellStep[d];
+            if (q >= 0 && q < CellCount && Stone[q] != OffBoard) {
+                Refresh(q, d);
+            }
+        }
     }
 }
 
@@ -84,6 +132,7 @@ void TSearchBoard::SetStone(TCell c, int colour) {
             }
         }
     }
+    RefreshFar(c);
     for (int dy = -NearReach; dy <= NearReach; ++dy) {
         for (int dx = -NearReach; dx <= NearReach; ++dx) {
             ++Near[c + dy * CellStride + dx];
@@ -104,6 +153,7 @@ void TSearchBoard::ClearStone(TCell c) {
             }
         }
     }
+    RefreshFar(c);
     for (int dy = -NearReach; dy <= NearReach; ++dy) {
         for (int dx = -NearReach; dx <= NearReach; ++dx) {
             --Near[c + dy * CellStride + dx];
@@ -174,21 +224,52 @@ void TSearchBoard::Candidates(std::vector<TCell>& out) const {
     }
 }
 
+int TSearchBoard::Run(TCell c, int direction, int colour) const {
+    int run = 1;
+    for (TCell q = c - CellStep[direction]; Stone[q] == colour; q -= CellStep[direction]) {
+        ++run;
+    }
+    for (TCell q = c + CellStep[direction]; Stone[q] == colour; q += CellStep[direction]) {
+        ++run;
+    }
+    return run;
+}
+
 bool TSearchBoard::MakesFive(TCell c) const {
     const int colour = Stone[c];
     for (int d = 0; d < 4; ++d) {
-        int run = 1;
-        for (TCell q = c - CellStep[d]; Stone[q] == colour; q -= CellStep[d]) {
-            ++run;
-        }
-        for (TCell q = c + CellStep[d]; Stone[q] == colour; q += CellStep[d]) {
-            ++run;
-        }
-        if (run >= 5) {
+        const int run = Run(c, d, colour);
+        if (ExactFive[colour - 1] ? run == 5 : run >= 5) {
             return true;
         }
     }
     return false;
+}
+
+bool TSearchBoard::Foul(TCell c) const {
+    const TShape s = Shapes[Black - 1][c].Shape;
+    bool suspect = s == TShape::Flex4 || s == TShape::Four3 || s == TShape::Three2x;
+    for (int d = 0; d < 4 && !suspect; ++d) {
+        suspect = Run(c, d, Black) >= 6;
+    }
+    return suspect &&
+           !Judge(TRule::Renju, TSearchView(*this), XOf(c), YOf(c), BlackStone).Allowed();
+}
+
+TCell TSearchBoard::FindAllowed(int colour, TShape s, TCell near) const {
+    TCell found = FindShape(colour, s, near);
+    if (found == NoCell || !Forbidden(colour, found)) {
+        return found;
+    }
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            const TCell q = CellOf(x, y);
+            if (Stone[q] == 0 && Shapes[colour - 1][q].Shape <= s && !Forbidden(colour, q)) {
+                return q;
+            }
+        }
+    }
+    return NoCell;
 }
 
 bool TSearchBoard::HasFive() const {

@@ -4,6 +4,7 @@
 
 #include "search/Emperor.h"
 #include "search/LinePatterns.h"
+#include "variants/Rule.h"
 
 #include <array>
 #include <cstdint>
@@ -27,9 +28,10 @@ constexpr int Other(int colour) {
 
 class TSearchBoard {
 public:
-    explicit TSearchBoard(int size);
+    explicit TSearchBoard(int size, TRule rule = TRule::Freestyle);
 
     int Size() const { return BoardSize; }
+    TRule Rule() const { return Played; }
     TCell CellOf(int x, int y) const { return (y + CellMargin) * CellStride + x + CellMargin; }
     int XOf(TCell c) const { return c % CellStride - CellMargin; }
     int YOf(TCell c) const { return c / CellStride - CellMargin; }
@@ -67,21 +69,41 @@ public:
     bool IsNearStone(TCell c) const { return Near[c] > 0 && Stone[c] == 0; }
     // Empty squares worth trying, in board order.
     void Candidates(std::vector<TCell>& out) const;
-    // Whether the stone on c is part of five or more in a row; whether any stone is.
+    // Whether the stone on c makes a win (five or more, or exactly five where the rule asks it);
+    // whether any stone does.
     bool MakesFive(TCell c) const;
     bool HasFive() const;
     // The first empty square in board order; NoCell on a full board.
     TCell FindEmpty() const;
     // Whether every square is taken.
     bool Full() const { return StoneCount() == BoardSize * BoardSize; }
+    // Whether colour may not play the empty square c: black's fouls under renju, by the judge,
+    // asked only where the shapes show two fours, two threes or six in a row may be there.
+    bool Forbidden(int colour, TCell c) const { return MayFoul(colour) && Foul(c); }
+    bool MayFoul(int colour) const { return colour == Black && Played == TRule::Renju; }
+    // Whether colour has a square for an open four (or two fours) that it may play.
+    bool HasFlex4(int colour) const {
+        return CountOf(colour, TShape::Flex4) > 0 &&
+               (!MayFoul(colour) || FindAllowed(colour, TShape::Flex4) != NoCell);
+    }
+    // The first square with at least shape s for colour, as FindShape, that colour may play.
+    TCell FindAllowed(int colour, TShape s, TCell near = NoCell) const;
 
 private:
     void SetStone(TCell c, int colour);
     void ClearStone(TCell c);
     void Refresh(TCell c, int direction);
     void Count(TCell c, int sign);
+    void RefreshFar(TCell c);
+    std::uint32_t FarKey(TCell c, int direction) const;
+    int Run(TCell c, int direction, int colour) const;
+    bool Foul(TCell c) const;
 
     int BoardSize;
+    TRule Played;
+    // Per colour, whether only exactly five wins it; then its line shapes come from ExactLines.
+    std::array<bool, 2> ExactFive;
+    const TExactLines* ExactLines = nullptr;
     int SideToMove = Black;
     std::uint64_t Key = 0;
     std::vector<TCell> History;

@@ -41,7 +41,10 @@ bool FinishesAtOnce(TSearchBoard& board, std::vector<TCell>& line) {
     if (board.CountOf(me, TShape::Flex4) == 0 || board.CountOf(Other(me), TShape::Five) > 0) {
         return false;
     }
-    const TCell four = board.FindShape(me, TShape::Flex4, board.LastMove());
+    const TCell four = board.FindAllowed(me, TShape::Flex4, board.LastMove());
+    if (four == NoCell) {
+        return false;
+    }
     board.Play(four);
     const TCell block = board.FindShape(me, TShape::Five, four);
     board.Play(block);
@@ -93,17 +96,25 @@ bool TThreatSearch::FourWins(int fours) {
     if (Board.CountOf(you, TShape::Five) == 1) {
         // The opponent's four must be blocked first: that goes on only if the block is a four.
         const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
-        if (IsFour(Board.ShapeAt(me, block))) {
+        if (IsFour(Board.ShapeAt(me, block)) && !Board.Forbidden(me, block)) {
             moves[n++] = block;
         }
     } else {
-        n = Gather(Board, moves, [&](TCell c) { return IsFour(Board.ShapeAt(me, c)); });
+        n = Gather(Board, moves, [&](TCell c) {
+            return IsFour(Board.ShapeAt(me, c)) && !Board.Forbidden(me, c);
+        });
         SortByStrength(Board, me, moves.data(), moves.data() + n);
     }
     for (int i = 0; i < n; ++i) {
         const TCell four = moves[i];
         Board.Play(four);
         const TCell reply = Board.FindShape(me, TShape::Five, four);
+        if (Board.Forbidden(you, reply)) {
+            // The only block is a foul: the four wins as surely as an open four.
+            Board.Undo();
+            WinLine.assign(1, four);
+            return true;
+        }
         Board.Play(reply);
         const bool wins = FourWins(fours - 1);
         Board.Undo();
@@ -124,7 +135,7 @@ void TThreatSearch::Attacks(int colour, bool threesToo, std::vector<TCell>& out)
     TMoveList moves;
     const int n = Gather(Board, moves, [&](TCell c) {
         const TShape s = Board.ShapeAt(colour, c);
-        return threesToo ? IsThreat(s) : IsFour(s);
+        return (threesToo ? IsThreat(s) : IsFour(s)) && !Board.Forbidden(colour, c);
     });
     SortByStrength(Board, colour, moves.data(), moves.data() + n);
     out.assign(moves.data(), moves.data() + n);
@@ -137,7 +148,8 @@ void TThreatSearch::Defences(std::vector<TCell>& out) const {
     const int you = Other(me);
     out.clear();
     TMoveList moves;
-    const int n = Gather(Board, moves, [&](TCell c) { return MeetsAFour(Board, me, c); });
+    const int n = Gather(
+        Board, moves, [&](TCell c) { return MeetsAFour(Board, me, c) && !Board.Forbidden(me, c); });
     SortByStrength(Board, you, moves.data(), moves.data() + n);
     out.assign(moves.data(), moves.data() + n);
 }
@@ -154,9 +166,11 @@ bool TThreatSearch::ThreatWins(int threats) {
     if (Board.CountOf(you, TShape::Five) == 1) {
         // Blocking the defender's four goes on only while our threat still stands.
         const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
+        if (Board.Forbidden(me, block)) {
+            return false;
+        }
         Board.Play(block);
-        const bool standing =
-            Board.CountOf(me, TShape::Five) > 0 || Board.CountOf(me, TShape::Flex4) > 0;
+        const bool standing = Board.CountOf(me, TShape::Five) > 0 || Board.HasFlex4(me);
         const bool wins = standing && DefenceFails(threats);
         Board.Undo();
         if (wins) {
@@ -201,9 +215,19 @@ bool TThreatSearch::DefenceFails(int threats) {
     }
     std::vector<TCell> answers;
     if (Board.CountOf(you, TShape::Five) == 1) {
-        answers.push_back(Board.FindShape(you, TShape::Five, Board.LastMove()));
-    } else if (Board.CountOf(you, TShape::Flex4) > 0) {
+        const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
+        if (Board.Forbidden(me, block)) {
+            WinLine.assign(1, block); // a foul for us, a five for them
+            return true;
+        }
+        answers.push_back(block);
+    } else if (Board.HasFlex4(you)) {
         Defences(answers);
+        if (answers.empty() && Board.MayFoul(me)) {
+            // Every answer would be a foul.
+            WinLine.assign(1, Board.FindAllowed(you, TShape::Flex4, Board.LastMove()));
+            return true;
+        }
     }
     if (answers.empty()) {
         return false;

@@ -48,7 +48,8 @@ const char Session[] =
     "!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!TURN 10,11,12;!TURN -1,5;!TURN 1234567,1;!HELLO 1;"
     "!DONE;!INFO;!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;!BOARD|1,1,3|DONE;"
     "!BOARD|1,2|DONE;!BOARD|20,1,1|DONE;@BOARD|5,5,1||6,6,2|DONE;!TAKEBACK;!TAKEBACK 0,14;"
-    "=TAKEBACK 5,5;!INFO rule 1;!INFO rule 4;!INFO timeout_turn soon;!INFO rennor_player queen;"
+    "=TAKEBACK 5,5;-INFO rule 1;!INFO rule 5;!INFO rule 8;-INFO rule 0;!INFO timeout_turn soon;"
+    "!INFO rennor_player queen;"
     "!INFO rennor_player king;!INFO rennor_randomness 12;!START 30;=RESTART;"
     "-INFO timeout_turn 0;@BEGIN;?ABOUT;-END;-ABOUT";
 
@@ -137,6 +138,52 @@ TEST(BrainPipeTest, RennorKingAnswersAsTheWrittenPlayer) {
     ASSERT_FALSE(answers.empty());
     EXPECT_EQ(ParseAnswer(answers.back()).Kind, TAnswerKind::Error); // Rennor King plays 19 only
     EXPECT_EQ(std::vector(answers.begin(), answers.end() - 1), expected);
+}
+
+// Black's column and row meet at 8,8, a double four; white's three on the diagonal through it,
+// blocked at both far ends. Under renju the brain tells its colour from the counts: as black it
+// wins by an open four, never by its foul, and as white by the four whose only block is that
+// foul. Rennor King plays five or more only.
+TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
+    const std::string black = "8,5 8,6 8,7 5,8 6,8 7,8 13,3 7,9 ";
+    const std::string white = "9,7 10,6 11,5 ";
+    const std::string far = "0,14 3,14 6,14 9,14 12,14";
+    const auto board = [](const std::string& own, const std::string& theirs) {
+        std::string lines = "BOARD\n";
+        for (const auto& [stones, field] : {std::pair{own, ",1\n"}, {theirs, ",2\n"}}) {
+            std::istringstream in(stones);
+            for (std::string square; in >> square;) {
+                lines += square + field;
+            }
+        }
+        return lines + "DONE\n";
+    };
+    const std::vector<std::string> answers =
+        Answers("", "START 15\nINFO rule 4\n" + board(black, white + far) + board(white, black) +
+                        "INFO rennor_player king\n");
+    ASSERT_EQ(answers.size(), 4u);
+    EXPECT_TRUE(answers[1] == "4,8" || answers[1] == "8,4") << answers[1];
+    EXPECT_EQ(answers[2], "12,4");
+    EXPECT_EQ(ParseAnswer(answers[3]).Kind, TAnswerKind::Error);
+}
+
+// A brain that always answers 8,8, there black's double three: under renju black loses on it,
+// whichever brain holds black, and the tool counts the fouls.
+TEST(BrainPipeTest, MatchToolForfeitsBlacksFoul) {
+    const std::string openings = testing::TempDir() + "foul-openings.txt";
+    std::FILE* file = std::fopen(openings.c_str(), "w");
+    std::fputs("1,-1 -6,-6 1,-2 6,-6 -1,1 -6,6 -2,1 6,6\n", file);
+    std::fclose(file);
+    const std::string brain = "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
+                              "DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; done'\"";
+    const std::string output =
+        Shell(std::string("python3 ") + RENNOR_MATCH + " " + brain + " " + brain +
+              " --size 15 --rule 4 --judge " + RENNOR_JUDGE + " --openings " + openings + " 2>&1");
+    for (const char* line :
+         {"   1        1  A      B      B wins", "A played 8,8, a foul: double three",
+          "fouls by black: 2; moves on a taken square or off the board: 0"}) {
+        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
+    }
 }
 
 // The second brain passes only the first dozen lines to a real brain and then, mid-game, either

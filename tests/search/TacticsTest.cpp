@@ -1,5 +1,6 @@
 // Rennor Emperor's rules of play on small drawn positions: win at once, stop a four, stop an
-// open three unless a stronger threat comes first, no move once the game is over; bad positions.
+// open three unless a stronger threat comes first, no move once the game is over, each under the
+// rule of the game (an overline that wins nothing, a four whose block is a foul); bad positions.
 #include "search/Emperor.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,27 @@ TSearchResult Think(const TSearchPosition& p) {
     return emperor.Think(p, TSearchLimits{std::chrono::milliseconds(300)}, never);
 }
 
-// Part of the board, black to move, drawn from (Left, Top): 'X' black, 'O' white, '*' an empty
-// square black may answer on (none: black has no move), '|' ends a row, anything else is empty.
+// Part of the board drawn from (Left, Top): 'X' black, 'O' white, '*' an empty square the side
+// to move may answer on (none: it has no move), '|' ends a row, anything else is empty.
 struct TTactic {
     const char* Name;
     int Size;
     const char* Rows;
     int Left, Top;
+    TRule Rule = TRule::Freestyle;
+    TStoneColor ToMove = BlackStone;
 };
+
+// Black's double four on (8,8), by a column and a row, each an open three; white's three on the
+// diagonal through it, blocked at both far ends. Black to move wins by either open four, or by
+// the double four where it is allowed; white to move under renju wins by the four whose only
+// block is black's foul.
+constexpr const char* FoulTrap =
+    ".........X|........*.|....X..O..|....X.O...|....XO....|.XXX......|...X......";
+constexpr const char* FourFour =
+    ".........X|....*.....|....X..O..|....X.O...|....XO....|*XXX*.....|...X......";
+constexpr const char* OpenFours =
+    ".........X|....*.....|....X..O..|....X.O...|....XO....|*XXX......|...X......";
 
 const TTactic Tactics[] = {
     {"FiveBeforeBlockingFive", 19, "*XXXX*|......|.OOOO.", 6, 6},
@@ -39,13 +53,23 @@ const TTactic Tactics[] = {
     {"OpenFourBeatsBlockingAThree", 19, ".*XXX*..|........|...OOO..", 5, 8},
     {"OpensInTheCentreOfTheSmallest", 15, "*", 7, 7},
     {"OpensInTheCentreOfTheLargest", 22, "*", 11, 11},
-    {"NoMoveAfterFive", 15, "XXXXX|OOOO.", 3, 3}};
+    {"NoMoveAfterFive", 15, "XXXXX|OOOO.", 3, 3},
+    {"NoMoveAfterExactFive", 15, "XXXXX|OOOO.", 3, 3, TRule::Renju},
+    {"StandardOverlineWinsNothingSoBlocks", 15, "XXX.XX|......|XOOOO*", 5, 6, TRule::Standard},
+    {"FreestyleOverlineWins", 15, "XXX*XX|......|XOOOO.", 5, 6, TRule::Freestyle},
+    {"RenjuBlackOverlineWinsNothingSoBlocks", 15, "XXX.XX|......|XOOOO*", 5, 6, TRule::Renju},
+    {"StandardWhiteOverlineWinsNothingSoBlocks", 15, "OOO.OO|......|OXXXX*", 5, 6, TRule::Standard,
+     WhiteStone},
+    {"RenjuWhiteOverlineWins", 15, "OOO*OO|......|OXXXX.", 5, 6, TRule::Renju, WhiteStone},
+    {"FreestyleDoubleFourWins", 15, FourFour, 4, 3},
+    {"RenjuBlackWinsByAnOpenFourNotByTheFoul", 15, OpenFours, 4, 3, TRule::Renju},
+    {"RenjuWhiteWinsByAFourWhoseBlockIsAFoul", 15, FoulTrap, 4, 3, TRule::Renju, WhiteStone}};
 
 class TacticsTest : public testing::TestWithParam<TTactic> {};
 
 TEST_P(TacticsTest, PlaysAGoodAnswer) {
     const TTactic& t = GetParam();
-    TSearchPosition p{t.Size, {}, BlackStone};
+    TSearchPosition p{t.Size, {}, t.ToMove, t.Rule};
     std::set<std::pair<int, int>> answers;
     for (int x = t.Left, y = t.Top; char c : std::string_view(t.Rows)) {
         if (c == '*') {
@@ -72,7 +96,8 @@ TEST(EmperorTest, RefusesPositionsItCannotSearch) {
                                    {15, {{0, -1, BlackStone}}, WhiteStone},
                                    {15, {centre, {7, 7, WhiteStone}}, BlackStone},
                                    {15, {{1, 1, NoStone}}, WhiteStone},
-                                   {15, {centre}, NoStone}};
+                                   {15, {centre}, NoStone},
+                                   {15, {centre}, WhiteStone, static_cast<TRule>(2)}};
     for (const TSearchPosition& p : bad) {
         EXPECT_FALSE(TEmperor::Problem(p).empty());
         EXPECT_THROW(Think(p), std::invalid_argument);

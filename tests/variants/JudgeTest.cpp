@@ -1,0 +1,174 @@
+// The judge against a table of drawn positions from the renju definitions (threes, fours,
+// overlines, a five before any foul, false threes, the edge), the win under each rule, and
+// freestyle against the written game's own judge on random games.
+#include "variants/Judge.h"
+
+#include "BoardTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+// Part of a board drawn from (Left, Top): 'X' black, 'O' white, '*' the square judged (empty),
+// '|' ends a row, anything else is empty.
+struct TCase {
+    const char* Name;
+    TRule Rule;
+    TStoneColor Colour;
+    const char* Rows;
+    int Left, Top;
+    bool Wins;
+    TFoul Foul;
+};
+
+constexpr TRule Renju = TRule::Renju;
+constexpr TRule Standard = TRule::Standard;
+constexpr TRule Freestyle = TRule::Freestyle;
+constexpr TStoneColor B = BlackStone;
+constexpr TStoneColor W = WhiteStone;
+constexpr TFoul None = TFoul::None;
+constexpr TFoul Over = TFoul::Overline;
+constexpr TFoul Four4 = TFoul::DoubleFour;
+constexpr TFoul Three3 = TFoul::DoubleThree;
+
+const TCase Cases[] = {
+    // Threes: open, split, blocked by a stone, by the edge, with just room at the edge.
+    {"OpenThreeAndOpenThree", Renju, B, "...X|...X|.XX*", 5, 5, false, Three3},
+    {"SplitThreeAndOpenThree", Renju, B, "....X|....X|.X.X*", 5, 5, false, Three3},
+    {"DiagonalThreeAndOpenThree", Renju, B, "X....|.X...|..*XX", 5, 5, false, Three3},
+    {"ThreeBlockedByWhiteIsNoThree", Renju, B, "...X|...X|OXX*..", 5, 5, false, None},
+    {"ThreeAgainstTheEdgeIsNoThree", Renju, B, "..X|..X|XX*...", 0, 5, false, None},
+    {"ThreeOneSquareFromTheEdgeIsAThree", Renju, B, "...X|...X|.XX*..", 0, 5, false, Three3},
+    {"ThreeAgainstTheBottomEdgeIsNoThree", Renju, B, "...X|...X|.XX*..", 5, 12, false, None},
+    {"ThreeOneSquareFromTheBottomEdgeIsAThree", Renju, B, "...X|...X|.XX*..", 5, 11, false, Three3},
+    {"SplitThreeWithOneGapLeftIsNoThree", Renju, B, "....X|....X|OX.X*O", 5, 5, false, None},
+    // A three whose every straight four would be an overline is no three.
+    {"ThreeWhoseFoursAreOverlinesIsNoThree", Renju, B, ".....X|.....X|X..XX*..X", 3, 5, false,
+     None},
+    {"ThreeInOneLineTwiceIsOneThree", Renju, B, ".X*X.", 5, 5, false, None},
+    // Fours: two lines, two in one line (broken), a straight four counted once, a four and three.
+    {"FourAndFour", Renju, B, "...X|...X|...X|XXX*", 5, 5, false, Four4},
+    {"FourAndBrokenFour", Renju, B, "...X|...X|....|...X|XXX*", 5, 5, false, Four4},
+    {"TwoFoursInOneLineOneThreeOne", Renju, B, "X.X*X.X", 4, 5, false, Four4},
+    {"TwoFoursInOneLineTwoTwoTwo", Renju, B, "XX.*X.XX", 4, 5, false, Four4},
+    {"TwoFoursInOneLineThreeOneThree", Renju, B, "XXX.*.XXX", 3, 5, false, Four4},
+    {"FourWithItsFivePointFourSquaresLeft", Renju, B, "....X|....X|....X|.XXX*O", 4, 5, false,
+     Four4},
+    {"FourWithItsFivePointFourSquaresRight", Renju, B, ".X|.X|.X|O*XXX.", 7, 5, false, Four4},
+    {"StraightFourIsOneFour", Renju, B, ".XX*X.", 5, 5, false, None},
+    {"FourAndThreeIsAllowed", Renju, B, "...X|...X|...X|.XX*.", 5, 5, false, None},
+    {"FourAndTwoThrees", Renju, B, ".......|.X...X.|..X.X..|...*XXXO", 4, 5, false, Three3},
+    {"FourBlockedAtOneEndIsStillAFour", Renju, B, "....X|....X|....X|OXXX*.", 5, 5, false, Four4},
+    {"FourBlockedAtBothEndsIsNoFour", Renju, B, "...X|...X|...X|OXX*XO", 5, 5, false, None},
+    {"FourWhoseFiveWouldBeOverlineIsNoFour", Renju, B, "....X|....X|....X|OXXX*.X", 4, 5, false,
+     None},
+    // Overlines.
+    {"Overline", Renju, B, "XX*XXX", 5, 5, false, Over},
+    {"OverlineOfSeven", Renju, B, "XXX*XXX", 5, 5, false, Over},
+    {"OverlineAndFour", Renju, B, "...X|...X|...X|XXX*XX", 5, 5, false, Over},
+    // A five comes before any foul.
+    {"FiveWithOverlineElsewhere", Renju, B, "...X|...X|...X|XXX*X|...X|...X", 5, 5, true, None},
+    {"FiveWithDoubleFour", Renju, B, "X...X|.X..X|..X.X|...*XXXX", 5, 5, true, None},
+    {"FiveWithDoubleThree", Renju, B, "...X|...X|.XX*.|...X|...X", 5, 5, true, None},
+    {"FiveAtTheCorner", Renju, B, "*XXXX", 0, 0, true, None},
+    {"FiveAtTheRightEdgeAboveAStoneOnTheLeft", Renju, B, "..........XXXX*|X", 0, 5, true, None},
+    // A false three: its only straight four comes from a square that would be a double four,
+    // so only one three is real. Without the column's top stone it is a four and a three.
+    {"FalseThreeWhoseFourPointIsDoubleFour", Renju, B,
+     "........|...X....|...X...X|...X..X.|..X.X*..", 4, 6, false, None},
+    {"TrueThreeWhenTheFourPointIsAllowed", Renju, B, "........|........|...X...X|...X..X.|..X.X*..",
+     4, 6, false, Three3},
+    // The same trap one stone further: the completing square would be a four and two threes,
+    // one of which holds only because its other completing square is a double four.
+    {"FalseThreeWhoseFourPointIsFourThreeThree", Renju, B, ".....X|.....X|O.XX*.|....X.X|....X..X",
+     3, 5, false, None},
+    {"TrueThreeWhenTheFourPointIsFourThree", Renju, B, ".....X|.....X|O.XX*.|....X.X|....X", 3, 5,
+     false, Three3},
+    // White is free of fouls, and wins by an overline too.
+    {"WhiteMayDoubleThree", Renju, W, "...O|...O|.OO*", 5, 5, false, None},
+    {"WhiteMayDoubleFour", Renju, W, "...O|...O|...O|OOO*", 5, 5, false, None},
+    {"WhiteOverlineWins", Renju, W, "OO*OOO", 5, 5, true, None},
+    {"WhiteFiveWins", Renju, W, "OO*OO", 5, 5, true, None},
+    {"FourIsNoWin", Renju, W, "OO*O", 5, 5, false, None},
+    // Standard: exactly five for both; freestyle: five or more for both; no fouls in either.
+    {"StandardBlackFive", Standard, B, "XX*XX", 5, 5, true, None},
+    {"StandardBlackOverlineWinsNothing", Standard, B, "XX*XXX", 5, 5, false, None},
+    {"StandardWhiteOverlineWinsNothing", Standard, W, "OOO*OO", 5, 5, false, None},
+    {"StandardDoubleThreeIsAllowed", Standard, B, "...X|...X|.XX*", 5, 5, false, None},
+    {"StandardFiveBesideOverline", Standard, W, "...O|...O|...O|OOO*O|...O|...O", 5, 5, true, None},
+    {"FreestyleBlackOverlineWins", Freestyle, B, "XX*XXX", 5, 5, true, None},
+    {"FreestyleDoubleFourIsAllowed", Freestyle, B, "...X|...X|...X|XXX*", 5, 5, false, None},
+    {"FreestyleWhiteFiveWins", Freestyle, W, "O|O|*|O|O", 14, 10, true, None},
+};
+
+// The drawn board and the judged square.
+TRuleBoard Draw(const TCase& c, int& sx, int& sy) {
+    TRuleBoard board(SmallBoardSize);
+    for (int x = c.Left, y = c.Top; char ch : std::string_view(c.Rows)) {
+        if (ch == '*') {
+            sx = x;
+            sy = y;
+        } else if (ch == 'X' || ch == 'O') {
+            board.Set(x, y, ch == 'X' ? BlackStone : WhiteStone);
+        }
+        x = ch == '|' ? c.Left : x + 1;
+        y += ch == '|';
+    }
+    return board;
+}
+
+class JudgeTest : public testing::TestWithParam<TCase> {};
+
+TEST_P(JudgeTest, GivesTheVerdictOfTheRules) {
+    const TCase& c = GetParam();
+    int x = -1, y = -1;
+    TRuleBoard board = Draw(c, x, y);
+    const TVerdict empty = Judge(c.Rule, board, x, y, c.Colour);
+    EXPECT_EQ(empty.Wins, c.Wins);
+    EXPECT_EQ(FoulName(empty.Foul), std::string(FoulName(c.Foul)));
+    EXPECT_EQ(empty.Allowed(), c.Foul == None);
+    // The stone already played on the square gets the same verdict, and the winner follows it.
+    board.Set(x, y, c.Colour);
+    const TVerdict played = Judge(c.Rule, board, x, y, c.Colour);
+    EXPECT_EQ(std::pair(played.Wins, played.Foul), std::pair(c.Wins, c.Foul));
+    EXPECT_EQ(Winner(c.Rule, board), c.Wins ? c.Colour : NoStone);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, JudgeTest, testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// The written game's board, 19x19 from 1, as the judge reads it.
+class TGameView : public TBoardView {
+public:
+    int Size() const override { return BoardSize; }
+    TStoneColor At(int x, int y) const override { return Game.Board[x + 1][y + 1]; }
+};
+
+TEST_F(BoardTest, FreestyleAgreesWithTheWrittenGameOnRandomGames) {
+    const TGameView view;
+    SeedRandom(20240611);
+    int fives = 0;
+    for (int game = 0; game < 60; ++game) {
+        ResetGameState();
+        NewBoard();
+        // Stones crowd a small square of the board so that fives come often, edges too.
+        const int corner = std::array{1, 6, 12}[game % 3];
+        for (int move = 0; !Game.FiveMade && move < 200; ++move) {
+            const int x = corner + RandomDraw(8), y = corner + RandomDraw(8);
+            if (Game.Board[x][y] != NoStone) {
+                continue;
+            }
+            const TStoneColor c = move % 2 == 0 ? BlackStone : WhiteStone;
+            const bool wins = Judge(TRule::Freestyle, view, x - 1, y - 1, c).Wins;
+            ReplayMove(x, y, c);
+            ASSERT_EQ(wins, Game.FiveMade) << "game " << game << " at " << x << "," << y;
+        }
+        fives += Game.FiveMade;
+    }
+    EXPECT_GT(fives, 30);
+}
+
+} // namespace
