@@ -77,6 +77,25 @@ TEST(GameRecordTest, ResultsComeBackThroughSgf) {
     }
 }
 
+// Other programs read what we write only if it is exactly their format: aa is the top-left corner
+// in SGF, PSQ counts from 1 and ends its lines as Windows does.
+TEST(GameRecordTest, WrittenInTheFormsOtherProgramsRead) {
+    TGameRecord r{SmallBoardSize,
+                  TRule::Renju,
+                  "",
+                  "Bob",
+                  TOutcome::BlackWon,
+                  TWinBy::Resignation,
+                  "2024-05-31",
+                  "",
+                  {{8, 8, BlackStone, "a]b\\c", 150}, {9, 7, WhiteStone, "", {}}}};
+    EXPECT_EQ(EncodeGameRecord(r, Sgf), "(;FF[4]GM[4]CA[UTF-8]AP[Rennor]SZ[15]RU[Renju]PW[Bob]"
+                                        "DT[2024-05-31]RE[B+R]\n;B[hh]C[a\\]b\\\\c]\n;W[ig])\n");
+    EXPECT_EQ(EncodeGameRecord(r, Psq),
+              "Piskvorky 15x15, 11:11, 0\r\n8,8,150\r\n9,7,0\r\n\r\nBob\r\n");
+    EXPECT_EQ(ParseGameRecord(EncodeGameRecord(r, Psq), Psq).WhiteName, "Bob");
+}
+
 TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"\xEF\xBB\xBF (;GM[4]FF[4]\r\nSZ[15]  RU[ renju ]\r\nPB[Ann]\tPW [Bob]RE[W+Resign]"
@@ -196,6 +215,9 @@ TEST(GameRecordTest, FilesChooseTheirFormatByExtensionThenByText) {
     WriteRaw(dir.filePath("psq.sgf.txt"), "Piskvorky 19x19, 11:11, 0\r\n");
     EXPECT_EQ(ReadGameRecord(dir.filePath("psq.sgf.txt")).Size, LargeBoardSize);
 
+    WriteRaw(dir.filePath("big.sgf"), QByteArray(MaxRecordFileBytes, ' '));
+    EXPECT_EQ(ErrorOf([&] { ReadGameRecord(dir.filePath("big.sgf")); }),
+              "The file is not an SGF record: it does not start with '('");
     WriteRaw(dir.filePath("big.sgf"), QByteArray(MaxRecordFileBytes + 1, ' '));
     EXPECT_EQ(ErrorOf([&] { ReadGameRecord(dir.filePath("big.sgf")); }),
               "The file is too large for a game record (over 1 MB)");
