@@ -227,8 +227,7 @@ private:
         if (std::max(blacks, whites) > std::min(blacks, whites) + 1) {
             RecordError("The SGF record sets up " + std::to_string(blacks) + " black and " +
                         std::to_string(whites) +
-                        " white stones, which cannot have been played "
-                        "in turn");
+                        " white stones, which cannot have been played in turn");
         }
         TStoneColor color = blacks > whites ? BlackStone : whites > blacks ? WhiteStone : next;
         std::size_t b = 0, w = 0;
