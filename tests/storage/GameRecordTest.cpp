@@ -118,6 +118,8 @@ TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
         {"(;CA[ISO-8859-1]PB[J\xF6rg])", "19 freestyle J\xC3\xB6rg/ ? {} |"},
         {"(;PB[J\xF6rg]PW[Z\xC3\xBC])", "19 freestyle J\xC3\xB6rg/Z\xC3\x83\xC2\xBC ? {} |"},
         {"(;CA[UTF-8]PB[Z\xC3\xBC])", "19 freestyle Z\xC3\xBC/ ? {} |"},
+        {"(;PB[Z\xC3\xBC]PW[\x80])", "19 freestyle Z\xC3\x83\xC2\xBC/\xC2\x80 ? {} |"},
+        {"(;PB[Z\xC3\xBC\xE2\x82\xAC])", "19 freestyle Z\xC3\xBC\xE2\x82\xAC/ ? {} |"},
     };
     for (const auto& [text, summary] : cases) {
         EXPECT_EQ(Summary(ParseGameRecord(text, Sgf)), summary) << text;
@@ -187,6 +189,8 @@ TEST(GameRecordTest, BadRecordsAreRefusedWithTheirFault) {
         {Psq, "Piskvorky 15x15\n1,1,0\n1,x,0\n", "Line 3 of the PSQ record is not a move: 1,x,0"},
         {Psq, "Piskvorky 15x15\n1,1,0,5\n", "Line 2 of the PSQ record is not a move: 1,1,0,5"},
         {Psq, "Piskvorky 15x15\n1,1,-5\n", "Line 2 of the PSQ record is not a move: 1,1,-5"},
+        {Psq, "Piskvorky 15x15\n1,1,1000000000\n",
+         "Line 2 of the PSQ record is not a move: 1,1,1000000000"},
         {Psq, "Piskvorky 15x15\n0,1,0\n", "Move 1 of the record (0:1) is off the 15x15 board"},
         {Psq, "Piskvorky 15x15\n1,1\n2,2\n1,1\n",
          "Move 3 of the record is on square 1:1, where move 1 stands"},
