@@ -44,7 +44,6 @@ struct TGameRecord {
 inline constexpr std::size_t MaxRecordFileBytes = 1 << 20;
 inline constexpr std::size_t MaxRecordNameBytes = 200;
 inline constexpr std::size_t MaxRecordCommentBytes = 20000;
-inline constexpr std::int64_t MaxRecordMoveTimeMs = 999'999'999;
 
 // Raises EStorageError with text as is.
 [[noreturn]] void RecordError(const std::string& text);
