@@ -37,9 +37,11 @@ public:
 private:
     std::pair<int, int> KingMove(const TBrainGame& game) const;
     std::pair<int, int> EmperorMove(const TBrainGame& game, std::chrono::milliseconds budget);
+    void WarmUp();
 
     TBrainSettings Settings;
     int Size = 0;
     std::size_t TableBytes;
     std::unique_ptr<TEmperor> Emperor;
+    bool Warm = false;
 };
