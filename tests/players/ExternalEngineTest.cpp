@@ -12,19 +12,31 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A brain that keeps the protocol, answering START and ABOUT with its shell function start and
-// every TURN with move, both of which %1 may redefine; n counts the TURNs.
+// A brain that keeps the protocol, answering START, ABOUT and every TURN with its shell
+// functions start, about and move, which %1 may redefine; n counts the TURNs.
 constexpr char FakeBrain[] = R"(#!/bin/sh
 start() { echo OK; }
+about() { echo 'name="Fake"'; }
 %1
 n=0
 while read -r cmd rest; do
   case "$cmd" in
-    START*|ABOUT*) start ;;
+    START*) start ;;
+    ABOUT*) about ;;
     TURN*) n=$((n+1)); move ;;
   esac
 done
 )";
+
+// Writes the fake brain with these functions redefined as a program in folder.
+QString WriteFakeBrain(const QTemporaryDir& folder, const char* name, const char* functions) {
+    const QString program = folder.filePath(QLatin1String(name));
+    QFile file(program);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(functions)).toUtf8());
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return program;
+}
 
 // The human plays the first empty square of a row and the computer's answer is awaited.
 bool PlayAndAwait(int row) {
@@ -63,25 +75,25 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         {"does not start", nullptr, "could not be started", 0},
         {"not a brain", "start() { echo 'What?'; }",
          "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
-        {"late", "move() { sleep 5; echo 0,0; }", "did not answer TURN 9,9 within 1.2 seconds", 0},
-        {"off the board", "move() { echo 19,3; }", "answered 19,3, a square that is off the board",
+        {"late", "move() { sleep 5; echo 0,0; }", "did not answer TURN 10,10 within 1.2 seconds.",
          0},
-        {"occupied", "move() { echo 9,9; }", "answered 9,9, a square that is taken", 0},
-        {"garbage", "move() { echo 'e2 e4'; }", "answered \"e2 e4\", which is not a move", 0},
-        {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed", 1},
+        {"off the board", "move() { echo 19,3; }", "answered 20,4, a square that is off the board.",
+         0},
+        {"occupied", "move() { echo 9,9; }", "answered 10,10, a square that is taken.", 0},
+        {"garbage", "move() { printf 'e2\\033e4\\n'; }", "answered \"e2?e4\", which is not a move.",
+         0},
+        {"endless line", "move() { head -c 5000 /dev/zero; }",
+         "printed more than 4096 characters without an end of line.", 0},
+        {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed.", 1},
+        {"exits mid-game", "move() { exit 3; }", "stopped (exit code 3).", 0},
     };
     const QTemporaryDir folder;
     for (const TFault& f : faults) {
         SCOPED_TRACE(f.Name);
         NewGame1Click(false);
         Ports.Errors.clear();
-        const QString program = folder.filePath(QLatin1String(f.Name));
-        if (f.Shell) {
-            QFile file(program);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(f.Shell)).toUtf8());
-            file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
+        const QString program = f.Shell ? WriteFakeBrain(folder, f.Name, f.Shell)
+                                        : folder.filePath(QLatin1String(f.Name));
         TExternalPlayer engine(program, 200ms);
         const TInstalled installed(engine);
         for (int i = 0; i < f.GoodAnswers; ++i) {
@@ -100,6 +112,29 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         EXPECT_EQ(ComputerPlayer().Name(), "Rennor King");
         ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3)); // answered at once
         EXPECT_EQ(Game.MoveCount, before + 4);
+    }
+}
+
+// Engines that keep the protocol in ways of their own play on: lines ended by CR alone, and
+// ABOUT left unanswered or answered UNKNOWN (the engine keeps its file name).
+TEST_F(ExternalEngineTest, EnginesThatKeepTheProtocolTheirOwnWayPlay) {
+    const std::pair<const char*, const char*> engines[] = {
+        {"Cr", "start() { printf 'OK\\r'; }; about() { printf 'name=\"Cr\"\\r'; };"
+               "move() { printf '0,%d\\r' $n; }"},
+        {"silent", "about() { :; }; move() { echo 0,$n; }"},
+        {"unknown", "about() { echo UNKNOWN; }; move() { echo 0,$n; }"},
+    };
+    const QTemporaryDir folder;
+    for (const auto& [name, functions] : engines) {
+        SCOPED_TRACE(name);
+        NewGame1Click(false);
+        Ports.Errors.clear();
+        TExternalPlayer engine(WriteFakeBrain(folder, name, functions), 200ms);
+        const TInstalled installed(engine);
+        ASSERT_TRUE(PlayAndAwait(18));
+        ASSERT_TRUE(PlayAndAwait(18));
+        EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join(' ').toStdString();
+        EXPECT_EQ(engine.Name(), name);
     }
 }
 
