@@ -35,34 +35,29 @@ TEST(ProtocolTest, AboutAndInfoFieldsComeBackWhole) {
     EXPECT_EQ(info->Key + "|" + info->Value, "folder|C:\\My Brains");
 }
 
-// Each stream comes in the chunks given (a '|' parts them) and ends; its lines, a too-long one
-// as '#' and the start it keeps.
+// Each stream comes in the chunks given, then ends: its lines, a too-long one as '#' and the
+// start it keeps.
 TEST(ProtocolTest, SplitsLinesAtEveryEndWithinBoundsWhereverChunksEnd) {
     const std::string longLine(LongestLine + 1, 'x');
     const std::string longest(LongestLine, 'x');
-    const std::pair<std::string, std::vector<std::string>> streams[] = {
-        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-        {"a\r|\nb\r|\r\n|c", {"a", "b", "", "c"}},
-        {"\n\r\n\r", {"", "", ""}},
-        {longest + "\r" + longLine + "|" + longLine + "\nok\n|" + longest + "|y\r",
+    const std::pair<std::vector<std::string>, std::vector<std::string>> streams[] = {
+        {{"a\rb\nc\r\nd"}, {"a", "b", "c", "d"}},
+        {{"a\r", "\nb\r", "\r\n", "c"}, {"a", "b", "", "c"}},
+        {{"\n\r\n\r"}, {"", "", ""}},
+        {{longest + "\r" + longLine, longLine + "\nok\n", longest, "y\r"},
          {longest, "#" + longest, "ok", "#" + longest}},
     };
-    for (const auto& [stream, expected] : streams) {
+    for (const auto& [chunks, expected] : streams) {
         TLineSplitter splitter;
         std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (std::size_t bar = 0; bar != std::string::npos; start = bar + 1) {
-            bar = stream.find('|', start);
-            auto feed = splitter.Feed(std::string_view(stream).substr(start, bar - start));
-            for (const TLine& line : feed) {
+        for (std::size_t i = 0; i <= chunks.size(); ++i) {
+            for (const TLine& line :
+                 i < chunks.size() ? splitter.Feed(chunks[i]) : splitter.Finish()) {
                 lines.push_back((line.TooLong ? "#" : "") + line.Text);
             }
             EXPECT_LE(splitter.Held(), LongestLine);
         }
-        for (const TLine& line : splitter.Finish()) {
-            lines.push_back((line.TooLong ? "#" : "") + line.Text);
-        }
-        EXPECT_EQ(lines, expected) << stream.substr(0, 20);
+        EXPECT_EQ(lines, expected) << chunks[0].substr(0, 20);
     }
 }
 
