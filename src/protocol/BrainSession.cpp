@@ -50,10 +50,12 @@ std::optional<std::pair<int, int>> FiveOf(const TBrainGame& game) {
         return s ? s->Owner : TStoneOwner::Nobody;
     };
     for (const TBrainStone& s : game.Stones) {
+        if (s.Owner == TStoneOwner::Nobody) {
+            continue;
+        }
         for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {1, -1}}) {
             int run = 1;
-            while (s.Owner != TStoneOwner::Nobody && run < 5 &&
-                   owner(s.X + run * dx, s.Y + run * dy) == s.Owner) {
+            while (run < 5 && owner(s.X + run * dx, s.Y + run * dy) == s.Owner) {
                 ++run;
             }
             if (run == 5) {

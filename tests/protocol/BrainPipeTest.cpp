@@ -136,8 +136,10 @@ TEST(BrainPipeTest, AnswersBadInputWithShortPrintableLines) {
          "ERROR BOARD: field 3 (out of play) comes only in a continuous game (INFO rule 2)"},
         {"BOARD\n4,2,2\n0,0,1\n1,1,1\n3,3,1\n2,2,1\n4,4,1\nDONE\n",
          "ERROR BOARD: the game is over, five in a row from 0,0"},
-        // The brain's players do not see a square out of play, and answer elsewhere.
-        {"INFO rule 2\nBOARD\n7,7,3\nDONE\nTURN 7,7\n", "0,0|ERROR square 7,7 is taken"},
+        // Squares out of play make no five, and the brain's players, which do not see them, are
+        // answered for elsewhere.
+        {"INFO rule 2\nBOARD\n7,7,3\n0,0,3\n1,0,3\n2,0,3\n3,0,3\n4,0,3\nDONE\nTURN 7,7\n",
+         "5,0|ERROR square 7,7 is taken"},
     };
     for (const auto& [input, expected] : inputs) {
         std::string answers;
