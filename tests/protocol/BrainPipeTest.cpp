@@ -136,6 +136,8 @@ TEST(BrainPipeTest, AnswersBadInputWithShortPrintableLines) {
          "ERROR BOARD: field 3 (out of play) comes only in a continuous game (INFO rule 2)"},
         {"BOARD\n4,2,2\n0,0,1\n1,1,1\n3,3,1\n2,2,1\n4,4,1\nDONE\n",
          "ERROR BOARD: the game is over, five in a row from 0,0"},
+        {"BOARD\n9,5,2\n8,6,2\n7,7,2\n6,8,2\n5,9,2\nDONE\n",
+         "ERROR BOARD: the game is over, five in a row from 5,9"},
         // Squares out of play make no five, and the brain's players, which do not see them, are
         // answered for elsewhere.
         {"INFO rule 2\nBOARD\n7,7,3\n0,0,3\n1,0,3\n2,0,3\n3,0,3\n4,0,3\nDONE\nTURN 7,7\n",
