@@ -1,5 +1,6 @@
 // Program start: the splash, the main window and the options dialog, then the message loop.
 #include "game/Ports.h"
+#include "players/EngineProcess.h"
 #include "timing/TimerTypes.h"
 #include "ui/LogoForm.h"
 #include "ui/MainForm.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    EndEngineGroupsWithTheGame();
     QApplication::setOrganizationName(QStringLiteral("Veltrane Inc."));
     QApplication::setApplicationName(QStringLiteral("Rennor"));
     app.setProperty("HelpFile", QStringLiteral("Rennor.hlp"));

@@ -33,6 +33,11 @@ struct TBoardHooks {
     std::function<void()> ResetGameFlow; // displays, clock and counters of a new game
     std::function<void()> EndAutoPlay;   // the game is over: auto play stops
     std::function<TStoneColor()> FirstColor;
+    // The game's rule, when it is not the written one: whether the stone of c just placed on
+    // (X, Y) wins, and whether the position is a tie. Empty: a five or more in any window wins,
+    // and the game is a tie once every window holds both colours.
+    std::function<bool(int X, int Y, TStoneColor c)> JudgeWin;
+    std::function<bool()> JudgeTie;
 };
 
 extern TBoardHooks BoardHooks;

@@ -30,6 +30,9 @@ void PlaceStone(int X, int Y, TStoneColor c) {
         UpdateWindowPotential(w, c);
     });
     Game.Board[X][Y] = c;
+    if (BoardHooks.JudgeWin) {
+        Game.FiveMade = BoardHooks.JudgeWin(X, Y, c);
+    }
     if (Game.FiveMade) {
         Game.Winner = c;
     }
@@ -115,19 +118,27 @@ void RebuildPosition(std::int32_t N) {
 
 namespace {
 
+bool IsFiveOf(const TWindow& w, TStoneColor c) {
+    return Game.WindowCount[w.Direction][w.X][w.Y][c] == WindowLength;
+}
+
 bool IsWinningWindow(const TWindow& w) {
-    return Game.WindowCount[w.Direction][w.X][w.Y][Game.Winner] == WindowLength;
+    return IsFiveOf(w, Game.Winner);
 }
 
 } // namespace
+
+bool FiveThrough(int X, int Y, TStoneColor c) {
+    bool found = false;
+    ForEachWindowThrough(X, Y, [&](const TWindow& w) { found = found || IsFiveOf(w, c); });
+    return found;
+}
 
 bool InWinningFive(int X, int Y) {
     if (!Game.FiveMade || !OnBoard(X, Y) || Game.Board[X][Y] != Game.Winner) {
         return false;
     }
-    bool found = false;
-    ForEachWindowThrough(X, Y, [&](const TWindow& w) { found = found || IsWinningWindow(w); });
-    return found;
+    return FiveThrough(X, Y, Game.Winner);
 }
 
 std::vector<std::pair<int, int>> WinningSquares() {
@@ -146,8 +157,12 @@ std::vector<std::pair<int, int>> WinningSquares() {
     return squares;
 }
 
+bool IsTie() {
+    return BoardHooks.JudgeTie ? BoardHooks.JudgeTie() : Game.UntouchedWindows <= 0;
+}
+
 bool IsGameOver() {
-    const bool over = Game.FiveMade || Game.UntouchedWindows <= 0;
+    const bool over = Game.FiveMade || IsTie();
     if (over) {
         Game.GameFinished = true;
     }

@@ -13,6 +13,8 @@ void ReplayMove(int X, int Y, TStoneColor c);
 void RebuildPosition(std::int32_t N);
 bool IsGameOver();
 void ShowGameResult();
+// The position is a tie: no five can be made any more (read without marking the game finished).
+bool IsTie();
 
 // The windows through one square, at most 20.
 struct TSquareWindows {
@@ -70,6 +72,8 @@ inline void CountStone(const TWindow& window, TStoneColor c) {
     CountStoneInto(Game, window, c);
 }
 
+// Whether a window through (X, Y) holds five stones of c.
+bool FiveThrough(int X, int Y, TStoneColor c);
 // Whether (X, Y) holds a stone of the five that won the game; a longer line or two fives made by
 // one stone are marked whole.
 bool InWinningFive(int X, int Y);

@@ -13,17 +13,20 @@ namespace {
 constexpr std::int32_t NoTotal = -2147483647;
 
 // Scans the empty squares, X outer and Y inner, keeping the first square with the highest
-// total plus the term that bonus(X, Y) adds.
+// total plus the term that bonus(X, Y) adds; only squares that allowed lets through count.
 template <typename Bonus>
-void BestOfScan(std::int32_t F, Bonus&& bonus, std::uint8_t& bestX, std::uint8_t& bestY) {
+void BestOfScan(std::int32_t F, Bonus&& bonus, std::uint8_t& bestX, std::uint8_t& bestY,
+                const TSquareFilter& allowed = {}) {
     const TStoneColor c = Game.ColorToMove;
     const TStoneColor o = Opponent(c);
+    const auto open = [&allowed](int X, int Y) {
+        return Game.Board[X][Y] == NoStone && (!allowed || allowed(X, Y));
+    };
     bestX = bestY = CentreSquare;
-    std::int32_t best =
-        Game.Board[CentreSquare][CentreSquare] == NoStone ? EffectiveRandomness() : NoTotal;
+    std::int32_t best = open(CentreSquare, CentreSquare) ? EffectiveRandomness() : NoTotal;
     for (int X = 1; X <= BoardSize; ++X) {
         for (int Y = 1; Y <= BoardSize; ++Y) {
-            if (Game.Board[X][Y] != NoStone) {
+            if (!open(X, Y)) {
                 continue;
             }
             const auto& p = Game.Potential[X][Y];
@@ -55,8 +58,12 @@ void ChooseMove(std::uint8_t& X, std::uint8_t& Y) {
 }
 
 void BestSquare(std::uint8_t& X, std::uint8_t& Y) {
+    BestSquare(X, Y, {});
+}
+
+void BestSquare(std::uint8_t& X, std::uint8_t& Y, const TSquareFilter& allowed) {
     BestOfScan(
-        HintADFactor, [] { return 0; }, X, Y);
+        HintADFactor, [] { return 0; }, X, Y, allowed);
 }
 
 void ComputerMove() {
@@ -68,12 +75,13 @@ void ComputerMove() {
     MakeMove(X, Y);
 }
 
-std::optional<int> SquareRating(int X, int Y) {
-    if (!OnBoard(X, Y) || Game.Board[X][Y] != NoStone || IsGameOver()) {
+std::optional<int> SquareRating(int X, int Y, const TSquareFilter& allowed) {
+    if (!OnBoard(X, Y) || Game.Board[X][Y] != NoStone || (allowed && !allowed(X, Y)) ||
+        IsGameOver()) {
         return std::nullopt;
     }
     std::uint8_t BX, BY;
-    BestSquare(BX, BY);
+    BestSquare(BX, BY, allowed);
     const std::int32_t best = SquareTotal(BX, BY, Game.ColorToMove, HintADFactor);
     if (best == 0) {
         return 0;

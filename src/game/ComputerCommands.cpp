@@ -53,7 +53,7 @@ void AutoPlay1Click() {
 }
 
 void SwitchSides1Click() {
-    if (ReplayRunning() && Game.GameFinished) {
+    if ((ReplayRunning() && Game.GameFinished) || CommandRefused(TCommand::SwitchSides)) {
         return;
     }
     Play.SidesSwitched = true;
@@ -62,12 +62,15 @@ void SwitchSides1Click() {
 }
 
 void Hint1Click() {
-    if (!IsGameOver() && !Play.AutoPlaying) {
+    if (CommandRefused(TCommand::Hint)) {
+        return;
+    }
+    if (!IsGameOver() && !Play.AutoPlaying && HintAvailable()) {
         CountUse(Play.HintsUsedCount);
         MainView().EnableCommand(TCommand::Hint, false);
         std::uint8_t X = 0, Y = 0;
-        BestSquare(X, Y);
+        BestSquare(X, Y, SquareOpen);
         MainView().FlashHintSquare(X, Y);
     }
-    MainView().EnableCommand(TCommand::Hint, true);
+    MainView().EnableCommand(TCommand::Hint, HintAvailable());
 }

@@ -6,7 +6,9 @@
 // closes. A running replay ends first.
 void AutoPlay1Click();
 // The computer makes the current move; the human continues with the other colour. Does nothing
-// while a replay shows its game, so the recorded game stays as it was.
+// while a replay shows its game, so the recorded game stays as it was, nor while the computer
+// thinks, the move being its own already.
 void SwitchSides1Click();
-// Flashes the square the computer would choose for the colour to move, and counts it.
+// Flashes the square the computer would choose for the colour to move, and counts it; nothing
+// while the computer thinks about its own move.
 void Hint1Click();

@@ -2,9 +2,13 @@
 #include "game/ComputerTurn.h"
 
 #include "core/Rules.h"
+#include "game/GameRules.h"
 #include "game/MainView.h"
+#include "game/PlayRecord.h"
 #include "game/Ports.h"
+#include "players/EmperorPlayer.h"
 #include "players/KingPlayer.h"
+#include "players/PlayerSetup.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -20,7 +24,6 @@ struct TWaitingQuestion {
     std::uint64_t Ticket = 0;
     std::vector<TMoveRecord> Moves;
     TStoneColor ToMove = BlackStone;
-    bool AnswersHuman = false;
     bool StatusShown = false;
 };
 
@@ -32,11 +35,17 @@ QPointer<TComputerPlayer> Installed;
 QPointer<TComputerPlayer> Linked; // the player whose signals reach the game flow
 std::array<QMetaObject::Connection, 4> Links;
 
-constexpr char FallBackNote[] = "\n\nRennor King plays in its place for the rest of this run";
+constexpr char FallBackNote[] = "\n\n%1 plays in its place for the rest of this run";
 
 TKingPlayer& BuiltInKing() {
     static TKingPlayer king;
     return king;
+}
+
+// Plays for Rennor King where the King cannot: another rule, an opening, another board size.
+TEmperorPlayer& BuiltInEmperor() {
+    static TEmperorPlayer emperor{std::chrono::milliseconds(DefaultMoveTimeMs)};
+    return emperor;
 }
 
 std::vector<TMoveRecord> MovesOnBoard() {
@@ -55,7 +64,7 @@ bool PositionStands(const TWaitingQuestion& question) {
 // The question is over, one way or another; what it showed goes.
 void Settle() {
     if (Question.StatusShown) {
-        MainView().ClearStatusText();
+        MainView().ShowThinking({});
     }
     Question.Waiting = false;
     Question.StatusShown = false;
@@ -69,10 +78,11 @@ void Failed(TComputerPlayer& player, const QString& message) {
     }
     const TWaitingQuestion asked = Question;
     Settle();
-    Ports().ShowError(WithFullStop(message) + QLatin1String(FallBackNote));
     InstallComputerPlayer(nullptr);
+    Ports().ShowError(WithFullStop(message) +
+                      QString::fromLatin1(FallBackNote).arg(ComputerPlayer().Name()));
     if (asked.Waiting && PositionStands(asked)) {
-        AskComputerMove(asked.AnswersHuman);
+        AskComputerMove();
     }
 }
 
@@ -84,7 +94,7 @@ void Answered(TComputerPlayer& player, std::uint64_t ticket, int X, int Y) {
         Settle(); // the game moved on while the player thought
         return;
     }
-    if (!OnBoard(X, Y) || Game.Board[X][Y] != NoStone) {
+    if (!SquareOpen(X, Y)) {
         Failed(player, QStringLiteral("%1 answered a square that is not free").arg(player.Name()));
         return;
     }
@@ -122,34 +132,35 @@ void Link(TComputerPlayer& player) {
 } // namespace
 
 TComputerPlayer& ComputerPlayer() {
-    return Installed.isNull() ? BuiltInKing() : *Installed;
+    TComputerPlayer& chosen = Installed.isNull() ? BuiltInKing() : *Installed;
+    const TGameRules& rules = Play.Rules;
+    return chosen.Plays(rules.Rule, rules.Opening, rules.Size) ? chosen : BuiltInEmperor();
 }
 
 void InstallComputerPlayer(TComputerPlayer* player) {
     const bool askAgain = ComputerThinking();
-    const bool answersHuman = Question.AnswersHuman;
     CancelComputerMove();
     Installed = player;
     Link(ComputerPlayer());
     MainView().ShowComputerName(ComputerPlayer().Name());
     if (askAgain) {
-        AskComputerMove(answersHuman);
+        AskComputerMove();
     }
 }
 
-void AskComputerMove(bool answersHuman) {
+void AskComputerMove() {
     CancelComputerMove();
     if (IsGameOver()) {
         return;
     }
-    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, answersHuman, false};
+    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, false};
     const std::uint64_t ticket = Question.Ticket;
     TComputerPlayer& player = ComputerPlayer();
     Link(player);
-    player.Ask({ticket, Question.Moves, Question.ToMove});
+    player.Ask({ticket, Question.Moves, Question.ToMove, Play.Rules.Rule, Play.Rules.Size});
     if (Question.Waiting && Question.Ticket == ticket) {
         Question.StatusShown = true;
-        MainView().ShowStatusText(QStringLiteral("%1 is thinking...").arg(player.Name()));
+        MainView().ShowThinking(QStringLiteral("%1 is thinking...").arg(player.Name()));
     }
 }
 
@@ -166,8 +177,13 @@ bool CancelComputerMove() {
     return true;
 }
 
-bool CancelComputerAnswer() {
-    return ComputerThinking() && Question.AnswersHuman && CancelComputerMove();
+bool RefusedWhileThinking(TCommand command) {
+    return command == TCommand::SwitchSides || command == TCommand::Hint ||
+           command == TCommand::Save;
+}
+
+bool CommandRefused(TCommand command) {
+    return RefusedWhileThinking(command) && ComputerThinking();
 }
 
 void WaitForComputerMove() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Types.h"
+#include "game/GameRules.h"
 
 #include <QString>
 
@@ -21,6 +22,8 @@ public:
     virtual QString SecondPlayerLabel() const = 0;    // computer
     virtual bool MusicChecked() const = 0;
     virtual bool SoundChecked() const = 0;
+    // The rules a new game is played under, as last confirmed: the written game by default.
+    virtual TGameRules ChosenRules() const { return {}; }
 };
 
 // The installed options; with none installed: human against computer, "1st Player is First",

@@ -13,12 +13,15 @@
 #include "storage/StorageError.h"
 
 #include <QFileInfo>
+#include <vector>
 
 TLoadHooks LoadHooks;
 
 namespace {
 
 constexpr char SavedGameFilter[] = "Rennor .RNR files|*.rnr";
+
+std::vector<TSaveFormat> AddedSaveFormats;
 
 void RunHook(const std::function<void()>& hook) {
     if (hook) {
@@ -54,6 +57,9 @@ void TakeOverSavedGame(const TSavedGame& saved) {
     Play.SidesSwitched = saved.Play.SidesSwitched;
     Play.GameStartTime = TimeOfDay() - saved.Play.ElapsedTime;
     MainView().ShowTimeElapsed(saved.Play.ElapsedTime);
+    Play.Rules = TGameRules{}; // the .rnr file knows the written game only
+    MainView().ShowBoardSize(PlayedSize());
+    MainView().EnableCommand(TCommand::Hint, HintAvailable());
     // The file carries no redo limit, and the entries past its move count may be older games':
     // nothing of them can be redone.
     InstallSavedMoves(saved);
@@ -77,6 +83,9 @@ void LoadSavedGame() {
     if (LoadHooks.StoreHumanHuman) {
         LoadHooks.StoreHumanHuman(saved.Play.HumanHuman);
     }
+    if (LoadHooks.StoreRules) {
+        LoadHooks.StoreRules(TGameRules{});
+    }
     TakeOverSavedGame(saved);
     RunHook(LoadHooks.ReloadOptions);
     TakeSidesFromLoadedGame();
@@ -97,11 +106,85 @@ void ShowingFileErrors(void (*command)()) {
     }
 }
 
+TSaveFormat RnrFormat() {
+    return {
+        QString::fromLatin1(SavedGameFilter), QString::fromLatin1(SavedGameExtension), false,
+        [](const QString& path) { WriteSavedGame(path, CaptureSavedGame(Game, CurrentPlay())); }};
+}
+
+// The formats that can keep the running game, .rnr first when it can.
+std::vector<TSaveFormat> FittingFormats() {
+    const bool written = IsWrittenGame(Play.Rules);
+    std::vector<TSaveFormat> formats;
+    if (written) {
+        formats.push_back(RnrFormat());
+    }
+    for (const TSaveFormat& format : AddedSaveFormats) {
+        if (written || format.KeepsRules) {
+            formats.push_back(format);
+        }
+    }
+    return formats;
+}
+
+// The format a path's extension names; any other extension is .rnr's, as it always was, when
+// the game fits it.
+const TSaveFormat* FormatOf(const std::vector<TSaveFormat>& formats, const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    for (const TSaveFormat& format : formats) {
+        if (suffix.compare(format.Suffix, Qt::CaseInsensitive) == 0) {
+            return &format;
+        }
+    }
+    const bool rnrFits = !formats.empty() && formats.front().Suffix == SavedGameExtension;
+    const bool other = suffix.compare(QLatin1String(SavedGameExtension), Qt::CaseInsensitive) != 0;
+    return rnrFits && other ? &formats.front() : nullptr;
+}
+
+QString WithSuffix(const QString& typed, const QString& suffix) {
+    return QFileInfo(typed).suffix().isEmpty() ? typed + u'.' + suffix : typed;
+}
+
+void SaveGame() {
+    const std::vector<TSaveFormat> formats = FittingFormats();
+    if (formats.empty()) {
+        Ports().ShowError(QLatin1String(RnrKeepsWrittenGameOnly));
+        return;
+    }
+    const std::optional<QString> name = Ports().AskSaveFileName(SaveDialogSpec());
+    if (!name) {
+        return;
+    }
+    const QString path = WithSuffix(*name, formats.front().Suffix);
+    const TSaveFormat* format = FormatOf(formats, path);
+    if (format == nullptr) {
+        Ports().ShowError(QLatin1String(RnrKeepsWrittenGameOnly));
+        return;
+    }
+    if (QFileInfo::exists(path) && !Ports().Confirm(ReplaceFileQuestion(path))) {
+        return;
+    }
+    format->Write(path);
+}
+
 } // namespace
 
+void AddSaveFormat(TSaveFormat format) {
+    AddedSaveFormats.push_back(std::move(format));
+}
+
+void ClearSaveFormats() {
+    AddedSaveFormats.clear();
+}
+
 TFileDialogSpec SaveDialogSpec() {
-    return {QStringLiteral("Save current game to:"), QString::fromLatin1(SavedGameFilter),
-            QStringLiteral("RNR")};
+    const std::vector<TSaveFormat> formats = FittingFormats();
+    QStringList filters;
+    for (const TSaveFormat& format : formats) {
+        filters << format.Filter;
+    }
+    const QString suffix = formats.empty() ? QString() : formats.front().Suffix.toUpper();
+    return {QStringLiteral("Save current game to:"), filters.join(u'|'), suffix};
 }
 
 TFileDialogSpec LoadDialogSpec() {
@@ -110,17 +193,10 @@ TFileDialogSpec LoadDialogSpec() {
 }
 
 void SaveGame1Click() {
-    ShowingFileErrors([] {
-        const std::optional<QString> name = Ports().AskSaveFileName(SaveDialogSpec());
-        if (!name) {
-            return;
-        }
-        const QString path = SavedGamePathToWrite(*name);
-        if (QFileInfo::exists(path) && !Ports().Confirm(ReplaceFileQuestion(path))) {
-            return;
-        }
-        WriteSavedGame(path, CaptureSavedGame(Game, CurrentPlay()));
-    });
+    if (CommandRefused(TCommand::Save)) {
+        return;
+    }
+    ShowingFileErrors(SaveGame);
 }
 
 void LoadGame1Click() {

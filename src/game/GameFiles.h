@@ -1,11 +1,31 @@
 // The Save Game and Load Game commands: their dialogs, and the load's hand-over to the windows.
 #pragma once
 
+#include "game/GameRules.h"
 #include "game/Ports.h"
 
 #include <functional>
 
-// The two file dialogs, each with the single filter for saved games.
+// A record format Save Game can write besides .rnr, which keeps only the written game.
+struct TSaveFormat {
+    QString Filter;          // "display text|pattern"
+    QString Suffix;          // the extension that chooses it, without the dot, in any case
+    bool KeepsRules = false; // it records any rule, opening and board size
+    // Writes the game as it stands to path; a failure throws the store's error.
+    std::function<void(const QString& path)> Write;
+};
+// Offers one more format in the save dialog, after those offered before.
+void AddSaveFormat(TSaveFormat format);
+// Takes the formats added back out; for tests.
+void ClearSaveFormats();
+
+// Why Save Game refuses .rnr for a game that is not the written one.
+inline constexpr char RnrKeepsWrittenGameOnly[] =
+    "The .RNR format keeps only freestyle games on the 19 x 19 board without an opening. Save "
+    "this game as SGF or PSQ";
+
+// The two file dialogs. The save dialog offers the formats that can keep the running game, .rnr
+// first when it can; the load dialog the single filter of saved games.
 TFileDialogSpec SaveDialogSpec();
 TFileDialogSpec LoadDialogSpec();
 
@@ -14,6 +34,9 @@ struct TLoadHooks {
     // Writes the loaded game mode to the store as "HUMAN vs HUMAN"; a failure throws the store's
     // error, before anything of the game has changed.
     std::function<void(bool humanHuman)> StoreHumanHuman;
+    // Writes the loaded game's rules to the store, so that the options show them and the next
+    // new game keeps them; a failure throws like StoreHumanHuman.
+    std::function<void(const TGameRules& rules)> StoreRules;
     // The options dialog's activation routine: working values reset, every control reloaded from
     // the store, so the dialog shows the loaded game mode.
     std::function<void()> ReloadOptions;
@@ -22,9 +45,11 @@ struct TLoadHooks {
 
 extern TLoadHooks LoadHooks;
 
-// Saves the game as it stands, at any moment, changing nothing of it; a name without an
-// extension gets ".rnr", and an existing file is replaced only when the user agrees. A file error
-// is shown in the standard error box.
+// Saves the game as it stands, at any moment but while the computer thinks, changing nothing of
+// it, in the format its name's extension chooses among those the save dialog offers; a name
+// without an extension gets the first one's (".rnr" for the written game). A game .rnr cannot
+// keep is refused with a message naming the formats that can. An existing file is replaced only
+// when the user agrees. A file error is shown in the standard error box.
 void SaveGame1Click();
 // Replaces the game with a saved one, asking first while a game runs; a name without an extension
 // finds its ".rnr" file. The whole file is read and checked first: a file error or a file that

@@ -10,12 +10,27 @@
 #include "game/Ports.h"
 #include "game/Sides.h"
 #include "game/StoredOptions.h"
+#include "players/ComputerPlayer.h"
 #include "storage/SettingNames.h"
 
 namespace {
 
 bool OnGrid(int col, int row) {
-    return col >= 0 && col < BoardSize && row >= 0 && row < BoardSize;
+    return OnPlayedBoard(col + 1, row + 1);
+}
+
+// The 19 x 19 board keeps the written tie; a smaller one is tied once every window on it holds
+// both colours, which a full board always meets.
+bool TieUnderRules() {
+    return PlayedSize() == BoardSize ? Game.UntouchedWindows <= 0 : TieOnPlayedBoard();
+}
+
+// A new game takes the rules last chosen, and the board, the hint and the computer's name follow.
+void TakeChosenRules() {
+    Play.Rules = DialogOptions().ChosenRules();
+    MainView().ShowBoardSize(PlayedSize());
+    MainView().EnableCommand(TCommand::Hint, HintAvailable());
+    MainView().ShowComputerName(ComputerPlayer().Name());
 }
 
 // NewBoard's part of the play record and the displays, run from inside NewBoard.
@@ -49,6 +64,19 @@ void InstallGameFlow() {
     BoardHooks.ResetGameFlow = ResetGameFlowDisplays;
     BoardHooks.EndAutoPlay = [] { Play.AutoPlaying = false; };
     BoardHooks.FirstColor = FirstColorFromOptions;
+    BoardHooks.JudgeWin = MoveWinsUnderRule;
+    BoardHooks.JudgeTie = TieUnderRules;
+}
+
+bool HintAvailable() {
+    return PlayedSize() == BoardSize;
+}
+
+std::optional<int> SquareRatingUnderRules(int X, int Y) {
+    if (!HintAvailable()) {
+        return std::nullopt;
+    }
+    return SquareRating(X, Y, SquareOpen);
 }
 
 void ResetForNewGame() {
@@ -58,6 +86,7 @@ void ResetForNewGame() {
     Game.GameFinished = false;
     MainView().EnableCommand(TCommand::Undo, true);
     MainView().EnableCommand(TCommand::Redo, true);
+    TakeChosenRules();
     NewBoard();
     RepaintAllSquares();
     ShowWinChange(won);
@@ -86,9 +115,13 @@ bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
     if (Game.Board[X][Y] != NoStone) {
         return false;
     }
+    if (const QString why = ForbiddenReason(X, Y); !why.isEmpty()) {
+        MainView().ShowStatusText(QStringLiteral("Forbidden to black: %1").arg(why));
+        return false;
+    }
     MakeMove(X, Y);
     if (!StoredHumanHuman()) {
-        AskComputerMove(true);
+        AskComputerMove();
     }
     return true;
 }
@@ -109,10 +142,11 @@ void Timer1Timer(bool Sender) {
 }
 
 std::optional<int> PopupMenu1Popup(int col, int row) {
-    if (!OnGrid(col, row)) {
+    // While the computer thinks the colour to move is its own: a rating would be for its move.
+    if (!OnGrid(col, row) || ComputerThinking()) {
         return std::nullopt;
     }
-    const std::optional<int> rating = SquareRating(col + 1, row + 1);
+    const std::optional<int> rating = SquareRatingUnderRules(col + 1, row + 1);
     if (rating) {
         CountUse(Play.CommentsUsedCount);
     }

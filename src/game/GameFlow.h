@@ -30,8 +30,15 @@ void CellGridMouseUp(Qt::MouseButton button, int x, int y);
 void Timer1Timer(bool Sender);
 
 // The board popup menu opens on cell (col, row) of the last right release: the rating in percent,
-// or nothing when the square is occupied or the game is over. A shown rating is counted.
+// or nothing when the square is occupied, the game is over or the computer thinks. A shown rating
+// is counted.
 std::optional<int> PopupMenu1Popup(int col, int row);
+
+// The written hint and rating know the 19 x 19 board only: on another the Hint command is greyed
+// and no square is rated.
+bool HintAvailable();
+// The rating of (X, Y) for the side to move among the squares open to it, when ratings exist.
+std::optional<int> SquareRatingUnderRules(int X, int Y);
 
 // The close query: asks the exit confirmation; true lets the window close (and sets Closing).
 bool FormCloseQuery();

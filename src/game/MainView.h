@@ -4,7 +4,8 @@
 #include <QString>
 
 // The menu commands whose enabled state belongs to the game flow.
-enum class TCommand { Undo, Redo, AutoPlay, Replay, Hint };
+enum class TCommand { Undo, Redo, AutoPlay, Replay, Hint, SwitchSides, Save };
+inline constexpr int CommandCount = 7;
 
 class TMainView {
 public:
@@ -19,6 +20,11 @@ public:
     virtual bool CommandEnabled(TCommand command) const = 0;
     virtual void ClearStatusText() = 0;
     virtual void ShowStatusText(const QString& text) = 0;
+    // While the computer thinks: the status bar holds this text over every hint and status text,
+    // and the commands RefusedWhileThinking are greyed. An empty text ends it and clears the bar.
+    virtual void ShowThinking(const QString& text) {
+        text.isEmpty() ? ClearStatusText() : ShowStatusText(text);
+    }
     // The players' names beside their stones.
     virtual void ShowPlayerNames(const QString& white, const QString& black) = 0;
     // Flashes the hint square, letting events run in its pauses.
@@ -27,6 +33,8 @@ public:
     virtual void QuitHelp() = 0;
     // The computer player's name, wherever the windows show it.
     virtual void ShowComputerName(const QString&) {}
+    // The board shows squares 1..size of each line, filling the same space.
+    virtual void ShowBoardSize(int) {}
 };
 
 // The installed main window; with none installed nothing is shown and every command is enabled.

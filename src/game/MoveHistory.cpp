@@ -9,6 +9,7 @@
 #include "game/GameFlow.h"
 #include "game/GameReport.h"
 #include "game/MainView.h"
+#include "game/Sides.h"
 #include "game/SpeedPause.h"
 
 namespace {
@@ -37,10 +38,15 @@ void ReopenBoardIfInPlay() {
     }
 }
 
+// After the step the computer is asked when the colour to move is its own: a step may end on the
+// computer's turn when a question was waiting for it, or Switch Sides moved the colours.
 void FinishHistoryStep(const std::vector<std::pair<int, int>>& wonBefore) {
     ReopenBoardIfInPlay();
     ShowWinChange(wonBefore);
     MainView().ShowMovesDone(Game.MoveCount);
+    if (ComputerHoldsColorToMove() && !ComputerThinking()) {
+        AskComputerMove();
+    }
 }
 
 void ReplayStep(int i) {
@@ -56,10 +62,13 @@ void ReplayStep(int i) {
 
 void Undo1Click() {
     const auto won = WinningSquares();
-    if (CancelComputerAnswer()) {
-        // The human's move has no answer yet: it alone is taken back.
-        RebuildPosition(Game.MoveCount - 1);
-        CountUse(Play.UndoUsedCount);
+    if (ComputerThinking()) {
+        // The last move has no answer yet: it alone is taken back, with the question about it.
+        if (Game.MoveCount > 0) {
+            CancelComputerMove();
+            RebuildPosition(Game.MoveCount - 1);
+            CountUse(Play.UndoUsedCount);
+        }
     } else if (UndoAllowed()) {
         CancelComputerMove();
         RebuildPosition(Game.MoveCount - 1);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Types.h"
+#include "game/GameRules.h"
 
 #include <QString>
 #include <cstdint>
@@ -17,6 +18,7 @@ struct TPlayRecord {
     double GameStartTime = 0;                      // time of day, in days
     double ClockTime = 0;                          // time of day of the last clock tick
     std::int32_t RightClickX = 0, RightClickY = 0; // board-grid pixels of the last right release
+    TGameRules Rules; // the running game's rule, opening and board size
 };
 
 extern TPlayRecord Play;

@@ -26,6 +26,11 @@ QString HolderName(TStoneColor c) {
     return c == FirstPlayerStone() ? o.FirstPlayerLabel() : o.SecondPlayerLabel();
 }
 
+bool ComputerHoldsColorToMove() {
+    return DialogOptions().HumanComputer() && !IsGameOver() && !Game.GameFinished &&
+           !Play.AutoPlaying && Game.ColorToMove != FirstPlayerStone();
+}
+
 void ShowPlayerNames() {
     MainView().ShowPlayerNames(HolderName(WhiteStone), HolderName(BlackStone));
 }

@@ -11,6 +11,9 @@ TStoneColor FirstPlayerStone();
 // The name of the player who holds colour c: a label of the options dialog, "Rennor King" for the
 // computer.
 QString HolderName(TStoneColor c);
+// Against the computer, in a game open to moves and not auto playing: the colour to move is the
+// computer's.
+bool ComputerHoldsColorToMove();
 // Shows both names on the main window, the white player's first.
 void ShowPlayerNames();
 

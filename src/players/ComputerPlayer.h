@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Types.h"
+#include "variants/Rule.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,9 @@ struct TMoveQuestion {
     std::uint64_t Ticket = 0;
     std::vector<TMoveRecord> Moves;
     TStoneColor ToMove = BlackStone;
+    // The game's rule and board size: squares 1..Size of each line.
+    TRule Rule = TRule::Freestyle;
+    int Size = BoardSize;
 };
 
 class TComputerPlayer : public QObject {
@@ -31,6 +35,8 @@ public:
     // Drops the question being thought about and goes on at once: Cancelled follows before it
     // returns, and no answer to that question ever comes.
     virtual void Cancel() = 0;
+    // Whether the player knows how to play under this rule, opening and board size.
+    virtual bool Plays(TRule, TOpening, int /*size*/) const { return true; }
 
 signals:
     // An empty square of the question's position, counted from 1.

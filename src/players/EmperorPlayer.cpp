@@ -7,7 +7,7 @@ namespace {
 
 TSearchPosition SearchPosition(const TMoveQuestion& question) {
     TSearchPosition position;
-    position.Size = BoardSize;
+    position.Size = question.Size; // the rule reaches the search once it takes one
     position.ToMove = question.ToMove;
     for (const TMoveRecord& m : question.Moves) {
         position.Stones.push_back({m.X - 1, m.Y - 1, m.Color});

@@ -1,19 +1,16 @@
 // The manager's side of the brain protocol over a QProcess: commands, answers owed, checks.
 #include "players/ExternalPlayer.h"
 
+#include "players/EngineProcess.h"
 #include "protocol/BrainProtocol.h"
 #include "protocol/LineSplitter.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-// Rennor's board and rule as the engine is told them: five or more in a row, no restrictions.
-constexpr int FreestyleRule = 0;
 // A name longer than this is cut, so that it fits where the windows show it.
 constexpr qsizetype LongestName = 24;
 
@@ -64,22 +61,8 @@ TExternalPlayer::TExternalPlayer(const QString& program, std::chrono::millisecon
 }
 
 TExternalPlayer::~TExternalPlayer() {
-    if (Process == nullptr || Broken || Process->state() == QProcess::NotRunning) {
-        return;
-    }
-    Process->disconnect(this);
-    Process->write("END\r\n");
-    Process->closeWriteChannel();
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        Process->setParent(app); // outlives the player until it ends, or the program does
-        connect(Process, &QProcess::finished, Process, &QObject::deleteLater);
-        QTimer::singleShot(1000, Process, &QProcess::kill);
-        // When the program ends first, the engine goes with it (the event loop that would
-        // have waited for it is over); a killed process ends at once.
-        connect(app, &QObject::destroyed, Process, [process = Process] {
-            process->kill();
-            process->waitForFinished(1000);
-        });
+    if (Process != nullptr && !Broken) {
+        Retire();
     }
 }
 
@@ -88,10 +71,14 @@ QString TExternalPlayer::Name() const {
 }
 
 void TExternalPlayer::Start() {
-    if (Process != nullptr) {
+    if (Process != nullptr || Broken) {
         return;
     }
-    Process = new QProcess(this);
+    if (IsThisProgram(Program)) {
+        Fail(QStringLiteral("is Rennor itself, not a Gomoku brain"));
+        return;
+    }
+    Process = new TEngineProcess(this);
     Process->setStandardErrorFile(QProcess::nullDevice());
     connect(Process, &QProcess::readyReadStandardOutput, this, &TExternalPlayer::ReadLines);
     connect(Process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -103,26 +90,45 @@ void TExternalPlayer::Start() {
         Fail(status == QProcess::CrashExit ? QStringLiteral("crashed")
                                            : QStringLiteral("stopped (exit code %1)").arg(code));
     });
-    Process->start(Program, {});
+    Process->Start(Program);
     SendStart();
-    Send({"ABOUT"}, {TReply::About, "ABOUT", {}, false});
+    Send({"ABOUT"}, {TReply::About, "ABOUT", {}});
+}
+
+void TExternalPlayer::EndThinking() {
+    Retire();
+    Owed.clear();
+    Deadline.stop();
+    Known.clear();
+    // Not at once: a player cancelled on its way out would start an engine only to end it.
+    QTimer::singleShot(0, this, &TExternalPlayer::Start);
+}
+
+void TExternalPlayer::Retire() {
+    const bool thinking = !Idle();
+    Process->disconnect(this);
+    if (Process->state() != QProcess::NotRunning) {
+        Process->write("END\r\n");
+    }
+    Process->Retire(thinking ? std::chrono::milliseconds(0) : EndTime);
+    Process = nullptr;
 }
 
 void TExternalPlayer::SendStart() {
-    const std::string start = FormatStart(BoardSize);
+    const std::string start = FormatStart(Size);
     Send({start, FormatInfo("timeout_turn", MoveTime.count()), FormatInfo("timeout_match", 0),
-          FormatInfo("rule", FreestyleRule)},
-         {TReply::Ok, start, {}, false});
+          FormatInfo("rule", static_cast<int>(Rule))},
+         {TReply::Ok, start, {}});
     Known.clear();
 }
 
 void TExternalPlayer::Ask(const TMoveQuestion& question) {
+    Cancel();
     Start();
     if (Broken) {
         emit Failed(Problem);
         return;
     }
-    Cancel();
     Current = question.Ticket;
     SendQuestion(question);
 }
@@ -132,8 +138,8 @@ void TExternalPlayer::Cancel() {
     if (dropped == 0) {
         return;
     }
-    for (TOwed& owed : Owed) {
-        owed.Dropped = true; // the engine still answers; its move is checked, then forgotten
+    if (!Idle()) {
+        EndThinking();
     }
     emit Cancelled(dropped);
 }
@@ -141,17 +147,22 @@ void TExternalPlayer::Cancel() {
 // The engine's own game is used where it leads to the question: TURN after its last move,
 // BEGIN on an empty board; anything else is set up afresh.
 void TExternalPlayer::SendQuestion(const TMoveQuestion& question) {
+    if (question.Size != Size || question.Rule != Rule) {
+        Size = question.Size; // another game's board and rule: the engine starts afresh
+        Rule = question.Rule;
+        SendStart();
+    }
     if (Follows(question)) {
         const TMoveRecord& last = question.Moves.back();
         Send({FormatTurn(last.X - 1, last.Y - 1)},
-             {TReply::Move, "TURN " + Square(last.X, last.Y), question, false});
+             {TReply::Move, "TURN " + Square(last.X, last.Y), question});
     } else if (question.Moves.empty()) {
-        if (!Idle() || !Known.empty()) {
+        if (!Known.empty()) {
             SendStart();
         }
-        Send({"BEGIN"}, {TReply::Move, "BEGIN", question, false});
+        Send({"BEGIN"}, {TReply::Move, "BEGIN", question});
     } else {
-        Send(BoardLines(question), {TReply::Move, "BOARD", question, false});
+        Send(BoardLines(question), {TReply::Move, "BOARD", question});
     }
 }
 
@@ -286,7 +297,7 @@ void TExternalPlayer::TakeMove(const TAnswer& answer, const std::string& line, c
     Known = owed.Question.Moves;
     Known.push_back(TMoveRecord{owed.Question.ToMove, X, Y});
     KnownColor = owed.Question.ToMove;
-    if (!owed.Dropped && owed.Question.Ticket == Current) {
+    if (owed.Question.Ticket == Current) {
         Current = 0;
         emit Answered(owed.Question.Ticket, X, Y);
     }
@@ -326,7 +337,7 @@ void TExternalPlayer::Fail(const QString& problem) {
     Current = 0;
     if (Process != nullptr) {
         Process->disconnect(this);
-        Process->kill();
+        Process->EndGroup();
     }
     emit Failed(Problem);
 }

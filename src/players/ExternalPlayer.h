@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-class QProcess;
+class TEngineProcess;
 struct TAnswer;
 
 // The program is started as a process. Every line it prints is parsed and checked before it is
@@ -25,16 +25,20 @@ public:
     static constexpr std::chrono::milliseconds StartTime{5000};
     // How long past its time per move a move may come, for a busy machine.
     static constexpr std::chrono::milliseconds Grace{1000};
+    // How long an engine that is not thinking may take to end after END.
+    static constexpr std::chrono::milliseconds EndTime{1000};
 
     // The program starts once control returns to the event loop, or at the first question.
     TExternalPlayer(const QString& program, std::chrono::milliseconds moveTime,
                     QObject* parent = nullptr);
-    // Sends END and leaves the program a second to go before it is killed; nothing waits.
+    // Ends the program and all it started; nothing waits (see Retire).
     ~TExternalPlayer() override;
 
     // The name from the engine's ABOUT, or its file name until that comes.
     QString Name() const override;
     void Ask(const TMoveQuestion& question) override;
+    // A thinking engine is ended and started afresh: it would hear nothing before it had
+    // answered the dropped question, so the next answer would take up to twice the time.
     void Cancel() override;
 
 private:
@@ -44,10 +48,14 @@ private:
         TReply Kind = TReply::Ok;
         std::string Command; // named in messages
         TMoveQuestion Question;
-        bool Dropped = false; // the question was cancelled: the move is checked, then ignored
     };
 
     void Start();
+    // The engine goes; a fresh one starts from the event loop, or at the next question.
+    void EndThinking();
+    // Sends END; a thinking engine cannot read it, so its group ends at once, an idle one's
+    // when it ends or EndTime has passed.
+    void Retire();
     void SendStart();
     void SendQuestion(const TMoveQuestion& question);
     void Send(const std::vector<std::string>& lines, TOwed owed);
@@ -64,7 +72,7 @@ private:
 
     const QString Program;
     const std::chrono::milliseconds MoveTime;
-    QProcess* Process = nullptr;
+    TEngineProcess* Process = nullptr;
     TLineSplitter Splitter;
     QTimer Deadline;
     std::deque<TOwed> Owed;
@@ -73,6 +81,9 @@ private:
     // The position the engine holds after its last move, and the colour it played there.
     std::vector<TMoveRecord> Known;
     TStoneColor KnownColor = BlackStone;
+    // The board size and rule the engine was last started with.
+    int Size = BoardSize;
+    TRule Rule = TRule::Freestyle;
     bool Broken = false;
     QString Problem;
 };

@@ -5,6 +5,11 @@
 
 inline constexpr char KingName[] = "Rennor King";
 
+// The written game only: the King's potentials count every window of the 19 x 19 board.
+constexpr bool KingPlays(TRule rule, TOpening opening, int size) {
+    return rule == TRule::Freestyle && opening == TOpening::None && size == BoardSize;
+}
+
 // Reads the program-wide game state, which is the question's position whenever the game flow
 // asks, so its moves and its random draws are exactly those of ChooseMove.
 class TKingPlayer final : public TComputerPlayer {
@@ -16,4 +21,7 @@ public:
     QString Name() const override { return QString::fromLatin1(KingName); }
     void Ask(const TMoveQuestion& question) override;
     void Cancel() override {} // nothing is ever left to cancel
+    bool Plays(TRule rule, TOpening opening, int size) const override {
+        return KingPlays(rule, opening, size);
+    }
 };

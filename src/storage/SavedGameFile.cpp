@@ -48,10 +48,6 @@ bool HasExtension(const QString& path) {
 
 } // namespace
 
-QString SavedGamePathToWrite(const QString& typed) {
-    return HasExtension(typed) ? typed : typed + u'.' + QLatin1String(SavedGameExtension);
-}
-
 QString SavedGamePathToRead(const QString& typed) {
     if (!HasExtension(typed)) {
         const QString extension = QLatin1String(SavedGameExtension);

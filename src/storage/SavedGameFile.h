@@ -9,8 +9,6 @@
 // The default extension of saved games, without the dot.
 inline constexpr char SavedGameExtension[] = "rnr";
 
-// The file a name typed for saving stands for: one without an extension gets ".rnr".
-QString SavedGamePathToWrite(const QString& typed);
 // The file a name typed for loading stands for: one without an extension finds name.rnr, else
 // name.RNR; otherwise, and when neither exists, the name as typed.
 QString SavedGamePathToRead(const QString& typed);

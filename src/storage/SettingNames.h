@@ -25,6 +25,10 @@ inline constexpr char SettingLastColor[] = "LAST COLOR";
 inline constexpr char SettingComputerPlayer[] = "COMPUTER PLAYER";
 inline constexpr char SettingEnginePath[] = "ENGINE PATH";
 inline constexpr char SettingMoveTime[] = "MOVE TIME"; // milliseconds
+// The rule, the opening and the board size new games are played under.
+inline constexpr char SettingRule[] = "RULE";            // "Freestyle", "Standard", "Renju"
+inline constexpr char SettingOpening[] = "OPENING";      // "None", "Swap", "Swap2"
+inline constexpr char SettingBoardSize[] = "BOARD SIZE"; // 19 or 15
 
 // The captions of the who-moves-first button, and the names shown for empty name boxes.
 inline constexpr char FirstPlayerIsFirst[] = "1st Player is First";

@@ -2,6 +2,7 @@
 #include "ui/BoardPainter.h"
 
 #include "core/Rules.h"
+#include "game/GameRules.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,6 +14,7 @@ constexpr int InsideInset = 1;
 constexpr int StoneInset = 3;
 constexpr int PreviewCells = 5;
 constexpr double WinMarkRadius = 2.5;
+constexpr TColorValue ForbiddenRed = 0x0000FF;
 
 // The sample position of the preview, [column][row].
 constexpr TStoneColor PreviewPosition[PreviewCells][PreviewCells] = {
@@ -106,6 +108,20 @@ void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColor
     if (InWinningFive(X, Y)) {
         PaintWinMark(painter, cell, Game.Board[X][Y]);
     }
+    if (!ForbiddenReason(X, Y).isEmpty()) {
+        PaintForbiddenMark(painter, cell);
+    }
+}
+
+void PaintForbiddenMark(QPainter& painter, const QRect& cell) {
+    const QRectF cross = QRectF(cell).adjusted(cell.width() / 3.0, cell.height() / 3.0,
+                                               -cell.width() / 3.0, -cell.height() / 3.0);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ColorFromValue(ForbiddenRed), 1.5));
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
+    painter.restore();
 }
 
 void PaintWinMark(QPainter& painter, const QRect& cell, TStoneColor stone) {

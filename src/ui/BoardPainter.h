@@ -29,7 +29,7 @@ void PaintCell(QPainter& painter, const QRect& cell, TColorValue inside, TColorV
 
 // The board's look of square (X, Y) from the game state and the live colours: the grid's fixed-cell
 // colour, or the last-move colour with a ring of last-move colour XOR board colour; the stones of a
-// winning five carry its mark.
+// winning five carry its mark, and a square forbidden to black to move a cross.
 void PaintBoardSquare(QPainter& painter, const QRect& cell, int X, int Y, TColorValue fixedColor);
 // The preview grid's look of cell (col, row), 0..4: the sample position with the pending hint and
 // last-move colours; cells outside paint nothing.
@@ -37,6 +37,8 @@ void PaintPreviewCell(QPainter& painter, const QRect& cell, int col, int row,
                       TColorValue boardColor);
 // The mark of a stone of the winning five: a dot of the stone's rim colour at its centre.
 void PaintWinMark(QPainter& painter, const QRect& cell, TStoneColor stone);
+// The mark of a square forbidden to black: a small red cross at its centre.
+void PaintForbiddenMark(QPainter& painter, const QRect& cell);
 // The hint flash: hint colour inside with a black ring, no stone.
 void PaintHintFlash(QPainter& painter, const QRect& cell, TColorValue hintColor);
 // The keyboard's focus frame: a light ring around a dark one inside the cell's 17 x 17 inside,

@@ -1,7 +1,8 @@
 // Words for the board, read from the game state after each move.
 #include "ui/BoardSpeech.h"
 
-#include "core/GameState.h"
+#include "core/Rules.h"
+#include "game/GameRules.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ QString ResultText(const QString& whiteName, const QString& blackName) {
         return QStringLiteral("game over, %1 wins with %2")
             .arg(white ? whiteName : blackName, ColorWord(Game.Winner));
     }
-    return Game.UntouchedWindows <= 0 ? QStringLiteral("game over, tie game") : QString();
+    return IsTie() ? QStringLiteral("game over, tie game") : QString();
 }
 
 } // namespace
@@ -35,13 +36,14 @@ QString SquareName(int X, int Y) {
 }
 
 QString SquareText(int X, int Y) {
-    if (!OnBoard(X, Y)) {
+    if (!OnPlayedBoard(X, Y)) {
         return QString();
     }
     QString text = SquareName(X, Y);
     switch (Game.Board[X][Y]) {
     case NoStone:
-        return text + QStringLiteral(", empty");
+        return text + (ForbiddenReason(X, Y).isEmpty() ? QStringLiteral(", empty")
+                                                       : QStringLiteral(", forbidden"));
     case BlackStone:
         text += QStringLiteral(", black stone");
         break;

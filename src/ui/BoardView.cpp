@@ -6,6 +6,7 @@
 #include "core/Rules.h"
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
+#include "game/GameRules.h"
 #include "ui/BoardPainter.h"
 #include "ui/BoardSpeech.h"
 #include "widgets/DateTimeValue.h"
@@ -18,33 +19,33 @@
 
 namespace {
 
-constexpr int GridCells = BoardSize + 1; // the grid needs one non-fixed column and row
 constexpr int CellSize = 19;
+// The board's place: a grid of 19 squares of 19 pixels, lines between, inside a 2-pixel border.
+constexpr QRect LargeBoardPlace(-1, 4, 384, 384);
+constexpr int GridBorders = 4;
 // The hint flash: hint colour, normal, hint colour, normal, timed 2 : 1 : 1.
 constexpr int FlashFirstPauseMs = 400;
 constexpr int FlashPauseMs = 200;
 
 bool OnGrid(int col, int row) {
-    return static_cast<unsigned>(col) < BoardSize && static_cast<unsigned>(row) < BoardSize;
+    return OnPlayedBoard(col + 1, row + 1);
+}
+
+// The side of a square that lets size squares, lines between, fill the 19 x 19 board's space.
+int CellSizeFor(int size) {
+    return (BoardSize * (CellSize + 1)) / size - 1;
 }
 
 } // namespace
 
 void TMainForm::BuildBoard(QWidget* client) {
     CellGrid = new TRxDrawGrid(client);
-    CellGrid->SetColCount(GridCells);
-    CellGrid->SetRowCount(GridCells);
-    CellGrid->SetFixedCols(BoardSize);
-    CellGrid->SetFixedRows(BoardSize);
-    CellGrid->SetDefaultColWidth(CellSize);
-    CellGrid->SetDefaultRowHeight(CellSize);
     CellGrid->SetGridLineWidth(1);
-    CellGrid->setGeometry(-1, 4, 384, 384);
+    ShowBoardSize(BoardSize);
     CellGrid->setStatusTip(QStringLiteral("Think and make your move - not vice versa!"));
     CellGrid->setCursor(Qt::PointingHandCursor);
     CellGrid->setMouseTracking(true);
     CellGrid->setFocusPolicy(Qt::StrongFocus);
-    CellGrid->SetFocusCell(BoardSize / 2, BoardSize / 2);
     CellGrid->setAccessibleName(QStringLiteral("Board"));
     CellGrid->setAccessibleDescription(
         QStringLiteral("Arrow keys, Home, End, Page Up and Page Down move; Space or Enter plays; "
@@ -66,6 +67,27 @@ void TMainForm::BuildBoard(QWidget* client) {
                                     int y) { CellGridMouseMove(x, y); });
 }
 
+// A smaller board keeps the larger one's centre; the grid holds just its squares and the one
+// non-fixed column and row it needs, which fall outside, so keys and clicks stop at its edge.
+void TMainForm::ShowBoardSize(int size) {
+    if (CellGrid->FixedCols() == size && CellGrid->ColCount() == size + 1) {
+        return;
+    }
+    const int cell = CellSizeFor(size);
+    const int outer = size * (cell + 1) + GridBorders;
+    const int inset = (LargeBoardPlace.width() - outer) / 2;
+    CellGrid->SetColCount(size + 1);
+    CellGrid->SetRowCount(size + 1);
+    CellGrid->SetFixedCols(size);
+    CellGrid->SetFixedRows(size);
+    CellGrid->SetDefaultColWidth(cell);
+    CellGrid->SetDefaultRowHeight(cell);
+    CellGrid->setGeometry(LargeBoardPlace.x() + inset, LargeBoardPlace.y() + inset, outer, outer);
+    CellGrid->SetFocusCell(size / 2, size / 2);
+    CellGrid->Invalidate();
+    CellGrid->update();
+}
+
 void TMainForm::CellGridDrawCell(QPainter& canvas, int col, int row, const QRect& rect) {
     if (!OnGrid(col, row)) {
         return;
@@ -74,7 +96,7 @@ void TMainForm::CellGridDrawCell(QPainter& canvas, int col, int row, const QRect
 }
 
 void TMainForm::RepaintSquare(int X, int Y) {
-    if (OnBoard(X, Y)) {
+    if (OnGrid(X - 1, Y - 1)) {
         CellGrid->DrawCellNow(X - 1, Y - 1);
     }
 }
@@ -85,7 +107,7 @@ void TMainForm::SetBoardColor(TColorValue color) {
 }
 
 void TMainForm::FlashHintSquare(int X, int Y) {
-    if (!OnBoard(X, Y)) {
+    if (!OnGrid(X - 1, Y - 1)) {
         return;
     }
     CellGrid->Announce(QStringLiteral("hint ") + SquareName(X, Y)); // the flash is seen only

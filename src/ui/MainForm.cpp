@@ -4,6 +4,7 @@
 #include "core/GameState.h"
 #include "core/Rules.h"
 #include "game/ComputerCommands.h"
+#include "game/ComputerTurn.h"
 #include "game/EventPump.h"
 #include "game/GameFiles.h"
 #include "game/GameFlow.h"
@@ -36,6 +37,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <cmath>
 
 TMainForm* MainForm = nullptr;
@@ -99,6 +101,7 @@ TMainForm::TMainForm(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
     MainForm = this;
+    GameEnables.fill(true);
     setWindowTitle(QStringLiteral("Rennor"));
     SettingsKey = std::make_unique<TSettingsKey>();
     BuildMenus();
@@ -155,6 +158,7 @@ void TMainForm::SetOptionsForm(TOptionsForm* options) {
     LoadHooks.StoreHumanHuman = [this](bool humanHuman) {
         SettingsKey->WriteBool(SettingHumanVsHuman, humanHuman);
     };
+    LoadHooks.StoreRules = [this](const TGameRules& rules) { WriteRules(*SettingsKey, rules); };
     LoadHooks.ReloadOptions = [options] { options->FormActivate(); };
     LoadHooks.ApplySettings = [this] { ApplySettings(); };
     hooks.SwitchMusic = [this](bool on) { SwitchMusic(on); };
@@ -254,6 +258,11 @@ void TMainForm::ShowMovesDone(int moveCount) {
     if (moveCount != shown) {
         CellGrid->Announce(MovesNews(shown, moveCount, MainName1->text(), MainName2->text()));
     }
+    // The squares forbidden to black change with every move, and are painted once it is through.
+    if (Play.Rules.Rule == TRule::Renju) {
+        CellGrid->Invalidate();
+        CellGrid->update();
+    }
 }
 
 void TMainForm::ShowTimeElapsed(double days) {
@@ -276,12 +285,26 @@ QAction* TMainForm::CommandItem(TCommand command) const {
         return Menu.Replay1;
     case TCommand::Hint:
         return Menu.Hint1;
+    case TCommand::SwitchSides:
+        return Menu.SwitchSides1;
+    case TCommand::Save:
+        return Menu.SaveGame1;
     }
     return nullptr;
 }
 
-void TMainForm::EnableCommand(TCommand command, bool enabled) {
+void TMainForm::ShowCommandState(TCommand command) {
+    const bool enabled = GameEnables[static_cast<std::size_t>(command)] &&
+                         !(Thinking && RefusedWhileThinking(command));
     CommandItem(command)->setEnabled(enabled);
+    if (command == TCommand::Save) {
+        SaveGameButton->setEnabled(enabled);
+    }
+}
+
+void TMainForm::EnableCommand(TCommand command, bool enabled) {
+    GameEnables[static_cast<std::size_t>(command)] = enabled;
+    ShowCommandState(command);
 }
 
 bool TMainForm::CommandEnabled(TCommand command) const {
@@ -289,11 +312,19 @@ bool TMainForm::CommandEnabled(TCommand command) const {
 }
 
 void TMainForm::ClearStatusText() {
-    StatusBar->clear();
+    HintHook->Show({});
 }
 
 void TMainForm::ShowStatusText(const QString& text) {
-    StatusBar->setText(text);
+    HintHook->Show(text);
+}
+
+void TMainForm::ShowThinking(const QString& text) {
+    HintHook->Hold(text);
+    Thinking = !text.isEmpty();
+    for (int c = 0; c < CommandCount; ++c) {
+        ShowCommandState(TCommand(c));
+    }
 }
 
 void TMainForm::ShowPlayerNames(const QString& white, const QString& black) {

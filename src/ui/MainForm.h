@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -96,10 +97,12 @@ public:
     bool CommandEnabled(TCommand command) const override;
     void ClearStatusText() override;
     void ShowStatusText(const QString& text) override;
+    void ShowThinking(const QString& text) override;
     void ShowPlayerNames(const QString& white, const QString& black) override;
     void FlashHintSquare(int X, int Y) override;
     void QuitHelp() override;
     void ShowComputerName(const QString& name) override;
+    void ShowBoardSize(int size) override; // BoardView.cpp
 
     // The handlers.
     void NewGame1Click();
@@ -165,6 +168,8 @@ private:
     void BuildHelp();
     void ConnectHelp(TOptionsHooks& hooks);
     QAction* CommandItem(TCommand command) const;
+    // A command is enabled when the game enables it and the computer's thinking does not refuse it.
+    void ShowCommandState(TCommand command);
     // MainPlayers.cpp
     void ShowPlayerNames();
     void ApplyComputerPlayer();
@@ -175,6 +180,8 @@ private:
     std::unique_ptr<TMainPorts> Ports;
     std::unique_ptr<TStatusHintHook> HintHook;
     bool StartedUp = false;
+    std::array<bool, CommandCount> GameEnables; // the game flow's word on each command
+    bool Thinking = false;
     QPointer<QWidget> HelpControl; // the control whose "What's this ?" menu is open, and where
     QPoint HelpMenuPlace;
     // The computer player the options chose, and the choice it was made from.

@@ -18,12 +18,21 @@ TStatusHintHook::~TStatusHintHook() {
     qApp->removeEventFilter(this);
 }
 
+void TStatusHintHook::Show(const QString& text) {
+    if (!Holding && StatusBar && StatusBar->text() != text) {
+        StatusBar->setText(text);
+    }
+}
+
+void TStatusHintHook::Hold(const QString& text) {
+    Holding = false;
+    Show(text);
+    Holding = !text.isEmpty();
+}
+
 bool TStatusHintHook::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::StatusTip && StatusBar) {
-        const QString text = LongHint(static_cast<QStatusTipEvent*>(event)->tip());
-        if (StatusBar->text() != text) {
-            StatusBar->setText(text);
-        }
+    if (event->type() == QEvent::StatusTip) {
+        Show(LongHint(static_cast<QStatusTipEvent*>(event)->tip()));
     }
     return QObject::eventFilter(watched, event);
 }

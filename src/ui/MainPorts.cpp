@@ -14,11 +14,15 @@
 #include <QPushButton>
 
 QString QtNameFilter(const QString& filter) {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2) {
         return filter;
     }
-    return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 void ShowStopBox(QWidget* owner, const QString& title, const QString& text) {

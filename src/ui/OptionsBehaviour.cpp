@@ -65,6 +65,7 @@ void TOptionsForm::ConnectBehaviours() {
     for (const auto& [name, handler] : colorButtons) {
         connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
     }
+    ConnectRulesPage();
     ConnectComputerPage();
     Ctl.PreviewGrid->SetOnDrawCell(
         [this](TRxDrawGrid&, QPainter& canvas, int col, int row, const QRect& rect,

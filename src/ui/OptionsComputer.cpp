@@ -2,6 +2,7 @@
 #include "ui/OptionsForm.h"
 
 #include "game/Ports.h"
+#include "players/KingPlayer.h"
 
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -77,4 +78,12 @@ void TOptionsForm::RefreshComputerControls() {
         }
     }
     Ctl.MoveTimeBox->setEnabled(!Ctl.KingRadio->isChecked());
+    const TGameRules rules = RulesOnPage();
+    const bool kingPlays = KingPlays(rules.Rule, rules.Opening, rules.Size);
+    const QString note =
+        kingPlays ? QStringLiteral("Rennor King always answers at once.")
+                  : QStringLiteral("Rennor King plays only freestyle on 19 x 19 without an "
+                                   "opening: Rennor Emperor plays these rules in its place.");
+    Ctl.KingNote->setText(note);
+    Ctl.KingRadio->setAccessibleDescription(note);
 }

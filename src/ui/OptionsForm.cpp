@@ -45,7 +45,8 @@ constexpr TPageHelp PageHelp[] = {{"PlayerSettings", 1111},
                                   {"GeneralSettings", 2222},
                                   {"AIE", 3333},
                                   {"Preferences", 4444},
-                                  {"ComputerPlayer", ComputerPlayerHelp}};
+                                  {"ComputerPlayer", ComputerPlayerHelp},
+                                  {"Rules", RulesHelp}};
 
 // A box cuts what it holds to its limit, so a longer name raises the limit to its own length.
 void ShowName(QLineEdit* box, const QString& name) {
@@ -80,11 +81,13 @@ TOptionsForm::TOptionsForm(TSettingsKey& key, QWidget* parent) : QDialog(parent)
     Ctl.GeneralSettings = BuildGeneralPage();
     Ctl.AIE = BuildAIEPage();
     Ctl.ComputerPlayer = BuildComputerPage();
+    Ctl.Rules = BuildRulesPage();
     Ctl.OptionsControl->addTab(Ctl.Preferences, QStringLiteral("&Preferences"));
     Ctl.OptionsControl->addTab(Ctl.PlayerSettings, QStringLiteral("&Players"));
     Ctl.OptionsControl->addTab(Ctl.GeneralSettings, QStringLiteral("&General"));
     Ctl.OptionsControl->addTab(Ctl.AIE, QStringLiteral("&A. I. E."));
     Ctl.OptionsControl->addTab(Ctl.ComputerPlayer, QStringLiteral("Comp&uter"));
+    Ctl.OptionsControl->addTab(Ctl.Rules, QStringLiteral("&Rules"));
     BuildButtonStrip();
     // Enter presses OK wherever the focus is: no other button becomes the default on focus.
     for (QPushButton* button : findChildren<QPushButton*>()) {
@@ -283,7 +286,7 @@ void TOptionsForm::OKBtnClick() {
     Live.LastMoveColor = Live.PendingLastMoveColor;
     Live.Randomness = Live.PendingRandomness;
     ReportingStoreErrors([this] {
-        ApplyGameModeChoice();
+        ApplyRulesChoice(ApplyGameModeChoice());
         // Options the store cannot take still hold for this run: they are applied first, and the
         // warning that they will not be remembered comes after.
         std::optional<EStorageError> unsaved;
@@ -301,20 +304,25 @@ void TOptionsForm::OKBtnClick() {
     });
 }
 
-void TOptionsForm::ApplyGameModeChoice() {
+bool TOptionsForm::ApplyGameModeChoice() {
     const bool stored = Key.ReadBool(SettingHumanVsHuman, DefaultHumanVsHuman);
     if (stored == HumanHuman()) {
-        return;
+        return false;
     }
     const bool over = Hooks.GameIsOver ? Hooks.GameIsOver() : IsGameOver();
     if (over) {
-        return;
+        return false;
     }
     if (Ports().Confirm(QLatin1String(CancelGameModeQuestion))) {
-        Hooks.NewGame ? Hooks.NewGame() : void(NewGame1Click(false));
-    } else {
-        SetHumanHuman(stored);
+        StartNewGame();
+        return true;
     }
+    SetHumanHuman(stored);
+    return false;
+}
+
+void TOptionsForm::StartNewGame() {
+    Hooks.NewGame ? Hooks.NewGame() : void(NewGame1Click(false));
 }
 
 void TOptionsForm::CancelBtnClick() {

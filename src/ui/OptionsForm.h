@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,8 @@ inline constexpr int NameMaxLength = 13;
 
 // The help topic of the computer page and of each of its controls.
 inline constexpr int ComputerPlayerHelp = 3010;
+// The help topic of the rules page and of each of its controls.
+inline constexpr int RulesHelp = 3020;
 
 // What the dialog asks of the main window. Every hook may be empty: then it does nothing, except
 // that GameIsOver and NewGame fall back on the game's own IsGameOver and NewGame1Click(false).
@@ -66,6 +69,11 @@ struct TOptionsControls {
     QLineEdit* EnginePathEdit = nullptr;
     QPushButton* BrowseEngineBtn = nullptr;
     QDoubleSpinBox* MoveTimeBox = nullptr; // seconds
+    QLabel* KingNote = nullptr;            // when Rennor King plays, and when not
+    QWidget* Rules = nullptr;
+    QRadioButton *FreestyleRadio = nullptr, *StandardRadio = nullptr, *RenjuRadio = nullptr;
+    QRadioButton *LargeBoardRadio = nullptr, *SmallBoardRadio = nullptr;
+    QComboBox* OpeningBox = nullptr;
 };
 
 class TOptionsForm : public QDialog, public TDialogOptions {
@@ -87,6 +95,8 @@ public:
     QString SecondPlayerLabel() const override;
     bool MusicChecked() const override;
     bool SoundChecked() const override;
+    // The rules as last loaded or confirmed with OK; the page may show others meanwhile.
+    TGameRules ChosenRules() const override { return CommittedRules; }
     bool HumanHuman() const;
     bool BlackPlayerDown() const;
     bool BlackMasterDown() const;
@@ -97,6 +107,7 @@ public:
     int ReplayPosition() const;
     TColorValue PreviewColor() const; // the board colour being edited
     TPlayerSetup ComputerPlayerSetup() const;
+    TGameRules RulesOnPage() const; // the rules page as it stands
 
     // What loading the settings sets; each runs the control's own handlers.
     void SetMusicChecked(bool on);
@@ -112,6 +123,8 @@ public:
     void SetReplayPosition(int position);
     void SetPreviewColor(TColorValue color);
     void SetComputerPlayerSetup(const TPlayerSetup& setup);
+    // Shows the rules on the page and takes them as chosen.
+    void SetChosenRules(const TGameRules& rules);
     // The computer's name as the second player's label shows it against the computer.
     void SetComputerName(const QString& name);
 
@@ -153,6 +166,11 @@ private:
     // The computer page's behaviour (OptionsComputer.cpp).
     void ConnectComputerPage();
     void RefreshComputerControls();
+    // The rules page (OptionsRules.cpp).
+    QWidget* BuildRulesPage();
+    void ConnectRulesPage();
+    void ShowRulesOnPage(const TGameRules& rules);
+    void ApplyRulesChoice(bool newGameStarted);
     void SetHelp(QWidget* control, const QString& hint, int context);
     // Behaviour (OptionsBehaviour.cpp).
     void ConnectBehaviours();
@@ -161,7 +179,8 @@ private:
     void RefreshFirstLabel();
     void RefreshSecondLabel();
     bool PickColor(TColorValue& picked);
-    void ApplyGameModeChoice();
+    bool ApplyGameModeChoice(); // true when it started a new game
+    void StartNewGame();
     void RevertGameMode(bool storedHumanHuman);
     void RepaintPreview();
 
@@ -171,4 +190,5 @@ private:
     TColorValue LastPickedColor = 0;           // the colour picker opens on it; black at first
     QString ComputerNameText = QLatin1String(ComputerName);
     QRadioButton* LastChoice = nullptr; // taken back when no engine program is chosen
+    TGameRules CommittedRules;
 };

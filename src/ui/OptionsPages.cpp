@@ -1,4 +1,4 @@
-// The options dialog's four pages and its button strip: controls, captions, hints, help contexts.
+// The options dialog's pages and its button strip: controls, captions, hints, help contexts.
 #include "ui/OptionsForm.h"
 #include "ui/OptionsTrackBar.h"
 
@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -356,8 +357,9 @@ QWidget* TOptionsForm::BuildComputerPage() {
     SetHelp(Ctl.MoveTimeBox,
             QStringLiteral("How long Rennor Emperor or an external engine may think about a move"),
             ComputerPlayerHelp);
-    PlaceLabel(page, "Label10", QStringLiteral("Rennor King always answers at once."),
-               QRect(216, 46, 220, 16));
+    Ctl.KingNote = PlaceLabel(page, "Label10", QString(), QRect(216, 46, 221, 44));
+    Ctl.KingNote->setWordWrap(true);
+    Ctl.KingNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* engineLabel =
         PlaceLabel(page, "Label11", QStringLiteral("Engine :"), QRect(6, 97, 50, 16));
@@ -370,5 +372,59 @@ QWidget* TOptionsForm::BuildComputerPage() {
                                 "BrowseEngineBtn", QRect(362, 93, 75, 23));
     SetHelp(Ctl.BrowseEngineBtn, QStringLiteral("Click to choose the external engine's program"),
             ComputerPlayerHelp);
+    return page;
+}
+
+QWidget* TOptionsForm::BuildRulesPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Rules"));
+    struct Choice {
+        QRadioButton*& radio;
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    const auto placeChoices = [this](QGroupBox* group, std::initializer_list<Choice> choices) {
+        int top = 18;
+        for (const Choice& c : choices) {
+            c.radio = Place(new QRadioButton(QLatin1String(c.caption)), group, c.name,
+                            QRect(10, top, group->width() - 20, 18));
+            SetHelp(c.radio, QLatin1String(c.hint), RulesHelp);
+            top += 20;
+        }
+    };
+    placeChoices(
+        Place(new QGroupBox(QStringLiteral(" Rule ")), page, "GroupBox3", QRect(6, 2, 200, 82)),
+        {{Ctl.FreestyleRadio, "FreestyleRadio", "&Freestyle", "Five or more in a row wins"},
+         {Ctl.StandardRadio, "StandardRadio", "Stan&dard",
+          "Exactly five in a row wins; six or more does not"},
+         {Ctl.RenjuRadio, "RenjuRadio", "Ren&ju",
+          "Black wins with exactly five and may not make a double three, a double four "
+          "or six in a row; white wins with five or more"}});
+    placeChoices(
+        Place(new QGroupBox(QStringLiteral(" Board ")), page, "GroupBox4", QRect(216, 2, 221, 62)),
+        {{Ctl.LargeBoardRadio, "LargeBoardRadio", "1&9 x 19", "Nineteen squares a side"},
+         {Ctl.SmallBoardRadio, "SmallBoardRadio", "1&5 x 15",
+          "Fifteen squares a side, larger on the screen"}});
+    auto* openingLabel =
+        PlaceLabel(page, "Label12", QStringLiteral("Open&ing :"), QRect(216, 73, 60, 16));
+    Ctl.OpeningBox = Place(new QComboBox, page, "OpeningBox", QRect(280, 70, 157, 21));
+    Ctl.OpeningBox->addItems(
+        {QStringLiteral("None"), QStringLiteral("Swap"), QStringLiteral("Swap2")});
+    Ctl.OpeningBox->setAccessibleName(QStringLiteral("Opening"));
+    openingLabel->setBuddy(Ctl.OpeningBox);
+    SetHelp(Ctl.OpeningBox,
+            QStringLiteral("Swap: the first player places three stones and the second chooses a "
+                           "colour; Swap2 also lets the second player add two stones"),
+            RulesHelp);
+    auto* note = PlaceLabel(page, "Label13",
+                            QStringLiteral("Rennor King plays only freestyle on 19 x 19 without an "
+                                           "opening; Rennor Emperor plays any other choice. A new "
+                                           "choice starts a new game."),
+                            QRect(6, 96, 431, 44));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Ctl.FreestyleRadio->setChecked(true);
+    Ctl.LargeBoardRadio->setChecked(true);
     return page;
 }

@@ -55,6 +55,18 @@ void LoadComputerPlayer(TOptionsForm& options, TSettingsKey& key) {
     options.SetComputerPlayerSetup(setup);
 }
 
+TSettingValue RuleValue(const TGameRules& rules) {
+    return {SettingRule, RuleText(rules.Rule)};
+}
+
+TSettingValue OpeningValue(const TGameRules& rules) {
+    return {SettingOpening, OpeningText(rules.Opening)};
+}
+
+TSettingValue SizeValue(const TGameRules& rules) {
+    return {SettingBoardSize, rules.Size};
+}
+
 void SwitchMusicIfChanged(TOptionsForm& options, TSettingsKey& key) {
     const bool stored = key.ReadBool(SettingMusic, DefaultMusic);
     if (stored != options.MusicChecked() && options.Hooks.SwitchMusic) {
@@ -71,12 +83,26 @@ void LoadSettings(TOptionsForm& options, TSettingsKey& key) {
     LoadEngineAndSpeeds(options, key);
     LoadColors(key);
     LoadComputerPlayer(options, key);
+    options.SetChosenRules(ReadRules(key));
+}
+
+TGameRules ReadRules(TSettingsKey& key) {
+    TGameRules rules;
+    rules.Rule = RuleFromText(key.ReadString(SettingRule, RuleText(rules.Rule)));
+    rules.Opening = OpeningFromText(key.ReadString(SettingOpening, OpeningText(rules.Opening)));
+    rules.Size = PlayedSizeFrom(key.ReadInteger(SettingBoardSize, rules.Size));
+    return rules;
+}
+
+void WriteRules(TSettingsKey& key, const TGameRules& rules) {
+    key.WriteValues({RuleValue(rules), OpeningValue(rules), SizeValue(rules)});
 }
 
 void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
     SwitchMusicIfChanged(options, key);
     Live.FirstPlayerColor = options.WhitePlayerDown() ? WhiteStone : BlackStone;
     const TPlayerSetup setup = options.ComputerPlayerSetup();
+    const TGameRules rules = options.ChosenRules();
     key.WriteValues({
         {SettingMusic, options.MusicChecked()},
         {SettingSound, options.SoundChecked()},
@@ -95,6 +121,9 @@ void SaveSettings(TOptionsForm& options, TSettingsKey& key) {
         {SettingComputerPlayer, PlayerKindText(setup.Kind)},
         {SettingEnginePath, setup.EnginePath},
         {SettingMoveTime, setup.MoveTimeMs},
+        RuleValue(rules),
+        OpeningValue(rules),
+        SizeValue(rules),
     });
 }
 

@@ -1,10 +1,16 @@
 // Moving the settings between the store and the options dialog with the live values.
 #pragma once
 
+#include "game/GameRules.h"
+
 #include <functional>
 
 class TOptionsForm;
 class TSettingsKey;
+
+// The rules of new games in the store: freestyle, no opening, 19 x 19 when nothing is stored.
+TGameRules ReadRules(TSettingsKey& key);
+void WriteRules(TSettingsKey& key, const TGameRules& rules);
 
 // Store → dialog controls and live values, in an order that lets each control's own handlers run
 // on what is already loaded. A store failure throws at the value that failed; what was loaded

@@ -27,6 +27,8 @@ struct TPlainOptions final : TDialogOptions {
     }
     bool MusicChecked() const override { return false; }
     bool SoundChecked() const override { return false; }
+    TGameRules Rules;
+    TGameRules ChosenRules() const override { return Rules; }
 };
 
 struct TRecordingView final : TMainView {
@@ -35,6 +37,8 @@ struct TRecordingView final : TMainView {
     double Elapsed = -1;
     std::map<TCommand, bool> Enabled;
     std::pair<QString, QString> Names; // white, black
+    QString Status;
+    std::pair<int, int> Flashed;
     void RepaintSquare(int X, int Y) override { Repainted.emplace_back(X, Y); }
     void ShowMovesDone(int moveCount) override { MovesShown = moveCount; }
     void ShowTimeElapsed(double days) override { Elapsed = days; }
@@ -42,11 +46,11 @@ struct TRecordingView final : TMainView {
     void EnableCommand(TCommand command, bool enabled) override { Enabled[command] = enabled; }
     bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
     void ClearStatusText() override {}
-    void ShowStatusText(const QString&) override {}
+    void ShowStatusText(const QString& text) override { Status = text; }
     void ShowPlayerNames(const QString& white, const QString& black) override {
         Names = {white, black};
     }
-    void FlashHintSquare(int, int) override {}
+    void FlashHintSquare(int X, int Y) override { Flashed = {X, Y}; }
     void QuitHelp() override {}
 };
 

@@ -1,10 +1,8 @@
-// Results and saved games as a player meets them: who won, games that cannot have been played,
-// files that are no files, and names typed without ".rnr".
+// Saved games as a player meets them: games that cannot have been played, files that are no
+// files, and names typed without ".rnr".
 #include "GameFlowTestSupport.h"
 
-#include "game/ComputerCommands.h"
 #include "game/GameFiles.h"
-#include "game/GameReport.h"
 #include "storage/SavedGameFile.h"
 
 #include <QFile>
@@ -17,8 +15,6 @@
 #endif
 
 namespace {
-
-using TNames = std::pair<QString, QString>; // white, black
 
 // A saved game of these moves, black first.
 TSavedGame SavedMoves(std::initializer_list<std::pair<int, int>> squares) {
@@ -43,27 +39,6 @@ protected:
     }
     QTemporaryDir Dir;
 };
-
-TEST_F(GameResultsTest, NamesFollowTheColourEachSideActuallyPlays) {
-    // Ann holds white against the computer; after Switch Sides the computer plays white.
-    ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 9, 9));
-    SwitchSides1Click();
-    EXPECT_EQ(View.Names, TNames("Rennor King", "Ann"));
-    Game.FiveMade = true;
-    Game.Winner = WhiteStone;
-    EXPECT_EQ(std::pair(GameReportNow().WinnerName, GameReportNow().ComputerWon),
-              std::pair(QStringLiteral("Rennor King"), true));
-
-    // A game saved with black to move: Ann holds black, whatever the options give her.
-    NewGame1Click(false);
-    EXPECT_EQ(View.Names, TNames("Ann", "Rennor King"));
-    const QString path = Dir.filePath("black to move.rnr");
-    WriteSavedGame(path, SavedMoves({{1, 1}, {2, 2}}));
-    Load(path);
-    EXPECT_EQ(View.Names, TNames("Rennor King", "Ann"));
-    ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 4, 4));
-    EXPECT_EQ(Game.Board[5][5], BlackStone);
-}
 
 TEST_F(GameResultsTest, GamesThatCannotHaveBeenPlayedAndFilesThatAreNoFilesChangeNothing) {
     int storeWrites = 0;

@@ -5,15 +5,20 @@
 #include "players/ExternalPlayer.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <functional>
 
 namespace {
 
 using namespace std::chrono_literals;
 
 // A brain that keeps the protocol, answering START, ABOUT and every TURN with its shell
-// functions start, about and move, which %1 may redefine; n counts the TURNs.
+// functions start, about and move, which %1 may redefine, and BEGIN with the centre; n counts
+// the TURNs.
 constexpr char FakeBrain[] = R"(#!/bin/sh
 start() { echo OK; }
 about() { echo 'name="Fake"'; }
@@ -23,19 +28,50 @@ while read -r cmd rest; do
   case "$cmd" in
     START*) start ;;
     ABOUT*) about ;;
+    BEGIN*) echo 9,9 ;;
     TURN*) n=$((n+1)); move ;;
   esac
 done
 )";
 
-// Writes the fake brain with these functions redefined as a program in folder.
-QString WriteFakeBrain(const QTemporaryDir& folder, const char* name, const char* functions) {
+// A brain that starts a child at START (its manager has seen it start then) and writes its
+// process id and its child's to its file of ids, wants no display, and thinks for ever about a
+// TURN.
+constexpr char SpawningBrain[] = R"(start() {
+  [ -n "$child" ] || { sleep 600 & child=$!; echo $$ >>"$0.ids"; echo $child >>"$0.ids"; }
+  [ -z "$DISPLAY$WAYLAND_DISPLAY$QT_QPA_PLATFORM" ] && echo OK || echo ERROR a display
+}
+move() { sleep 600; })";
+
+QString WriteBrain(const QTemporaryDir& folder, const char* name, const char* shell) {
     const QString program = folder.filePath(QLatin1String(name));
     QFile file(program);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(functions)).toUtf8());
-    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(shell)).toUtf8());
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
     return program;
+}
+
+QStringList IdsOf(const QString& program) {
+    QFile file(program + ".ids");
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromLatin1(file.read(4096)).split('\n', Qt::SkipEmptyParts)
+               : QStringList();
+}
+
+// A process that ended and waits to be reaped is gone too.
+bool Gone(const QString& id) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(id));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray fields = stat.read(4096);
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+bool AllGone(const QStringList& ids) {
+    return std::all_of(ids.begin(), ids.end(), Gone);
 }
 
 // The human plays the first empty square of a row and the computer's answer is awaited.
@@ -67,16 +103,16 @@ TEST_F(ExternalEngineTest, RennorBrainPlaysThroughPipesAndHearsAWholePositionAft
 TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
     struct TFault {
         const char* Name;
-        const char* Shell; // what the fake brain redefines; nullptr: no program at all
+        const char* Shell; // what the fake brain redefines; nullptr: no fake brain
         const char* Message;
-        int GoodAnswers; // answers the fake gives before its fault
+        int GoodAnswers;     // answers the fake gives before its fault
+        bool Itself = false; // the program is a link to this one
     };
     const TFault faults[] = {
         {"does not start", nullptr, "could not be started", 0},
         {"not a brain", "start() { echo 'What?'; }",
          "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
-        {"late", "move() { sleep 5; echo 0,0; }", "did not answer TURN 10,10 within 1.2 seconds.",
-         0},
+        {"late, with a child", SpawningBrain, "did not answer TURN 10,10 within 1.2 seconds.", 0},
         {"off the board", "move() { echo 19,3; }", "answered 20,4, a square that is off the board.",
          0},
         {"occupied", "move() { echo 9,9; }", "answered 10,10, a square that is taken.", 0},
@@ -86,14 +122,18 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
          "printed more than 4096 characters without an end of line.", 0},
         {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed.", 1},
         {"exits mid-game", "move() { exit 3; }", "stopped (exit code 3).", 0},
+        {"the game itself", nullptr, "is Rennor itself, not a Gomoku brain", 0, true},
     };
     const QTemporaryDir folder;
     for (const TFault& f : faults) {
         SCOPED_TRACE(f.Name);
         NewGame1Click(false);
         Ports.Errors.clear();
-        const QString program = f.Shell ? WriteFakeBrain(folder, f.Name, f.Shell)
-                                        : folder.filePath(QLatin1String(f.Name));
+        const QString program =
+            f.Shell ? WriteBrain(folder, f.Name, f.Shell) : folder.filePath(QLatin1String(f.Name));
+        if (f.Itself) {
+            ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), program));
+        }
         TExternalPlayer engine(program, 200ms);
         const TInstalled installed(engine);
         for (int i = 0; i < f.GoodAnswers; ++i) {
@@ -106,6 +146,7 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         EXPECT_TRUE(Ports.Errors[0].contains(QLatin1String(f.Message)))
             << Ports.Errors[0].toStdString();
         EXPECT_TRUE(Ports.Errors[0].contains("Rennor King plays in its place"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000));
         // The human's stone and Rennor King's answer, nothing of the engine's.
         ASSERT_EQ(Game.MoveCount, before + 2);
         EXPECT_EQ(Game.Board[10][10], Game.Moves[before + 1].Color);
@@ -129,13 +170,107 @@ TEST_F(ExternalEngineTest, EnginesThatKeepTheProtocolTheirOwnWayPlay) {
         SCOPED_TRACE(name);
         NewGame1Click(false);
         Ports.Errors.clear();
-        TExternalPlayer engine(WriteFakeBrain(folder, name, functions), 200ms);
+        TExternalPlayer engine(WriteBrain(folder, name, functions), 200ms);
         const TInstalled installed(engine);
         ASSERT_TRUE(PlayAndAwait(18));
         ASSERT_TRUE(PlayAndAwait(18));
         EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join(' ').toStdString();
         EXPECT_EQ(engine.Name(), name);
     }
+}
+
+TEST_F(ExternalEngineTest, TheEngineAndAllItStartedEndWhenItsThinkingIsDroppedOrItGoes) {
+    const QTemporaryDir folder;
+    const QString program = WriteBrain(folder, "spawns", SpawningBrain);
+    using TEngine = std::unique_ptr<TExternalPlayer>;
+    // What ends the engine's thinking about its answer to the human's move.
+    const std::pair<const char*, std::function<void(TEngine&)>> ways[] = {
+        {"New Game", [](TEngine&) { NewGame1Click(false); }},
+        {"Undo", [](TEngine&) { Undo1Click(); }},
+        {"Exit",
+         [](TEngine& engine) {
+             InstallComputerPlayer(nullptr);
+             engine.reset();
+         }},
+    };
+    for (const auto& [name, stop] : ways) {
+        SCOPED_TRACE(name);
+        NewGame1Click(false);
+        QFile::remove(program + ".ids");
+        auto engine = std::make_unique<TExternalPlayer>(program, 60s);
+        InstallComputerPlayer(engine.get());
+        ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return IdsOf(program).size() == 2; }, 10000));
+        const QStringList thinking = IdsOf(program);
+        stop(engine);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(thinking); }, 10000));
+        if (engine) { // asked afresh on the empty board, a new engine answers at once
+            AskComputerMove();
+            ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 1; }, 10000));
+            EXPECT_NE(Game.Board[10][10], NoStone);
+            EXPECT_EQ(IdsOf(program).size(), 4);
+            InstallComputerPlayer(nullptr);
+            engine.reset(); // idle, it is given time to end, and its child is ended
+            EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000))
+                << IdsOf(program).join(" ").toStdString();
+        }
+        EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join('|').toStdString();
+    }
+}
+
+TEST_F(ExternalEngineTest, ASignalThatEndsTheGameEndsItsEngineAndAllItStarted) {
+    for (const int signal : {SIGHUP, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        const QTemporaryDir folder;
+        const QString program = WriteBrain(folder, "spawns", SpawningBrain);
+        QSettings stored(folder.filePath("Veltrane Inc./Rennor.conf"), QSettings::IniFormat);
+        stored.setValue("COMPUTER PLAYER", "External engine");
+        stored.setValue("ENGINE PATH", program);
+        stored.setValue("MUSIC", "0");
+        stored.sync();
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", folder.path());
+        environment.insert("PULSE_SERVER", "unix:" + folder.filePath("none"));
+        game.setProcessEnvironment(environment);
+        game.start(RENNOR_GAME, {});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return IdsOf(program).size() == 2; }, 20000));
+        ::kill(static_cast<pid_t>(game.processId()), signal);
+        ASSERT_TRUE(game.waitForFinished(10000));
+        EXPECT_EQ(game.exitStatus(), QProcess::CrashExit); // the signal took its effect
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000));
+    }
+}
+
+TEST_F(ExternalEngineTest, AnEngineIsToldTheBoardSizeAndRuleOfTheGame) {
+    const QTemporaryDir folder;
+    const QString program = folder.filePath(QStringLiteral("logging"));
+    const QString log = folder.filePath(QStringLiteral("log"));
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("#!/bin/sh\nwhile read -r line; do\n  echo \"$line\" >> '%1'\n"
+                              "  case \"$line\" in START*) echo OK ;; ABOUT*) echo 'name=\"L\"' ;; "
+                              "TURN*) echo 4,4 ;; "
+                              "esac\ndone\n")
+                   .arg(log)
+                   .toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    Options.Rules = {TRule::Renju, TOpening::None, SmallBoardSize};
+    NewGame1Click(false);
+    TExternalPlayer engine(program, 200ms);
+    const TInstalled installed(engine);
+    ASSERT_TRUE(PlayAndAwait(0));
+    QFile sent(log);
+    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+    QStringList starts;
+    for (const QByteArray& line : sent.readAll().split('\n')) {
+        if (line.startsWith("START") || line.startsWith("INFO rule")) {
+            starts << QString::fromLatin1(line.trimmed());
+        }
+    }
+    EXPECT_EQ(starts.mid(starts.size() - 2).join('|'), "START 15|INFO rule 4");
+    EXPECT_TRUE(Ports.Errors.isEmpty());
 }
 
 } // namespace

@@ -1,57 +1,118 @@
-// The chosen computer player in the real window: each command that stops its thinking, and an
-// external engine's name and answer.
+// The chosen computer player in the real window: every Game and Controls command given while it
+// thinks, Rennor Emperor or an external engine under its own name.
 #include "WindowTestSupport.h"
 
 #include "game/ComputerTurn.h"
-#include "players/ExternalPlayer.h"
+#include "game/GameReport.h"
+#include "storage/SavedGameFile.h"
+
+#include <QToolButton>
 
 namespace {
 
-using ThinkingWindowTest = WindowTest;
-
-TEST_F(ThinkingWindowTest, EachCommandGivenWhileRennorEmperorThinksActsAtOnce) {
-    QApplication::setQuitOnLastWindowClosed(false); // the test program outlives Exit
-    // Steps while the computer thinks about its answer to 10,10, steps given 200 ms into them,
-    // then: moves, still thinking, window shown, auto playing, questions asked, the status.
-    const char* const cases[][3] = {
-        {"N", "", "0 false true false 1 "},
-        {"U", "", "0 false true false 0 "},
-        {"W", "", "1 true true false 0 Rennor Emperor is thinking..."},
-        {"A", "N", "0 false true false 2 "},
-        {"X", "", "1 false false false 0 "},
-    };
-    for (auto [steps, later, expected] : cases) {
-        SCOPED_TRACE(steps);
-        // A quiet position takes all of a minute.
-        StartWith({{"COMPUTER PLAYER", "Rennor Emperor"}, {"MOVE TIME", "60000"}});
-        Do("10,10 3,3"); // a click while the computer thinks is no move
-        EXPECT_EQ(Line(Game.MoveCount, ComputerThinking(), Form->StatusBar->text()),
-                  "1 true Rennor Emperor is thinking...");
-        QTimer::singleShot(200, Form.get(), [this, later] { Do(later); });
-        Do(steps);
-        EXPECT_EQ(Line(Game.MoveCount, ComputerThinking(), Form->isVisible(), Play.AutoPlaying,
-                       Answers->Questions.size(), Form->StatusBar->text()),
-                  expected);
-        if (!ComputerThinking() && Form->isVisible()) {
-            // Only a stopped search frees the worker for the empty board's answer, the centre.
-            Do("W");
-            ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 1; }, 10000));
-            EXPECT_EQ(MovesMade().mid(1), "10,10");
+class ThinkingWindowTest : public WindowTest {
+protected:
+    // Do's steps, and: L loads Saved, S saves, O opens the options, "no" answers the next question.
+    void Steps(const QString& steps) {
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            Answers->FileNames = {Saved};
+            const QList<QAction*> items = {Items().LoadGame1, Items().SaveGame1, Items().Options1};
+            if (step == "no") {
+                Answers->ConfirmAnswers.push_back(false);
+            } else if (const int i = QStringLiteral("LSO").indexOf(step);
+                       step.size() == 1 && i >= 0) {
+                items[i]->trigger();
+            } else {
+                Do(step);
+            }
         }
     }
-}
+    QString NameOf(TStoneColor c) const {
+        return (c == WhiteStone ? Form->MainName1 : Form->MainName2)->text();
+    }
+    // Whose move it is by the names beside the stones, whether the computer thinks, and the
+    // status bar once the pointer crossed a tool button and the board.
+    QString Turn() {
+        QTest::mouseMove(Form->NewGameButton);
+        QTest::mouseMove(&Grid(), SquareCentre(1, 1));
+        const bool computers = NameOf(Game.ColorToMove) == Options->SecondPlayerLabel();
+        return Line(computers ? "computer's turn," : "human's turn,", ComputerThinking(),
+                    Form->StatusBar->text());
+    }
+    // Rennor King plays on for the computer and the human fills the first empty squares until the
+    // game ends: each click places the human's colour, and the report names who placed the five.
+    void PlayToTheEnd() {
+        InstallComputerPlayer(nullptr);
+        bool humanWon = false;
+        for (int i = 0; !IsGameOver(); ++i) {
+            const int X = i % BoardSize + 1, Y = i / BoardSize + 1, before = Game.MoveCount;
+            if (Game.Board[X][Y] == NoStone) {
+                Click(X, Y);
+                ASSERT_EQ(NameOf(Game.Moves[before + 1].Color), Options->FirstPlayerLabel());
+                humanWon = Game.MoveCount == before + 1;
+            }
+        }
+        EXPECT_EQ(
+            Line(Ports->Reports.value(0).section(':', 0, 0), GameReportNow().ComputerWon),
+            Line(humanWon ? Options->FirstPlayerLabel() : Options->SecondPlayerLabel(), !humanWon));
+    }
+    const QTemporaryDir Dir;
+    const QString Saved = Dir.filePath("two moves.rnr");
+};
 
-TEST_F(ThinkingWindowTest, AnExternalEngineShowsItsOwnNameAndAnswers) {
-    StartWith({{"COMPUTER PLAYER", "External engine"},
-               {"ENGINE PATH", RENNOR_BRAIN},
-               {"MOVE TIME", "300"}});
-    EXPECT_NE(dynamic_cast<TExternalPlayer*>(&ComputerPlayer()), nullptr);
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return Form->MainName2->text() == "Rennor Emperor"; }, 10000));
-    EXPECT_EQ(Options->SecondPlayerLabel(), "Rennor Emperor");
-    Do("10,10");
-    ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 2; }, 10000));
-    EXPECT_TRUE(Answers->Errors.isEmpty());
+TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSideItsOwnColour) {
+    QApplication::setQuitOnLastWindowClosed(false); // the test program outlives Exit
+    TSavedGame saved;                               // black at 10,10, white at 11,11, black to move
+    saved.Moves[1] = {BlackStone, 10, 10};
+    saved.Moves[2] = {WhiteStone, 11, 11};
+    saved.MoveCount = 2;
+    saved.Play.UndoEnabled = saved.Play.RedoEnabled = true;
+    WriteSavedGame(Saved, saved);
+    const std::pair<const char*, const char*> players[] = {{"Rennor Emperor", nullptr},
+                                                           {"External engine", RENNOR_BRAIN}};
+    // Steps that set the computer thinking, a command (steps given 200 ms into it), and after it:
+    // moves, undo used, sides switched, hints, file dialogs.
+    const struct {
+        const char *Thinking, *Command, *Later, *Expected;
+    } cases[] = {
+        {"10,10", "N", "", "0 0 false 0 0"},          {"10,10", "no N", "", "1 0 false 0 0"},
+        {"10,10", "L", "", "2 0 false 0 1"},          {"10,10", "S", "", "1 0 false 0 0"},
+        {"10,10", "O", "CancelBtn", "1 0 false 0 0"}, {"10,10", "A", "N", "0 0 false 0 0"},
+        {"10,10", "P", "", "1 0 false 0 0"},          {"10,10", "W", "", "1 0 false 0 0"},
+        {"10,10", "H", "", "1 0 false 0 0"},          {"10,10", "U", "", "0 1 false 0 0"},
+        {"10,10", "U R", "", "1 2 false 0 0"},        {"L W", "U", "", "1 1 true 0 1"},
+        {"L W", "U R", "", "2 2 true 0 1"},           {"10,10", "X", "", "1 0 false 0 0"},
+    };
+    for (auto [player, engine] : players) {
+        for (auto [thinking, command, later, expected] : cases) {
+            SCOPED_TRACE(Line(player, thinking, command).toStdString());
+            // A quiet position takes all of a minute.
+            StartWith({{"COMPUTER PLAYER", player},
+                       {"ENGINE PATH", engine ? engine : ""},
+                       {"MOVE TIME", "60000"}});
+            // An engine's own name comes with its answer to ABOUT.
+            ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Rennor Emperor"; }));
+            Steps(thinking);
+            ASSERT_TRUE(ComputerThinking());
+            Steps("3,3"); // a click while the computer thinks is no move, nor is a rating shown
+            Click(3, 3, Qt::RightButton);
+            EXPECT_FALSE(Items().PopupMenu1->isVisible());
+            QTimer::singleShot(200, Form.get(), [this, later] { Steps(later); });
+            Steps(command);
+            EXPECT_EQ(Line(Game.MoveCount, Play.UndoUsedCount, Play.SidesSwitched,
+                           Play.HintsUsedCount, Answers->FileDialogTitles.size()),
+                      expected);
+            if (!Form->isVisible()) {
+                EXPECT_FALSE(ComputerThinking());
+                continue;
+            }
+            const QString turn = Turn();
+            EXPECT_TRUE(turn == "human's turn, false " + Grid().statusTip() ||
+                        turn == "computer's turn, true Rennor Emperor is thinking...")
+                << turn.toStdString();
+            PlayToTheEnd();
+        }
+    }
 }
 
 } // namespace

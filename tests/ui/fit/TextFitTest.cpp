@@ -106,8 +106,9 @@ TEST_F(WindowTest, EveryTextFitsItsSpaceAndEveryPictureTheScreen) {
 
     Options->SetADPosition(0); // "-16", the widest read-out
     Options->show();
-    for (int page = 0; page < 4; ++page) {
-        Options->findChild<QTabWidget*>()->setCurrentIndex(page);
+    for (const char* page : {"Preferences", "PlayerSettings", "GeneralSettings", "AIE", "Rules"}) {
+        auto* pages = Options->findChild<QTabWidget*>();
+        pages->setCurrentWidget(pages->findChild<QWidget*>(page));
         fit.Window(Options.get());
     }
     Options->hide();

@@ -1,0 +1,215 @@
+// The game under another rule or board size: what wins, the tie of a smaller board, squares
+// forbidden to black, the hint and rating, the question to the computer and the save's formats.
+#include "GameFlowTestSupport.h"
+
+#include "game/ComputerCommands.h"
+#include "game/ComputerTurn.h"
+#include "game/GameFiles.h"
+#include "game/GameRules.h"
+#include "game/PlayRecord.h"
+#include "players/ComputerPlayer.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QVariant>
+
+namespace {
+
+template <typename... T> std::string Line(const T&... parts) {
+    return QStringList{QVariant(parts).toString()...}.join(' ').toStdString();
+}
+
+// Exactly five through the stone just placed, as the standard rule judges.
+bool ExactlyFive(int X, int Y, TStoneColor c) {
+    for (const TStep s : DirectionStep) {
+        int run = 1;
+        for (int sign : {-1, 1}) {
+            for (int k = 1; OnBoard(X + sign * k * s.DX, Y + sign * k * s.DY) &&
+                            Game.Board[X + sign * k * s.DX][Y + sign * k * s.DY] == c;
+                 ++k) {
+                ++run;
+            }
+        }
+        if (run == WindowLength) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString OnlyTheCentre(int X, int Y) {
+    return X == CentreSquare && Y == CentreSquare ? QStringLiteral("double three") : QString();
+}
+
+class TAskedPlayer final : public TComputerPlayer {
+public:
+    TMoveQuestion Last;
+    QString Name() const override { return QStringLiteral("Asked"); }
+    void Ask(const TMoveQuestion& question) override { Last = question; }
+    void Cancel() override {}
+};
+
+class RulesTest : public GameFlowTest {
+protected:
+    void SetUp() override {
+        GameFlowTest::SetUp();
+        Options.Computer = false;
+        StoredHumanHumanValue = true;
+    }
+    void TearDown() override {
+        InstallRuleJudge({});
+        ClearSaveFormats();
+        InstallComputerPlayer(nullptr);
+        GameFlowTest::TearDown();
+    }
+    void NewGameUnder(TRule rule, int size, TRuleJudge judge = {}) {
+        InstallRuleJudge(std::move(judge));
+        Options.Rules = {rule, TOpening::None, size};
+        NewGame1Click(false);
+    }
+    // Clicks "X,Y" squares in turn; "refused" for each click the board did not take.
+    QString Clicks(const QString& squares) {
+        QStringList refused;
+        for (const QString& square : squares.split(' ', Qt::SkipEmptyParts)) {
+            if (!CellGridMouseDown(Qt::LeftButton, square.section(',', 0, 0).toInt() - 1,
+                                   square.section(',', 1).toInt() - 1)) {
+                refused << square;
+            }
+        }
+        return refused.join(' ');
+    }
+};
+
+TEST_F(RulesTest, TheGamesRuleDecidesWhetherALineWins) {
+    // Black fills the gap of 1..4 and 6 on row 1: a six. White plays apart on row 10.
+    const QString six = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 6,1 9,10 5,1";
+    const QString five = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 5,1";
+    struct Row {
+        TRule rule;
+        TRuleJudge judge;
+        QString moves;
+        bool over;
+    };
+    const Row rows[] = {
+        {TRule::Freestyle, {ExactlyFive, {}}, six, true}, // freestyle never asks the judge
+        {TRule::Standard, {ExactlyFive, {}}, six, false},
+        {TRule::Standard, {ExactlyFive, {}}, five, true},
+        {TRule::Standard, {}, six, true}, // no judge yet: five or more
+    };
+    for (const Row& row : rows) {
+        NewGameUnder(row.rule, LargeBoardSize, row.judge);
+        EXPECT_EQ(Clicks(row.moves), "");
+        EXPECT_EQ(Line(IsGameOver(), Game.FiveMade), Line(row.over, row.over))
+            << static_cast<int>(row.rule) << ' ' << row.moves.toStdString();
+    }
+}
+
+TEST_F(RulesTest, ASmallerBoardTakesStonesOnItsSquaresOnlyAndIsTiedOnItsOwnWindows) {
+    NewGameUnder(TRule::Freestyle, SmallBoardSize);
+    EXPECT_EQ(Clicks("16,1 1,16 15,15 19,19 1,1"), "16,1 1,16 19,19");
+    // Every square of 15 x 15 filled so that no line of five forms: the tie, which the same
+    // stones do not make on 19 x 19, where the windows beyond stay open.
+    const auto fill = [](int size) {
+        ResetGameState();
+        Play.Rules.Size = size;
+        InstallGameFlow();
+        for (int X = 1; X <= SmallBoardSize; ++X) {
+            for (int Y = 1; Y <= SmallBoardSize; ++Y) {
+                ReplayMove(X, Y, (X + 2 * Y) % 4 < 2 ? BlackStone : WhiteStone);
+            }
+        }
+        return Line(Game.MoveCount, Game.FiveMade, IsGameOver());
+    };
+    EXPECT_EQ(fill(SmallBoardSize), "225 false true");
+    EXPECT_EQ(fill(LargeBoardSize), "225 false false");
+}
+
+TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
+    Options.FirstWhite = false; // black moves first
+    struct Row {
+        TRule rule;
+        int size;
+        QString refused;
+        std::pair<int, int> hint;
+        bool hintEnabled;
+        QString centreRating;
+    };
+    const Row rows[] = {
+        {TRule::Renju, LargeBoardSize, "10,10", {1, 1}, true, "none"},
+        {TRule::Standard, LargeBoardSize, "", {9, 9}, true, "none"},    // no forbidden squares
+        {TRule::Renju, SmallBoardSize, "10,10", {0, 0}, false, "none"}, // no hint on 15 x 15
+    };
+    for (const Row& row : rows) {
+        NewGameUnder(row.rule, row.size, {{}, OnlyTheCentre});
+        View.Status.clear();
+        View.Flashed = {0, 0};
+        const QString refused = Clicks("10,10");
+        const std::optional<int> rating = SquareRatingUnderRules(10, 10);
+        Hint1Click();
+        EXPECT_EQ(Line(refused, View.Status, View.Flashed.first, View.Flashed.second,
+                       View.Enabled[TCommand::Hint], Play.HintsUsedCount,
+                       rating ? QString::number(*rating) : "none"),
+                  Line(row.refused, row.refused.isEmpty() ? "" : "Forbidden to black: double three",
+                       row.hint.first, row.hint.second, row.hintEnabled, row.hintEnabled ? 1 : 0,
+                       row.centreRating));
+    }
+    // Once black has played, white may take the square.
+    NewGameUnder(TRule::Renju, LargeBoardSize, {{}, OnlyTheCentre});
+    EXPECT_EQ(Clicks("1,1 10,10"), "");
+}
+
+TEST_F(RulesTest, TheComputerIsAskedUnderTheRuleAndRennorEmperorPlaysForTheKingOffItsGame) {
+    NewGameUnder(TRule::Renju, SmallBoardSize);
+    const QString underRenju = ComputerPlayer().Name();
+    NewGameUnder(TRule::Freestyle, LargeBoardSize);
+    EXPECT_EQ(Line(underRenju, ComputerPlayer().Name()), "Rennor Emperor Rennor King");
+    TAskedPlayer asked;
+    InstallComputerPlayer(&asked);
+    NewGameUnder(TRule::Standard, SmallBoardSize);
+    AskComputerMove();
+    EXPECT_EQ(Line(ComputerPlayer().Name(), static_cast<int>(asked.Last.Rule), asked.Last.Size),
+              "Asked 1 15");
+}
+
+TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
+    QTemporaryDir dir;
+    QStringList written;
+    AddSaveFormat({"SGF records|*.sgf", "sgf", true,
+                   [&written](const QString& path) { written << QFileInfo(path).fileName(); }});
+    struct Row {
+        TRule rule;
+        int size;
+        QString typed;
+        QString filter; // the save dialog's, or the error shown
+        QString written;
+    };
+    const QString refusal = QString(RnrKeepsWrittenGameOnly) + '.';
+    const Row rows[] = {
+        {TRule::Freestyle, LargeBoardSize, "a", "Rennor .RNR files|*.rnr|SGF records|*.sgf",
+         "a.rnr"},
+        {TRule::Freestyle, LargeBoardSize, "b.SGF", "Rennor .RNR files|*.rnr|SGF records|*.sgf",
+         "b.SGF"},
+        {TRule::Freestyle, SmallBoardSize, "c", "SGF records|*.sgf", "c.sgf"},
+        {TRule::Renju, LargeBoardSize, "d.rnr", refusal, ""},
+        {TRule::Renju, LargeBoardSize, "e.txt", refusal, ""},
+    };
+    for (const Row& row : rows) {
+        NewGameUnder(row.rule, row.size);
+        written.clear();
+        Ports.Errors.clear();
+        Ports.FileNames = {dir.filePath(row.typed)};
+        SaveGame1Click();
+        const bool rnr = QFileInfo::exists(dir.filePath(row.written));
+        EXPECT_EQ(Line(Ports.Errors.isEmpty() ? SaveDialogSpec().Filter : Ports.Errors.join('|'),
+                       written.isEmpty() && rnr ? row.written : written.join(' ')),
+                  Line(row.filter, row.written))
+            << row.typed.toStdString();
+    }
+    ClearSaveFormats(); // with no format that keeps it, nothing is asked
+    NewGameUnder(TRule::Standard, LargeBoardSize);
+    Ports.FileDialogTitles.clear();
+    SaveGame1Click();
+    EXPECT_EQ(Line(Ports.FileDialogTitles.size(), Ports.Errors.last()), Line(0, refusal));
+}
+
+} // namespace
