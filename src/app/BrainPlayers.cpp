@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 const char BrainUsage[] =
     "usage: rennor-brain [--player=emperor|king] [--randomness=1..11] [--ad-factor=-16..16]\n"
@@ -18,13 +19,15 @@ const char BrainUsage[] =
     "boards of 15 to 22; Rennor King, as in the game, plays 19x19 with its randomness and\n"
     "attack/defence settings. INFO rennor_player, rennor_randomness and rennor_ad_factor\n"
     "change them during a session. Rennor Emperor plays INFO rule 0 (five or more), 1 (exactly\n"
-    "five) and 4 (renju); Rennor King plays rule 0.\n";
+    "five) and 4 (renju); Rennor King plays rule 0. Until INFO timeout_turn says otherwise, a\n"
+    "move may take the protocol's default of 30 seconds, less a margin.\n";
 
 namespace {
 
 constexpr std::size_t LargestTable = std::size_t{32} << 20;
 constexpr const char* KingRule = "Rennor King plays only five or more in a row (rule 0)";
 constexpr std::size_t SmallestTable = std::size_t{1} << 20;
+constexpr std::chrono::milliseconds WarmUpTime{20};
 
 std::optional<long long> Whole(std::string_view text) {
     long long value = 0;
@@ -38,7 +41,7 @@ std::optional<long long> Whole(std::string_view text) {
 // One setting by its name (as INFO key, or command-line switch without the dashes): nothing
 // when taken, else why not.
 std::optional<std::string> Apply(TBrainSettings& s, std::string_view name, std::string_view value) {
-    const std::string given = std::string(name) + " \"" + std::string(value) + "\"";
+    const std::string given = std::string(name) + " \"" + Excerpt(value) + "\"";
     if (name == "player") {
         if (value != "emperor" && value != "king") {
             return given + ": the player is emperor or king";
@@ -57,6 +60,11 @@ std::optional<std::string> Apply(TBrainSettings& s, std::string_view name, std::
         return given + " is not a setting of this brain";
     }
     return std::nullopt;
+}
+
+// The brain's own stones are black to its players, whichever colour they have in the game.
+TStoneColor ColorOf(const TBrainStone& s) {
+    return s.Owner == TStoneOwner::Brain ? BlackStone : WhiteStone;
 }
 
 } // namespace
@@ -93,17 +101,35 @@ TAbout TRennorBrain::About() const {
 }
 
 std::optional<std::string> TRennorBrain::RefuseSize(int size) const {
-    if (Settings.Player == TBrainPlayer::King && size != BoardSize) {
-        return "Rennor King plays only on a 19x19 board";
+    const bool king = Settings.Player == TBrainPlayer::King;
+    const int largest = king ? BoardSize : MaxSearchSize;
+    if (size >= (king ? BoardSize : MinSearchSize) && size <= largest) {
+        return std::nullopt;
     }
-    if (size < MinSearchSize || size > MaxSearchSize) {
-        return "Rennor Emperor plays on boards of 15 to 22 squares a side";
+    return std::string(size > largest ? "the size is too large: " : "the size is too small: ") +
+           (king ? "Rennor King plays only on a 19x19 board"
+                 : "Rennor Emperor plays on boards of 15 to 22 squares a side");
+}
+
+// A first search pages in the code and memory that every search needs, so that the first answer
+// of a session, which may have only milliseconds, does not pay for them.
+void TRennorBrain::WarmUp() {
+    if (std::exchange(Warm, true)) {
+        return;
     }
-    return std::nullopt;
+    TSearchPosition position;
+    position.Size = MinSearchSize;
+    for (const auto& [x, y] : {std::pair{7, 7}, {8, 8}, {8, 6}, {6, 8}, {7, 6}}) {
+        position.Stones.push_back({x, y, position.Stones.size() % 2 ? WhiteStone : BlackStone});
+    }
+    position.ToMove = WhiteStone;
+    const std::atomic<bool> never{false};
+    Emperor->Think(position, TSearchLimits{WarmUpTime}, never);
 }
 
 void TRennorBrain::NewGame(int size) {
     Size = size;
+    WarmUp();
     Emperor->NewGame();
     if (Settings.Seed) {
         SeedRandom(*Settings.Seed);
@@ -152,6 +178,8 @@ std::optional<std::string> TRennorBrain::Configure(const std::string& key,
     return std::nullopt;
 }
 
+// Neither player knows a square out of play: both see it empty, and should either choose it, the
+// session answers with a free square instead.
 std::pair<int, int> TRennorBrain::Choose(const TBrainGame& game, std::chrono::milliseconds budget) {
     return Settings.Player == TBrainPlayer::King ? KingMove(game) : EmperorMove(game, budget);
 }
@@ -164,7 +192,9 @@ std::pair<int, int> TRennorBrain::KingMove(const TBrainGame& game) const {
     Live.Randomness = Settings.Randomness;
     Live.ADFactor = Settings.ADFactor;
     for (const TBrainStone& s : game.Stones) {
-        ReplayMove(s.X + 1, s.Y + 1, s.Own ? BlackStone : WhiteStone);
+        if (s.Owner != TStoneOwner::Nobody) {
+            ReplayMove(s.X + 1, s.Y + 1, ColorOf(s));
+        }
     }
     Game.ColorToMove = BlackStone;
     std::uint8_t x = 0, y = 0;
@@ -179,13 +209,19 @@ std::pair<int, int> TRennorBrain::EmperorMove(const TBrainGame& game,
     position.Rule = Rule;
     // Five or more is the same game for both colours, so the brain plays it as black. Other
     // rules tell the colours apart: black has moved as often as white when it is black's turn.
-    const auto own = std::count_if(game.Stones.begin(), game.Stones.end(),
-                                   [](const TBrainStone& s) { return s.Own; });
-    const bool black = Rule == TRule::Freestyle || 2 * own == std::ssize(game.Stones);
+    const auto count = [&](TStoneOwner owner) {
+        return std::count_if(game.Stones.begin(), game.Stones.end(),
+                             [owner](const TBrainStone& s) { return s.Owner == owner; });
+    };
+    const bool black =
+        Rule == TRule::Freestyle || count(TStoneOwner::Brain) == count(TStoneOwner::Opponent);
     const TStoneColor me = black ? BlackStone : WhiteStone;
     position.ToMove = me;
     for (const TBrainStone& s : game.Stones) {
-        position.Stones.push_back({s.X, s.Y, s.Own ? me : Opponent(me)});
+        if (s.Owner != TStoneOwner::Nobody) {
+            position.Stones.push_back(
+                {s.X, s.Y, s.Owner == TStoneOwner::Brain ? me : Opponent(me)});
+        }
     }
     const std::atomic<bool> never{false};
     const TSearchResult result = Emperor->Think(position, TSearchLimits{budget}, never);

@@ -38,10 +38,12 @@ public:
 private:
     std::pair<int, int> KingMove(const TBrainGame& game) const;
     std::pair<int, int> EmperorMove(const TBrainGame& game, std::chrono::milliseconds budget);
+    void WarmUp();
 
     TBrainSettings Settings;
     TRule Rule = TRule::Freestyle; // from INFO rule, which the session has checked
     int Size = 0;
     std::size_t TableBytes;
     std::unique_ptr<TEmperor> Emperor;
+    bool Warm = false;
 };

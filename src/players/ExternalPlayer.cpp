@@ -3,6 +3,7 @@
 
 #include "players/EngineProcess.h"
 #include "protocol/BrainProtocol.h"
+#include "protocol/LineSplitter.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -12,15 +13,23 @@ namespace {
 
 // A name longer than this is cut, so that it fits where the windows show it.
 constexpr qsizetype LongestName = 24;
-// Output without an end of line is garbage long before it reaches this.
-constexpr qint64 LongestLine = 4096;
 
 QString Quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+// What the engine printed, as a message may show it.
+QString Shown(std::string_view text) {
+    return QString::fromStdString(Excerpt(text));
+}
+
 QString Quoted(const std::string& text) {
-    return Quoted(QString::fromStdString(text));
+    return Quoted(Shown(text));
+}
+
+// A square as the game shows it, counted from 1.
+std::string Square(int X, int Y) {
+    return std::to_string(X) + "," + std::to_string(Y);
 }
 
 bool Taken(const TMoveQuestion& question, int X, int Y) {
@@ -145,8 +154,8 @@ void TExternalPlayer::SendQuestion(const TMoveQuestion& question) {
     }
     if (Follows(question)) {
         const TMoveRecord& last = question.Moves.back();
-        const std::string turn = FormatTurn(last.X - 1, last.Y - 1);
-        Send({turn}, {TReply::Move, turn, question});
+        Send({FormatTurn(last.X - 1, last.Y - 1)},
+             {TReply::Move, "TURN " + Square(last.X, last.Y), question});
     } else if (question.Moves.empty()) {
         if (!Known.empty()) {
             SendStart();
@@ -187,12 +196,23 @@ void TExternalPlayer::Send(const std::vector<std::string>& lines, TOwed owed) {
 }
 
 void TExternalPlayer::ReadLines() {
-    while (!Broken && Process->canReadLine()) {
-        Take(Process->readLine().trimmed().toStdString());
-    }
-    if (!Broken && Process->bytesAvailable() > LongestLine) {
-        Fail(QStringLiteral("printed %1 characters without an end of line")
-                 .arg(Process->bytesAvailable()));
+    char chunk[LongestLine];
+    while (!Broken && Process->bytesAvailable() > 0) {
+        const qint64 count = Process->read(chunk, sizeof chunk);
+        if (count <= 0) {
+            break;
+        }
+        for (const TLine& line : Splitter.Feed({chunk, static_cast<std::size_t>(count)})) {
+            if (Broken) {
+                break;
+            }
+            if (line.TooLong) {
+                Fail(QStringLiteral("printed more than %1 characters without an end of line")
+                         .arg(LongestLine));
+            } else {
+                Take(QByteArray::fromStdString(line.Text).trimmed().toStdString());
+            }
+        }
     }
 }
 
@@ -200,6 +220,11 @@ void TExternalPlayer::Take(const std::string& line) {
     const TAnswer answer = ParseAnswer(line);
     if (line.empty() || answer.Kind == TAnswerKind::Message || answer.Kind == TAnswerKind::Debug) {
         return; // allowed at any time, and meant for people
+    }
+    if (!Owed.empty() && Owed.front().Kind == TReply::About) {
+        if (!TakeAbout(answer, line)) {
+            return;
+        }
     }
     if (Owed.empty()) {
         Fail(QStringLiteral("printed %1 when nothing was asked").arg(Quoted(line)));
@@ -212,8 +237,7 @@ void TExternalPlayer::Take(const std::string& line) {
     case TReply::Ok:
         TakeStart(answer, line, owed);
         break;
-    case TReply::About:
-        TakeAbout(line);
+    case TReply::About: // taken above
         break;
     case TReply::Move:
         TakeMove(answer, line, owed);
@@ -224,25 +248,37 @@ void TExternalPlayer::Take(const std::string& line) {
 void TExternalPlayer::TakeStart(const TAnswer& answer, const std::string& line, const TOwed& owed) {
     if (answer.Kind == TAnswerKind::Error) {
         Fail(QStringLiteral("refused %1: %2")
-                 .arg(QString::fromStdString(owed.Command), QString::fromStdString(answer.Text)));
+                 .arg(QString::fromStdString(owed.Command), Shown(answer.Text)));
     } else if (answer.Kind != TAnswerKind::Ok) {
         Fail(QStringLiteral("is not a Gomoku brain: it answered %1 to %2")
                  .arg(Quoted(line), QString::fromStdString(owed.Command)));
     }
 }
 
-// An engine without ABOUT keeps its file name; one that answers it is named as it says.
-void TExternalPlayer::TakeAbout(const std::string& line) {
-    const QString name = QString::fromStdString(ParseAbout(line).Name).trimmed().left(LongestName);
+// An engine without ABOUT keeps its file name; one that answers it is named as it says. An
+// engine that says nothing to ABOUT has its next line taken as the answer to what follows: the
+// answer to ABOUT is a list of key="value" fields, or UNKNOWN or ERROR. Whether the line is left
+// for what follows.
+bool TExternalPlayer::TakeAbout(const TAnswer& answer, const std::string& line) {
+    const std::optional<TAbout> about = ParseAbout(line);
+    Owed.pop_front();
+    ArmDeadline();
+    if (!about) {
+        return answer.Kind != TAnswerKind::Unknown && answer.Kind != TAnswerKind::Error;
+    }
+    QString name = QString::fromStdString(about->Name);
+    name.removeIf([](QChar c) { return !c.isPrint(); });
+    name = name.trimmed().left(LongestName);
     if (!name.isEmpty() && name != EngineName) {
         EngineName = name;
         emit NameChanged(name);
     }
+    return false;
 }
 
 void TExternalPlayer::TakeMove(const TAnswer& answer, const std::string& line, const TOwed& owed) {
     if (answer.Kind == TAnswerKind::Error) {
-        Fail(QStringLiteral("reported an error: %1").arg(QString::fromStdString(answer.Text)));
+        Fail(QStringLiteral("reported an error: %1").arg(Shown(answer.Text)));
         return;
     }
     if (answer.Kind != TAnswerKind::Move) {
@@ -251,7 +287,7 @@ void TExternalPlayer::TakeMove(const TAnswer& answer, const std::string& line, c
     }
     const int X = answer.X + 1;
     const int Y = answer.Y + 1;
-    const QString square = QString::fromStdString(FormatMove(answer.X, answer.Y));
+    const QString square = QString::fromStdString(Square(X, Y));
     if (!OnBoard(X, Y) || Taken(owed.Question, X, Y)) {
         Fail(QStringLiteral("answered %1, a square that is %2")
                  .arg(square,
@@ -277,6 +313,11 @@ void TExternalPlayer::ArmDeadline() {
 }
 
 void TExternalPlayer::TimedOut() {
+    if (Owed.front().Kind == TReply::About) { // ABOUT may go unanswered
+        Owed.pop_front();
+        ArmDeadline();
+        return;
+    }
     const double seconds = std::chrono::duration<double>(Deadline.intervalAsDuration()).count();
     Fail(QStringLiteral("did not answer %1 within %2 seconds")
              .arg(QString::fromStdString(Owed.front().Command))
@@ -288,8 +329,9 @@ void TExternalPlayer::Fail(const QString& problem) {
         return;
     }
     Broken = true;
-    Problem =
-        QStringLiteral("The external engine %1 (%2) %3").arg(Quoted(Name()), Program, problem);
+    const QString stop = problem.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    Problem = QStringLiteral("The external engine %1 (%2) %3%4")
+                  .arg(Quoted(Name()), Program, problem, stop);
     Deadline.stop();
     Owed.clear();
     Current = 0;

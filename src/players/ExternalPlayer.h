@@ -2,6 +2,7 @@
 #pragma once
 
 #include "players/ComputerPlayer.h"
+#include "protocol/LineSplitter.h"
 
 #include <QString>
 #include <QTimer>
@@ -61,7 +62,7 @@ private:
     void ReadLines();
     void Take(const std::string& line);
     void TakeStart(const TAnswer& answer, const std::string& line, const TOwed& owed);
-    void TakeAbout(const std::string& line);
+    bool TakeAbout(const TAnswer& answer, const std::string& line);
     void TakeMove(const TAnswer& answer, const std::string& line, const TOwed& owed);
     void ArmDeadline();
     void TimedOut();
@@ -72,6 +73,7 @@ private:
     const QString Program;
     const std::chrono::milliseconds MoveTime;
     TEngineProcess* Process = nullptr;
+    TLineSplitter Splitter;
     QTimer Deadline;
     std::deque<TOwed> Owed;
     std::uint64_t Current = 0; // the ticket the game waits for; 0: none

@@ -1,9 +1,12 @@
 // Reading and writing the lines of the Gomoku brain protocol.
 #include "protocol/BrainProtocol.h"
 
+#include "protocol/LineSplitter.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -42,10 +45,30 @@ std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
     return {line.substr(0, space), Trim(line.substr(space))};
 }
 
-// A number of at most six digits, nothing else around it but blanks.
-std::optional<int> ParseCount(std::string_view text) {
+// Quoted text is cut here, and a whole reason a little after it.
+constexpr std::size_t LongestExcerpt = 40;
+constexpr std::size_t LongestReason = 200;
+
+// One line of printable characters, at most longest of them: a manager reads anything else as
+// the end of the answer, or worse.
+std::string Printable(std::string_view text, std::size_t longest) {
+    std::string out;
+    for (const char c : text.substr(0, longest)) {
+        out += c >= ' ' && c <= '~' ? c : '?';
+    }
+    return text.size() > longest ? out + "..." : out;
+}
+
+// A number of at most six digits, nothing else around it but blanks. A size may have more:
+// it is then too large for any board, and reads as the largest number.
+std::optional<int> ParseCount(std::string_view text, bool size = false) {
     text = Trim(text);
     int value = 0;
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    if (size && digits && text.size() > 6) {
+        return std::numeric_limits<int>::max();
+    }
     if (text.empty() || text.size() > 6) {
         return std::nullopt;
     }
@@ -57,11 +80,12 @@ std::optional<int> ParseCount(std::string_view text) {
 }
 
 // Numbers separated by commas, exactly count of them.
-std::optional<std::vector<int>> ParseNumbers(std::string_view text, std::size_t count) {
+std::optional<std::vector<int>> ParseNumbers(std::string_view text, std::size_t count,
+                                             bool sizes = false) {
     std::vector<int> numbers;
     while (numbers.size() < count) {
         const std::size_t comma = text.find(',');
-        const auto number = ParseCount(text.substr(0, comma));
+        const auto number = ParseCount(text.substr(0, comma), sizes);
         if (!number || (comma == std::string_view::npos) != (numbers.size() + 1 == count)) {
             return std::nullopt;
         }
@@ -78,21 +102,25 @@ TCommand Malformed(std::string problem) {
     return c;
 }
 
+void MarkMalformed(TCommand& block, std::string problem) {
+    if (block.Kind != TCommandKind::Malformed) {
+        block.Kind = TCommandKind::Malformed;
+        block.Problem = std::move(problem);
+    }
+}
+
 void AddBoardLine(TCommand& block, std::string_view line) {
     const auto numbers = ParseNumbers(Trim(line), 3);
     std::string problem;
     if (!numbers) {
-        problem = "BOARD line \"" + std::string(Trim(line)) + "\" is not x,y,field";
-    } else if ((*numbers)[2] != 1 && (*numbers)[2] != 2) {
-        problem = "BOARD field must be 1 (own stone) or 2 (opponent's stone)";
+        problem = "BOARD line \"" + Excerpt(Trim(line)) + "\" is not x,y,field";
+    } else if ((*numbers)[2] < 1 || (*numbers)[2] > 3) {
+        problem = "BOARD field must be 1 (own stone), 2 (opponent's stone) or 3 (out of play)";
     } else {
         block.Entries.push_back({(*numbers)[0], (*numbers)[1], (*numbers)[2]});
         return;
     }
-    if (block.Kind != TCommandKind::Malformed) {
-        block.Kind = TCommandKind::Malformed;
-        block.Problem = problem;
-    }
+    MarkMalformed(block, std::move(problem));
 }
 
 TCommand WithSquare(TCommandKind kind, std::string_view name, std::string_view rest) {
@@ -116,7 +144,7 @@ TCommand Simple(TCommandKind kind) {
 TCommand ParseCommand(std::string_view name, std::string_view rest) {
     if (name == "START" || name == "RECTSTART") {
         const bool rect = name == "RECTSTART";
-        const auto numbers = ParseNumbers(rest, rect ? 2 : 1);
+        const auto numbers = ParseNumbers(rest, rect ? 2 : 1, true);
         if (!numbers || numbers->front() == 0) {
             return Malformed(rect ? "RECTSTART needs a size width,height" : "START needs a size");
         }
@@ -153,7 +181,7 @@ TCommand ParseCommand(std::string_view name, std::string_view rest) {
         return Malformed("DONE without BOARD");
     }
     TCommand c = Simple(TCommandKind::Unknown);
-    c.Problem = "unknown command " + std::string(name);
+    c.Problem = "unknown command " + Excerpt(name);
     return c;
 }
 
@@ -190,12 +218,30 @@ std::optional<TCommand> TCommandReader::Feed(std::string_view line) {
     return ParseCommand(name, rest);
 }
 
+std::optional<TCommand> TCommandReader::FeedTooLong(std::string_view start) {
+    std::string problem = "a line of more than " + std::to_string(LongestLine) +
+                          " characters is not read: \"" + Excerpt(Trim(start)) + "\"";
+    if (Block) {
+        MarkMalformed(*Block, std::move(problem));
+        return std::nullopt;
+    }
+    return Malformed(std::move(problem));
+}
+
+std::string Excerpt(std::string_view text) {
+    return Printable(text, LongestExcerpt);
+}
+
 std::string FormatMove(int x, int y) {
     return std::to_string(x) + "," + std::to_string(y);
 }
 
 std::string FormatError(std::string_view reason) {
-    return "ERROR " + std::string(reason);
+    return "ERROR " + Printable(reason, LongestReason);
+}
+
+std::string FormatUnknown(std::string_view reason) {
+    return "UNKNOWN " + Printable(reason, LongestReason);
 }
 
 std::string FormatAbout(const TAbout& about) {
@@ -269,21 +315,22 @@ TAnswer ParseAnswer(std::string_view line) {
     return answer;
 }
 
-TAbout ParseAbout(std::string_view line) {
+std::optional<TAbout> ParseAbout(std::string_view line) {
     TAbout about;
-    while (true) {
+    line = Trim(line);
+    if (line.empty()) {
+        return std::nullopt;
+    }
+    while (!line.empty()) {
         const std::size_t equals = line.find("=\"");
-        if (equals == std::string_view::npos) {
-            break;
+        const std::size_t close =
+            equals == std::string_view::npos ? equals : line.find('"', equals + 2);
+        const std::string_view key = line.substr(0, equals);
+        if (close == std::string_view::npos || key.empty() ||
+            !std::all_of(key.begin(), key.end(),
+                         [](unsigned char c) { return std::isalnum(c) != 0 || c == '_'; })) {
+            return std::nullopt;
         }
-        const std::size_t close = line.find('"', equals + 2);
-        if (close == std::string_view::npos) {
-            break;
-        }
-        std::string_view key = line.substr(0, equals);
-        key = Trim(key.substr(
-            key.find_last_of(", ") == std::string_view::npos ? 0 : key.find_last_of(", ") + 1));
-        const std::string value(line.substr(equals + 2, close - equals - 2));
         const std::string name = Lower(key);
         for (const auto& [field, target] : {std::pair{"name", &about.Name},
                                             {"version", &about.Version},
@@ -292,10 +339,13 @@ TAbout ParseAbout(std::string_view line) {
                                             {"www", &about.Www},
                                             {"email", &about.Email}}) {
             if (name == field) {
-                *target = value;
+                *target = std::string(line.substr(equals + 2, close - equals - 2));
             }
         }
-        line.remove_prefix(close + 1);
+        line = Trim(line.substr(close + 1));
+        if (!line.empty() && line.front() == ',') {
+            line = Trim(line.substr(1));
+        }
     }
     return about;
 }

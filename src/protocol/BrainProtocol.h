@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// A square of a BOARD block: field 1 is the receiving brain's own stone, 2 its opponent's.
+// A square of a BOARD block: field 1 is the receiving brain's own stone, 2 its opponent's, 3 a
+// square out of play (in a continuous game, a stone of a five already made).
 struct TBoardEntry {
     int X = 0;
     int Y = 0;
@@ -48,6 +49,8 @@ class TCommandReader {
 public:
     // The command the line completes, or nothing for an empty line or inside a BOARD block.
     std::optional<TCommand> Feed(std::string_view line);
+    // The same for a line too long to be read, of which this is the start.
+    std::optional<TCommand> FeedTooLong(std::string_view start);
     bool InsideBoard() const { return Block.has_value(); }
 
 private:
@@ -63,9 +66,14 @@ struct TAbout {
     bool operator==(const TAbout&) const = default;
 };
 
-// Brain side: the answers.
+// Some text from the other side, fit to be quoted in a message: printable characters only, and
+// no more than a few dozen of them.
+std::string Excerpt(std::string_view text);
+
+// Brain side: the answers. A reason is cut to one printable line of bounded length.
 std::string FormatMove(int x, int y);
 std::string FormatError(std::string_view reason);
+std::string FormatUnknown(std::string_view reason);
 std::string FormatAbout(const TAbout& about);
 
 // Manager side: the commands.
@@ -84,5 +92,6 @@ struct TAnswer {
     std::string Text; // what follows the keyword
 };
 TAnswer ParseAnswer(std::string_view line);
-// The fields of an ABOUT answer: key="value" pairs separated by commas.
-TAbout ParseAbout(std::string_view line);
+// The fields of an ABOUT answer, key="value" pairs separated by commas or blanks; nothing when
+// the line is not such a list.
+std::optional<TAbout> ParseAbout(std::string_view line);

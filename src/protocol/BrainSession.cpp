@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <ostream>
+#include <streambuf>
 
 namespace {
 
@@ -26,10 +28,47 @@ constexpr long long QuickTurn = 20;
 // Of the time left in the match, one move takes at most this share.
 constexpr long long MatchShare = 15;
 // The rules played: five or more (0), exactly five (1) and renju (4). The continuous-game bit
-// (2) means nothing to a brain that is asked move by move.
+// (2) only lets a BOARD mark stones out of play.
 bool IsPlayedRule(long long rule) {
     rule &= ~2LL;
     return rule == 0 || rule == 1 || rule == 4;
+}
+
+constexpr long long ContinuousRule = 2;
+
+TStoneOwner OwnerOf(int field) {
+    return field == 1   ? TStoneOwner::Brain
+           : field == 2 ? TStoneOwner::Opponent
+                        : TStoneOwner::Nobody;
+}
+
+// The first square of five or more stones of one side in a row, if the game holds one.
+std::optional<std::pair<int, int>> FiveOf(const TBrainGame& game) {
+    const int size = game.Size;
+    std::vector<const TBrainStone*> at(static_cast<std::size_t>(size * size));
+    for (const TBrainStone& s : game.Stones) {
+        at[static_cast<std::size_t>(s.Y * size + s.X)] = &s;
+    }
+    const auto owner = [&](int x, int y) {
+        const bool on = x >= 0 && y >= 0 && x < size && y < size;
+        const TBrainStone* s = on ? at[static_cast<std::size_t>(y * size + x)] : nullptr;
+        return s ? s->Owner : TStoneOwner::Nobody;
+    };
+    for (const TBrainStone& s : game.Stones) {
+        if (s.Owner == TStoneOwner::Nobody) {
+            continue;
+        }
+        for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {1, -1}}) {
+            int run = 1;
+            while (run < 5 && owner(s.X + run * dx, s.Y + run * dy) == s.Owner) {
+                ++run;
+            }
+            if (run == 5) {
+                return std::pair{s.X, s.Y};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -44,8 +83,9 @@ std::chrono::milliseconds TBrainSession::MoveBudget() const {
     return std::chrono::milliseconds(std::max(1LL, limit - margin));
 }
 
-std::vector<std::string> TBrainSession::Handle(std::string_view line) {
-    const std::optional<TCommand> command = Reader.Feed(line);
+std::vector<std::string> TBrainSession::Handle(const TLine& line) {
+    const std::optional<TCommand> command =
+        line.TooLong ? Reader.FeedTooLong(line.Text) : Reader.Feed(line.Text);
     if (!command) {
         return {};
     }
@@ -55,6 +95,7 @@ std::vector<std::string> TBrainSession::Handle(std::string_view line) {
 std::vector<std::string> TBrainSession::Run(const TCommand& c) {
     switch (c.Kind) {
     case TCommandKind::Unknown:
+        return {FormatUnknown(c.Problem)};
     case TCommandKind::Malformed:
         return Error(c.Problem);
     case TCommandKind::Start:
@@ -119,7 +160,7 @@ std::vector<std::string> TBrainSession::Turn(int x, int y) {
     if (const auto problem = SquareProblem(x, y)) {
         return Error(*problem);
     }
-    Game.Stones.push_back({x, y, false});
+    Game.Stones.push_back({x, y, TStoneOwner::Opponent});
     return Move();
 }
 
@@ -127,11 +168,20 @@ std::vector<std::string> TBrainSession::SetBoard(const std::vector<TBoardEntry>&
     TBrainGame next{Game.Size, {}};
     std::swap(next, Game);
     for (const TBoardEntry& e : entries) {
-        if (const auto problem = SquareProblem(e.X, e.Y)) {
+        auto problem = SquareProblem(e.X, e.Y);
+        if (!problem && e.Field == 3 && !Continuous) {
+            problem = "field 3 (out of play) comes only in a continuous game (INFO rule 2)";
+        }
+        if (problem) {
             std::swap(next, Game); // the old position stands
             return Error("BOARD: " + *problem);
         }
-        Game.Stones.push_back({e.X, e.Y, e.Field == 1});
+        Game.Stones.push_back({e.X, e.Y, OwnerOf(e.Field)});
+    }
+    if (const auto five = FiveOf(Game)) {
+        std::swap(next, Game);
+        return Error("BOARD: the game is over, five in a row from " +
+                     FormatMove(five->first, five->second));
     }
     return Move();
 }
@@ -151,7 +201,7 @@ std::vector<std::string> TBrainSession::Info(const std::string& key, const std::
     if (timeKey || key == "rule" || key == "max_memory" || key == "game_type") {
         const auto number = Number(value);
         if (!number) {
-            return Error("INFO " + key + " needs a whole number, not \"" + value + "\"");
+            return Error("INFO " + key + " needs a whole number, not \"" + Excerpt(value) + "\"");
         }
         if (key == "timeout_turn") {
             TurnTime = *number;
@@ -161,6 +211,8 @@ std::vector<std::string> TBrainSession::Info(const std::string& key, const std::
             TimeLeft = *number;
         } else if (key == "rule" && !IsPlayedRule(*number)) {
             return Error("the rules played are 0 (five or more), 1 (exactly five) and 4 (renju)");
+        } else if (key == "rule") {
+            Continuous = (*number & ContinuousRule) != 0;
         }
     }
     if (const auto refusal = Engine.Configure(key, value)) {
@@ -184,6 +236,26 @@ std::vector<std::string> TBrainSession::Move() {
             }
         }
     }
-    Game.Stones.push_back({x, y, true});
+    Game.Stones.push_back({x, y, TStoneOwner::Brain});
     return {FormatMove(x, y)};
+}
+
+void ServeBrain(std::streambuf& in, std::ostream& out, TBrainSession& session) {
+    TLineSplitter splitter;
+    char chunk[LongestLine];
+    bool more = true;
+    while (more && !session.Ended()) {
+        // Waits for at least one byte, then takes no more than have come.
+        more = in.sgetc() != std::streambuf::traits_type::eof();
+        const auto count = std::clamp<std::streamsize>(in.in_avail(), 1, sizeof chunk);
+        const std::vector<TLine> lines =
+            more ? splitter.Feed({chunk, static_cast<std::size_t>(in.sgetn(chunk, count))})
+                 : splitter.Finish();
+        for (auto line = lines.begin(); line != lines.end() && !session.Ended(); ++line) {
+            for (const std::string& answer : session.Handle(*line)) {
+                out << answer << '\n';
+            }
+            out.flush();
+        }
+    }
 }

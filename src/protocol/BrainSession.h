@@ -3,17 +3,22 @@
 #pragma once
 
 #include "protocol/BrainProtocol.h"
+#include "protocol/LineSplitter.h"
 
 #include <chrono>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
-// A stone as the brain sees it: its own (field 1) or its opponent's (field 2).
+// Whose a taken square is, as BOARD's fields 1, 2 and 3 say: the brain's, its opponent's, or
+// nobody's (in a continuous game, a stone of a five already made: it counts for no one).
+enum class TStoneOwner { Brain, Opponent, Nobody };
+
 struct TBrainStone {
     int X = 0;
     int Y = 0;
-    bool Own = false;
+    TStoneOwner Owner = TStoneOwner::Opponent;
 };
 
 struct TBrainGame {
@@ -45,7 +50,7 @@ public:
 
     // Takes one line from the manager and gives the lines to answer, if any. A command that asks
     // for a move is answered only when the engine has chosen it.
-    std::vector<std::string> Handle(std::string_view line);
+    std::vector<std::string> Handle(const TLine& line);
     bool Ended() const { return Finished; }
     // The time the engine gets for the next move.
     std::chrono::milliseconds MoveBudget() const;
@@ -60,6 +65,7 @@ private:
     std::vector<std::string> Move();
     std::optional<std::string> SquareProblem(int x, int y) const;
     bool Taken(int x, int y) const;
+    std::optional<std::string> FiveProblem() const;
 
     TBrainEngine& Engine;
     TCommandReader Reader;
@@ -70,4 +76,10 @@ private:
     long long TurnTime = 30000;
     long long MatchTime = 0;
     std::optional<long long> TimeLeft;
+    bool Continuous = false; // INFO rule 2: the game goes on after a five
 };
+
+// Serves the manager on in and out until END or the end of input, a line at a time: the answer
+// is written before the next line is read, as the protocol asks of a brain that does not listen
+// while it thinks.
+void ServeBrain(std::streambuf& in, std::ostream& out, TBrainSession& session);

@@ -16,16 +16,18 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A brain that keeps the protocol, answering START and ABOUT with its shell function start,
-// BEGIN with the centre and every TURN with move, both of which %1 may redefine; n counts the
-// TURNs.
+// A brain that keeps the protocol, answering START, ABOUT and every TURN with its shell
+// functions start, about and move, which %1 may redefine, and BEGIN with the centre; n counts
+// the TURNs.
 constexpr char FakeBrain[] = R"(#!/bin/sh
 start() { echo OK; }
+about() { echo 'name="Fake"'; }
 %1
 n=0
 while read -r cmd rest; do
   case "$cmd" in
-    START*|ABOUT*) start ;;
+    START*) start ;;
+    ABOUT*) about ;;
     BEGIN*) echo 9,9 ;;
     TURN*) n=$((n+1)); move ;;
   esac
@@ -110,12 +112,16 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         {"does not start", nullptr, "could not be started", 0},
         {"not a brain", "start() { echo 'What?'; }",
          "is not a Gomoku brain: it answered \"What?\" to START 19", 0},
-        {"late, with a child", SpawningBrain, "did not answer TURN 9,9 within 1.2 seconds", 0},
-        {"off the board", "move() { echo 19,3; }", "answered 19,3, a square that is off the board",
+        {"late, with a child", SpawningBrain, "did not answer TURN 10,10 within 1.2 seconds.", 0},
+        {"off the board", "move() { echo 19,3; }", "answered 20,4, a square that is off the board.",
          0},
-        {"occupied", "move() { echo 9,9; }", "answered 9,9, a square that is taken", 0},
-        {"garbage", "move() { echo 'e2 e4'; }", "answered \"e2 e4\", which is not a move", 0},
-        {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed", 1},
+        {"occupied", "move() { echo 9,9; }", "answered 10,10, a square that is taken.", 0},
+        {"garbage", "move() { printf 'e2\\033e4\\n'; }", "answered \"e2?e4\", which is not a move.",
+         0},
+        {"endless line", "move() { head -c 5000 /dev/zero; }",
+         "printed more than 4096 characters without an end of line.", 0},
+        {"crashes mid-game", "move() { [ $n -ge 2 ] && kill -SEGV $$; echo 0,$n; }", "crashed.", 1},
+        {"exits mid-game", "move() { exit 3; }", "stopped (exit code 3).", 0},
         {"the game itself", nullptr, "is Rennor itself, not a Gomoku brain", 0, true},
     };
     const QTemporaryDir folder;
@@ -147,6 +153,29 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
         EXPECT_EQ(ComputerPlayer().Name(), "Rennor King");
         ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, 3, 3)); // answered at once
         EXPECT_EQ(Game.MoveCount, before + 4);
+    }
+}
+
+// Engines that keep the protocol in ways of their own play on: lines ended by CR alone, and
+// ABOUT left unanswered or answered UNKNOWN (the engine keeps its file name).
+TEST_F(ExternalEngineTest, EnginesThatKeepTheProtocolTheirOwnWayPlay) {
+    const std::pair<const char*, const char*> engines[] = {
+        {"Cr", "start() { printf 'OK\\r'; }; about() { printf 'name=\"Cr\"\\r'; };"
+               "move() { printf '0,%d\\r' $n; }"},
+        {"silent", "about() { :; }; move() { echo 0,$n; }"},
+        {"unknown", "about() { echo UNKNOWN; }; move() { echo 0,$n; }"},
+    };
+    const QTemporaryDir folder;
+    for (const auto& [name, functions] : engines) {
+        SCOPED_TRACE(name);
+        NewGame1Click(false);
+        Ports.Errors.clear();
+        TExternalPlayer engine(WriteBrain(folder, name, functions), 200ms);
+        const TInstalled installed(engine);
+        ASSERT_TRUE(PlayAndAwait(18));
+        ASSERT_TRUE(PlayAndAwait(18));
+        EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join(' ').toStdString();
+        EXPECT_EQ(engine.Name(), name);
     }
 }
 
@@ -220,7 +249,8 @@ TEST_F(ExternalEngineTest, AnEngineIsToldTheBoardSizeAndRuleOfTheGame) {
     QFile file(program);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral("#!/bin/sh\nwhile read -r line; do\n  echo \"$line\" >> '%1'\n"
-                              "  case \"$line\" in START*|ABOUT*) echo OK ;; TURN*) echo 4,4 ;; "
+                              "  case \"$line\" in START*) echo OK ;; ABOUT*) echo 'name=\"L\"' ;; "
+                              "TURN*) echo 4,4 ;; "
                               "esac\ndone\n")
                    .arg(log)
                    .toUtf8());

@@ -11,8 +11,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <set>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -28,9 +30,14 @@ std::string Shell(const std::string& command) {
     return output;
 }
 
-// The brain's answers, a line each, to these lines (no quote among them) coming down a pipe.
+// The brain's answers, a line each, to these bytes coming down a pipe.
 std::vector<std::string> Answers(const std::string& switches, const std::string& input) {
-    std::istringstream out(Shell("printf %s '" + input + "' | " + RENNOR_BRAIN + " " + switches));
+    char path[] = "/tmp/rennor-brain-input-XXXXXX";
+    close(mkstemp(path));
+    std::ofstream(path, std::ios::binary) << input;
+    std::istringstream out(
+        Shell(std::string("cat ") + path + " | " + RENNOR_BRAIN + " " + switches));
+    std::remove(path);
     std::vector<std::string> answers;
     for (std::string line; std::getline(out, line);) {
         answers.push_back(line.substr(0, line.find('\r')));
@@ -42,12 +49,12 @@ std::vector<std::string> Answers(const std::string& switches, const std::string&
 // to its last line: '!' a refusal with a reason, '=' OK, '@' a move on an empty square, '?' its
 // ABOUT fields, '-' nothing. A ';' ends a step and a '|' parts the lines of one.
 const char Session[] =
-    "!TURN 1,1;!BEGIN;!START 14;!START 23;!START;!START 0;!START 20x;!RECTSTART 20;"
+    "!TURN 1,1;!BEGIN;!START;!START 0;!START 20x;!RECTSTART 20;"
     "!RECTSTART 20,19;=RECTSTART 16,16;=start 15;-INFO timeout_turn 100;-INFO timeout_match 60000;"
     "-INFO time_left 4000;-INFO max_memory 83886080;-INFO folder /tmp;@BEGIN;@TURN  3 , 3 ;"
-    "!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!TURN 10,11,12;!TURN -1,5;!TURN 1234567,1;!HELLO 1;"
-    "!DONE;!INFO;!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;!BOARD|1,1,3|DONE;"
-    "!BOARD|1,2|DONE;!BOARD|20,1,1|DONE;@BOARD|5,5,1||6,6,2|DONE;!TAKEBACK;!TAKEBACK 0,14;"
+    "!TURN 3,3;!TURN 15,0;!TURN 0,15;!TURN 2;!TURN 10,11,12;!TURN -1,5;!TURN 1234567,1;"
+    "!DONE;!INFO;!BOARD|1,1,1|2,x,1|DONE;!BOARD|1,1,1|1,1,2|DONE;-INFO rule 2;"
+    "!BOARD|1,2|DONE;!BOARD|20,1,1|DONE;@BOARD|5,5,1||6,6,2|7,7,3|DONE;!TAKEBACK;!TAKEBACK 0,14;"
     "=TAKEBACK 5,5;-INFO rule 1;!INFO rule 5;!INFO rule 8;-INFO rule 0;!INFO timeout_turn soon;"
     "!INFO rennor_player queen;"
     "!INFO rennor_player king;!INFO rennor_randomness 12;!START 30;=RESTART;"
@@ -88,7 +95,7 @@ TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
         ASSERT_NE(answer, answers.end()) << step << ": no answer";
         SCOPED_TRACE(step + " -> " + *answer);
         const TAnswer a = ParseAnswer(*answer);
-        const TAbout about = ParseAbout(*answer++);
+        const TAbout about = ParseAbout(*answer++).value_or(TAbout{});
         if (step[0] == '?') {
             EXPECT_EQ(about.Name, "Rennor Emperor");
             EXPECT_EQ(about.Author, "Veltrane Inc.");
@@ -103,6 +110,49 @@ TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
         }
     }
     EXPECT_EQ(answer, answers.end()) << "answers after END";
+}
+
+// Each input, in a session of its own after START 15, and the lines it is answered with (a '|'
+// parts them): one line for one command, short and printable whatever came in.
+TEST(BrainPipeTest, AnswersBadInputWithShortPrintableLines) {
+    const std::string forty(40, '9');
+    const std::pair<std::string, std::string> inputs[] = {
+        {"HELLO\r7,7\n", "UNKNOWN unknown command HELLO|UNKNOWN unknown command 7,7"},
+        {std::string("NU\0L\x01\xff x\n", 9), "UNKNOWN unknown command NU?L??"},
+        {"RESTART\rBEGIN\r", "OK|7,7"},
+        {"TURN " + std::string(5 << 20, '9') + "\nBEGIN\n",
+         "ERROR a line of more than 4096 characters is not read: \"TURN " + forty.substr(5) +
+             "...\"|7,7"},
+        {"INFO timeout_turn " + forty + "x\n",
+         "ERROR INFO timeout_turn needs a whole number, not \"" + forty + "...\""},
+        {"INFO rennor_player king\x07" + forty + "\n",
+         "ERROR INFO player \"king?" + forty.substr(5) + "...\": the player is emperor or king"},
+        {"START 1000000\n",
+         "ERROR the size is too large: Rennor Emperor plays on boards of 15 to 22 squares a side"},
+        {"START 14\n",
+         "ERROR the size is too small: Rennor Emperor plays on boards of 15 to 22 squares a side"},
+        {"BOARD\n1,1,4\nDONE\n",
+         "ERROR BOARD field must be 1 (own stone), 2 (opponent's stone) or 3 (out of play)"},
+        {"BOARD\n3,3,3\nDONE\n",
+         "ERROR BOARD: field 3 (out of play) comes only in a continuous game (INFO rule 2)"},
+        {"BOARD\n4,2,2\n0,0,1\n1,1,1\n3,3,1\n2,2,1\n4,4,1\nDONE\n",
+         "ERROR BOARD: the game is over, five in a row from 0,0"},
+        {"BOARD\n9,5,2\n8,6,2\n7,7,2\n6,8,2\n5,9,2\nDONE\n",
+         "ERROR BOARD: the game is over, five in a row from 5,9"},
+        // Squares out of play make no five, and the brain's players, which do not see them, are
+        // answered for elsewhere.
+        {"INFO rule 2\nBOARD\n7,7,3\n0,0,3\n1,0,3\n2,0,3\n3,0,3\n4,0,3\nDONE\nTURN 7,7\n",
+         "5,0|ERROR square 7,7 is taken"},
+    };
+    for (const auto& [input, expected] : inputs) {
+        std::string answers;
+        for (const std::string& answer : Answers("", "START 15\r\n" + input)) {
+            answers += answer + "|";
+        }
+        EXPECT_EQ(answers, "OK|" + expected + "|") << input.substr(0, 60);
+    }
+    EXPECT_NE(Shell(std::string(RENNOR_BRAIN) + " --help").find("default of 30 seconds"),
+              std::string::npos);
 }
 
 // Two games of the written player against itself, the second player's moves asked of the
