@@ -18,13 +18,14 @@ using namespace std::chrono_literals;
 
 // A brain that keeps the protocol, answering START, ABOUT and every TURN with its shell
 // functions start, about and move, which %1 may redefine, and BEGIN with the centre; n counts
-// the TURNs.
+// the TURNs, and every line it reads goes to its log.
 constexpr char FakeBrain[] = R"(#!/bin/sh
 start() { echo OK; }
 about() { echo 'name="Fake"'; }
 %1
 n=0
 while read -r cmd rest; do
+  echo "$cmd $rest" >>"$0.log"
   case "$cmd" in
     START*) start ;;
     ABOUT*) about ;;
@@ -244,24 +245,13 @@ TEST_F(ExternalEngineTest, ASignalThatEndsTheGameEndsItsEngineAndAllItStarted) {
 
 TEST_F(ExternalEngineTest, AnEngineIsToldTheBoardSizeAndRuleOfTheGame) {
     const QTemporaryDir folder;
-    const QString program = folder.filePath(QStringLiteral("logging"));
-    const QString log = folder.filePath(QStringLiteral("log"));
-    QFile file(program);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\nwhile read -r line; do\n  echo \"$line\" >> '%1'\n"
-                              "  case \"$line\" in START*) echo OK ;; ABOUT*) echo 'name=\"L\"' ;; "
-                              "TURN*) echo 4,4 ;; "
-                              "esac\ndone\n")
-                   .arg(log)
-                   .toUtf8());
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QString program = WriteBrain(folder, "logging", "move() { echo 4,4; }");
     Options.Rules = {TRule::Renju, TOpening::None, SmallBoardSize};
     NewGame1Click(false);
     TExternalPlayer engine(program, 200ms);
     const TInstalled installed(engine);
     ASSERT_TRUE(PlayAndAwait(0));
-    QFile sent(log);
+    QFile sent(program + ".log");
     ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
     QStringList starts;
     for (const QByteArray& line : sent.readAll().split('\n')) {

@@ -30,6 +30,15 @@ std::string Shell(const std::string& command) {
     return output;
 }
 
+// The match tool's report with these arguments holds each of these lines.
+void ExpectMatchReport(const std::string& arguments, std::initializer_list<std::string> lines) {
+    const std::string output =
+        Shell(std::string("python3 ") + RENNOR_MATCH + " " + arguments + " 2>&1");
+    for (const std::string& line : lines) {
+        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
+    }
+}
+
 // The brain's answers, a line each, to these bytes coming down a pipe.
 std::vector<std::string> Answers(const std::string& switches, const std::string& input) {
     char path[] = "/tmp/rennor-brain-input-XXXXXX";
@@ -226,14 +235,10 @@ TEST(BrainPipeTest, MatchToolForfeitsBlacksFoul) {
     std::fclose(file);
     const std::string brain = "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
                               "DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; done'\"";
-    const std::string output =
-        Shell(std::string("python3 ") + RENNOR_MATCH + " " + brain + " " + brain +
-              " --size 15 --rule 4 --judge " + RENNOR_JUDGE + " --openings " + openings + " 2>&1");
-    for (const char* line :
-         {"   1        1  A      B      B wins", "A played 8,8, a foul: double three",
-          "fouls by black: 2; moves on a taken square or off the board: 0"}) {
-        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
-    }
+    ExpectMatchReport(brain + " " + brain + " --size 15 --rule 4 --judge " + RENNOR_JUDGE +
+                          " --openings " + openings,
+                      {"   1        1  A      B      B wins", "A played 8,8, a foul: double three",
+                       "fouls by black: 2; moves on a taken square or off the board: 0"});
 }
 
 // The second brain passes only the first dozen lines to a real brain and then, mid-game, either
@@ -244,14 +249,10 @@ TEST(BrainPipeTest, MatchToolForfeitsABrainThatDiesOrHangs) {
     for (const auto& [second, reason] :
          {std::pair{"sh -c '" + cut + "'", "B crashed"},
           {"sh -c '" + cut + "; exec sleep 600'", "B took too long"}}) {
-        const std::string output =
-            Shell(std::string("python3 ") + RENNOR_MATCH + " '" + RENNOR_BRAIN +
-                  " --player=king' \"" + second + "\" --count 1 --time 1000 2>&1");
-        for (const char* line :
-             {"   1        1  A      B      A wins", "   2        1  B      A      A wins",
-              "A: 2 won, 0 lost", reason}) {
-            EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
-        }
+        ExpectMatchReport(std::string("'") + RENNOR_BRAIN + " --player=king' \"" + second +
+                              "\" --count 1 --time 1000",
+                          {"   1        1  A      B      A wins",
+                           "   2        1  B      A      A wins", "A: 2 won, 0 lost", reason});
     }
 }
 
