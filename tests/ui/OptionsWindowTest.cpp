@@ -272,14 +272,9 @@ TEST_F(OptionsWindowTest, NoTwoCaptionsSeenTogetherShareAnAltKey) {
         for (int tab = 0; tab < pages->count(); ++tab) {
             captions[QKeySequence::mnemonic(pages->tabText(tab)).toString()] << pages->tabText(tab);
         }
-        for (QWidget* w : Options->findChildren<QWidget*>()) {
-            const auto* button = qobject_cast<QAbstractButton*>(w);
-            const auto* label = qobject_cast<QLabel*>(w);
-            const auto* box = qobject_cast<QGroupBox*>(w);
-            const QString caption = button  ? button->text()
-                                    : label ? label->text()
-                                    : box   ? box->title()
-                                            : QString();
+        for (QWidget* w : Options->findChildren<QWidget*>()) { // captions: text, or a title
+            const QString caption =
+                w->property(qobject_cast<QGroupBox*>(w) ? "title" : "text").toString();
             if (w->isVisible() && !caption.isEmpty()) {
                 captions[QKeySequence::mnemonic(caption).toString()] << caption;
             }
