@@ -415,7 +415,7 @@ QWidget* TOptionsForm::BuildRulesPage() {
          {Ctl.SmallBoardRadio, "SmallBoardRadio", "1&5 x 15",
           "Fifteen squares a side, larger on the screen"}});
     auto* openingLabel =
-        PlaceLabel(page, "Label12", QStringLiteral("Open&ing :"), QRect(216, 73, 60, 16));
+        PlaceLabel(page, "Label12", QStringLiteral("Op&ening :"), QRect(216, 73, 60, 16));
     Ctl.OpeningBox = Place(new QComboBox, page, "OpeningBox", QRect(280, 70, 157, 21));
     Ctl.OpeningBox->addItems(
         {QStringLiteral("None"), QStringLiteral("Swap"), QStringLiteral("Swap2")});

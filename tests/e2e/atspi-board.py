@@ -124,8 +124,9 @@ def game(app, board):
         if wait_for(lambda: told(start, "focus", ""), f"{step} moved no focus") == "Preferences":
             break
     # No mnemonic here: its click comes a moment later, while the next keys are already typed.
-    for step, kind, text in [("Right", "focus", "Players"), ("Tab", "focus", "Human vs Human"),
-                             ("space", "name", "Player 2")]:
+    # Tab enters the radio group at its checked button; the arrow checks the other one.
+    for step, kind, text in [("Right", "focus", "Players"), ("Tab", "focus", "Human vs Computer"),
+                             ("Up", "name", "Player 2")]:
         start = len(heard)
         key(step)
         wait_for(lambda: told(start, kind, text), f"{step} did not bring {text}")
