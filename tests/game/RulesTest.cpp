@@ -7,6 +7,7 @@
 #include "game/GameFiles.h"
 #include "game/GameRules.h"
 #include "game/PlayRecord.h"
+#include "game/VariantsJudge.h"
 #include "players/ComputerPlayer.h"
 
 #include <QFileInfo>
@@ -17,24 +18,6 @@ namespace {
 
 template <typename... T> std::string Line(const T&... parts) {
     return QStringList{QVariant(parts).toString()...}.join(' ').toStdString();
-}
-
-// Exactly five through the stone just placed, as the standard rule judges.
-bool ExactlyFive(int X, int Y, TStoneColor c) {
-    for (const TStep s : DirectionStep) {
-        int run = 1;
-        for (int sign : {-1, 1}) {
-            for (int k = 1; OnBoard(X + sign * k * s.DX, Y + sign * k * s.DY) &&
-                            Game.Board[X + sign * k * s.DX][Y + sign * k * s.DY] == c;
-                 ++k) {
-                ++run;
-            }
-        }
-        if (run == WindowLength) {
-            return true;
-        }
-    }
-    return false;
 }
 
 QString OnlyTheCentre(int X, int Y) {
@@ -57,12 +40,12 @@ protected:
         StoredHumanHumanValue = true;
     }
     void TearDown() override {
-        InstallRuleJudge({});
+        InstallRuleJudge(VariantsJudge());
         ClearSaveFormats();
         InstallComputerPlayer(nullptr);
         GameFlowTest::TearDown();
     }
-    void NewGameUnder(TRule rule, int size, TRuleJudge judge = {}) {
+    void NewGameUnder(TRule rule, int size, TRuleJudge judge = VariantsJudge()) {
         InstallRuleJudge(std::move(judge));
         Options.Rules = {rule, TOpening::None, size};
         NewGame1Click(false);
@@ -81,25 +64,33 @@ protected:
 };
 
 TEST_F(RulesTest, TheGamesRuleDecidesWhetherALineWins) {
-    // Black fills the gap of 1..4 and 6 on row 1: a six. White plays apart on row 10.
+    // The first player fills the gap of 1..4 and 6 on row 1: a six. The other plays on row 10.
     const QString six = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 6,1 9,10 5,1";
     const QString five = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 5,1";
+    // Black's 10,10 makes a five across and a six down at once; white plays apart on row 1.
+    const QString fiveAndSix = "6,10 1,1 7,10 3,1 8,10 5,1 9,10 7,1 10,7 9,1 10,8 11,1 10,9 13,1 "
+                               "10,11 15,1 10,12 17,1 10,10";
     struct Row {
         TRule rule;
-        TRuleJudge judge;
+        bool firstWhite;
         QString moves;
+        QString refused;
         bool over;
     };
     const Row rows[] = {
-        {TRule::Freestyle, {ExactlyFive, {}}, six, true}, // freestyle never asks the judge
-        {TRule::Standard, {ExactlyFive, {}}, six, false},
-        {TRule::Standard, {ExactlyFive, {}}, five, true},
-        {TRule::Standard, {}, six, true}, // no judge yet: five or more
+        {TRule::Freestyle, false, six, "", true},
+        {TRule::Standard, false, six, "", false}, // an overline wins nothing, for either colour
+        {TRule::Standard, true, six, "", false},
+        {TRule::Standard, true, five, "", true},
+        {TRule::Renju, true, six, "", true},         // white's overline wins
+        {TRule::Renju, false, six, "5,1", false},    // black's is forbidden
+        {TRule::Renju, false, fiveAndSix, "", true}, // a five wins over a foul
     };
     for (const Row& row : rows) {
-        NewGameUnder(row.rule, LargeBoardSize, row.judge);
-        EXPECT_EQ(Clicks(row.moves), "");
-        EXPECT_EQ(Line(IsGameOver(), Game.FiveMade), Line(row.over, row.over))
+        Options.FirstWhite = row.firstWhite;
+        NewGameUnder(row.rule, LargeBoardSize);
+        const QString refused = Clicks(row.moves);
+        EXPECT_EQ(Line(refused, IsGameOver(), Game.FiveMade), Line(row.refused, row.over, row.over))
             << static_cast<int>(row.rule) << ' ' << row.moves.toStdString();
     }
 }
@@ -169,6 +160,20 @@ TEST_F(RulesTest, TheComputerIsAskedUnderTheRuleAndRennorEmperorPlaysForTheKingO
     AskComputerMove();
     EXPECT_EQ(Line(ComputerPlayer().Name(), static_cast<int>(asked.Last.Rule), asked.Last.Size),
               "Asked 1 15");
+}
+
+TEST_F(RulesTest, APlayerThatAnswersASquareForbiddenToBlackLosesTheGameAndIsToldSo) {
+    Options.FirstWhite = false;
+    NewGameUnder(TRule::Renju, LargeBoardSize);
+    ASSERT_EQ(Clicks("8,10 1,1 9,10 1,3 10,8 1,5 10,9 1,7"), "");
+    TAskedPlayer asked;
+    InstallComputerPlayer(&asked);
+    AskComputerMove();
+    emit asked.Answered(asked.Last.Ticket, 10, 10); // a double three
+    EXPECT_EQ(Line(Game.MoveCount, IsGameOver(), Game.Winner == WhiteStone, Ports.GameReports,
+                   ComputerThinking(), View.Status),
+              Line(8, true, true, 1, false,
+                   "Asked answered 10:10, forbidden to black (double three), and loses the game"));
 }
 
 TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
