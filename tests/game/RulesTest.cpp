@@ -10,6 +10,7 @@
 #include "game/VariantsJudge.h"
 #include "players/ComputerPlayer.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -41,7 +42,6 @@ protected:
     }
     void TearDown() override {
         InstallRuleJudge(VariantsJudge());
-        ClearSaveFormats();
         InstallComputerPlayer(nullptr);
         GameFlowTest::TearDown();
     }
@@ -178,9 +178,8 @@ TEST_F(RulesTest, APlayerThatAnswersASquareForbiddenToBlackLosesTheGameAndIsTold
 
 TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
     QTemporaryDir dir;
-    QStringList written;
-    AddSaveFormat({"SGF records|*.sgf", "sgf", true,
-                   [&written](const QString& path) { written << QFileInfo(path).fileName(); }});
+    const QString all = "Rennor .RNR files|*.rnr|SGF records|*.sgf|PSQ records|*.psq";
+    const QString records = "SGF records|*.sgf|PSQ records|*.psq";
     struct Row {
         TRule rule;
         int size;
@@ -190,31 +189,64 @@ TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
     };
     const QString refusal = QString(RnrKeepsWrittenGameOnly) + '.';
     const Row rows[] = {
-        {TRule::Freestyle, LargeBoardSize, "a", "Rennor .RNR files|*.rnr|SGF records|*.sgf",
-         "a.rnr"},
-        {TRule::Freestyle, LargeBoardSize, "b.SGF", "Rennor .RNR files|*.rnr|SGF records|*.sgf",
-         "b.SGF"},
-        {TRule::Freestyle, SmallBoardSize, "c", "SGF records|*.sgf", "c.sgf"},
-        {TRule::Renju, LargeBoardSize, "d.rnr", refusal, ""},
-        {TRule::Renju, LargeBoardSize, "e.txt", refusal, ""},
+        {TRule::Freestyle, LargeBoardSize, "a", all, "a.rnr"},
+        {TRule::Freestyle, LargeBoardSize, "b.SGF", all, "b.SGF"},
+        {TRule::Freestyle, SmallBoardSize, "c", records, "c.sgf"},
+        {TRule::Standard, SmallBoardSize, "d.psq", records, "d.psq"},
+        {TRule::Renju, LargeBoardSize, "e.rnr", refusal, ""},
+        {TRule::Renju, LargeBoardSize, "f.txt", refusal, ""},
     };
     for (const Row& row : rows) {
         NewGameUnder(row.rule, row.size);
-        written.clear();
         Ports.Errors.clear();
         Ports.FileNames = {dir.filePath(row.typed)};
         SaveGame1Click();
-        const bool rnr = QFileInfo::exists(dir.filePath(row.written));
         EXPECT_EQ(Line(Ports.Errors.isEmpty() ? SaveDialogSpec().Filter : Ports.Errors.join('|'),
-                       written.isEmpty() && rnr ? row.written : written.join(' ')),
+                       QDir(dir.path()).entryList({row.typed.left(1) + ".*"}).join(' ')),
                   Line(row.filter, row.written))
             << row.typed.toStdString();
     }
-    ClearSaveFormats(); // with no format that keeps it, nothing is asked
-    NewGameUnder(TRule::Standard, LargeBoardSize);
-    Ports.FileDialogTitles.clear();
+    EXPECT_EQ(LoadDialogSpec().Filter, all);
+}
+
+TEST_F(RulesTest, ARecordIsTakenOverWithItsRuleAndSizeOnlyOnceItPassedEveryCheck) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("renju.sgf");
+    Options.FirstWhite = false;
+    NewGameUnder(TRule::Renju, SmallBoardSize);
+    Clicks("8,10 1,1 9,10 1,3 10,8");
+    Ports.FileNames = {path};
     SaveGame1Click();
-    EXPECT_EQ(Line(Ports.FileDialogTitles.size(), Ports.Errors.last()), Line(0, refusal));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    const auto load = [&](const QByteArray& text) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        Ports.Errors.clear();
+        Ports.FileNames = {path};
+        LoadGame1Click();
+    };
+    const auto state = [] {
+        QStringList moves;
+        for (int i = 1; i <= Game.MoveCount; ++i) {
+            moves << QString("%1,%2").arg(Game.Moves[i].X).arg(Game.Moves[i].Y);
+        }
+        return QString::fromStdString(
+            Line(RuleText(Play.Rules.Rule), PlayedSize(), moves.join(' '), IsGameOver()));
+    };
+    NewGameUnder(TRule::Freestyle, LargeBoardSize);
+    Clicks("2,2");
+    load(saved.left(saved.lastIndexOf(')')) + ";W[ai];B[ji];W[ak];B[jj])");
+    // Black's 10,10 is a double three: refused, the running game as it was.
+    const QString refused = Ports.Errors.join('|') + ' ' + state();
+    load(saved);
+    EXPECT_EQ(Line(refused, "/", state(), Ports.Errors.size(), View.Enabled[TCommand::Hint]),
+              Line("Move 9 of the record (10:10) is forbidden to black under renju: double "
+                   "three. Freestyle 19 2,2 false /",
+                   "Renju 15 8,10 1,1 9,10 1,3 10,8 false 0 false"));
 }
 
 } // namespace
