@@ -86,12 +86,31 @@ void Failed(TComputerPlayer& player, const QString& message) {
     }
 }
 
+// A player that answers a square forbidden to black loses the game there and then: the stone is
+// not placed, white wins, and the status says why, since no five on the board shows it.
+void LoseByFoul(const TComputerPlayer& player, int X, int Y, const QString& why) {
+    Game.FiveMade = true;
+    Game.Winner = WhiteStone;
+    ShowGameResult();
+    MainView().ShowStatusText(QStringLiteral("%1 answered %2:%3, forbidden to black (%4), and "
+                                             "loses the game")
+                                  .arg(player.Name())
+                                  .arg(X, 2, 10, QLatin1Char('0'))
+                                  .arg(Y, 2, 10, QLatin1Char('0'))
+                                  .arg(why));
+}
+
 void Answered(TComputerPlayer& player, std::uint64_t ticket, int X, int Y) {
     if (&player != &ComputerPlayer() || !Question.Waiting || ticket != Question.Ticket) {
         return;
     }
     if (!PositionStands(Question)) {
         Settle(); // the game moved on while the player thought
+        return;
+    }
+    if (const QString why = ForbiddenReason(X, Y); !why.isEmpty()) {
+        Settle();
+        LoseByFoul(player, X, Y, why);
         return;
     }
     if (!SquareOpen(X, Y)) {

@@ -5,10 +5,12 @@
 #include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/GameFlow.h"
+#include "game/GameRecords.h"
 #include "game/GameReport.h"
 #include "game/MainView.h"
 #include "game/MoveHistory.h"
 #include "game/Sides.h"
+#include "storage/RecordFile.h"
 #include "storage/SavedGameFile.h"
 #include "storage/StorageError.h"
 
@@ -20,8 +22,16 @@ TLoadHooks LoadHooks;
 namespace {
 
 constexpr char SavedGameFilter[] = "Rennor .RNR files|*.rnr";
+constexpr char SgfFilter[] = "SGF records|*.sgf";
+constexpr char PsqFilter[] = "PSQ records|*.psq";
 
-std::vector<TSaveFormat> AddedSaveFormats;
+// A format Save Game can write.
+struct TSaveFormat {
+    QString Filter; // "display text|pattern"
+    QString Suffix; // the extension that chooses it, without the dot, in any case
+    // Writes the game as it stands to path; a failure throws the store's error.
+    std::function<void(const QString& path)> Write;
+};
 
 void RunHook(const std::function<void()>& hook) {
     if (hook) {
@@ -42,33 +52,78 @@ TSavedPlay CurrentPlay() {
     return p;
 }
 
-// Takes over a saved game that has been read and checked; nothing here can fail on the game's
-// side, so the game is never left half loaded.
-void TakeOverSavedGame(const TSavedGame& saved) {
+// The running game stops: no question, auto play or replay runs on; the five it showed, if any.
+std::vector<std::pair<int, int>> LeaveRunningGame() {
     CancelComputerMove();
     const auto won = WinningSquares();
     Game.FiveMade = false;
     Play.AutoPlaying = false;
     Game.GameFinished = false;
     StopReplays();
-    Play.UndoUsedCount = saved.Play.UndoUsedCount;
-    Play.HintsUsedCount = saved.Play.HintsUsedCount;
-    Play.CommentsUsedCount = saved.Play.CommentsUsedCount;
-    Play.SidesSwitched = saved.Play.SidesSwitched;
-    Play.GameStartTime = TimeOfDay() - saved.Play.ElapsedTime;
-    MainView().ShowTimeElapsed(saved.Play.ElapsedTime);
-    Play.Rules = TGameRules{}; // the .rnr file knows the written game only
+    return won;
+}
+
+// The board, the clock and the commands show the game just taken over.
+void ShowTakenOverGame(const std::vector<std::pair<int, int>>& won, double elapsed, bool undo,
+                       bool redo) {
+    Play.GameStartTime = TimeOfDay() - elapsed;
+    MainView().ShowTimeElapsed(elapsed);
     MainView().ShowBoardSize(PlayedSize());
     MainView().EnableCommand(TCommand::Hint, HintAvailable());
-    // The file carries no redo limit, and the entries past its move count may be older games':
-    // nothing of them can be redone.
-    InstallSavedMoves(saved);
     RepaintAllSquares();
     ShowWinChange(won);
     MainView().ShowMovesDone(Game.MoveCount);
     Timer1Timer(false);
-    MainView().EnableCommand(TCommand::Undo, saved.Play.UndoEnabled);
-    MainView().EnableCommand(TCommand::Redo, saved.Play.RedoEnabled);
+    MainView().EnableCommand(TCommand::Undo, undo);
+    MainView().EnableCommand(TCommand::Redo, redo);
+}
+
+// Takes over a saved game that has been read and checked; nothing here can fail on the game's
+// side, so the game is never left half loaded.
+void TakeOverSavedGame(const TSavedGame& saved) {
+    const auto won = LeaveRunningGame();
+    Play.UndoUsedCount = saved.Play.UndoUsedCount;
+    Play.HintsUsedCount = saved.Play.HintsUsedCount;
+    Play.CommentsUsedCount = saved.Play.CommentsUsedCount;
+    Play.SidesSwitched = saved.Play.SidesSwitched;
+    Play.Rules = TGameRules{}; // the .rnr file knows the written game only
+    // The file carries no redo limit, and the entries past its move count may be older games':
+    // nothing of them can be redone.
+    InstallSavedMoves(saved);
+    ShowTakenOverGame(won, saved.Play.ElapsedTime, saved.Play.UndoEnabled, saved.Play.RedoEnabled);
+}
+
+// Takes over a record that has been read, checked and replayed: a fresh game's counters and clock.
+void TakeOverRecord(const TGameRecord& record) {
+    const auto won = LeaveRunningGame();
+    Play.UndoUsedCount = Play.HintsUsedCount = Play.CommentsUsedCount = 0;
+    Play.SidesSwitched = false;
+    InstallRecordMoves(record);
+    ShowTakenOverGame(won, 0, true, true);
+}
+
+// Takes over the file at name, .sgf or .psq as a record and any other as a saved game; the file
+// is read and checked whole before the game or the store changes.
+void TakeOverFile(const QString& name) {
+    const QString suffix = QFileInfo(name).suffix();
+    const bool record = suffix.compare(QLatin1String(SgfExtension), Qt::CaseInsensitive) == 0 ||
+                        suffix.compare(QLatin1String(PsqExtension), Qt::CaseInsensitive) == 0;
+    if (record) {
+        const TGameRecord read = ReadGameRecord(name);
+        if (LoadHooks.StoreRules) {
+            LoadHooks.StoreRules({read.Rule, TOpening::None, read.Size});
+        }
+        TakeOverRecord(read);
+        return;
+    }
+    const TSavedGame saved = ReadSavedGame(SavedGamePathToRead(name));
+    if (LoadHooks.StoreHumanHuman) {
+        LoadHooks.StoreHumanHuman(saved.Play.HumanHuman);
+    }
+    if (LoadHooks.StoreRules) {
+        LoadHooks.StoreRules(TGameRules{});
+    }
+    TakeOverSavedGame(saved);
 }
 
 void LoadSavedGame() {
@@ -79,14 +134,7 @@ void LoadSavedGame() {
     if (!IsGameOver() && !Ports().Confirm(CancelGameQuestion)) {
         return;
     }
-    const TSavedGame saved = ReadSavedGame(SavedGamePathToRead(*name));
-    if (LoadHooks.StoreHumanHuman) {
-        LoadHooks.StoreHumanHuman(saved.Play.HumanHuman);
-    }
-    if (LoadHooks.StoreRules) {
-        LoadHooks.StoreRules(TGameRules{});
-    }
-    TakeOverSavedGame(saved);
+    TakeOverFile(*name);
     RunHook(LoadHooks.ReloadOptions);
     TakeSidesFromLoadedGame();
     RunHook(LoadHooks.ApplySettings);
@@ -108,8 +156,13 @@ void ShowingFileErrors(void (*command)()) {
 
 TSaveFormat RnrFormat() {
     return {
-        QString::fromLatin1(SavedGameFilter), QString::fromLatin1(SavedGameExtension), false,
+        QString::fromLatin1(SavedGameFilter), QString::fromLatin1(SavedGameExtension),
         [](const QString& path) { WriteSavedGame(path, CaptureSavedGame(Game, CurrentPlay())); }};
+}
+
+TSaveFormat RecordFormat(const char* filter, const char* suffix, TRecordFormat format) {
+    return {QString::fromLatin1(filter), QString::fromLatin1(suffix),
+            [format](const QString& path) { WriteGameRecord(path, RecordOfGame(), format); }};
 }
 
 // The formats that can keep the running game, .rnr first when it can.
@@ -119,11 +172,8 @@ std::vector<TSaveFormat> FittingFormats() {
     if (written) {
         formats.push_back(RnrFormat());
     }
-    for (const TSaveFormat& format : AddedSaveFormats) {
-        if (written || format.KeepsRules) {
-            formats.push_back(format);
-        }
-    }
+    formats.push_back(RecordFormat(SgfFilter, SgfExtension, TRecordFormat::Sgf));
+    formats.push_back(RecordFormat(PsqFilter, PsqExtension, TRecordFormat::Psq));
     return formats;
 }
 
@@ -136,7 +186,7 @@ const TSaveFormat* FormatOf(const std::vector<TSaveFormat>& formats, const QStri
             return &format;
         }
     }
-    const bool rnrFits = !formats.empty() && formats.front().Suffix == SavedGameExtension;
+    const bool rnrFits = formats.front().Suffix == SavedGameExtension;
     const bool other = suffix.compare(QLatin1String(SavedGameExtension), Qt::CaseInsensitive) != 0;
     return rnrFits && other ? &formats.front() : nullptr;
 }
@@ -147,10 +197,6 @@ QString WithSuffix(const QString& typed, const QString& suffix) {
 
 void SaveGame() {
     const std::vector<TSaveFormat> formats = FittingFormats();
-    if (formats.empty()) {
-        Ports().ShowError(QLatin1String(RnrKeepsWrittenGameOnly));
-        return;
-    }
     const std::optional<QString> name = Ports().AskSaveFileName(SaveDialogSpec());
     if (!name) {
         return;
@@ -169,27 +215,20 @@ void SaveGame() {
 
 } // namespace
 
-void AddSaveFormat(TSaveFormat format) {
-    AddedSaveFormats.push_back(std::move(format));
-}
-
-void ClearSaveFormats() {
-    AddedSaveFormats.clear();
-}
-
 TFileDialogSpec SaveDialogSpec() {
     const std::vector<TSaveFormat> formats = FittingFormats();
     QStringList filters;
     for (const TSaveFormat& format : formats) {
         filters << format.Filter;
     }
-    const QString suffix = formats.empty() ? QString() : formats.front().Suffix.toUpper();
+    const QString suffix = formats.front().Suffix.toUpper();
     return {QStringLiteral("Save current game to:"), filters.join(u'|'), suffix};
 }
 
 TFileDialogSpec LoadDialogSpec() {
-    return {QStringLiteral("Load saved game from:"), QString::fromLatin1(SavedGameFilter),
-            QStringLiteral("RNR")};
+    const QStringList filters{QLatin1String(SavedGameFilter), QLatin1String(SgfFilter),
+                              QLatin1String(PsqFilter)};
+    return {QStringLiteral("Load saved game from:"), filters.join(u'|'), QStringLiteral("RNR")};
 }
 
 void SaveGame1Click() {

@@ -6,26 +6,13 @@
 
 #include <functional>
 
-// A record format Save Game can write besides .rnr, which keeps only the written game.
-struct TSaveFormat {
-    QString Filter;          // "display text|pattern"
-    QString Suffix;          // the extension that chooses it, without the dot, in any case
-    bool KeepsRules = false; // it records any rule, opening and board size
-    // Writes the game as it stands to path; a failure throws the store's error.
-    std::function<void(const QString& path)> Write;
-};
-// Offers one more format in the save dialog, after those offered before.
-void AddSaveFormat(TSaveFormat format);
-// Takes the formats added back out; for tests.
-void ClearSaveFormats();
-
 // Why Save Game refuses .rnr for a game that is not the written one.
 inline constexpr char RnrKeepsWrittenGameOnly[] =
     "The .RNR format keeps only freestyle games on the 19 x 19 board without an opening. Save "
     "this game as SGF or PSQ";
 
 // The two file dialogs. The save dialog offers the formats that can keep the running game, .rnr
-// first when it can; the load dialog the single filter of saved games.
+// first when it can, then SGF and PSQ records; the load dialog offers all three.
 TFileDialogSpec SaveDialogSpec();
 TFileDialogSpec LoadDialogSpec();
 
@@ -52,7 +39,8 @@ extern TLoadHooks LoadHooks;
 // when the user agrees. A file error is shown in the standard error box.
 void SaveGame1Click();
 // Replaces the game with a saved one, asking first while a game runs; a name without an extension
-// finds its ".rnr" file. The whole file is read and checked first: a file error or a file that
+// finds its ".rnr" file, one ending in .sgf or .psq is a record, which brings its rule and board
+// size along. The whole file is read and checked first: a file error or a file that
 // does not check out is shown in the standard error box and leaves the game and the store as they
 // were. A loaded game that is over shows the game-over report.
 void LoadGame1Click();

@@ -10,6 +10,7 @@
 #include "game/Ports.h"
 #include "game/Sides.h"
 #include "game/StoredOptions.h"
+#include "game/VariantsJudge.h"
 #include "players/ComputerPlayer.h"
 #include "storage/SettingNames.h"
 
@@ -66,6 +67,7 @@ void InstallGameFlow() {
     BoardHooks.FirstColor = FirstColorFromOptions;
     BoardHooks.JudgeWin = MoveWinsUnderRule;
     BoardHooks.JudgeTie = TieUnderRules;
+    InstallRuleJudge(VariantsJudge());
 }
 
 bool HintAvailable() {

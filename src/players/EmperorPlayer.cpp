@@ -7,7 +7,8 @@ namespace {
 
 TSearchPosition SearchPosition(const TMoveQuestion& question) {
     TSearchPosition position;
-    position.Size = question.Size; // the rule reaches the search once it takes one
+    position.Size = question.Size;
+    position.Rule = question.Rule;
     position.ToMove = question.ToMove;
     for (const TMoveRecord& m : question.Moves) {
         position.Stones.push_back({m.X - 1, m.Y - 1, m.Color});
@@ -66,10 +67,14 @@ void TEmperorPlayer::Work() {
             Next.reset();
             Stop = false;
         }
-        if (question.Moves.size() < LastStoneCount) {
+        if (question.Moves.size() < LastStoneCount || question.Rule != LastRule) {
             Emperor.NewGame(); // another game, or moves taken back: what was learnt misleads
+            // Before the move's clock starts and off the user-interface thread: the first
+            // question under a rule builds its tables once.
+            TEmperor::Prepare(question.Rule);
         }
         LastStoneCount = question.Moves.size();
+        LastRule = question.Rule;
         const TSearchResult result =
             Emperor.Think(SearchPosition(question), TSearchLimits{MoveTime}, Stop);
         QMetaObject::invokeMethod(

@@ -34,6 +34,7 @@ private:
     const std::chrono::milliseconds MoveTime;
     TEmperor Emperor; // only the worker touches it
     std::size_t LastStoneCount = 0;
+    TRule LastRule = TRule::Freestyle;
 
     std::mutex Lock; // guards Next, Current and Quit
     std::condition_variable Wake;

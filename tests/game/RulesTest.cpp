@@ -7,8 +7,10 @@
 #include "game/GameFiles.h"
 #include "game/GameRules.h"
 #include "game/PlayRecord.h"
+#include "game/VariantsJudge.h"
 #include "players/ComputerPlayer.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -17,24 +19,6 @@ namespace {
 
 template <typename... T> std::string Line(const T&... parts) {
     return QStringList{QVariant(parts).toString()...}.join(' ').toStdString();
-}
-
-// Exactly five through the stone just placed, as the standard rule judges.
-bool ExactlyFive(int X, int Y, TStoneColor c) {
-    for (const TStep s : DirectionStep) {
-        int run = 1;
-        for (int sign : {-1, 1}) {
-            for (int k = 1; OnBoard(X + sign * k * s.DX, Y + sign * k * s.DY) &&
-                            Game.Board[X + sign * k * s.DX][Y + sign * k * s.DY] == c;
-                 ++k) {
-                ++run;
-            }
-        }
-        if (run == WindowLength) {
-            return true;
-        }
-    }
-    return false;
 }
 
 QString OnlyTheCentre(int X, int Y) {
@@ -57,12 +41,11 @@ protected:
         StoredHumanHumanValue = true;
     }
     void TearDown() override {
-        InstallRuleJudge({});
-        ClearSaveFormats();
+        InstallRuleJudge(VariantsJudge());
         InstallComputerPlayer(nullptr);
         GameFlowTest::TearDown();
     }
-    void NewGameUnder(TRule rule, int size, TRuleJudge judge = {}) {
+    void NewGameUnder(TRule rule, int size, TRuleJudge judge = VariantsJudge()) {
         InstallRuleJudge(std::move(judge));
         Options.Rules = {rule, TOpening::None, size};
         NewGame1Click(false);
@@ -81,25 +64,33 @@ protected:
 };
 
 TEST_F(RulesTest, TheGamesRuleDecidesWhetherALineWins) {
-    // Black fills the gap of 1..4 and 6 on row 1: a six. White plays apart on row 10.
+    // The first player fills the gap of 1..4 and 6 on row 1: a six. The other plays on row 10.
     const QString six = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 6,1 9,10 5,1";
     const QString five = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 5,1";
+    // Black's 10,10 makes a five across and a six down at once; white plays apart on row 1.
+    const QString fiveAndSix = "6,10 1,1 7,10 3,1 8,10 5,1 9,10 7,1 10,7 9,1 10,8 11,1 10,9 13,1 "
+                               "10,11 15,1 10,12 17,1 10,10";
     struct Row {
         TRule rule;
-        TRuleJudge judge;
+        bool firstWhite;
         QString moves;
+        QString refused;
         bool over;
     };
     const Row rows[] = {
-        {TRule::Freestyle, {ExactlyFive, {}}, six, true}, // freestyle never asks the judge
-        {TRule::Standard, {ExactlyFive, {}}, six, false},
-        {TRule::Standard, {ExactlyFive, {}}, five, true},
-        {TRule::Standard, {}, six, true}, // no judge yet: five or more
+        {TRule::Freestyle, false, six, "", true},
+        {TRule::Standard, false, six, "", false}, // an overline wins nothing, for either colour
+        {TRule::Standard, true, six, "", false},
+        {TRule::Standard, true, five, "", true},
+        {TRule::Renju, true, six, "", true},         // white's overline wins
+        {TRule::Renju, false, six, "5,1", false},    // black's is forbidden
+        {TRule::Renju, false, fiveAndSix, "", true}, // a five wins over a foul
     };
     for (const Row& row : rows) {
-        NewGameUnder(row.rule, LargeBoardSize, row.judge);
-        EXPECT_EQ(Clicks(row.moves), "");
-        EXPECT_EQ(Line(IsGameOver(), Game.FiveMade), Line(row.over, row.over))
+        Options.FirstWhite = row.firstWhite;
+        NewGameUnder(row.rule, LargeBoardSize);
+        const QString refused = Clicks(row.moves);
+        EXPECT_EQ(Line(refused, IsGameOver(), Game.FiveMade), Line(row.refused, row.over, row.over))
             << static_cast<int>(row.rule) << ' ' << row.moves.toStdString();
     }
 }
@@ -171,11 +162,24 @@ TEST_F(RulesTest, TheComputerIsAskedUnderTheRuleAndRennorEmperorPlaysForTheKingO
               "Asked 1 15");
 }
 
+TEST_F(RulesTest, APlayerThatAnswersASquareForbiddenToBlackLosesTheGameAndIsToldSo) {
+    Options.FirstWhite = false;
+    NewGameUnder(TRule::Renju, LargeBoardSize);
+    ASSERT_EQ(Clicks("8,10 1,1 9,10 1,3 10,8 1,5 10,9 1,7"), "");
+    TAskedPlayer asked;
+    InstallComputerPlayer(&asked);
+    AskComputerMove();
+    emit asked.Answered(asked.Last.Ticket, 10, 10); // a double three
+    EXPECT_EQ(Line(Game.MoveCount, IsGameOver(), Game.Winner == WhiteStone, Ports.GameReports,
+                   ComputerThinking(), View.Status),
+              Line(8, true, true, 1, false,
+                   "Asked answered 10:10, forbidden to black (double three), and loses the game"));
+}
+
 TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
     QTemporaryDir dir;
-    QStringList written;
-    AddSaveFormat({"SGF records|*.sgf", "sgf", true,
-                   [&written](const QString& path) { written << QFileInfo(path).fileName(); }});
+    const QString all = "Rennor .RNR files|*.rnr|SGF records|*.sgf|PSQ records|*.psq";
+    const QString records = "SGF records|*.sgf|PSQ records|*.psq";
     struct Row {
         TRule rule;
         int size;
@@ -185,31 +189,64 @@ TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
     };
     const QString refusal = QString(RnrKeepsWrittenGameOnly) + '.';
     const Row rows[] = {
-        {TRule::Freestyle, LargeBoardSize, "a", "Rennor .RNR files|*.rnr|SGF records|*.sgf",
-         "a.rnr"},
-        {TRule::Freestyle, LargeBoardSize, "b.SGF", "Rennor .RNR files|*.rnr|SGF records|*.sgf",
-         "b.SGF"},
-        {TRule::Freestyle, SmallBoardSize, "c", "SGF records|*.sgf", "c.sgf"},
-        {TRule::Renju, LargeBoardSize, "d.rnr", refusal, ""},
-        {TRule::Renju, LargeBoardSize, "e.txt", refusal, ""},
+        {TRule::Freestyle, LargeBoardSize, "a", all, "a.rnr"},
+        {TRule::Freestyle, LargeBoardSize, "b.SGF", all, "b.SGF"},
+        {TRule::Freestyle, SmallBoardSize, "c", records, "c.sgf"},
+        {TRule::Standard, SmallBoardSize, "d.psq", records, "d.psq"},
+        {TRule::Renju, LargeBoardSize, "e.rnr", refusal, ""},
+        {TRule::Renju, LargeBoardSize, "f.txt", refusal, ""},
     };
     for (const Row& row : rows) {
         NewGameUnder(row.rule, row.size);
-        written.clear();
         Ports.Errors.clear();
         Ports.FileNames = {dir.filePath(row.typed)};
         SaveGame1Click();
-        const bool rnr = QFileInfo::exists(dir.filePath(row.written));
         EXPECT_EQ(Line(Ports.Errors.isEmpty() ? SaveDialogSpec().Filter : Ports.Errors.join('|'),
-                       written.isEmpty() && rnr ? row.written : written.join(' ')),
+                       QDir(dir.path()).entryList({row.typed.left(1) + ".*"}).join(' ')),
                   Line(row.filter, row.written))
             << row.typed.toStdString();
     }
-    ClearSaveFormats(); // with no format that keeps it, nothing is asked
-    NewGameUnder(TRule::Standard, LargeBoardSize);
-    Ports.FileDialogTitles.clear();
+    EXPECT_EQ(LoadDialogSpec().Filter, all);
+}
+
+TEST_F(RulesTest, ARecordIsTakenOverWithItsRuleAndSizeOnlyOnceItPassedEveryCheck) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("renju.sgf");
+    Options.FirstWhite = false;
+    NewGameUnder(TRule::Renju, SmallBoardSize);
+    Clicks("8,10 1,1 9,10 1,3 10,8");
+    Ports.FileNames = {path};
     SaveGame1Click();
-    EXPECT_EQ(Line(Ports.FileDialogTitles.size(), Ports.Errors.last()), Line(0, refusal));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    const auto load = [&](const QByteArray& text) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        Ports.Errors.clear();
+        Ports.FileNames = {path};
+        LoadGame1Click();
+    };
+    const auto state = [] {
+        QStringList moves;
+        for (int i = 1; i <= Game.MoveCount; ++i) {
+            moves << QString("%1,%2").arg(Game.Moves[i].X).arg(Game.Moves[i].Y);
+        }
+        return QString::fromStdString(
+            Line(RuleText(Play.Rules.Rule), PlayedSize(), moves.join(' '), IsGameOver()));
+    };
+    NewGameUnder(TRule::Freestyle, LargeBoardSize);
+    Clicks("2,2");
+    load(saved.left(saved.lastIndexOf(')')) + ";W[ai];B[ji];W[ak];B[jj])");
+    // Black's 10,10 is a double three: refused, the running game as it was.
+    const QString refused = Ports.Errors.join('|') + ' ' + state();
+    load(saved);
+    EXPECT_EQ(Line(refused, "/", state(), Ports.Errors.size(), View.Enabled[TCommand::Hint]),
+              Line("Move 9 of the record (10:10) is forbidden to black under renju: double "
+                   "three. Freestyle 19 2,2 false /",
+                   "Renju 15 8,10 1,1 9,10 1,3 10,8 false 0 false"));
 }
 
 } // namespace

@@ -10,16 +10,8 @@
 
 namespace {
 
-QString OnlyThreeThree(int X, int Y) {
-    return X == 3 && Y == 3 ? QStringLiteral("double three") : QString();
-}
-
 class RulesWindowTest : public WindowTest {
 protected:
-    void TearDown() override {
-        InstallRuleJudge({});
-        WindowTest::TearDown();
-    }
     // The rules page: rule, opening, size, and the computer page's note on Rennor King.
     QString RulesShown() const {
         const TGameRules r = Options->RulesOnPage();
@@ -116,7 +108,6 @@ TEST_F(RulesWindowTest, A15By15GameIsPlayedByKeysAndClicksToItsFiveWithinItsEdge
 }
 
 TEST_F(RulesWindowTest, UnderRenjuAForbiddenSquareIsCrossedNamedAndRefusedWhileBlackIsToMove) {
-    InstallRuleJudge({{}, OnlyThreeThree});
     StartWith({{"HUMAN vs HUMAN", "1"}, {"PLAYER1 COLOR", "0"}, {"RULE", "Renju"}});
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(&Grid())->tableInterface();
@@ -128,17 +119,22 @@ TEST_F(RulesWindowTest, UnderRenjuAForbiddenSquareIsCrossedNamedAndRefusedWhileB
                     Pixel(board, 4, 4, centre, centre),
                     table->cellAt(2, 2)->text(QAccessible::Name).section('.', 0, 0));
     };
+    // Black: 3,3 would be a double three; 5,8 six in a row. White plays apart.
+    Do("4,3 10,10 5,3 10,12 3,4 12,10 3,5 12,12 1,8 14,14 2,8 10,14 3,8 14,10 4,8 16,16 6,8 16,12");
     QStringList seen{shown()};
     Do("3,3");
     Click(3, 3, Qt::RightButton);
     seen << Line(Game.MoveCount, Form->StatusBar->text(), Items().XYPercent->isVisible());
     Items().PopupMenu1->close();
+    Do("5,8");
+    seen << Line(Game.MoveCount, Form->StatusBar->text(), IsGameOver());
     Do("4,4"); // white to move: no square is forbidden to it
     seen << shown();
     Do("3,3");
-    seen << MovesMade();
+    seen << MovesMade().section(' ', -2);
     EXPECT_EQ(seen, QStringList({"ff0000 808080 03:03, forbidden",
-                                 "0 Forbidden to black: double three false",
+                                 "18 Forbidden to black: double three false",
+                                 "18 Forbidden to black: overline false",
                                  "808080 000000 03:03, empty", "B4,4 W3,3"}));
 }
 
