@@ -22,12 +22,6 @@
 
 namespace {
 
-QTreeWidgetItem* FindContentsItem(QTreeWidget* tree, const QString& title) {
-    const QList<QTreeWidgetItem*> found =
-        tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
 class HelpEngineTest : public testing::Test {
 protected:
     void TearDown() override { QWhatsThis::hideText(); }
@@ -49,13 +43,11 @@ TEST_F(HelpEngineTest, FinderIndexAndEachContextNumberLeadToTopicsAnUnknownOneSa
     EXPECT_EQ(window->CurrentFile(), "welcome.html");
 
     // A click on a title in the contents opens it.
-    QTreeWidgetItem* controls = FindContentsItem(window->ContentsTree(), "The Controls menu");
-    ASSERT_NE(controls, nullptr);
-    controls->setExpanded(true);
-    QTreeWidgetItem* redo = FindContentsItem(window->ContentsTree(), "Redo");
-    ASSERT_NE(redo, nullptr);
-    const QRect place = window->ContentsTree()->visualItemRect(redo);
-    QTest::mouseClick(window->ContentsTree()->viewport(), Qt::LeftButton, {}, place.center());
+    QTreeWidget* tree = window->ContentsTree();
+    tree->expandAll();
+    const auto redo = tree->findItems("Redo", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(redo.size(), 1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(redo[0]).center());
     EXPECT_EQ(window->CurrentContext(), 9102);
 
     // Typing the start of a key word and pressing Enter shows its topic.
@@ -67,17 +59,16 @@ TEST_F(HelpEngineTest, FinderIndexAndEachContextNumberLeadToTopicsAnUnknownOneSa
     EXPECT_EQ(window->CurrentContext(), 9007);
 
     ASSERT_TRUE(Help.Command(THelpCommand::HelpOnHelp, 0));
-    EXPECT_EQ(window->CurrentFile(), "helponhelp.html");
-    EXPECT_EQ(window->CurrentTitle(), "Using Help");
+    EXPECT_EQ(window->CurrentFile() + " " + window->CurrentTitle(), "helponhelp.html Using Help");
 
     QSet<QString> titles;
     for (int context : ProgramContexts) {
         ASSERT_TRUE(Help.Command(THelpCommand::Context, quintptr(context))) << context;
-        EXPECT_EQ(window->CurrentContext(), context);
         const QString title = window->CurrentTitle();
-        EXPECT_FALSE(title.isEmpty()) << context;
-        EXPECT_TRUE(window->Browser()->toPlainText().contains(title)) << context;
-        EXPECT_EQ(window->windowTitle(), "Rennor Help - " + title) << context;
+        EXPECT_TRUE(window->CurrentContext() == context && !title.isEmpty() &&
+                    window->Browser()->toPlainText().contains(title) &&
+                    window->windowTitle() == "Rennor Help - " + title)
+            << context << ": " << window->windowTitle().toStdString();
         titles << title;
     }
     EXPECT_EQ(titles.size(), ProgramContexts.size()) << "two numbers share a title";
@@ -102,9 +93,10 @@ TEST_F(HelpEngineTest, APopupShowsItsTopicWithoutLinksAtThePlaceGivenAndQuitHide
     EXPECT_TRUE(VisiblePopup()->geometry().adjusted(-40, -40, 40, 40).contains(place));
     EXPECT_FALSE(Help.IsWindowVisible()) << "a pop-up needs no help window";
     const QString shown = THelpFile().PopupHtml(THelpFile().ContextFile(2002));
-    EXPECT_TRUE(shown.contains("a gentle tune"));
-    EXPECT_FALSE(shown.contains("See also")) << "a pop-up is its topic without the links";
-    EXPECT_FALSE(shown.contains("<body>"));
+    // Its topic without the links.
+    EXPECT_EQ(QList({shown.contains("a gentle tune"), shown.contains("See also"),
+                     shown.contains("<body>")}),
+              QList({true, false, false}));
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_EQ(VisiblePopup(), nullptr);
 }
