@@ -6,58 +6,14 @@
 #include "game/GameReport.h"
 #include "storage/SavedGameFile.h"
 
-#include <QToolButton>
-
 namespace {
 
 class ThinkingWindowTest : public WindowTest {
 protected:
-    // Do's steps, and: L loads Saved, S saves, O opens the options, "no" answers the next question.
-    void Steps(const QString& steps) {
-        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-            Answers->FileNames = {Saved};
-            const QList<QAction*> items = {Items().LoadGame1, Items().SaveGame1, Items().Options1};
-            if (step == "no") {
-                Answers->ConfirmAnswers.push_back(false);
-            } else if (const int i = QStringLiteral("LSO").indexOf(step);
-                       step.size() == 1 && i >= 0) {
-                items[i]->trigger();
-            } else {
-                Do(step);
-            }
-        }
-    }
     QString NameOf(TStoneColor c) const {
         return (c == WhiteStone ? Form->MainName1 : Form->MainName2)->text();
     }
-    // Whose move it is by the names beside the stones, whether the computer thinks, and the
-    // status bar once the pointer crossed a tool button and the board.
-    QString Turn() {
-        QTest::mouseMove(Form->NewGameButton);
-        QTest::mouseMove(&Grid(), SquareCentre(1, 1));
-        const bool computers = NameOf(Game.ColorToMove) == Options->SecondPlayerLabel();
-        return Line(computers ? "computer's turn," : "human's turn,", ComputerThinking(),
-                    Form->StatusBar->text());
-    }
-    // Rennor King plays on for the computer and the human fills the first empty squares until the
-    // game ends: each click places the human's colour, and the report names who placed the five.
-    void PlayToTheEnd() {
-        InstallComputerPlayer(nullptr);
-        bool humanWon = false;
-        for (int i = 0; !IsGameOver(); ++i) {
-            const int X = i % BoardSize + 1, Y = i / BoardSize + 1, before = Game.MoveCount;
-            if (Game.Board[X][Y] == NoStone) {
-                Click(X, Y);
-                ASSERT_EQ(NameOf(Game.Moves[before + 1].Color), Options->FirstPlayerLabel());
-                humanWon = Game.MoveCount == before + 1;
-            }
-        }
-        EXPECT_EQ(
-            Line(Ports->Reports.value(0).section(':', 0, 0), GameReportNow().ComputerWon),
-            Line(humanWon ? Options->FirstPlayerLabel() : Options->SecondPlayerLabel(), !humanWon));
-    }
     const QTemporaryDir Dir;
-    const QString Saved = Dir.filePath("two moves.rnr");
 };
 
 TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSideItsOwnColour) {
@@ -67,7 +23,8 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
     saved.Moves[2] = {WhiteStone, 11, 11};
     saved.MoveCount = 2;
     saved.Play.UndoEnabled = saved.Play.RedoEnabled = true;
-    WriteSavedGame(Saved, saved);
+    File = Dir.filePath("two moves.rnr");
+    WriteSavedGame(File, saved);
     const std::pair<const char*, const char*> players[] = {{"Rennor Emperor", nullptr},
                                                            {"External engine", RENNOR_BRAIN}};
     // Steps that set the computer thinking, a command (steps given 200 ms into it), and after it:
@@ -92,13 +49,13 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
                        {"MOVE TIME", "60000"}});
             // An engine's own name comes with its answer to ABOUT.
             ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Rennor Emperor"; }));
-            Steps(thinking);
+            Do(thinking);
             ASSERT_TRUE(ComputerThinking());
-            Steps("3,3"); // a click while the computer thinks is no move, nor is a rating shown
+            Do("3,3"); // a click while the computer thinks is no move, nor is a rating shown
             Click(3, 3, Qt::RightButton);
             EXPECT_FALSE(Items().PopupMenu1->isVisible());
-            QTimer::singleShot(200, Form.get(), [this, later] { Steps(later); });
-            Steps(command);
+            QTimer::singleShot(200, Form.get(), [this, later] { Do(later); });
+            Do(command);
             EXPECT_EQ(Line(Game.MoveCount, Play.UndoUsedCount, Play.SidesSwitched,
                            Play.HintsUsedCount, Answers->FileDialogTitles.size()),
                       expected);
@@ -106,11 +63,32 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
                 EXPECT_FALSE(ComputerThinking());
                 continue;
             }
-            const QString turn = Turn();
-            EXPECT_TRUE(turn == "human's turn, false " + Grid().statusTip() ||
-                        turn == "computer's turn, true Rennor Emperor is thinking...")
+            // Whose move it is by the names beside the stones, whether the computer thinks, and
+            // the status bar once the pointer crossed a tool button and the board.
+            QTest::mouseMove(Form->NewGameButton);
+            QTest::mouseMove(&Grid(), SquareCentre(1, 1));
+            const QString turn = Line(NameOf(Game.ColorToMove) == Options->SecondPlayerLabel(),
+                                      ComputerThinking(), Form->StatusBar->text());
+            EXPECT_TRUE(turn == "false false " + Grid().statusTip() ||
+                        turn == "true true Rennor Emperor is thinking...")
                 << turn.toStdString();
-            PlayToTheEnd();
+            // Rennor King plays on for the computer and the human fills the first empty squares
+            // until the game ends: each click places the human's colour, and the report names
+            // who placed the five.
+            InstallComputerPlayer(nullptr);
+            bool humanWon = false;
+            for (int i = 0; !IsGameOver(); ++i) {
+                const int X = i % BoardSize + 1, Y = i / BoardSize + 1, before = Game.MoveCount;
+                if (Game.Board[X][Y] == NoStone) {
+                    Click(X, Y);
+                    ASSERT_EQ(NameOf(Game.Moves[before + 1].Color), Options->FirstPlayerLabel());
+                    humanWon = Game.MoveCount == before + 1;
+                }
+            }
+            const QString winner =
+                humanWon ? Options->FirstPlayerLabel() : Options->SecondPlayerLabel();
+            EXPECT_EQ(Line(Ports->Reports.value(0).section(':', 0, 0), GameReportNow().ComputerWon),
+                      Line(winner, !humanWon));
         }
     }
 }

@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -153,17 +154,22 @@ protected:
     }
 
     // Steps, one a word: "5,4" clicks that square; a capital letter gives a menu command (New
-    // game, Auto play, rePlay, sWitch sides, Hint, Undo, Redo, eXit); any other word presses the
-    // options dialog's control of that name.
+    // game, Auto play, rePlay, sWitch sides, Hint, Undo, Redo, eXit, Load or Save File, Options);
+    // "no" answers the next question; any other word presses the options dialog's control of
+    // that name.
     void Do(const QString& steps) {
         const TMainMenuItems& m = Form->Menu;
-        const QList<QAction*> items = {m.NewGame1, m.AutoPlay1, m.Replay1, m.SwitchSides1,
-                                       m.Hint1,    m.Undo1,     m.Redo1,   m.Exit1};
+        const QList<QAction*> items = {m.NewGame1,  m.AutoPlay1, m.Replay1, m.SwitchSides1,
+                                       m.Hint1,     m.Undo1,     m.Redo1,   m.Exit1,
+                                       m.LoadGame1, m.SaveGame1, m.Options1};
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             if (step.contains(',')) {
                 Click(step.section(',', 0, 0).toInt(), step.section(',', 1).toInt());
-            } else if (const int i = QStringLiteral("NAPWHURX").indexOf(step);
+            } else if (step == "no") {
+                Answers->ConfirmAnswers.push_back(false);
+            } else if (const int i = QStringLiteral("NAPWHURXLSO").indexOf(step);
                        step.size() == 1 && i >= 0) {
+                Answers->FileNames = {File};
                 items[i]->trigger();
             } else { // near the left end, where a check box has its box
                 auto* button = Control<QAbstractButton>(step.toLatin1());
@@ -281,4 +287,5 @@ protected:
     std::unique_ptr<TOptionsForm> Options;
     std::unique_ptr<TReportPorts> Ports;
     TScriptedPorts* Answers = nullptr;
+    QString File; // the file that L and S name
 };
