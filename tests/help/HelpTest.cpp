@@ -91,7 +91,6 @@ TEST_F(HelpEngineTest, APopupShowsItsTopicWithoutLinksAtThePlaceGivenAndQuitHide
     ASSERT_NE(VisiblePopup(), nullptr);
     // Near the place: the toolkit keeps a pop-up on the screen and beside the pointer.
     EXPECT_TRUE(VisiblePopup()->geometry().adjusted(-40, -40, 40, 40).contains(place));
-    EXPECT_FALSE(Help.IsWindowVisible()) << "a pop-up needs no help window";
     const QString shown = THelpFile().PopupHtml(THelpFile().ContextFile(2002));
     // Its topic without the links.
     EXPECT_EQ(QList({shown.contains("a gentle tune"), shown.contains("See also"),
