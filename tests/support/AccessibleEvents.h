@@ -27,17 +27,15 @@ public:
 class TAccessibleEvents {
 public:
     TAccessibleEvents() {
-        Current() = this;
+        Current = this;
         Switch(true);
         Previous = QAccessible::installUpdateHandler(&Record);
     }
     ~TAccessibleEvents() {
         QAccessible::installUpdateHandler(Previous);
         Switch(false);
-        Current() = nullptr;
+        Current = nullptr;
     }
-    TAccessibleEvents(const TAccessibleEvents&) = delete;
-    TAccessibleEvents& operator=(const TAccessibleEvents&) = delete;
 
     // How many events of this type were told about this object.
     int Count(const QObject* object, QAccessible::Event type) const {
@@ -52,12 +50,9 @@ public:
     std::vector<std::pair<const QObject*, QAccessible::Event>> Events;
 
 private:
-    static TAccessibleEvents*& Current() {
-        static TAccessibleEvents* current = nullptr;
-        return current;
-    }
+    static inline TAccessibleEvents* Current = nullptr;
     static void Record(QAccessibleEvent* event) {
-        Current()->Events.emplace_back(event->object(), event->type());
+        Current->Events.emplace_back(event->object(), event->type());
     }
     static void Switch(bool on) {
         QGuiApplicationPrivate::platform_integration->accessibility()->setActive(on);

@@ -19,14 +19,28 @@ protected:
     }
 };
 
-TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesAndTheLastMoveWithItsXorRing) {
+// The cursor and the coordinate readout follow the pointer; the cursor shows the colour to move.
+TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesTheLastMoveAndTheCursorTheColour) {
     StartWith({{"HUMAN vs HUMAN", "1"}});
+    const auto cursor = [this] { return Grid().cursor().pixmap().toImage(); };
+    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor); // until the pointer moves
+    QStringList readout;
+    for (auto [X, Y] : {std::pair{1, 1}, {19, 19}, {7, 12}}) {
+        QTest::mouseMove(&Grid(), SquareCentre(X, Y));
+        readout << QString::number(TimeDigits(Form->DigitalCoordinates->DateTime()));
+    }
+    EXPECT_EQ(readout.join(' '), "10100 191900 71200");
+    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage());
     QImage board = Board();
     EXPECT_EQ(Line(Square(board, 1, 1), Square(board, 19, 19),
                    board.pixelColor(Grid().CellRect(0, 0).right() + 1, 5).name()),
               "808080 808080 808080 808080 808080 808080 808080 808080 #000000");
     Click(4, 3); // white: lime XOR grey ring, lime inside, aqua stone, black rim
     EXPECT_EQ(Square(Board(), 4, 3), "807f80 00ff00 00ffff 000000");
+    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage()); // unchanged until it moves
+    QTest::mouseMove(&Grid(), SquareCentre(6, 4));
+    EXPECT_TRUE(cursor() == Form->BlackCursor.pixmap().toImage() &&
+                cursor() != Form->WhiteCursor.pixmap().toImage());
     Click(6, 4); // black; the highlight moves on
     board = Board();
     EXPECT_EQ(Line(Square(board, 4, 3), Square(board, 6, 4)),
@@ -86,24 +100,6 @@ TEST_F(BoardWindowTest, TheStoneToMoveBlinksBothStandOnceTheGameIsOverAndAReader
                    heard.Count(Form->CrossImage, QAccessible::NameChanged),
                    heard.Count(Form->TimeElapsed), name(Form->TimeElapsed)),
               "1 2 2 0 Time elapsed: 00:01:07");
-}
-
-TEST_F(BoardWindowTest, TheCursorAndTheReadoutFollowThePointer) {
-    StartWith({{"HUMAN vs HUMAN", "1"}});
-    const auto cursor = [this] { return Grid().cursor().pixmap().toImage(); };
-    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor); // until the pointer moves
-    QStringList readout;
-    for (auto [X, Y] : {std::pair{1, 1}, {19, 19}, {7, 12}}) {
-        QTest::mouseMove(&Grid(), SquareCentre(X, Y));
-        readout << QString::number(TimeDigits(Form->DigitalCoordinates->DateTime()));
-    }
-    EXPECT_EQ(readout.join(' '), "10100 191900 71200");
-    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage());
-    Click(3, 3);
-    EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage()); // unchanged until it moves
-    QTest::mouseMove(&Grid(), SquareCentre(4, 3));
-    EXPECT_TRUE(cursor() == Form->BlackCursor.pixmap().toImage() &&
-                cursor() != Form->WhiteCursor.pixmap().toImage());
 }
 
 } // namespace
