@@ -11,13 +11,6 @@ namespace {
 
 class CommandsWindowTest : public WindowTest {
 protected:
-    // Auto Play at this speed, with steps given once the loop has run for ms milliseconds.
-    void AutoPlayWith(const char* speed, const char* steps, int ms) {
-        StartWith({{"AUTOPLAY SPEED", speed}});
-        QTimer::singleShot(ms, [this, steps] { Do(steps); });
-        Do("A");
-        EXPECT_FALSE(Play.AutoPlaying);
-    }
     // State() when Auto Play has ended the game.
     static QString Over(const char* rest) {
         const int n = Game.MoveCount;
@@ -47,19 +40,12 @@ protected:
     QTemporaryDir Dir;
 };
 
-TEST_F(CommandsWindowTest, AutoPlayAsksPlaysToTheReportAndAfterItStartsWithoutAQuestion) {
-    Start();
-    Do("A");
-    EXPECT_EQ(Answers->Questions, QStringList{"Do You Wish To Cancel Current Game ?"});
-    EXPECT_EQ(State(), Over("asked 1 reports 1"));
-    EXPECT_EQ(Ports->Reports[0].section(' ', -7, -7), QString::number(Game.MoveCount));
-    Do("A");
-    EXPECT_EQ(State(), Over("asked 1 reports 2"));
-}
-
 TEST_F(CommandsWindowTest, NewGameDuringAutoPlaysPauseLeavesAFreshGameForTheHuman) {
-    AutoPlayWith("0", "N", 100);
-    EXPECT_EQ(State(), "0 0 0 W undo 0 hints 0 --APH asked 2 reports 0");
+    StartWith({{"AUTOPLAY SPEED", "0"}});
+    QTimer::singleShot(100, [this] { Do("N"); });
+    Do("A");
+    EXPECT_EQ(Line(Play.AutoPlaying, State()),
+              "false 0 0 0 W undo 0 hints 0 --APH asked 2 reports 0");
     Do("10,10");
     EXPECT_EQ(Game.MoveCount, 2);
 }
@@ -67,14 +53,15 @@ TEST_F(CommandsWindowTest, NewGameDuringAutoPlaysPauseLeavesAFreshGameForTheHuma
 TEST_F(CommandsWindowTest, ConfirmedExitDuringAutoPlayEndsTheLoopAndClosesTheWindow) {
     QApplication::setQuitOnLastWindowClosed(false); // the test program goes on
     StartWith({{"AUTOPLAY SPEED", "0"}});
-    QTimer::singleShot(100, [this] { Items().Exit1->trigger(); });
+    QTimer::singleShot(100, [this] { Do("X"); });
     Do("A");
     EXPECT_EQ(Line(Play.AutoPlaying, Play.Closing, Form->isVisible(), Game.MoveCount <= 1,
                    Answers->ExitQuestions, Ports->Reports.size()),
               "false true false true 1 0");
 }
 
-TEST_F(CommandsWindowTest, HintFlashesTheHintColourOnItsSquareAndCountsEachHint) {
+// Auto Play then asks, plays to the report, and after it starts without a question.
+TEST_F(CommandsWindowTest, HintFlashesTheHintColourOnItsSquareAndCountsEachHintThenAutoPlay) {
     Start();
     QImage red; // the board as last seen with a square in the hint colour
     QTimer sampler;
@@ -87,6 +74,13 @@ TEST_F(CommandsWindowTest, HintFlashesTheHintColourOnItsSquareAndCountsEachHint)
     Do("10,10 H H");
     EXPECT_EQ(State(), "2 2 2 W undo 0 hints 2 URAPH asked 0 reports 0");
     EXPECT_EQ(Line(red.isNull(), Reds(Board())), "false 0"); // flashed, then as it was
+    sampler.stop();
+    Do("A");
+    EXPECT_EQ(Answers->Questions, QStringList{"Do You Wish To Cancel Current Game ?"});
+    EXPECT_EQ(State(), Over("asked 1 reports 1"));
+    EXPECT_EQ(Ports->Reports[0].section(' ', -7, -7), QString::number(Game.MoveCount));
+    Do("A");
+    EXPECT_EQ(State(), Over("asked 1 reports 2"));
 }
 
 TEST_F(CommandsWindowTest, UndoAndRedoStepByTurnAgainstTheComputerAndByMoveBetweenHumans) {
@@ -111,17 +105,6 @@ TEST_F(CommandsWindowTest, UndoAndRedoStepByTurnAgainstTheComputerAndByMoveBetwe
         EXPECT_EQ(seen.join('|'), after);
         EXPECT_TRUE(game.startsWith(MovesMade())) << MovesMade().toStdString();
     }
-}
-
-TEST_F(CommandsWindowTest, ReplayShowsTheGameAgainAndEndsWithTheReportOfTheReplayedGame) {
-    StartWith({{"HUMAN vs HUMAN", "1"}});
-    Do("1,1 1,2 2,1 U R 2,2 3,1 3,2 4,1 4,2 5,1"); // undo counts in the game's report only
-    const QString game = MovesMade();
-    Do("P");
-    EXPECT_EQ(Ports->Reports, QStringList({"Player 1: 9 0 2 0 No #00ffff/#000000 ----H",
-                                           "Player 1: 9 0 0 0 No #00ffff/#000000 ----H"}));
-    EXPECT_EQ(MovesMade(), game);
-    EXPECT_EQ(State(), "9 9 9 over undo 0 hints 0 --APH asked 0 reports 2");
 }
 
 TEST_F(CommandsWindowTest, SaveAndLoadBringBackTheGameAfterPlayMovedOn) {
@@ -171,11 +154,19 @@ TEST_F(CommandsWindowTest, ALoadAnsweredNoOrAShortFileLeavesTheGameAsItWas) {
     EXPECT_EQ(Game.MoveCount, 4);
 }
 
-TEST_F(CommandsWindowTest, TheReportNamesTheWinnerWithTheStoneOrATie) {
+// Replay shows the game again and ends with the report of the replayed game.
+TEST_F(CommandsWindowTest, ReplayAndTheReportNameTheWinnerWithTheStoneOrATie) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    Do("1,1 1,2 2,1 U R 2,2 3,1 3,2 4,1 4,2 5,1"); // undo counts in the game's report only
+    const QString game = MovesMade();
+    Do("P");
+    EXPECT_EQ(Line(MovesMade() == game, State()),
+              "true 9 9 9 over undo 0 hints 0 --APH asked 0 reports 2");
+    QStringList reports = Ports->Reports;
     StartWith({{"HUMAN vs HUMAN", "1"}});
     Game.UntouchedWindows = 1; // the next stone into fresh windows leaves none open
     Do("W");
-    QStringList reports = Ports->Reports;
+    reports += Ports->Reports;
     // A file with five in a row is reported as it loads.
     StartWith({{"PLAYER1 COLOR", "0"}, {"1st NAME", "Ann"}});
     WriteGame("won.rnr", {{3, 3}, {1, 9}, {4, 3}, {2, 9}, {5, 3}, {3, 9}, {6, 3}, {4, 9}, {7, 3}},
@@ -189,7 +180,9 @@ TEST_F(CommandsWindowTest, TheReportNamesTheWinnerWithTheStoneOrATie) {
     Do("2,15"); // blocks one end; the computer completes the other
     EXPECT_EQ(
         reports + Ports->Reports,
-        QStringList({"Tie Game: 1 0 0 0 Yes none ----H", "Ann: 9 1 0 0 No #000000/#00ffff ----H",
+        QStringList({"Player 1: 9 0 2 0 No #00ffff/#000000 ----H",
+                     "Player 1: 9 0 0 0 No #00ffff/#000000 ----H",
+                     "Tie Game: 1 0 0 0 Yes none ----H", "Ann: 9 1 0 0 No #000000/#00ffff ----H",
                      "Rennor King: 10 0 0 0 No #00ffff/#000000 ----H"}));
     EXPECT_EQ(Line(Commands(), QApplication::activeModalWidget() == nullptr), "--APH true");
 }
