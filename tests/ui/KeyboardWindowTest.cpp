@@ -10,7 +10,6 @@
 #include "widgets/SecretPanel.h"
 
 #include <QAccessible>
-#include <QRegularExpression>
 
 namespace {
 
@@ -52,12 +51,6 @@ QStringList Unnamed(QWidget* window) {
 
 class KeyboardWindowTest : public WindowTest {
 protected:
-    void StartFocused() {
-        Start();
-        Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-        ASSERT_TRUE(Grid().hasFocus());
-    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&Grid(), key, modifiers);
     }
@@ -73,21 +66,13 @@ protected:
     }
 };
 
-TEST_F(KeyboardWindowTest, ArrowsAndEdgeKeysMoveTheSquareWithinTheBoardAndTheReadoutFollows) {
-    StartFocused();
-    QStringList seen{Focus()};
-    for (Qt::Key key :
-         {Qt::Key_Right, Qt::Key_Down, Qt::Key_Home, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up,
-          Qt::Key_End, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Up}) {
-        Key(key);
-        seen << Focus() + (Form->DigitalCoordinates->ShownText() == Focus() ? "" : "?");
-    }
-    EXPECT_EQ(seen.join(' '), "10:10 11:10 11:11 01:11 01:11 01:01 01:01 19:01 19:01 19:19 19:19 "
-                              "19:18");
-}
-
-TEST_F(KeyboardWindowTest, KeysPlayAndRateTheFocusSquareAndAScreenReaderHearsEachMove) {
-    StartFocused();
+// Keys play and rate the focus square, a screen reader hears each move, and the arrows and edge
+// keys move the square within the board with the readout following.
+TEST_F(KeyboardWindowTest, KeysPlayRateAndMoveTheFocusSquareAndAScreenReaderHearsEachMove) {
+    Start();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    ASSERT_TRUE(Grid().hasFocus());
     QAccessibleTableInterface* table = Of(&Grid())->tableInterface();
     ASSERT_NE(table, nullptr);
     const auto cell = [&](int X, int Y) { return table->cellAt(Y - 1, X - 1); };
@@ -116,16 +101,21 @@ TEST_F(KeyboardWindowTest, KeysPlayAndRateTheFocusSquareAndAScreenReaderHearsEac
     EXPECT_EQ(Name(cell(10, 9)), "10:09, empty. 10:09 rates " + Items().XYPercent->text());
     EXPECT_EQ(Line(Name(Of(Form->MovesDone)), "/", Name(Of(Form->DigitalCoordinates))),
               "Moves done: 2 / Coordinates: 10:09");
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Time elapsed: 00:00:0\\d$"))
-                    .match(Name(Of(Form->TimeElapsed)))
-                    .hasMatch());
     EXPECT_TRUE(Name(Of(Form->CommentPanel)).startsWith("Comments: Press right mouse button"));
 
     Key(Qt::Key_Enter);
     EXPECT_EQ(Line(MovesMade().section(' ', 2, 2), Game.MoveCount, Frame(10, 10)),
               "W10,9 4 808080 808080"); // the frame left with the square
     Click(3, 3);                        // the mouse takes the square along and hides the frame
-    EXPECT_EQ(Line(Focus(), Frame(3, 3).right(6)), "03:03 808080");
+    QStringList seen{Line(Focus(), Frame(3, 3).right(6))};
+    for (Qt::Key key :
+         {Qt::Key_Right, Qt::Key_Down, Qt::Key_Home, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up,
+          Qt::Key_End, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Up}) {
+        Key(key);
+        seen << Focus() + (Form->DigitalCoordinates->ShownText() == Focus() ? "" : "?");
+    }
+    EXPECT_EQ(seen.join(' '), "03:03 808080 04:03 04:04 01:04 01:04 01:01 01:01 19:01 19:01 19:19 "
+                              "19:19 19:18");
 }
 
 TEST_F(KeyboardWindowTest, EveryControlOfEveryWindowHasAName) {
