@@ -54,9 +54,6 @@ protected:
         Control(control)->setFocus();
         QTest::keyClick(Control(control), key);
     }
-    void Type(const char* box, const QString& text) const {
-        Control<QLineEdit>(box)->setText(text);
-    }
 };
 
 TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
@@ -67,14 +64,14 @@ TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
         Do(QString("%1SpeedButton %1SpeedButton").arg(stone));
         seen << Shown(2);
     }
-    Type("FirstPlayerEditBox", "");
-    Type("SecondPlayerEditBox", "Ann");
+    Control<QLineEdit>("FirstPlayerEditBox")->clear();
+    Control<QLineEdit>("SecondPlayerEditBox")->setText("Ann");
     Do("HumanComputer"); // closes the second box but keeps its text
     seen << Shown(0, 3);
     QTest::keyClicks(Control("FirstPlayerEditBox"), "Bartholomew the Third"); // 13 at most
     Do("HumanHuman WhoMovesFirst");
     seen << Shown(0, 3);
-    Type("SecondPlayerEditBox", "");
+    Control<QLineEdit>("SecondPlayerEditBox")->clear();
     Do("WhoMovesFirst");
     seen << Shown(1) + ", " + Options->SecondPlayerLabel();
     EXPECT_EQ(seen,
@@ -92,8 +89,8 @@ TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRa
     Start();
     ShowOptions("AIE");
     auto* bar = Control<TSelTrackBar>("TrackBar");
-    QStringList
-        seen; // the A-D bar and read-out with its selection; what the user sees, and what acts
+    // The A-D bar and read-out with its selection; what the user sees, and what acts.
+    QStringList seen;
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
         Key("TrackBar", key);
         seen << Line(Shown(4), bar->SelStart(), bar->SelEnd(), Shown(6));
@@ -119,15 +116,30 @@ TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRa
                                  "live A-D 0 randomness 5 5 speeds 9 9 5"}));
 }
 
-TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
+// The preview shows the picked colours on its sample position.
+TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickShownInThePreviewAndOnlyOkCommitsThem) {
     StartWith({{"BOARD COLOR", "1122867"}, {"HINT COLOR", "1122867"}, {"LAST COLOR", "1122867"}});
     ShowOptions("Preferences");
     Answers->Colors = {std::nullopt, 0x123456, 0x112233, 0x445566};
     Do("HintColorBtn HintColorBtn LastMoveBackgroudColorBtn BoardColorBtn");
-    QStringList seen{
-        Line(Hex(Options->PreviewColor()), Shown(7))}; // the same last-move colour is no change
+    const auto preview = [this] { // empty square, ring; white stone, rim; hint, ring; last move
+        auto* grid = Control<TRxDrawGrid>("PreviewGrid");
+        const QImage image = grid->grab().toImage();
+        QStringList pixels;
+        const int at[][4] = {{4, 4, 9, 9}, {4, 4, 1, 1}, {0, 0, 9, 9}, {0, 0, 3, 9}, {4, 0, 9, 9},
+                             {4, 0, 1, 1}, {1, 2, 2, 2}, {1, 2, 1, 1}, {1, 2, 9, 9}};
+        for (auto [col, row, dx, dy] : at) {
+            const QPoint p =
+                grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
+            const QColor colour = image.pixelColor(p * image.devicePixelRatio());
+            pixels << (dx == 3 ? Stark(colour) : colour.name().mid(1));
+        }
+        return pixels.join(' ');
+    };
+    QStringList seen{preview(), // the same last-move colour is no change
+                     Line(Hex(Options->PreviewColor()), Shown(7))};
     Do("DefaultColors");
-    seen << Line(Hex(Options->PreviewColor()), Shown(7));
+    seen << preview() << Line(Hex(Options->PreviewColor()), Shown(7));
     QTest::keyClick(Options.get(), Qt::Key_Escape);
     seen << Line(Options->isVisible(), Hex(Options->PreviewColor()), Shown(7));
     ShowOptions("Preferences");
@@ -136,47 +148,14 @@ TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickAndOnlyOkCommitsThem) {
     seen << Shown(7) + " " + Stored("LAST COLOR");
     EXPECT_EQ(
         seen,
-        QStringList({"445566 colours 112233 112233 112233 pending 123456 112233 false first W",
+        QStringList({"665544 665544 00ffff 000000 563412 000000 332211 000000 000000",
+                     "445566 colours 112233 112233 112233 pending 123456 112233 false first W",
+                     "808080 808080 00ffff 000000 ff0000 000000 00ff00 000000 000000",
                      "808080 colours 112233 112233 112233 pending ff ff00 true first W",
                      "false 112233 colours 112233 112233 112233 pending 112233 112233 true first W",
                      "colours 112233 112233 ff pending 112233 ff true first W 255"}));
     EXPECT_EQ(Answers->ColorPickerStarts,
               (std::deque<TColorValue>{0, 0, 0x123456, 0x112233, 0x445566}));
-}
-
-TEST_F(OptionsWindowTest, ThePreviewShowsThePickedColoursOnItsSamplePosition) {
-    Start();
-    ShowOptions("Preferences");
-    Answers->Colors = {0xFF0000, 0x00FFFF, 0x808000};
-    Do("BoardColorBtn HintColorBtn LastMoveBackgroudColorBtn");
-    auto* grid = Control<TRxDrawGrid>("PreviewGrid");
-    const QImage image = grid->grab().toImage();
-    QStringList seen; // empty square and ring; white stone, rim; hint square, ring; last move
-    const int at[][4] = {{4, 4, 9, 9}, {4, 4, 1, 1}, {0, 0, 9, 9}, {0, 0, 3, 9}, {4, 0, 9, 9},
-                         {4, 0, 1, 1}, {1, 2, 2, 2}, {1, 2, 1, 1}, {1, 2, 9, 9}};
-    for (auto [col, row, dx, dy] : at) {
-        const QPoint p = grid->ClientOrigin() + grid->CellRect(col, row).topLeft() + QPoint(dx, dy);
-        const QColor colour = image.pixelColor(p * image.devicePixelRatio());
-        seen << (dx == 3 ? Stark(colour) : colour.name().mid(1));
-    }
-    EXPECT_EQ(seen.join(' '), "0000ff 0000ff 00ffff 000000 ffff00 000000 008080 000000 000000");
-}
-
-TEST_F(OptionsWindowTest, PreferencesComeFirstThenThePageLastShownAndHelpShowsItsTopic) {
-    Start();
-    ShowOptions();
-    auto* pages = Control<QTabWidget>("OptionsControl");
-    QStringList seen{pages->currentWidget()->objectName()};
-    pages->setCurrentIndex(3);
-    Do("CancelBtn");
-    ShowOptions();
-    seen << pages->currentWidget()->objectName() << Options->focusWidget()->objectName();
-    for (const char* page : {"Preferences", "PlayerSettings", "GeneralSettings", "AIE"}) {
-        ShowOptions(page);
-        Do("HelpBtn");
-        seen << QString::number(Form->Help->Window()->CurrentContext());
-    }
-    EXPECT_EQ(seen.join(' '), "Preferences AIE OKBtn 4444 1111 2222 3333");
 }
 
 TEST_F(OptionsWindowTest,
@@ -242,7 +221,7 @@ TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFi
     Do("HumanComputer WhoMovesFirst OKBtn"); // Yes: the new game still sees the humans stored
     QStringList seen{State(), Stored("HUMAN vs HUMAN") + " " + Stored("WHO IS FIRST")};
     ShowOptions("PlayerSettings");
-    Type("SecondPlayerEditBox", "Ann");
+    Control<QLineEdit>("SecondPlayerEditBox")->setText("Ann");
     Answers->ConfirmAnswers = {false};
     Do("HumanHuman OKBtn");
     seen << Answers->Questions.last() << Shown(0) + " " + Options->SecondPlayerLabel()
@@ -259,13 +238,24 @@ TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFi
                                  "0 Ann 0", "2 true 1"}));
 }
 
-// Each caption's Alt key is its own among all a user sees together: the tabs, the buttons below
-// them and the page shown.
-TEST_F(OptionsWindowTest, NoTwoCaptionsSeenTogetherShareAnAltKey) {
-    Start();
+// Preferences come first, then the page last shown; help shows each page's topic. Each caption's
+// Alt key is its own among all a user sees together: the tabs, the buttons below them and the page
+// shown. Tab from the page's tabs enters a radio group at its checked button, however it got
+// checked.
+TEST_F(OptionsWindowTest, PagesTheirHelpTheirAltKeysAndTabIntoARadioGroup) {
+    StartWith({{"COMPUTER PLAYER", "Rennor Emperor"}});
     ShowOptions();
     auto* pages = Control<QTabWidget>("OptionsControl");
-    QStringList clashes;
+    QStringList seen{pages->currentWidget()->objectName()};
+    pages->setCurrentIndex(3);
+    Do("CancelBtn");
+    ShowOptions();
+    seen << pages->currentWidget()->objectName() << Options->focusWidget()->objectName();
+    for (const char* page : {"Preferences", "PlayerSettings", "GeneralSettings", "AIE"}) {
+        ShowOptions(page);
+        Do("HelpBtn");
+        seen << QString::number(Form->Help->Window()->CurrentContext());
+    }
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         QMap<QString, QStringList> captions; // by Alt key
@@ -281,28 +271,20 @@ TEST_F(OptionsWindowTest, NoTwoCaptionsSeenTogetherShareAnAltKey) {
         }
         for (auto at = captions.begin(); at != captions.end(); ++at) {
             if (!at.key().isEmpty() && at->size() > 1) {
-                clashes << at.key() + ": " + at->join(" / ");
+                seen << at.key() + ": " + at->join(" / ");
             }
         }
     }
-    EXPECT_EQ(clashes.join("; "), "");
-}
-
-// Tab from the page's tabs enters a radio group at its checked button, however it got checked.
-TEST_F(OptionsWindowTest, TabEntersARadioGroupAtItsCheckedButton) {
-    StartWith({{"COMPUTER PLAYER", "Rennor Emperor"}});
-    ShowOptions();
     Options->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Options.get()));
-    auto* pages = Control<QTabWidget>("OptionsControl");
-    QStringList seen;
     for (const char* page : {"PlayerSettings", "ComputerPlayer"}) {
         pages->setCurrentWidget(Control(page));
         pages->tabBar()->setFocus();
         QTest::keyClick(pages->tabBar(), Qt::Key_Tab);
         seen << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(seen.join(' '), "HumanComputer EmperorRadio");
+    EXPECT_EQ(seen.join(' '),
+              "Preferences AIE OKBtn 4444 1111 2222 3333 HumanComputer EmperorRadio");
 }
 
 // After an engine fails, the page shows the player that plays and says why, until OK; each
