@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusTipEvent>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWhatsThis>
@@ -46,7 +45,19 @@ protected:
     }
 };
 
-TEST_F(ShellWindowTest, TheBoardStandsBesideTheToolsAndHintsReachTheStatusBar) {
+// Stands in for the desktop's browser.
+class TBrowser : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> Opened;
+
+public slots:
+    void Open(const QUrl& url) { Opened << url; }
+};
+
+// The web page and the mail open without a word, or the address is named.
+TEST_F(ShellWindowTest, TheBoardStandsBesideTheToolsHintsReachTheStatusBarAndTheWebPageOpens) {
     Start();
     TExitForm exit;
     EXPECT_EQ(QStringList({Line(Grid().y(), Grid().geometry().right() < Form->Panel1->x()),
@@ -56,6 +67,24 @@ TEST_F(ShellWindowTest, TheBoardStandsBesideTheToolsAndHintsReachTheStatusBar) {
                            Line(exit.Button1->toolTip().isEmpty())}),
               QStringList({Line(Form->Panel1->y(), true), "The long part", "Starts a new game",
                            " Yes , BUT I'll Be Back !", "true"}));
+    TBrowser browser;
+    QObject nothing; // a handler without the slot: the desktop opens nothing
+    for (QObject* desktop : {static_cast<QObject*>(&browser), &nothing}) {
+        for (const char* scheme : {"https", "mailto"}) {
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), desktop, "Open");
+        }
+        Items().RennorontheWeb1->trigger();
+        QTest::mouseDClick(TAboutForm(Form.get()).Edit1, Qt::LeftButton);
+    }
+    QDesktopServices::unsetUrlHandler("https");
+    QDesktopServices::unsetUrlHandler("mailto");
+    EXPECT_EQ(browser.Opened, QList<QUrl>({QUrl(QString::fromLatin1(WebPageAddress)),
+                                           "mailto:" + QString::fromLatin1(SupportEMailAddress)}));
+    EXPECT_EQ(Answers->Errors,
+              QStringList({"The web page https://rennor.example.org/ could not be opened: no web "
+                           "browser is set up.",
+                           "A mail to support@rennor.example.org could not be started: no mail "
+                           "program is set up."}));
 }
 
 TEST_F(ShellWindowTest, TheHelpMenuF1AndF1OnAHighlightedItemOpenTheirTopics) {
@@ -123,39 +152,6 @@ TEST_F(ShellWindowTest, WhatsThisShowsAControlsTopicWhereItWasAskedFor) {
                    VisiblePopup()->geometry().adjusted(-40, -40, 40, 40).contains(below.topLeft()),
                    bar->toolTip()),
               "true true false true true Change The Behavior Of Rennor Master");
-}
-
-// Stands in for the desktop's browser.
-class TBrowser : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> Opened;
-
-public slots:
-    void Open(const QUrl& url) { Opened << url; }
-};
-
-TEST_F(ShellWindowTest, TheWebPageAndTheMailOpenWithoutAWordOrTheAddressIsNamed) {
-    Start();
-    TBrowser browser;
-    QObject nothing; // a handler without the slot: the desktop opens nothing
-    for (QObject* desktop : {static_cast<QObject*>(&browser), &nothing}) {
-        for (const char* scheme : {"https", "mailto"}) {
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), desktop, "Open");
-        }
-        Items().RennorontheWeb1->trigger();
-        QTest::mouseDClick(TAboutForm(Form.get()).Edit1, Qt::LeftButton);
-    }
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("mailto");
-    EXPECT_EQ(browser.Opened, QList<QUrl>({QUrl(QString::fromLatin1(WebPageAddress)),
-                                           "mailto:" + QString::fromLatin1(SupportEMailAddress)}));
-    EXPECT_EQ(Answers->Errors,
-              QStringList({"The web page https://rennor.example.org/ could not be opened: no web "
-                           "browser is set up.",
-                           "A mail to support@rennor.example.org could not be started: no mail "
-                           "program is set up."}));
 }
 
 } // namespace
