@@ -8,7 +8,6 @@
 #include "widgets/SecretPanel.h"
 
 #include <QtWidgets>
-#include <iostream>
 
 namespace {
 
@@ -105,10 +104,8 @@ TEST_F(WindowTest, EveryTextFitsItsSpaceAndEveryPictureTheScreen) {
     fit.Menu(Form->Menu.PopUpMenu2);
 
     Options->SetADPosition(0); // "-16", the widest read-out
-    Options->show();
     for (const char* page : {"Preferences", "PlayerSettings", "GeneralSettings", "AIE", "Rules"}) {
-        auto* pages = Options->findChild<QTabWidget*>();
-        pages->setCurrentWidget(pages->findChild<QWidget*>(page));
+        ShowOptions(page);
         fit.Window(Options.get());
     }
     Options->hide();
@@ -126,10 +123,9 @@ TEST_F(WindowTest, EveryTextFitsItsSpaceAndEveryPictureTheScreen) {
         window->hide();
     }
 
-    std::cout << "At scale " << qEnvironmentVariable("QT_SCALE_FACTOR", "1").toStdString() << ": "
-              << fit.Texts << " texts checked, " << fit.Cut.size() << " cut\n";
     EXPECT_GT(fit.Texts, 100);
-    EXPECT_TRUE(fit.Cut.isEmpty()) << fit.Cut.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(fit.Cut.isEmpty()) << "at scale " << qgetenv("QT_SCALE_FACTOR").constData() << ":\n"
+                                   << fit.Cut.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
