@@ -66,8 +66,6 @@ TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaultsAndWithoutASoundServerTheGa
               "WhitePlayer BlackMaster, Player 1 / Player 2 shown Player 1 / "
               "Rennor King, A-D 20 4, randomness 2 speeds 9 9, live A-D 4 randomness "
               "2 2 speeds 9 9, colours 808080 ff ff00 pending ff ff00 false first W");
-    EXPECT_EQ(Line(Form->MainName1->text(), "/", Form->MainName2->text()),
-              "Player 1 / Rennor King");
     // The music and, at the end of a game, its sound are asked for; none plays.
     const QString music = Line(Form->MediaPlayer2->FileName() == SoundsFolder() + "Music.mid",
                                Form->MediaPlayer2->IsPlaying());
