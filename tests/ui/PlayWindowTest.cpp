@@ -49,6 +49,15 @@ TEST_F(WindowTest, TheStoredModeColoursAndNamesDecideWhoPlaysWhatAndWhoseNameSta
     StartWith(
         {{"HUMAN vs HUMAN", "1"}, {"PLAYER1 COLOR", "0"}, {"1st NAME", "Ann"}, {"2nd NAME", ""}});
     EXPECT_EQ(seen(""), "; 0 0 0 B; Player 2 / Ann");
+    // The rating menu shows the percentage of the best square, on empty squares only.
+    Do("10,10");
+    Click(12, 10, Qt::RightButton);
+    const QString rated = Line(Items().XYPercent->isVisible(), Items().XYPercent->text(),
+                               Items().PopupMenu1->defaultAction() == Items().XYPercent);
+    Items().PopupMenu1->close();
+    Click(10, 10, Qt::RightButton);
+    EXPECT_EQ(Line(rated, Items().XYPercent->isVisible(), Play.CommentsUsedCount, MovesMade()),
+              "true 75% true false 1 B10,10");
     // A name too long for its place is cut short at a size easy to read and given whole on demand.
     const QString name = "Bartholomew the Great of Rennor";
     StartWith({{"1st NAME", "Bartholomew the Great of Rennor"}});
@@ -57,18 +66,6 @@ TEST_F(WindowTest, TheStoredModeColoursAndNamesDecideWhoPlaysWhatAndWhoseNameSta
                    label->width() <= 131, label->toolTip(),
                    QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name)),
               Line(true, true, true, name, name));
-}
-
-TEST_F(WindowTest, TheRatingMenuShowsThePercentageOfTheBestSquareOnEmptySquaresOnly) {
-    StartWith({{"HUMAN vs HUMAN", "1"}, {"PLAYER1 COLOR", "0"}}); // the first player has black
-    Do("10,10");
-    Click(12, 10, Qt::RightButton);
-    const QString shown = Line(Items().XYPercent->isVisible(), Items().XYPercent->text(),
-                               Items().PopupMenu1->defaultAction() == Items().XYPercent);
-    Items().PopupMenu1->close();
-    Click(10, 10, Qt::RightButton);
-    EXPECT_EQ(Line(shown, Items().XYPercent->isVisible(), Play.CommentsUsedCount, MovesMade()),
-              "true 75% true false 1 B10,10");
 }
 
 } // namespace
