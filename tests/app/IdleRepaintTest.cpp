@@ -26,8 +26,6 @@ public:
         return false;
     }
     std::vector<std::pair<QWidget*, QRect>> Paints;
-
-private:
     QWidget* Window;
 };
 
