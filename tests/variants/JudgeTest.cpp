@@ -24,46 +24,40 @@ struct TCase {
     TFoul Foul;
 };
 
-constexpr TRule Renju = TRule::Renju;
-constexpr TRule Standard = TRule::Standard;
-constexpr TRule Freestyle = TRule::Freestyle;
-constexpr TStoneColor B = BlackStone;
-constexpr TStoneColor W = WhiteStone;
-constexpr TFoul None = TFoul::None;
-constexpr TFoul Over = TFoul::Overline;
-constexpr TFoul Four4 = TFoul::DoubleFour;
-constexpr TFoul Three3 = TFoul::DoubleThree;
+using enum TRule;
+using enum TFoul;
+constexpr TStoneColor B = BlackStone, W = WhiteStone;
 
 const TCase Cases[] = {
     // Threes: open, split, blocked by a stone, by the edge, with just room at the edge.
-    {"OpenThreeAndOpenThree", Renju, B, "...X|...X|.XX*", 5, 5, false, Three3},
-    {"SplitThreeAndOpenThree", Renju, B, "....X|....X|.X.X*", 5, 5, false, Three3},
-    {"DiagonalThreeAndOpenThree", Renju, B, "X....|.X...|..*XX", 5, 5, false, Three3},
+    {"OpenThreeAndOpenThree", Renju, B, "...X|...X|.XX*", 5, 5, false, DoubleThree},
+    {"SplitThreeAndOpenThree", Renju, B, "....X|....X|.X.X*", 5, 5, false, DoubleThree},
+    {"DiagonalThreeAndOpenThree", Renju, B, "X....|.X...|..*XX", 5, 5, false, DoubleThree},
     {"ThreeBlockedByWhiteIsNoThree", Renju, B, "...X|...X|OXX*..", 5, 5, false, None},
     {"ThreeAgainstTheEdgeIsNoThree", Renju, B, "..X|..X|XX*...", 0, 5, false, None},
-    {"ThreeOneSquareFromTheEdgeIsAThree", Renju, B, "...X|...X|.XX*..", 0, 5, false, Three3},
+    {"ThreeOneSquareFromTheEdgeIsAThree", Renju, B, "...X|...X|.XX*..", 0, 5, false, DoubleThree},
     {"SplitThreeWithOneGapLeftIsNoThree", Renju, B, "....X|....X|OX.X*O", 5, 5, false, None},
     // A three whose every straight four would be an overline is no three.
     {"ThreeWhoseFoursAreOverlinesIsNoThree", Renju, B, ".....X|.....X|X..XX*..X", 3, 5, false,
      None},
     {"ThreeInOneLineTwiceIsOneThree", Renju, B, ".X*X.", 5, 5, false, None},
     // Fours: two lines, two in one line (broken), a straight four counted once, a four and three.
-    {"FourAndFour", Renju, B, "...X|...X|...X|XXX*", 5, 5, false, Four4},
-    {"FourAndBrokenFour", Renju, B, "...X|...X|....|...X|XXX*", 5, 5, false, Four4},
-    {"TwoFoursInOneLineOneThreeOne", Renju, B, "X.X*X.X", 4, 5, false, Four4},
-    {"TwoFoursInOneLineThreeOneThree", Renju, B, "XXX.*.XXX", 3, 5, false, Four4},
+    {"FourAndFour", Renju, B, "...X|...X|...X|XXX*", 5, 5, false, DoubleFour},
+    {"FourAndBrokenFour", Renju, B, "...X|...X|....|...X|XXX*", 5, 5, false, DoubleFour},
+    {"TwoFoursInOneLineOneThreeOne", Renju, B, "X.X*X.X", 4, 5, false, DoubleFour},
+    {"TwoFoursInOneLineThreeOneThree", Renju, B, "XXX.*.XXX", 3, 5, false, DoubleFour},
     {"FourWithItsFivePointFourSquaresLeft", Renju, B, "....X|....X|....X|.XXX*O", 4, 5, false,
-     Four4},
-    {"FourWithItsFivePointFourSquaresRight", Renju, B, ".X|.X|.X|O*XXX.", 7, 5, false, Four4},
+     DoubleFour},
+    {"FourWithItsFivePointFourSquaresRight", Renju, B, ".X|.X|.X|O*XXX.", 7, 5, false, DoubleFour},
     {"StraightFourIsOneFour", Renju, B, ".XX*X.", 5, 5, false, None},
     {"FourAndThreeIsAllowed", Renju, B, "...X|...X|...X|.XX*.", 5, 5, false, None},
-    {"FourAndTwoThrees", Renju, B, ".......|.X...X.|..X.X..|...*XXXO", 4, 5, false, Three3},
+    {"FourAndTwoThrees", Renju, B, ".......|.X...X.|..X.X..|...*XXXO", 4, 5, false, DoubleThree},
     {"FourBlockedAtBothEndsIsNoFour", Renju, B, "...X|...X|...X|OXX*XO", 5, 5, false, None},
     {"FourWhoseFiveWouldBeOverlineIsNoFour", Renju, B, "....X|....X|....X|OXXX*.X", 4, 5, false,
      None},
     // Overlines.
-    {"Overline", Renju, B, "XX*XXX", 5, 5, false, Over},
-    {"OverlineAndFour", Renju, B, "...X|...X|...X|XXX*XX", 5, 5, false, Over},
+    {"Overline", Renju, B, "XX*XXX", 5, 5, false, Overline},
+    {"OverlineAndFour", Renju, B, "...X|...X|...X|XXX*XX", 5, 5, false, Overline},
     // A five comes before any foul.
     {"FiveWithOverlineElsewhere", Renju, B, "...X|...X|...X|XXX*X|...X|...X", 5, 5, true, None},
     {"FiveWithDoubleFour", Renju, B, "X...X|.X..X|..X.X|...*XXXX", 5, 5, true, None},
@@ -75,13 +69,13 @@ const TCase Cases[] = {
     {"FalseThreeWhoseFourPointIsDoubleFour", Renju, B,
      "........|...X....|...X...X|...X..X.|..X.X*..", 4, 6, false, None},
     {"TrueThreeWhenTheFourPointIsAllowed", Renju, B, "........|........|...X...X|...X..X.|..X.X*..",
-     4, 6, false, Three3},
+     4, 6, false, DoubleThree},
     // The same trap one stone further: the completing square would be a four and two threes,
     // one of which holds only because its other completing square is a double four.
     {"FalseThreeWhoseFourPointIsFourThreeThree", Renju, B, ".....X|.....X|O.XX*.|....X.X|....X..X",
      3, 5, false, None},
     {"TrueThreeWhenTheFourPointIsFourThree", Renju, B, ".....X|.....X|O.XX*.|....X.X|....X", 3, 5,
-     false, Three3},
+     false, DoubleThree},
     // White is free of fouls, and wins by an overline too.
     {"WhiteMayDoubleThree", Renju, W, "...O|...O|.OO*", 5, 5, false, None},
     {"WhiteMayDoubleFour", Renju, W, "...O|...O|...O|OOO*", 5, 5, false, None},
