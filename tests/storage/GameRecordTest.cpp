@@ -29,15 +29,8 @@ std::string Summary(const TGameRecord& r) {
 
 // A game on a board of size: both corners, the centre and a move beside each, in turn.
 TGameRecord Sample(int size, TRule rule, bool timed) {
-    TGameRecord r{size,
-                  rule,
-                  "Ann [1]",
-                  "Bob\\",
-                  TOutcome::WhiteWon,
-                  TWinBy::Time,
-                  "2024-05-31",
-                  "A game\nof two lines",
-                  {}};
+    TGameRecord r(size, rule, "Ann [1]", "Bob\\", TOutcome::WhiteWon, TWinBy::Time, "2024-05-31",
+                  "A game\nof two lines", {});
     const int c = (size + 1) / 2;
     const std::pair<int, int> squares[] = {{1, 1}, {size, size}, {c, c}, {c + 1, c}, {1, size}};
     for (const auto& [x, y] : squares) {
@@ -76,15 +69,9 @@ TEST(GameRecordTest, EveryRuleSizeAndResultComesBackMoveForMove) {
 // Other programs read what we write only if it is exactly their format: aa is the top-left corner
 // in SGF, PSQ counts from 1 and ends its lines as Windows does.
 TEST(GameRecordTest, WrittenInTheFormsOtherProgramsRead) {
-    TGameRecord r{SmallBoardSize,
-                  TRule::Renju,
-                  "",
-                  "Bob",
-                  TOutcome::BlackWon,
-                  TWinBy::Resignation,
-                  "2024-05-31",
-                  "",
-                  {{8, 8, BlackStone, "a]b\\c", 150}, {9, 7, WhiteStone, "", {}}}};
+    const TGameRecord r(SmallBoardSize, TRule::Renju, "", "Bob", TOutcome::BlackWon,
+                        TWinBy::Resignation, "2024-05-31", "",
+                        {{8, 8, BlackStone, "a]b\\c", 150}, {9, 7, WhiteStone, "", {}}});
     EXPECT_EQ(EncodeGameRecord(r, Sgf), "(;FF[4]GM[4]CA[UTF-8]AP[Rennor]SZ[15]RU[Renju]PW[Bob]"
                                         "DT[2024-05-31]RE[B+R]\n;B[hh]C[a\\]b\\\\c]\n;W[ig])\n");
     EXPECT_EQ(EncodeGameRecord(r, Psq),

@@ -26,14 +26,8 @@ TEST_F(SavedGameTest, AFinishedGameComesBackWithEveryFieldAtItsOffset) {
     // Black makes five along row 3 while white answers on row 4.
     Play({{1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 3}, {3, 4}, {4, 3}, {4, 4}, {5, 3}});
     const TGameState played = Game;
-    const TSavedPlay play{.UndoUsedCount = 3,
-                          .HintsUsedCount = 7,
-                          .CommentsUsedCount = 2,
-                          .SidesSwitched = true,
-                          .ElapsedTime = (12 * 60 + 5) / 86400.0,
-                          .UndoEnabled = true,
-                          .RedoEnabled = false,
-                          .HumanHuman = true};
+    // Undo, hints, comments used; sides switched; the clock; Undo, Redo enabled; human vs human.
+    const TSavedPlay play(3, 7, 2, true, (12 * 60 + 5) / 86400.0, true, false, true);
     const TSavedGameBytes image = EncodeSavedGame(CaptureSavedGame(Game, play));
     // Move count, latest move row first, undo, hints, comments; move 2's colour and square.
     EXPECT_EQ(std::tuple(Int32At(image, 0), Int32At(image, 4), Int32At(image, 8),
