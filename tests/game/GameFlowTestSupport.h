@@ -36,7 +36,6 @@ struct TRecordingView final : TMainView {
     int MovesShown = -1;
     double Elapsed = -1;
     std::map<TCommand, bool> Enabled;
-    std::pair<QString, QString> Names; // white, black
     QString Status;
     std::pair<int, int> Flashed;
     void RepaintSquare(int X, int Y) override { Repainted.emplace_back(X, Y); }
@@ -47,9 +46,7 @@ struct TRecordingView final : TMainView {
     bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
     void ClearStatusText() override {}
     void ShowStatusText(const QString& text) override { Status = text; }
-    void ShowPlayerNames(const QString& white, const QString& black) override {
-        Names = {white, black};
-    }
+    void ShowPlayerNames(const QString&, const QString&) override {}
     void FlashHintSquare(int X, int Y) override { Flashed = {X, Y}; }
     void QuitHelp() override {}
 };
