@@ -9,20 +9,14 @@
 
 #include <array>
 #include <string_view>
+#include <tuple>
 
 namespace {
 
-// Part of a board drawn from (Left, Top): 'X' black, 'O' white, '*' the square judged (empty),
-// '|' ends a row, anything else is empty.
-struct TCase {
-    const char* Name;
-    TRule Rule;
-    TStoneColor Colour;
-    const char* Rows;
-    int Left, Top;
-    bool Wins;
-    TFoul Foul;
-};
+// A name, the rule, the colour to play, part of a board drawn from (left, top) ('X' black, 'O'
+// white, '*' the square judged (empty), '|' ends a row, anything else is empty), the left and the
+// top, whether the stone wins and the foul it is.
+using TCase = std::tuple<const char*, TRule, TStoneColor, const char*, int, int, bool, TFoul>;
 
 using enum TRule;
 using enum TFoul;
@@ -91,41 +85,35 @@ const TCase Cases[] = {
     {"FreestyleWhiteFiveWins", Freestyle, W, "O|O|*|O|O", 14, 10, true, None},
 };
 
-// The drawn board and the judged square.
-TRuleBoard Draw(const TCase& c, int& sx, int& sy) {
+class JudgeTest : public testing::TestWithParam<TCase> {};
+
+TEST_P(JudgeTest, GivesTheVerdictOfTheRules) {
+    const auto& [name, rule, colour, rows, left, top, wins, foul] = GetParam();
     TRuleBoard board(SmallBoardSize);
-    for (int x = c.Left, y = c.Top; char ch : std::string_view(c.Rows)) {
+    int sx = -1, sy = -1;
+    for (int x = left, y = top; char ch : std::string_view(rows)) {
         if (ch == '*') {
             sx = x;
             sy = y;
         } else if (ch == 'X' || ch == 'O') {
             board.Set(x, y, ch == 'X' ? BlackStone : WhiteStone);
         }
-        x = ch == '|' ? c.Left : x + 1;
+        x = ch == '|' ? left : x + 1;
         y += ch == '|';
     }
-    return board;
-}
-
-class JudgeTest : public testing::TestWithParam<TCase> {};
-
-TEST_P(JudgeTest, GivesTheVerdictOfTheRules) {
-    const TCase& c = GetParam();
-    int x = -1, y = -1;
-    TRuleBoard board = Draw(c, x, y);
-    const TVerdict empty = Judge(c.Rule, board, x, y, c.Colour);
-    EXPECT_EQ(empty.Wins, c.Wins);
-    EXPECT_EQ(FoulName(empty.Foul), std::string(FoulName(c.Foul)));
-    EXPECT_EQ(empty.Allowed(), c.Foul == None);
+    const TVerdict empty = Judge(rule, board, sx, sy, colour);
+    EXPECT_EQ(empty.Wins, wins);
+    EXPECT_EQ(FoulName(empty.Foul), std::string(FoulName(foul)));
+    EXPECT_EQ(empty.Allowed(), foul == None);
     // The stone already played on the square gets the same verdict, and the winner follows it.
-    board.Set(x, y, c.Colour);
-    const TVerdict played = Judge(c.Rule, board, x, y, c.Colour);
-    EXPECT_EQ(std::pair(played.Wins, played.Foul), std::pair(c.Wins, c.Foul));
-    EXPECT_EQ(Winner(c.Rule, board), c.Wins ? c.Colour : NoStone);
+    board.Set(sx, sy, colour);
+    const TVerdict played = Judge(rule, board, sx, sy, colour);
+    EXPECT_EQ(std::pair(played.Wins, played.Foul), std::pair(wins, foul));
+    EXPECT_EQ(Winner(rule, board), wins ? colour : NoStone);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, JudgeTest, testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 // The written game's board, 19x19 from 1, as the judge reads it.
 class TGameView : public TBoardView {
