@@ -11,7 +11,6 @@
 #include "players/ComputerPlayer.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QVariant>
 

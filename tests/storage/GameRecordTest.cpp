@@ -2,7 +2,6 @@
 #include "StorageTestSupport.h"
 #include "storage/RecordFile.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
