@@ -27,6 +27,7 @@ TEST_P(ForcedWinTest, FindsTheWinAndPlaysItToFive) {
     for (int attack = 0; attack <= 2 * win.Fours + 2; ++attack) {
         const TSearchResult r = emperor.Think(now, {std::chrono::seconds(1)}, never);
         ASSERT_TRUE(r.ForcedWin()) << "move " << attack;
+        ASSERT_TRUE(attack > 0 || ProvesFourWin(win.Position, r.WinLine));
         ASSERT_TRUE(board.Empty(r.X, r.Y));
         play(r.X, r.Y, me);
         if (board.MakesFive(r.X, r.Y)) {

@@ -88,3 +88,28 @@ struct TPlainBoard {
     int Size;
     std::vector<TStoneColor> Grid;
 };
+
+// Whether the line (attacker's moves and the defender's replies in turn) wins by fours: every
+// attacking move threatens five while the defender has no five of its own, the reply stops that
+// five (with two, the defender loses whichever it stops), and the last move makes five.
+inline bool ProvesFourWin(const TSearchPosition& start,
+                          const std::vector<std::pair<int, int>>& line) {
+    TPlainBoard board(start);
+    const TStoneColor me = start.ToMove;
+    for (std::size_t i = 0; i < line.size(); i += 2) {
+        const auto [x, y] = line[i];
+        if (!board.Empty(x, y)) {
+            return false;
+        }
+        board.Put(x, y, me);
+        if (board.MakesFive(x, y)) {
+            return i + 1 == line.size();
+        }
+        if (i + 1 >= line.size() || !board.Fives(Opponent(me)).empty() ||
+            !board.Fives(me).contains(line[i + 1])) {
+            return false;
+        }
+        board.Put(line[i + 1].first, line[i + 1].second, Opponent(me));
+    }
+    return false;
+}
