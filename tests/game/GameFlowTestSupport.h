@@ -1,13 +1,16 @@
-// A clean game flow per test: scripted ports, options from a plain struct, a recording view.
+// A clean game flow per test: scripted ports, options from a plain struct, a recording view, and
+// a computer player installed for a scope.
 #pragma once
 
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/GameFlow.h"
 #include "game/MainView.h"
 #include "game/ScriptedPorts.h"
 #include "game/StoredOptions.h"
+#include "players/ComputerPlayer.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -49,6 +52,12 @@ struct TRecordingView final : TMainView {
     void ShowPlayerNames(const QString&, const QString&) override {}
     void FlashHintSquare(int X, int Y) override { Flashed = {X, Y}; }
     void QuitHelp() override {}
+};
+
+// The computer player the game flow asks while this exists.
+struct TInstalled {
+    explicit TInstalled(TComputerPlayer& player) { InstallComputerPlayer(&player); }
+    ~TInstalled() { InstallComputerPlayer(nullptr); }
 };
 
 class GameFlowTest : public testing::Test {

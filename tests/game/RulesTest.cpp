@@ -3,12 +3,10 @@
 #include "GameFlowTestSupport.h"
 
 #include "game/ComputerCommands.h"
-#include "game/ComputerTurn.h"
 #include "game/GameFiles.h"
 #include "game/GameRules.h"
 #include "game/PlayRecord.h"
 #include "game/VariantsJudge.h"
-#include "players/ComputerPlayer.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // External engines through real pipes: a game against rennor-brain, and a fake brain per fault.
-#include "PlayersTestSupport.h"
+#include "GameFlowTestSupport.h"
 
 #include "game/MoveHistory.h"
 #include "players/ExternalPlayer.h"
