@@ -26,15 +26,6 @@ auto Position() {
     return std::tuple(stones, Game.ColorToMove, Game.LastMoveX, Game.LastMoveY, Game.FiveMade);
 }
 
-void RandomLegalMove(std::mt19937& rng) {
-    int x, y;
-    do {
-        x = 1 + static_cast<int>(rng() % BoardSize);
-        y = 1 + static_cast<int>(rng() % BoardSize);
-    } while (Game.Board[x][y] != NoStone);
-    MakeMove(x, y);
-}
-
 TEST_F(BoardTest, RandomGamesKeepCountsPotentialsAndRebuildsInStep) {
     std::mt19937 rng(20261206);
     constexpr int Games = 2000;
@@ -48,8 +39,13 @@ TEST_F(BoardTest, RandomGamesKeepCountsPotentialsAndRebuildsInStep) {
         while (!IsGameOver()) {
             if (rng() % 100 < engineShare) {
                 ComputerMove();
-            } else {
-                RandomLegalMove(rng);
+            } else { // a random empty square
+                int x, y;
+                do {
+                    x = 1 + static_cast<int>(rng() % BoardSize);
+                    y = 1 + static_cast<int>(rng() % BoardSize);
+                } while (Game.Board[x][y] != NoStone);
+                MakeMove(x, y);
             }
             // A full recount is costly; check every move of a few games and the end of all.
             if (game < 200) {

@@ -6,42 +6,34 @@
 
 namespace {
 
-struct FiveCase {
-    const char* name;
-    int x, y, dx, dy;
-};
-
-class FiveTest : public BoardTest, public testing::WithParamInterface<FiveCase> {};
-
-TEST_P(FiveTest, FifthStoneWinsFourDoNot) {
-    const FiveCase& f = GetParam();
-    for (int m = 0; m < 4; ++m) {
-        ReplayMove(f.x + f.dx * m, f.y + f.dy * m, BlackStone);
+// Fives from the first square on, a step at a time: along each edge, into corners, and inside.
+TEST_F(BoardTest, FifthStoneWinsFourDoNot) {
+    const std::tuple<int, int, int, int> fives[] = {{15, 19, 1, 0}, {1, 1, 1, 0},   {19, 15, 0, 1},
+                                                    {1, 1, 0, 1},   {15, 15, 1, 1}, {19, 15, -1, 1},
+                                                    {5, 1, -1, 1},  {8, 10, 1, 0}};
+    for (const auto& [x, y, dx, dy] : fives) {
+        SCOPED_TRACE(testing::Message() << x << "," << y << " by " << dx << "," << dy);
+        SetUp();
+        for (int m = 0; m < 4; ++m) {
+            ReplayMove(x + dx * m, y + dy * m, BlackStone);
+        }
+        EXPECT_EQ(std::pair(Game.FiveMade, IsGameOver()), std::pair(false, false));
+        int reports = 0, autoPlayEnds = 0;
+        BoardHooks.ShowReport = [&] {
+            ++reports;
+            // The report sees the final position with the winner's colour still to move.
+            EXPECT_EQ(std::tuple(Game.ColorToMove, Game.MoveCount), std::tuple(BlackStone, 5));
+        };
+        BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
+        Game.ColorToMove = BlackStone;
+        MakeMove(x + dx * 4, y + dy * 4);
+        EXPECT_EQ(std::tuple(Game.FiveMade, Game.Winner, IsGameOver(), Game.GameFinished),
+                  std::tuple(true, BlackStone, true, true));
+        EXPECT_EQ(
+            std::tuple(reports, autoPlayEnds, Game.Moves[5].X, Game.Moves[5].Y, Game.ColorToMove),
+            std::tuple(1, 1, x + dx * 4, y + dy * 4, WhiteStone));
     }
-    EXPECT_EQ(std::pair(Game.FiveMade, IsGameOver()), std::pair(false, false));
-    int reports = 0, autoPlayEnds = 0;
-    BoardHooks.ShowReport = [&] {
-        ++reports;
-        // The report sees the final position with the winner's colour still to move.
-        EXPECT_EQ(std::tuple(Game.ColorToMove, Game.MoveCount), std::tuple(BlackStone, 5));
-    };
-    BoardHooks.EndAutoPlay = [&] { ++autoPlayEnds; };
-    Game.ColorToMove = BlackStone;
-    MakeMove(f.x + f.dx * 4, f.y + f.dy * 4);
-    EXPECT_EQ(std::tuple(Game.FiveMade, Game.Winner, IsGameOver(), Game.GameFinished),
-              std::tuple(true, BlackStone, true, true));
-    EXPECT_EQ(std::tuple(reports, autoPlayEnds, Game.Moves[5].X, Game.Moves[5].Y, Game.ColorToMove),
-              std::tuple(1, 1, f.x + f.dx * 4, f.y + f.dy * 4, WhiteStone));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EdgesAndCorners, FiveTest,
-    testing::Values(FiveCase{"RowRightEdge", 15, 19, 1, 0}, FiveCase{"RowLeftTop", 1, 1, 1, 0},
-                    FiveCase{"ColumnBottom", 19, 15, 0, 1}, FiveCase{"ColumnTopLeft", 1, 1, 0, 1},
-                    FiveCase{"DiagonalLowerRightCorner", 15, 15, 1, 1},
-                    FiveCase{"DiagonalLowerLeftCorner", 19, 15, -1, 1},
-                    FiveCase{"DiagonalLowerLeftTop", 5, 1, -1, 1}, FiveCase{"Centre", 8, 10, 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BoardTest, OverlineWinsAtTheStoneThatCompletesFiveFourAndAnotherColourDoNot) {
     for (int x : {1, 2, 4, 5}) {

@@ -1,13 +1,16 @@
-// A clean game flow per test: scripted ports, options from a plain struct, a recording view.
+// A clean game flow per test: scripted ports, options from a plain struct, a recording view, and
+// a computer player installed for a scope.
 #pragma once
 
 #include "core/LiveSettings.h"
 #include "core/Rules.h"
+#include "game/ComputerTurn.h"
 #include "game/DialogOptions.h"
 #include "game/GameFlow.h"
 #include "game/MainView.h"
 #include "game/ScriptedPorts.h"
 #include "game/StoredOptions.h"
+#include "players/ComputerPlayer.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -36,7 +39,6 @@ struct TRecordingView final : TMainView {
     int MovesShown = -1;
     double Elapsed = -1;
     std::map<TCommand, bool> Enabled;
-    std::pair<QString, QString> Names; // white, black
     QString Status;
     std::pair<int, int> Flashed;
     void RepaintSquare(int X, int Y) override { Repainted.emplace_back(X, Y); }
@@ -47,11 +49,15 @@ struct TRecordingView final : TMainView {
     bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
     void ClearStatusText() override {}
     void ShowStatusText(const QString& text) override { Status = text; }
-    void ShowPlayerNames(const QString& white, const QString& black) override {
-        Names = {white, black};
-    }
+    void ShowPlayerNames(const QString&, const QString&) override {}
     void FlashHintSquare(int X, int Y) override { Flashed = {X, Y}; }
     void QuitHelp() override {}
+};
+
+// The computer player the game flow asks while this exists.
+struct TInstalled {
+    explicit TInstalled(TComputerPlayer& player) { InstallComputerPlayer(&player); }
+    ~TInstalled() { InstallComputerPlayer(nullptr); }
 };
 
 class GameFlowTest : public testing::Test {

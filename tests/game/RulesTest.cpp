@@ -3,15 +3,12 @@
 #include "GameFlowTestSupport.h"
 
 #include "game/ComputerCommands.h"
-#include "game/ComputerTurn.h"
 #include "game/GameFiles.h"
 #include "game/GameRules.h"
 #include "game/PlayRecord.h"
 #include "game/VariantsJudge.h"
-#include "players/ComputerPlayer.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -70,14 +67,8 @@ TEST_F(RulesTest, TheGamesRuleDecidesWhetherALineWins) {
     // Black's 10,10 makes a five across and a six down at once; white plays apart on row 1.
     const QString fiveAndSix = "6,10 1,1 7,10 3,1 8,10 5,1 9,10 7,1 10,7 9,1 10,8 11,1 10,9 13,1 "
                                "10,11 15,1 10,12 17,1 10,10";
-    struct Row {
-        TRule rule;
-        bool firstWhite;
-        QString moves;
-        QString refused;
-        bool over;
-    };
-    const Row rows[] = {
+    // The rule, whether white moves first, the moves, those refused, whether the game is over.
+    const std::tuple<TRule, bool, QString, QString, bool> rows[] = {
         {TRule::Freestyle, false, six, "", true},
         {TRule::Standard, false, six, "", false}, // an overline wins nothing, for either colour
         {TRule::Standard, true, six, "", false},
@@ -86,12 +77,12 @@ TEST_F(RulesTest, TheGamesRuleDecidesWhetherALineWins) {
         {TRule::Renju, false, six, "5,1", false},    // black's is forbidden
         {TRule::Renju, false, fiveAndSix, "", true}, // a five wins over a foul
     };
-    for (const Row& row : rows) {
-        Options.FirstWhite = row.firstWhite;
-        NewGameUnder(row.rule, LargeBoardSize);
-        const QString refused = Clicks(row.moves);
-        EXPECT_EQ(Line(refused, IsGameOver(), Game.FiveMade), Line(row.refused, row.over, row.over))
-            << static_cast<int>(row.rule) << ' ' << row.moves.toStdString();
+    for (const auto& [rule, firstWhite, moves, refused, over] : rows) {
+        Options.FirstWhite = firstWhite;
+        NewGameUnder(rule, LargeBoardSize);
+        const QString clicked = Clicks(moves); // before the state it leaves is read
+        EXPECT_EQ(Line(clicked, IsGameOver(), Game.FiveMade), Line(refused, over, over))
+            << static_cast<int>(rule) << ' ' << moves.toStdString();
     }
 }
 
@@ -117,21 +108,14 @@ TEST_F(RulesTest, ASmallerBoardTakesStonesOnItsSquaresOnlyAndIsTiedOnItsOwnWindo
 
 TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
     Options.FirstWhite = false; // black moves first
-    struct Row {
-        TRule rule;
-        int size;
-        QString refused;
-        std::pair<int, int> hint;
-        bool hintEnabled;
-        QString centreRating;
-    };
-    const Row rows[] = {
+    // The refused click, the hint's square and whether Hint is offered, the centre's rating.
+    const std::tuple<TRule, int, QString, std::pair<int, int>, bool, QString> rows[] = {
         {TRule::Renju, LargeBoardSize, "10,10", {1, 1}, true, "none"},
         {TRule::Standard, LargeBoardSize, "", {9, 9}, true, "none"},    // no forbidden squares
         {TRule::Renju, SmallBoardSize, "10,10", {0, 0}, false, "none"}, // no hint on 15 x 15
     };
-    for (const Row& row : rows) {
-        NewGameUnder(row.rule, row.size, {{}, OnlyTheCentre});
+    for (const auto& [rule, size, forbidden, hint, hintEnabled, centreRating] : rows) {
+        NewGameUnder(rule, size, {{}, OnlyTheCentre});
         View.Status.clear();
         View.Flashed = {0, 0};
         const QString refused = Clicks("10,10");
@@ -140,9 +124,8 @@ TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
         EXPECT_EQ(Line(refused, View.Status, View.Flashed.first, View.Flashed.second,
                        View.Enabled[TCommand::Hint], Play.HintsUsedCount,
                        rating ? QString::number(*rating) : "none"),
-                  Line(row.refused, row.refused.isEmpty() ? "" : "Forbidden to black: double three",
-                       row.hint.first, row.hint.second, row.hintEnabled, row.hintEnabled ? 1 : 0,
-                       row.centreRating));
+                  Line(forbidden, forbidden.isEmpty() ? "" : "Forbidden to black: double three",
+                       hint.first, hint.second, hintEnabled, hintEnabled ? 1 : 0, centreRating));
     }
     // Once black has played, white may take the square.
     NewGameUnder(TRule::Renju, LargeBoardSize, {{}, OnlyTheCentre});
@@ -180,15 +163,9 @@ TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
     QTemporaryDir dir;
     const QString all = "Rennor .RNR files|*.rnr|SGF records|*.sgf|PSQ records|*.psq";
     const QString records = "SGF records|*.sgf|PSQ records|*.psq";
-    struct Row {
-        TRule rule;
-        int size;
-        QString typed;
-        QString filter; // the save dialog's, or the error shown
-        QString written;
-    };
     const QString refusal = QString(RnrKeepsWrittenGameOnly) + '.';
-    const Row rows[] = {
+    // The name typed, the save dialog's filter or the error shown, the file written.
+    const std::tuple<TRule, int, QString, QString, QString> rows[] = {
         {TRule::Freestyle, LargeBoardSize, "a", all, "a.rnr"},
         {TRule::Freestyle, LargeBoardSize, "b.SGF", all, "b.SGF"},
         {TRule::Freestyle, SmallBoardSize, "c", records, "c.sgf"},
@@ -196,15 +173,15 @@ TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
         {TRule::Renju, LargeBoardSize, "e.rnr", refusal, ""},
         {TRule::Renju, LargeBoardSize, "f.txt", refusal, ""},
     };
-    for (const Row& row : rows) {
-        NewGameUnder(row.rule, row.size);
+    for (const auto& [rule, size, typed, filter, written] : rows) {
+        NewGameUnder(rule, size);
         Ports.Errors.clear();
-        Ports.FileNames = {dir.filePath(row.typed)};
+        Ports.FileNames = {dir.filePath(typed)};
         SaveGame1Click();
         EXPECT_EQ(Line(Ports.Errors.isEmpty() ? SaveDialogSpec().Filter : Ports.Errors.join('|'),
-                       QDir(dir.path()).entryList({row.typed.left(1) + ".*"}).join(' ')),
-                  Line(row.filter, row.written))
-            << row.typed.toStdString();
+                       QDir(dir.path()).entryList({typed.left(1) + ".*"}).join(' ')),
+                  Line(filter, written))
+            << typed.toStdString();
     }
     EXPECT_EQ(LoadDialogSpec().Filter, all);
 }

@@ -1,5 +1,5 @@
 // External engines through real pipes: a game against rennor-brain, and a fake brain per fault.
-#include "PlayersTestSupport.h"
+#include "GameFlowTestSupport.h"
 
 #include "game/MoveHistory.h"
 #include "players/ExternalPlayer.h"
@@ -62,17 +62,12 @@ QStringList IdsOf(const QString& program) {
 }
 
 // A process that ended and waits to be reaped is gone too.
-bool Gone(const QString& id) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(id));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return true;
-    }
-    const QByteArray fields = stat.read(4096);
-    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
-}
-
 bool AllGone(const QStringList& ids) {
-    return std::all_of(ids.begin(), ids.end(), Gone);
+    return std::all_of(ids.begin(), ids.end(), [](const QString& id) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(id));
+        const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.read(4096) : ") Z";
+        return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+    });
 }
 
 // The human plays the first empty square of a row and the computer's answer is awaited.
@@ -158,8 +153,9 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
 }
 
 // Engines that keep the protocol in ways of their own play on: lines ended by CR alone, and
-// ABOUT left unanswered or answered UNKNOWN (the engine keeps its file name).
-TEST_F(ExternalEngineTest, EnginesThatKeepTheProtocolTheirOwnWayPlay) {
+// ABOUT left unanswered or answered UNKNOWN (the engine keeps its file name). Each is told the
+// board size and rule of the game.
+TEST_F(ExternalEngineTest, EnginesThatKeepTheProtocolTheirOwnWayPlayAndAreToldSizeAndRule) {
     const std::pair<const char*, const char*> engines[] = {
         {"Cr", "start() { printf 'OK\\r'; }; about() { printf 'name=\"Cr\"\\r'; };"
                "move() { printf '0,%d\\r' $n; }"},
@@ -167,16 +163,22 @@ TEST_F(ExternalEngineTest, EnginesThatKeepTheProtocolTheirOwnWayPlay) {
         {"unknown", "about() { echo UNKNOWN; }; move() { echo 0,$n; }"},
     };
     const QTemporaryDir folder;
+    Options.Rules = {TRule::Renju, TOpening::None, SmallBoardSize};
     for (const auto& [name, functions] : engines) {
         SCOPED_TRACE(name);
         NewGame1Click(false);
         Ports.Errors.clear();
         TExternalPlayer engine(WriteBrain(folder, name, functions), 200ms);
         const TInstalled installed(engine);
-        ASSERT_TRUE(PlayAndAwait(18));
-        ASSERT_TRUE(PlayAndAwait(18));
+        ASSERT_TRUE(PlayAndAwait(14));
+        ASSERT_TRUE(PlayAndAwait(14));
         EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join(' ').toStdString();
         EXPECT_EQ(engine.Name(), name);
+        QFile log(folder.filePath(name) + ".log");
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        const QByteArray sent = log.readAll().replace('\r', "");
+        const QByteArray last = sent.mid(sent.lastIndexOf("START")); // after the game's start
+        EXPECT_TRUE(last.startsWith("START 15\n") && last.contains("INFO rule 4\n")) << sent.data();
     }
 }
 
@@ -241,26 +243,6 @@ TEST_F(ExternalEngineTest, ASignalThatEndsTheGameEndsItsEngineAndAllItStarted) {
         EXPECT_EQ(game.exitStatus(), QProcess::CrashExit); // the signal took its effect
         EXPECT_TRUE(QTest::qWaitFor([&] { return AllGone(IdsOf(program)); }, 10000));
     }
-}
-
-TEST_F(ExternalEngineTest, AnEngineIsToldTheBoardSizeAndRuleOfTheGame) {
-    const QTemporaryDir folder;
-    const QString program = WriteBrain(folder, "logging", "move() { echo 4,4; }");
-    Options.Rules = {TRule::Renju, TOpening::None, SmallBoardSize};
-    NewGame1Click(false);
-    TExternalPlayer engine(program, 200ms);
-    const TInstalled installed(engine);
-    ASSERT_TRUE(PlayAndAwait(0));
-    QFile sent(program + ".log");
-    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
-    QStringList starts;
-    for (const QByteArray& line : sent.readAll().split('\n')) {
-        if (line.startsWith("START") || line.startsWith("INFO rule")) {
-            starts << QString::fromLatin1(line.trimmed());
-        }
-    }
-    EXPECT_EQ(starts.mid(starts.size() - 2).join('|'), "START 15|INFO rule 4");
-    EXPECT_TRUE(Ports.Errors.isEmpty());
 }
 
 } // namespace

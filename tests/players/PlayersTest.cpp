@@ -1,5 +1,5 @@
 // The computer players through their interface and the game flow: answers, cancels, stale answers.
-#include "PlayersTestSupport.h"
+#include "GameFlowTestSupport.h"
 
 #include "core/Random.h"
 #include "engine/Choice.h"

@@ -69,21 +69,6 @@ const char Session[] =
     "!INFO rennor_player king;!INFO rennor_randomness 12;!START 30;=RESTART;"
     "-INFO timeout_turn 0;@BEGIN;?ABOUT;-END;-ABOUT";
 
-// The squares the brain must not answer on after these lines; a refused BOARD leaves some out,
-// never in.
-void NoteTaken(const std::string& lines, std::set<std::pair<int, int>>& taken) {
-    std::istringstream in(lines);
-    for (std::string line; std::getline(in, line);) {
-        int x, y, field;
-        if (line == "RESTART" || line == "BOARD") {
-            taken.clear();
-        } else if (std::sscanf(line.c_str(), "%d,%d,%d", &x, &y, &field) == 3 ||
-                   std::sscanf(line.c_str(), "TURN %d ,%d", &x, &y) == 2) {
-            taken.insert({x, y});
-        }
-    }
-}
-
 TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
     std::vector<std::string> steps;
     std::string input;
@@ -97,7 +82,17 @@ TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
     auto answer = answers.begin();
     std::set<std::pair<int, int>> taken;
     for (const std::string& step : steps) {
-        NoteTaken(step.substr(1), taken);
+        // The squares the brain must not answer on; a refused BOARD leaves some out, never in.
+        std::istringstream lines(step.substr(1));
+        for (std::string line; std::getline(lines, line);) {
+            int x, y, field;
+            if (line == "RESTART" || line == "BOARD") {
+                taken.clear();
+            } else if (std::sscanf(line.c_str(), "%d,%d,%d", &x, &y, &field) == 3 ||
+                       std::sscanf(line.c_str(), "TURN %d ,%d", &x, &y) == 2) {
+                taken.insert({x, y});
+            }
+        }
         if (step[0] == '-') {
             continue;
         }
@@ -230,9 +225,7 @@ TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
 // whichever brain holds black, and the tool counts the fouls.
 TEST(BrainPipeTest, MatchToolForfeitsBlacksFoul) {
     const std::string openings = testing::TempDir() + "foul-openings.txt";
-    std::FILE* file = std::fopen(openings.c_str(), "w");
-    std::fputs("1,-1 -6,-6 1,-2 6,-6 -1,1 -6,6 -2,1 6,6\n", file);
-    std::fclose(file);
+    std::ofstream(openings) << "1,-1 -6,-6 1,-2 6,-6 -1,1 -6,6 -2,1 6,6\n";
     const std::string brain = "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
                               "DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; done'\"";
     ExpectMatchReport(brain + " " + brain + " --size 15 --rule 4 --judge " + RENNOR_JUDGE +

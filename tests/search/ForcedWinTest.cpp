@@ -5,17 +5,14 @@
 
 namespace {
 
-const std::vector<TForcedWin>& Wins() {
-    static const std::vector<TForcedWin> wins = ReadForcedWins(RENNOR_FORCED_WINS);
-    return wins;
-}
+const std::vector<TForcedWin> Wins = ReadForcedWins(RENNOR_FORCED_WINS);
 
 class ForcedWinTest : public testing::TestWithParam<std::size_t> {};
 
 // The defender answers every four on the one square that stops five; the attacker, Rennor
 // Emperor, must make five without ever giving it a free move.
 TEST_P(ForcedWinTest, FindsTheWinAndPlaysItToFive) {
-    const TForcedWin& win = Wins().at(GetParam());
+    const TForcedWin& win = Wins.at(GetParam());
     TSearchPosition now = win.Position;
     const TStoneColor me = now.ToMove;
     TPlainBoard board(now);
@@ -44,6 +41,6 @@ TEST_P(ForcedWinTest, FindsTheWinAndPlaysItToFive) {
     FAIL() << "no five after " << 2 * win.Fours + 2 << " fours";
 }
 
-INSTANTIATE_TEST_SUITE_P(Set, ForcedWinTest, testing::Range<std::size_t>(0, Wins().size()));
+INSTANTIATE_TEST_SUITE_P(Set, ForcedWinTest, testing::Range<std::size_t>(0, Wins.size()));
 
 } // namespace

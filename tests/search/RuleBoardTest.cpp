@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <vector>
 
 namespace {
 

@@ -42,7 +42,6 @@ constexpr const char* OpenFours =
 const TTactic Tactics[] = {
     {"FiveBeforeBlockingFive", 19, "*XXXX*|......|.OOOO.", 6, 6},
     {"FiveInTheGap", 19, "XX*XX|OO.OO", 7, 7},
-    {"SixInARowWinsToo", 19, "OXXXX*X|OOO....", 6, 7},
     {"FiveInTheCornerOfTheSmallest", 15, "....O|O...X|O...X|O...X|....X|....*", 10, 9},
     {"FiveOnTheEdgeOfTheLargest", 22, "*|X.....|X...O.|X..O..|X.O...|*..O..", 0, 16},
     {"BlocksAFour", 19, "XOOOO*|..X...|...X..", 6, 6},

@@ -13,21 +13,6 @@ namespace {
 
 constexpr int StartTimeoutMs = 30000;
 
-QProcessEnvironment ServerEnvironment(const QString& folder) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // Its own home, runtime and state folders, and no session bus or display, keep it away from
-    // any desktop server of the machine and from every other test's.
-    env.insert("HOME", folder);
-    env.insert("XDG_RUNTIME_DIR", folder);
-    env.insert("XDG_CONFIG_HOME", folder + "/config");
-    env.insert("PULSE_RUNTIME_PATH", folder + "/runtime");
-    env.insert("PULSE_STATE_PATH", folder + "/state");
-    for (const char* name : {"PULSE_SERVER", "DBUS_SESSION_BUS_ADDRESS", "DISPLAY"}) {
-        env.remove(name);
-    }
-    return env;
-}
-
 // SIGTERM to the PID this program started, and SIGKILL if it does not end.
 void End(QProcess& process) {
     if (process.state() != QProcess::NotRunning) {
@@ -59,11 +44,18 @@ TPulseServer::TPulseServer() {
         FProblem = "pulseaudio, pactl or parec is not installed";
         return;
     }
-    if (!FFolder.isValid()) {
-        FProblem = "no temporary folder";
-        return;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Its own home, runtime and state folders, and no session bus or display, keep it away from
+    // any desktop server of the machine and from every other test's.
+    env.insert("HOME", FFolder.path());
+    env.insert("XDG_RUNTIME_DIR", FFolder.path());
+    env.insert("XDG_CONFIG_HOME", FFolder.filePath("config"));
+    env.insert("PULSE_RUNTIME_PATH", FFolder.filePath("runtime"));
+    env.insert("PULSE_STATE_PATH", FFolder.filePath("state"));
+    for (const char* name : {"PULSE_SERVER", "DBUS_SESSION_BUS_ADDRESS", "DISPLAY"}) {
+        env.remove(name);
     }
-    FProcess.setProcessEnvironment(ServerEnvironment(FFolder.path()));
+    FProcess.setProcessEnvironment(env);
     FProcess.setStandardOutputFile(FFolder.filePath("server.log"));
     FProcess.setStandardErrorFile(FFolder.filePath("server.log"), QIODevice::Append);
     FProcess.start(program, {"--daemonize=no", "--exit-idle-time=-1", "--system=false", "-n",

@@ -9,13 +9,11 @@
 
 // Starts `pulseaudio` with one null sink and an anonymous socket in a temporary folder of its
 // own, away from any other server of the machine, points this program's PULSE_SERVER at it, and
-// ends that process (by its PID) when destroyed.
+// ends that process (by its PID) when destroyed. Its process makes it one of a kind.
 class TPulseServer {
 public:
     TPulseServer();
     ~TPulseServer();
-    TPulseServer(const TPulseServer&) = delete;
-    TPulseServer& operator=(const TPulseServer&) = delete;
 
     bool IsRunning() const { return FRunning; }
     // Why the server is not running: a missing program (the test should skip) or a failed start.
@@ -53,8 +51,6 @@ public:
     // Returns once the first samples have arrived, or after LongWaitMs.
     explicit TSinkRecorder(const TPulseServer& server);
     ~TSinkRecorder();
-    TSinkRecorder(const TSinkRecorder&) = delete;
-    TSinkRecorder& operator=(const TSinkRecorder&) = delete;
 
     // Running and receiving samples.
     bool IsRecording() const;

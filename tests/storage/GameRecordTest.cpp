@@ -2,7 +2,6 @@
 #include "StorageTestSupport.h"
 #include "storage/RecordFile.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
@@ -29,15 +28,8 @@ std::string Summary(const TGameRecord& r) {
 
 // A game on a board of size: both corners, the centre and a move beside each, in turn.
 TGameRecord Sample(int size, TRule rule, bool timed) {
-    TGameRecord r{size,
-                  rule,
-                  "Ann [1]",
-                  "Bob\\",
-                  TOutcome::WhiteWon,
-                  TWinBy::Time,
-                  "2024-05-31",
-                  "A game\nof two lines",
-                  {}};
+    TGameRecord r(size, rule, "Ann [1]", "Bob\\", TOutcome::WhiteWon, TWinBy::Time, "2024-05-31",
+                  "A game\nof two lines", {});
     const int c = (size + 1) / 2;
     const std::pair<int, int> squares[] = {{1, 1}, {size, size}, {c, c}, {c + 1, c}, {1, size}};
     for (const auto& [x, y] : squares) {
@@ -51,10 +43,17 @@ TGameRecord Sample(int size, TRule rule, bool timed) {
     return r;
 }
 
-TEST(GameRecordTest, EveryRuleAndSizeComesBackMoveForMove) {
+TEST(GameRecordTest, EveryRuleSizeAndResultComesBackMoveForMove) {
+    using enum TOutcome;
+    using enum TWinBy;
+    const std::pair<TOutcome, TWinBy> results[] = {{Unfinished, Five}, {Draw, Five},
+                                                   {BlackWon, Five},   {BlackWon, Resignation},
+                                                   {WhiteWon, Time},   {BlackWon, Forfeit}};
+    const auto* result = results;
     for (int size : {SmallBoardSize, LargeBoardSize}) {
         for (TRule rule : {TRule::Freestyle, TRule::Standard, TRule::Renju}) {
-            const TGameRecord sgf = Sample(size, rule, false);
+            TGameRecord sgf = Sample(size, rule, false);
+            std::tie(sgf.Outcome, sgf.WinBy) = *result++;
             EXPECT_EQ(Summary(ParseGameRecord(EncodeGameRecord(sgf, Sgf), Sgf)), Summary(sgf));
             // PSQ keeps only the board, the moves with their times, and the names.
             TGameRecord psq = Sample(size, TRule::Freestyle, true);
@@ -66,34 +65,16 @@ TEST(GameRecordTest, EveryRuleAndSizeComesBackMoveForMove) {
     }
 }
 
-TEST(GameRecordTest, ResultsComeBackThroughSgf) {
-    TGameRecord r;
-    for (TOutcome outcome : {TOutcome::Unfinished, TOutcome::Draw, TOutcome::BlackWon}) {
-        for (TWinBy by : {TWinBy::Five, TWinBy::Resignation, TWinBy::Time, TWinBy::Forfeit}) {
-            r.Outcome = outcome;
-            r.WinBy = outcome == TOutcome::BlackWon ? by : TWinBy::Five;
-            EXPECT_EQ(ParseGameRecord(EncodeGameRecord(r, Sgf), Sgf), r);
-        }
-    }
-}
-
 // Other programs read what we write only if it is exactly their format: aa is the top-left corner
 // in SGF, PSQ counts from 1 and ends its lines as Windows does.
 TEST(GameRecordTest, WrittenInTheFormsOtherProgramsRead) {
-    TGameRecord r{SmallBoardSize,
-                  TRule::Renju,
-                  "",
-                  "Bob",
-                  TOutcome::BlackWon,
-                  TWinBy::Resignation,
-                  "2024-05-31",
-                  "",
-                  {{8, 8, BlackStone, "a]b\\c", 150}, {9, 7, WhiteStone, "", {}}}};
+    const TGameRecord r(SmallBoardSize, TRule::Renju, "", "Bob", TOutcome::BlackWon,
+                        TWinBy::Resignation, "2024-05-31", "",
+                        {{8, 8, BlackStone, "a]b\\c", 150}, {9, 7, WhiteStone, "", {}}});
     EXPECT_EQ(EncodeGameRecord(r, Sgf), "(;FF[4]GM[4]CA[UTF-8]AP[Rennor]SZ[15]RU[Renju]PW[Bob]"
                                         "DT[2024-05-31]RE[B+R]\n;B[hh]C[a\\]b\\\\c]\n;W[ig])\n");
     EXPECT_EQ(EncodeGameRecord(r, Psq),
               "Piskvorky 15x15, 11:11, 0\r\n8,8,150\r\n9,7,0\r\n\r\nBob\r\n");
-    EXPECT_EQ(ParseGameRecord(EncodeGameRecord(r, Psq), Psq).WhiteName, "Bob");
 }
 
 TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
@@ -111,8 +92,6 @@ TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
          "19 standard / draw {onetwo} | B1:1{a\nb\nc}"},
         {"(;RU[1]RE[Jigo])", "19 standard / draw {} |"},
         {"(;RU[4]RE[B+])", "19 renju / B+ {} |"},
-        {"(;RE[W+T])", "19 freestyle / W+T {} |"},
-        {"(;RE[B+F])", "19 freestyle / B+F {} |"},
         {"(;RE[B+3.5])", "19 freestyle / B+ {} |"},
         {"(;RE[?])", "19 freestyle / ? {} |"},
         {"(;CA[ISO-8859-1]PB[J\xF6rg])", "19 freestyle J\xC3\xB6rg/ ? {} |"},
@@ -120,22 +99,15 @@ TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
         {"(;CA[UTF-8]PB[Z\xC3\xBC])", "19 freestyle Z\xC3\xBC/ ? {} |"},
         {"(;PB[Z\xC3\xBC]PW[\x80])", "19 freestyle Z\xC3\x83\xC2\xBC/\xC2\x80 ? {} |"},
         {"(;PB[Z\xC3\xBC\xE2\x82\xAC])", "19 freestyle Z\xC3\xBC\xE2\x82\xAC/ ? {} |"},
-    };
-    for (const auto& [text, summary] : cases) {
-        EXPECT_EQ(Summary(ParseGameRecord(text, Sgf)), summary) << text;
-    }
-}
-
-TEST(GameRecordTest, PsqRecordsOfOtherProgramsRead) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
         {"Piskvorky 15x15, 11:11, 0\r\n8,8,0\r\n9,9,1500\r\n10,10,20\r\nengine-one.exe\r\n"
          "engine-two.exe\r\n-1\r\n",
          "15 freestyle engine-one.exe/engine-two.exe ? {} | B8:8@0 W9:9@1500 B10:10@20"},
         {"Piskvorky 19x19,  1:1, 0\n 10 , 10 \n11,11\n\n", "19 freestyle / ? {} | B10:10 W11:11"},
         {"piskvorky 15X15\r1,1,7\r-1\r\r", "15 freestyle / ? {} | B1:1@7"},
     };
-    for (const auto& [text, summary] : cases) {
-        EXPECT_EQ(Summary(ParseGameRecord(text, Psq)), summary) << text;
+    for (const auto& [text, summary] : cases) { // each told by its text, as .txt is no format
+        EXPECT_EQ(Summary(ParseGameRecord(text, RecordFormatOf("a.sgf.txt", text))), summary)
+            << text;
     }
 }
 
@@ -161,11 +133,9 @@ TEST(GameRecordTest, BadRecordsAreRefusedWithTheirFault) {
          "The SGF record's rule \"Pente\" is not one Rennor plays: freestyle, standard or renju"},
         {Sgf, "(;B[aa]W[bb])", "A node of the SGF record holds two moves"},
         {Sgf, "(;B[aa];W[])",
-         "Move 2 of the record is a pass, which a game of five in a row does "
-         "not have"},
+         "Move 2 of the record is a pass, which a game of five in a row does not have"},
         {Sgf, "(;B[tt])",
-         "Move 1 of the record is a pass, which a game of five in a row does "
-         "not have"},
+         "Move 1 of the record is a pass, which a game of five in a row does not have"},
         {Sgf, "(;B[a1])", "Move 1 of the record is not a square: [a1]"},
         {Sgf, "(;B[aa][bb])", "Move 1 of the record names more than one square"},
         {Sgf, "(;SZ[15];B[ap])", "Move 1 of the record (1:16) is off the 15x15 board"},
@@ -186,10 +156,8 @@ TEST(GameRecordTest, BadRecordsAreRefusedWithTheirFault) {
         {Sgf, "(;AB[a])", "A set-up stone of the SGF record is not a square: [a]"},
         {Sgf, longName, "Black's name is longer than 200 bytes"},
         {Sgf, tooLarge, "The file is too large for a game record (over 1 MB)"},
-        {Psq, "", "The file is not a PSQ record: its first line does not give the board size"},
         {Psq, "Piskvorky\r\n",
-         "The file is not a PSQ record: its first line does not give the "
-         "board size"},
+         "The file is not a PSQ record: its first line does not give the board size"},
         {Psq, "Piskvorky 20x20, 11:11, 0\r\n",
          "The record's board is 20x20; Rennor plays on 15x15 and 19x19 boards"},
         {Psq, "Piskvorky 15x15\n1,1,0\n1,x,0\n", "Line 3 of the PSQ record is not a move: 1,x,0"},
@@ -222,8 +190,6 @@ TEST(GameRecordTest, FilesChooseTheirFormatByExtensionThenByText) {
     EXPECT_EQ(RecordPathToWrite(psqPath, Sgf), psqPath);
     WriteRaw(psqPath, "Piskvorky 15x15, 11:11, 0\r\n8,8,5\r\n");
     EXPECT_EQ(Summary(ReadGameRecord(psqPath)), "15 freestyle / ? {} | B8:8@5");
-    WriteRaw(dir.filePath("psq.sgf.txt"), "Piskvorky 19x19, 11:11, 0\r\n");
-    EXPECT_EQ(ReadGameRecord(dir.filePath("psq.sgf.txt")).Size, LargeBoardSize);
 
     WriteRaw(dir.filePath("big.sgf"), QByteArray(MaxRecordFileBytes, ' '));
     EXPECT_EQ(ErrorOf([&] { ReadGameRecord(dir.filePath("big.sgf")); }),

@@ -23,11 +23,6 @@ namespace {
 
 class SavedGameFileTest : public BoardTest {
 protected:
-    void SetUp() override {
-        BoardTest::SetUp();
-        ASSERT_TRUE(Dir.isValid());
-    }
-
     QString PathOf(const QString& name) const { return Dir.filePath(name); }
 
     // Saves a one-stone game to keep.rnr and plays two stones more; the file's bytes.

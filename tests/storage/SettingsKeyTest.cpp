@@ -28,12 +28,6 @@ protected:
     QString KeyFolder() const { return Home.path() + "/Veltrane Inc."; }
     QString StoreFile() const { return KeyFolder() + "/Rennor.conf"; }
 
-    // Writes the settings file by hand, as an editor or another version of the program might.
-    void WriteStoreFile(const QByteArray& lines) const {
-        ASSERT_TRUE(QDir().mkpath(KeyFolder()));
-        WriteRaw(StoreFile(), "[General]\n" + lines);
-    }
-
     QTemporaryDir Home;
 };
 
@@ -58,9 +52,13 @@ TEST(StoredInteger, ReadsDecimalAndBothHexadecimalSpellings) {
 }
 
 TEST_F(SettingsTest, StoredTextsReadAsTheirTypesAndAbsentOnesAsTheFallback) {
-    WriteStoreFile("A-D%20Factor=0x14\nRANDOMNESS=11\nAUTOPLAY%20SPEED=abc\nREPLAY%20SPEED=-5\n"
-                   "BOARD%20COLOR=99\nMUSIC=2\nSOUND=\nHUMAN%20vs%20HUMAN=\n"
-                   "1st%20NAME=\n2nd%20NAME=Ann\nHINT%20COLOR=$FF\n");
+    // The settings file written by hand, as an editor or another version of the program might.
+    ASSERT_TRUE(QDir().mkpath(KeyFolder()));
+    WriteRaw(
+        StoreFile(),
+        "[General]\nA-D%20Factor=0x14\nRANDOMNESS=11\nAUTOPLAY%20SPEED=abc\nREPLAY%20SPEED=-5\n"
+        "BOARD%20COLOR=99\nMUSIC=2\nSOUND=\nHUMAN%20vs%20HUMAN=\n"
+        "1st%20NAME=\n2nd%20NAME=Ann\nHINT%20COLOR=$FF\n");
     const TSettingsKey key;
     const std::tuple<const char*, int, int> integers[] = {
         {SettingADFactor, 0, 20},     {SettingRandomness, DefaultRandomness, 11},

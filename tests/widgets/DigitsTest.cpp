@@ -46,7 +46,6 @@ protected:
         }
         return cells;
     }
-    std::vector<QImage> TimeCells() { return Cells(6, 2); }
     // What a still display of these strip cells shows.
     std::vector<QImage> Expect(std::vector<int> indexes) {
         std::vector<QImage> cells;
@@ -83,12 +82,12 @@ TEST_F(DigitsTest, CounterShowsBlanksForLeadingZerosAndASignOnlyWithItsPicture) 
 TEST_F(DigitsTest, TimeShowsEachFieldWithItsLeadingZeroAndOnATwelveHourClockZeroReadsTwelve) {
     MakeTimeElapsed();
     digits.SetDateTime(EncodeTime(23, 40, 5));
-    EXPECT_EQ(TimeCells(), Expect({2, 3, 4, 0, 0, 5}));
+    EXPECT_EQ(Cells(6, 2), Expect({2, 3, 4, 0, 0, 5}));
     EXPECT_EQ(Grabbed(digits).copy(80, 0, 16, 21), Rgb(separator));
     digits.SetBmpAMPMSign(Halves(20, Qt::green, Qt::red));
     EXPECT_EQ(digits.size(), QSize(138, 21)); // six cells, two separators, half the sign
     digits.SetDateTime(EncodeTime(0, 30, 0));
-    EXPECT_EQ(TimeCells(), Expect({1, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(Cells(6, 2), Expect({1, 2, 3, 0, 0, 0}));
 }
 
 TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
@@ -101,7 +100,7 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
         digits.SetDateTime(EncodeTime(10, 0, from));
         digits.ClockStep(EncodeTime(10, 0, to, 400));
         EXPECT_EQ(digits.RollCounter(), counter);
-        const std::vector<QImage> cells = TimeCells();
+        const std::vector<QImage> cells = Cells(6, 2);
         const std::vector<QImage> still = Expect({1, 0, 0, 0, 0});
         EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 5), still) << "only seconds roll";
         EXPECT_EQ(cells[5].copy(0, 0, 16, k), Cell(big, 0).copy(0, 21 - k, 16, k));
@@ -113,7 +112,7 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
     digits.RollStep();
     digits.RollStep();
     EXPECT_EQ(digits.RollCounter(), 0);
-    EXPECT_EQ(TimeCells(), Expect({1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Cells(6, 2), Expect({1, 0, 0, 0, 0, 0}));
 }
 
 TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {
