@@ -27,6 +27,7 @@ struct TWaitingQuestion {
     std::vector<TMoveRecord> Moves;
     TStoneColor ToMove = BlackStone;
     bool StatusShown = false;
+    bool ForOpening = false; // asked of the opening advisor, not of the player
 };
 
 TWaitingQuestion Question;
@@ -146,7 +147,7 @@ TOpeningAdvisor& Advisor() {
 
 // The step's stones or choice come from Emperor's evaluation, whichever player the computer is.
 void AskComputerOpening() {
-    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, false};
+    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, false, true};
     const TMoveQuestion asked{Question.Ticket, Question.Moves, Question.ToMove, Play.Rules.Rule,
                               Play.Rules.Size};
     const TOpeningStep step = OpeningStep();
@@ -238,8 +239,11 @@ bool CancelComputerMove() {
         return false;
     }
     Settle();
-    ComputerPlayer().Cancel();
-    Advisor().Cancel();
+    if (Question.ForOpening) {
+        Advisor().Cancel();
+    } else {
+        ComputerPlayer().Cancel();
+    }
     return true;
 }
 
