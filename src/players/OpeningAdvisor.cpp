@@ -1,23 +1,10 @@
-// Each decision on a thread of its own: an opening asks at most twice a game.
+// Each decision on a thread of its own: an opening asks a few times a game at most.
 #include "players/OpeningAdvisor.h"
+
+#include "players/EmperorPlayer.h"
 
 #include <QMetaObject>
 #include <random>
-
-namespace {
-
-TSearchPosition PositionOf(const TMoveQuestion& question) {
-    TSearchPosition position;
-    position.Size = question.Size;
-    position.Rule = question.Rule;
-    position.ToMove = question.ToMove;
-    for (const TMoveRecord& m : question.Moves) {
-        position.Stones.push_back({m.X - 1, m.Y - 1, m.Color});
-    }
-    return position;
-}
-
-} // namespace
 
 TOpeningAdvisor::TOpeningAdvisor(std::chrono::milliseconds budget, QObject* parent)
     : QObject(parent), Budget(budget) {}
@@ -47,7 +34,7 @@ template <typename F> void TOpeningAdvisor::Think(std::uint64_t ticket, F decide
 }
 
 void TOpeningAdvisor::AskPlacement(const TMoveQuestion& question, int count) {
-    const TSearchPosition position = PositionOf(question);
+    const TSearchPosition position = SearchPosition(question);
     const std::uint64_t seed = std::random_device{}();
     Think(question.Ticket, [=, this](std::stop_token stop) {
         TOpeningDecision decision;
@@ -59,7 +46,7 @@ void TOpeningAdvisor::AskPlacement(const TMoveQuestion& question, int count) {
 }
 
 void TOpeningAdvisor::AskChoice(const TMoveQuestion& question, bool mayPlaceTwo) {
-    const TSearchPosition position = PositionOf(question);
+    const TSearchPosition position = SearchPosition(question);
     Think(question.Ticket, [=, this](std::stop_token stop) {
         return TOpeningDecision{{}, ChooseOpeningColour(position, mayPlaceTwo, Budget, stop)};
     });
