@@ -9,6 +9,7 @@
 #include "game/GameFlow.h"
 #include "game/MainView.h"
 #include "game/MoveHistory.h"
+#include "game/Opening.h"
 #include "game/Ports.h"
 #include "game/Sides.h"
 #include "game/SpeedPause.h"
@@ -53,7 +54,9 @@ void AutoPlay1Click() {
 }
 
 void SwitchSides1Click() {
-    if ((ReplayRunning() && Game.GameFinished) || CommandRefused(TCommand::SwitchSides)) {
+    // In a swap opening the colours are the choice's to give.
+    if ((ReplayRunning() && Game.GameFinished) || CommandRefused(TCommand::SwitchSides) ||
+        OpeningStep() != TOpeningStep::Over) {
         return;
     }
     Play.SidesSwitched = true;

@@ -4,10 +4,12 @@
 #include "core/Rules.h"
 #include "game/GameRules.h"
 #include "game/MainView.h"
+#include "game/Opening.h"
 #include "game/PlayRecord.h"
 #include "game/Ports.h"
 #include "players/EmperorPlayer.h"
 #include "players/KingPlayer.h"
+#include "players/OpeningAdvisor.h"
 #include "players/PlayerSetup.h"
 
 #include <QCoreApplication>
@@ -25,6 +27,7 @@ struct TWaitingQuestion {
     std::vector<TMoveRecord> Moves;
     TStoneColor ToMove = BlackStone;
     bool StatusShown = false;
+    bool ForOpening = false; // asked of the opening advisor, not of the player
 };
 
 TWaitingQuestion Question;
@@ -34,6 +37,9 @@ std::uint64_t LastTicket = 0;
 QPointer<TComputerPlayer> Installed;
 QPointer<TComputerPlayer> Linked; // the player whose signals reach the game flow
 std::array<QMetaObject::Connection, 4> Links;
+
+// A short look per candidate: the opening wants a fair position, not the deepest line.
+constexpr std::chrono::milliseconds OpeningThinkTime{80};
 
 constexpr char FallBackNote[] = "\n\n%1 plays in its place for the rest of this run";
 
@@ -121,6 +127,43 @@ void Answered(TComputerPlayer& player, std::uint64_t ticket, int X, int Y) {
     MakeMove(X, Y);
 }
 
+void OpeningDecided(std::uint64_t ticket, const TOpeningDecision& decision) {
+    if (!Question.Waiting || ticket != Question.Ticket) {
+        return;
+    }
+    const bool stands = PositionStands(Question);
+    Settle();
+    if (stands) {
+        TakeOpeningDecision(decision.Stones, decision.Choice);
+    }
+}
+
+TOpeningAdvisor& Advisor() {
+    static TOpeningAdvisor advisor{OpeningThinkTime};
+    static const QMetaObject::Connection link =
+        QObject::connect(&advisor, &TOpeningAdvisor::Decided, &advisor, OpeningDecided);
+    return advisor;
+}
+
+// The step's stones or choice come from Emperor's evaluation, whichever player the computer is.
+void AskComputerOpening() {
+    Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, false, true};
+    const TMoveQuestion asked{Question.Ticket, Question.Moves, Question.ToMove, Play.Rules.Rule,
+                              Play.Rules.Size};
+    const TOpeningStep step = OpeningStep();
+    if (step == TOpeningStep::PlaceThree) {
+        Advisor().AskPlacement(asked, 3 - Game.MoveCount);
+    } else if (step == TOpeningStep::PlaceTwo) {
+        Advisor().AskPlacement(asked, 5 - Game.MoveCount);
+    } else {
+        const bool mayPlaceTwo =
+            step == TOpeningStep::ChooseAtThree && Play.Rules.Opening == TOpening::Swap2;
+        Advisor().AskChoice(asked, mayPlaceTwo);
+    }
+    Question.StatusShown = true;
+    MainView().ShowThinking(QStringLiteral("%1 is thinking...").arg(EmperorName));
+}
+
 void Link(TComputerPlayer& player) {
     TComputerPlayer* p = &player;
     if (Linked == p) {
@@ -172,6 +215,10 @@ void AskComputerMove() {
     if (IsGameOver()) {
         return;
     }
+    if (OpeningStep() != TOpeningStep::Over) {
+        AskComputerOpening();
+        return;
+    }
     Question = {true, ++LastTicket, MovesOnBoard(), Game.ColorToMove, false};
     const std::uint64_t ticket = Question.Ticket;
     TComputerPlayer& player = ComputerPlayer();
@@ -192,7 +239,11 @@ bool CancelComputerMove() {
         return false;
     }
     Settle();
-    ComputerPlayer().Cancel();
+    if (Question.ForOpening) {
+        Advisor().Cancel();
+    } else {
+        ComputerPlayer().Cancel();
+    }
     return true;
 }
 

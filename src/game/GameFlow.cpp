@@ -7,6 +7,7 @@
 #include "game/DialogOptions.h"
 #include "game/GameReport.h"
 #include "game/MainView.h"
+#include "game/Opening.h"
 #include "game/Ports.h"
 #include "game/Sides.h"
 #include "game/StoredOptions.h"
@@ -43,6 +44,13 @@ void ResetGameFlowDisplays() {
     Play.CommentsUsedCount = 0;
     Play.HintsUsedCount = 0;
     Play.UndoUsedCount = 0;
+    Play.ChoiceAtThree.reset();
+    Play.ChoiceAtFive.reset();
+}
+
+// A swap opening's first stone is black, whoever places it.
+TStoneColor FirstColorUnderOpening() {
+    return Play.Rules.Opening == TOpening::None ? FirstColorFromOptions() : BlackStone;
 }
 
 } // namespace
@@ -64,7 +72,7 @@ void InstallGameFlow() {
     };
     BoardHooks.ResetGameFlow = ResetGameFlowDisplays;
     BoardHooks.EndAutoPlay = [] { Play.AutoPlaying = false; };
-    BoardHooks.FirstColor = FirstColorFromOptions;
+    BoardHooks.FirstColor = FirstColorUnderOpening;
     BoardHooks.JudgeWin = MoveWinsUnderRule;
     BoardHooks.JudgeTie = TieUnderRules;
     InstallRuleJudge(VariantsJudge());
@@ -100,8 +108,10 @@ bool NewGame1Click(bool Sender) {
     }
     ResetForNewGame();
     TakeSidesFromOptions();
-    if (DialogOptions().HumanComputer() &&
-        StoredWhoIsFirst() == QLatin1String(SecondPlayerIsFirst)) {
+    if (Play.Rules.Opening != TOpening::None) {
+        StartOpening();
+    } else if (DialogOptions().HumanComputer() &&
+               StoredWhoIsFirst() == QLatin1String(SecondPlayerIsFirst)) {
         AskComputerMove();
     }
     return true;
@@ -121,8 +131,11 @@ bool CellGridMouseDown(Qt::MouseButton button, int col, int row) {
         MainView().ShowStatusText(QStringLiteral("Forbidden to black: %1").arg(why));
         return false;
     }
+    const bool opening = OpeningStep() != TOpeningStep::Over;
     MakeMove(X, Y);
-    if (!StoredHumanHuman()) {
+    if (opening) {
+        ContinueOpening();
+    } else if (!StoredHumanHuman()) {
         AskComputerMove();
     }
     return true;

@@ -9,6 +9,7 @@
 #include "game/GameFlow.h"
 #include "game/GameReport.h"
 #include "game/MainView.h"
+#include "game/Opening.h"
 #include "game/Sides.h"
 #include "game/SpeedPause.h"
 
@@ -41,6 +42,7 @@ void ReopenBoardIfInPlay() {
 // After the step the computer is asked when the colour to move is its own: a step may end on the
 // computer's turn when a question was waiting for it, or Switch Sides moved the colours.
 void FinishHistoryStep(const std::vector<std::pair<int, int>>& wonBefore) {
+    OpeningFollowsPosition();
     ReopenBoardIfInPlay();
     ShowWinChange(wonBefore);
     MainView().ShowMovesDone(Game.MoveCount);
@@ -62,7 +64,9 @@ void ReplayStep(int i) {
 
 void Undo1Click() {
     const auto won = WinningSquares();
-    if (ComputerThinking()) {
+    if (UndoOpeningStone()) {
+        // taken back within the opening, a person's stone at a time
+    } else if (ComputerThinking()) {
         // The last move has no answer yet: it alone is taken back, with the question about it.
         if (Game.MoveCount > 0) {
             CancelComputerMove();
@@ -82,7 +86,9 @@ void Undo1Click() {
 
 void Redo1Click() {
     const auto won = WinningSquares();
-    if (Game.MoveCount < Game.MovesRecorded) {
+    // The choices that were taken back with their stones are not recorded: the opening is played
+    // again rather than redone.
+    if (Game.MoveCount < Game.MovesRecorded && OpeningStep() == TOpeningStep::Over) {
         CancelComputerMove();
         RebuildPosition(Game.MoveCount + 1);
         CountUse(Play.UndoUsedCount);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 struct TPlayRecord {
     bool AutoPlaying = false;
@@ -19,6 +20,11 @@ struct TPlayRecord {
     double ClockTime = 0;                          // time of day of the last clock tick
     std::int32_t RightClickX = 0, RightClickY = 0; // board-grid pixels of the last right release
     TGameRules Rules; // the running game's rule, opening and board size
+    // A swap opening: whether the first player places the first stones (the options' "who moves
+    // first"), and the answers given after three stones and after five.
+    bool FirstPlayerPlaces = true;
+    std::optional<TOpeningChoice> ChoiceAtThree;
+    std::optional<TOpeningChoice> ChoiceAtFive;
 };
 
 extern TPlayRecord Play;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/LiveSettings.h"
+#include "variants/Rule.h"
 
 #include <QString>
 #include <optional>
@@ -41,10 +42,15 @@ public:
     virtual std::optional<QString> AskOpenFileName(const TFileDialogSpec& dialog) = 0;
     // The standard colour dialog, solid colours only, opened on initial; nothing on Cancel.
     virtual std::optional<TColorValue> PickColor(TColorValue initial) = 0;
+    // A swap opening asks player to choose a colour, or, with mayPlaceTwo, to place two more
+    // stones instead. Some answer is always given: the game cannot go on without it.
+    virtual TOpeningChoice AskOpeningChoice(const QString& /*player*/, bool /*mayPlaceTwo*/) {
+        return TOpeningChoice::PlayWhite;
+    }
 };
 
 // The installed ports; with none installed every question is answered Yes, every dialog is
-// cancelled and messages go nowhere.
+// cancelled, an opening's player plays white and messages go nowhere.
 TPorts& Ports();
 // Installs ports for the whole program (nullptr puts the silent defaults back); the caller keeps
 // ownership.

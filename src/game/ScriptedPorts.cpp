@@ -49,3 +49,8 @@ std::optional<TColorValue> TScriptedPorts::PickColor(TColorValue initial) {
     ColorPickerStarts.push_back(initial);
     return TakeFront(Colors, std::optional<TColorValue>{});
 }
+
+TOpeningChoice TScriptedPorts::AskOpeningChoice(const QString& player, bool mayPlaceTwo) {
+    OpeningChoosers << (mayPlaceTwo ? player + QStringLiteral(", may place two") : player);
+    return TakeFront(OpeningChoices, DefaultOpeningChoice);
+}

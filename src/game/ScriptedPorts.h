@@ -15,6 +15,8 @@ public:
     bool DefaultExit = true;
     std::deque<std::optional<QString>> FileNames;
     std::deque<std::optional<TColorValue>> Colors;
+    std::deque<TOpeningChoice> OpeningChoices;
+    TOpeningChoice DefaultOpeningChoice = TOpeningChoice::PlayWhite;
 
     // What was asked and shown, in order.
     QStringList Questions;
@@ -23,6 +25,7 @@ public:
     int GameReports = 0;
     QStringList FileDialogTitles;
     std::deque<TColorValue> ColorPickerStarts;
+    QStringList OpeningChoosers; // each as "name" or "name, may place two"
 
     bool Confirm(const QString& question) override;
     void ShowError(const QString& message) override;
@@ -31,6 +34,7 @@ public:
     std::optional<QString> AskSaveFileName(const TFileDialogSpec& dialog) override;
     std::optional<QString> AskOpenFileName(const TFileDialogSpec& dialog) override;
     std::optional<TColorValue> PickColor(TColorValue initial) override;
+    TOpeningChoice AskOpeningChoice(const QString& player, bool mayPlaceTwo) override;
 
     // Installs these ports now and the silent defaults again when the object goes.
     TScriptedPorts() { InstallPorts(this); }

@@ -4,6 +4,7 @@
 #include "core/Rules.h"
 #include "game/DialogOptions.h"
 #include "game/MainView.h"
+#include "game/Opening.h"
 #include "game/PlayRecord.h"
 
 namespace {
@@ -15,7 +16,9 @@ TStoneColor OptionsFirstPlayerStone() {
 } // namespace
 
 TStoneColor FirstPlayerStone() {
-    if (DialogOptions().HumanComputer() && IsStoneColor(Play.HumanStone)) {
+    // A swap opening's choice decides the colours between two people as well.
+    const bool chosen = DialogOptions().HumanComputer() || Play.Rules.Opening != TOpening::None;
+    if (chosen && IsStoneColor(Play.HumanStone)) {
         return Play.HumanStone;
     }
     return OptionsFirstPlayerStone();
@@ -27,8 +30,13 @@ QString HolderName(TStoneColor c) {
 }
 
 bool ComputerHoldsColorToMove() {
-    return DialogOptions().HumanComputer() && !IsGameOver() && !Game.GameFinished &&
-           !Play.AutoPlaying && Game.ColorToMove != FirstPlayerStone();
+    if (!DialogOptions().HumanComputer() || IsGameOver() || Game.GameFinished || Play.AutoPlaying) {
+        return false;
+    }
+    if (OpeningStep() != TOpeningStep::Over) {
+        return ComputerTakesOpeningStep();
+    }
+    return Game.ColorToMove != FirstPlayerStone();
 }
 
 void ShowPlayerNames() {

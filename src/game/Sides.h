@@ -6,13 +6,14 @@
 #include <QString>
 
 // The colour the first player holds. Against the computer that is the human's colour in this
-// game, which Switch Sides and a load may have changed; between two humans, the options' choice.
+// game, which Switch Sides and a load may have changed; between two humans, the options' choice
+// or a swap opening's.
 TStoneColor FirstPlayerStone();
 // The name of the player who holds colour c: a label of the options dialog, "Rennor King" for the
 // computer.
 QString HolderName(TStoneColor c);
 // Against the computer, in a game open to moves and not auto playing: the colour to move is the
-// computer's.
+// computer's, or in a swap opening the step is.
 bool ComputerHoldsColorToMove();
 // Shows both names on the main window, the white player's first.
 void ShowPlayerNames();

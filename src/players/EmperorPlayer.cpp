@@ -3,8 +3,6 @@
 
 #include <QMetaObject>
 
-namespace {
-
 TSearchPosition SearchPosition(const TMoveQuestion& question) {
     TSearchPosition position;
     position.Size = question.Size;
@@ -15,8 +13,6 @@ TSearchPosition SearchPosition(const TMoveQuestion& question) {
     }
     return position;
 }
-
-} // namespace
 
 TEmperorPlayer::TEmperorPlayer(std::chrono::milliseconds moveTime, QObject* parent)
     : TComputerPlayer(parent), MoveTime(moveTime), Worker([this] { Work(); }) {}

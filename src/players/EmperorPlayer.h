@@ -13,6 +13,9 @@
 
 inline constexpr char EmperorName[] = "Rennor Emperor";
 
+// The question's position as the search takes it: squares from 0.
+TSearchPosition SearchPosition(const TMoveQuestion& question);
+
 // The user-interface thread never waits for the search: a question is handed to the worker, a
 // cancellation sets the stop flag, and the answer comes back as an event.
 class TEmperorPlayer final : public TComputerPlayer {

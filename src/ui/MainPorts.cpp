@@ -90,3 +90,24 @@ std::optional<TColorValue> TMainPorts::PickColor(TColorValue initial) {
     }
     return ValueFromColor(picked);
 }
+
+TOpeningChoice TMainPorts::AskOpeningChoice(const QString& player, bool mayPlaceTwo) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Choose your colour"),
+                    QStringLiteral("%1, choose your colour.").arg(player), QMessageBox::NoButton,
+                    Owner);
+    box.setIconPixmap(Artwork::MessageIcon(Artwork::TMessageIcon::Question));
+    QPushButton* black = box.addButton(QStringLiteral("Play &black"), QMessageBox::AcceptRole);
+    QPushButton* white = box.addButton(QStringLiteral("Play &white"), QMessageBox::AcceptRole);
+    if (mayPlaceTwo) {
+        box.addButton(QStringLiteral("Place &two more"), QMessageBox::AcceptRole);
+    }
+    box.setDefaultButton(white);
+    // Closing the box is no answer: the game cannot go on until the colour is chosen.
+    do {
+        box.exec();
+    } while (box.clickedButton() == nullptr);
+    if (box.clickedButton() == black) {
+        return TOpeningChoice::PlayBlack;
+    }
+    return box.clickedButton() == white ? TOpeningChoice::PlayWhite : TOpeningChoice::PlaceTwoMore;
+}

@@ -18,6 +18,7 @@ public:
     std::optional<QString> AskSaveFileName(const TFileDialogSpec& dialog) override;
     std::optional<QString> AskOpenFileName(const TFileDialogSpec& dialog) override;
     std::optional<TColorValue> PickColor(TColorValue initial) override;
+    TOpeningChoice AskOpeningChoice(const QString& player, bool mayPlaceTwo) override;
 
 private:
     std::optional<QString> AskFileName(const TFileDialogSpec& dialog, bool saving);

@@ -47,8 +47,9 @@ TEST_F(RulesWindowTest, TheRulesAreChosenByMnemonicsStoredWithOkAndReadBackFromT
     QTest::keyClick(Control("OpeningBox"), Qt::Key_Down);
     seen << RulesShown() << Line(Options->ChosenRules().Size, Stored("RULE"));
     Do("OKBtn"); // nothing was played: no question, a new game on the new board at once
+    // Under Swap2 the first player places black first: the computer's name stands beside white.
     seen << StoredLike("RULE=, OPENING=, BOARD SIZE=") << BoardShown()
-         << Line(Answers->Questions.size(), Form->MainName2->text());
+         << Line(Answers->Questions.size(), Form->MainName1->text());
     StartWith({{"RULE", "Standard"}, {"OPENING", "Swap"}, {"BOARD SIZE", "15"}});
     ShowOptions("Rules");
     seen << RulesShown() << BoardShown();

@@ -1,0 +1,123 @@
+// The swap openings: people placing and choosing through the ports, the computer through Emperor.
+#include "GameFlowTestSupport.h"
+
+#include "game/ComputerCommands.h"
+#include "game/ComputerTurn.h"
+#include "game/MoveHistory.h"
+#include "game/Opening.h"
+#include "players/OpeningAdvisor.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+
+class OpeningTest : public GameFlowTest {
+protected:
+    void StartBetweenPeople(TOpening opening) {
+        StoredHumanHumanValue = true;
+        Options.Computer = false;
+        Options.Rules.Opening = opening;
+        NewGame1Click(false);
+    }
+    void Click(int X, int Y) { ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, X - 1, Y - 1)); }
+    std::vector<TStoneColor> Colours() const {
+        std::vector<TStoneColor> colours;
+        for (int i = 1; i <= Game.MoveCount; ++i) {
+            colours.push_back(Game.Moves[i].Color);
+        }
+        return colours;
+    }
+};
+
+constexpr TStoneColor B = BlackStone, W = WhiteStone;
+
+TEST_F(OpeningTest, SwapBetweenPeopleTheSecondChoosesAndTheNamesFollow) {
+    // Ann, first to move, places; Bob's colour decides who plays which from the fourth stone on.
+    const std::tuple<TOpeningChoice, QString, QString, bool> cases[] = {
+        {TOpeningChoice::PlayWhite, "Bob", "Ann", false},
+        {TOpeningChoice::PlayBlack, "Ann", "Bob", true}};
+    for (const auto& [choice, white, black, switched] : cases) {
+        StartBetweenPeople(TOpening::Swap);
+        EXPECT_EQ(View.Status, "Ann: Place the first three stones: black, white, black");
+        Ports.OpeningChoices = {choice};
+        Ports.OpeningChoosers.clear();
+        Click(10, 10), Click(11, 11), Click(10, 12);
+        EXPECT_EQ(Ports.OpeningChoosers, QStringList{"Bob"});
+        EXPECT_EQ(View.Names, std::pair(white, black));
+        EXPECT_EQ(Play.SidesSwitched, switched);
+        Click(9, 9);
+        EXPECT_EQ(Colours(), (std::vector{B, W, B, W}));
+        // Undo goes back a stone at a time, into the opening and its choice.
+        Undo1Click(), Undo1Click();
+        EXPECT_EQ(View.Names, std::pair(QString("Bob"), QString("Ann")));
+        EXPECT_EQ(OpeningStep(), TOpeningStep::PlaceThree);
+    }
+}
+
+TEST_F(OpeningTest, Swap2PlacingTwoMoreLetsTheFirstChoose) {
+    StartBetweenPeople(TOpening::Swap2);
+    Ports.OpeningChoices = {TOpeningChoice::PlaceTwoMore, TOpeningChoice::PlayWhite};
+    Click(10, 10), Click(11, 11), Click(10, 12);
+    EXPECT_EQ(View.Status, "Bob: Place two more stones: white, black");
+    Click(9, 9), Click(12, 12);
+    EXPECT_EQ(Ports.OpeningChoosers, (QStringList{"Bob, may place two", "Ann"}));
+    EXPECT_EQ(View.Names, std::pair(QString("Ann"), QString("Bob")));
+    EXPECT_EQ(Colours(), (std::vector{B, W, B, W, B}));
+    EXPECT_EQ(Game.ColorToMove, W);
+    EXPECT_TRUE(Play.SidesSwitched);
+}
+
+TOpeningChoice ComputersChoice(const std::vector<TMoveRecord>& stones) {
+    TOpeningAdvisor advisor(std::chrono::milliseconds(50));
+    std::optional<TOpeningChoice> chosen;
+    QObject::connect(&advisor, &TOpeningAdvisor::Decided,
+                     [&](std::uint64_t, const TOpeningDecision& d) { chosen = d.Choice; });
+    advisor.AskChoice({1, stones, W, TRule::Freestyle, 19}, true);
+    while (!chosen) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return *chosen;
+}
+
+TEST(OpeningChoiceTest, TheComputerTakesTheColourEmperorFavours) {
+    // White to move either way: black's open four cannot be stopped, white's wins at once.
+    const std::vector<TMoveRecord> blackFour = {{B, 8, 10}, {B, 9, 10}, {B, 10, 10}, {B, 11, 10},
+                                                {W, 3, 3},  {W, 3, 5},  {W, 5, 3}};
+    const std::vector<TMoveRecord> whiteFour = {{W, 8, 10}, {W, 9, 10}, {W, 10, 10}, {W, 11, 10},
+                                                {B, 3, 3},  {B, 3, 5},  {B, 5, 3}};
+    EXPECT_EQ(ComputersChoice(blackFour), TOpeningChoice::PlayBlack);
+    EXPECT_EQ(ComputersChoice(whiteFour), TOpeningChoice::PlayWhite);
+}
+
+TEST_F(OpeningTest, TheComputerPlacesAndThenAnswersTheHumansChoice) {
+    Options.WhoFirst = QStringLiteral("2nd Player is First");
+    Options.Rules.Opening = TOpening::Swap;
+    Ports.OpeningChoices = {TOpeningChoice::PlayBlack};
+    NewGame1Click(false);
+    WaitForComputerMove();
+    EXPECT_EQ(Ports.OpeningChoosers, QStringList{"Ann"});
+    EXPECT_EQ(Colours(), (std::vector{B, W, B, W}));
+    EXPECT_EQ(View.Names, std::pair(QString("Rennor King"), QString("Ann")));
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_LE(std::abs(Game.Moves[i].X - 10) + std::abs(Game.Moves[i].Y - 10), 4);
+    }
+}
+
+TEST_F(OpeningTest, AutoPlayGetsThroughTheOpeningAlone) {
+    Options.Rules.Opening = TOpening::Swap2;
+    QTimer stop; // the user ends auto play once a move after the opening stands
+    QObject::connect(&stop, &QTimer::timeout, [] {
+        const bool played = Game.MoveCount > (Play.ChoiceAtFive ? 5 : 3);
+        Play.AutoPlaying = Play.AutoPlaying && !(OpeningStep() == TOpeningStep::Over && played);
+    });
+    stop.start(10);
+    AutoPlay1Click();
+    EXPECT_TRUE(Ports.OpeningChoosers.isEmpty());
+    EXPECT_EQ(OpeningStep(), TOpeningStep::Over);
+    EXPECT_TRUE(Play.ChoiceAtThree.has_value());
+    const std::vector<TStoneColor> colours = Colours();
+    EXPECT_EQ(std::vector(colours.begin(), colours.begin() + 3), (std::vector{B, W, B}));
+}
+
+} // namespace
