@@ -49,7 +49,10 @@ struct TRecordingView final : TMainView {
     bool CommandEnabled(TCommand command) const override { return Enabled.at(command); }
     void ClearStatusText() override {}
     void ShowStatusText(const QString& text) override { Status = text; }
-    void ShowPlayerNames(const QString&, const QString&) override {}
+    std::pair<QString, QString> Names; // white, black
+    void ShowPlayerNames(const QString& white, const QString& black) override {
+        Names = {white, black};
+    }
     void FlashHintSquare(int X, int Y) override { Flashed = {X, Y}; }
     void QuitHelp() override {}
 };
