@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <deque>
 
-class TScriptedPorts : public TPorts {
+class TScriptedPorts final : public TPorts {
 public:
     // Answers are taken from the front; an empty queue answers with the Default... value.
     std::deque<bool> ConfirmAnswers;

@@ -52,11 +52,27 @@ protected:
     // Scripted answers; the game-over report is the real one, read in one line and closed:
     // "Winner: moves hints undo comments switched, the stone as drawn at its centre / its rim
     // (or none), the commands while it is open".
-    class TReportPorts final : public TScriptedPorts {
+    class TReportPorts final : public TPorts {
     public:
+        TScriptedPorts Scripted;
         QStringList Reports;
         bool CloseWithEnter = false;
 
+        TReportPorts() { InstallPorts(this); }
+        ~TReportPorts() override { InstallPorts(nullptr); }
+        bool Confirm(const QString& q) override { return Scripted.Confirm(q); }
+        void ShowError(const QString& m) override { Scripted.ShowError(m); }
+        bool ConfirmExit() override { return Scripted.ConfirmExit(); }
+        using TName = std::optional<QString>;
+        TName AskSaveFileName(const TFileDialogSpec& d) override {
+            return Scripted.AskSaveFileName(d);
+        }
+        TName AskOpenFileName(const TFileDialogSpec& d) override {
+            return Scripted.AskOpenFileName(d);
+        }
+        std::optional<TColorValue> PickColor(TColorValue c) override {
+            return Scripted.PickColor(c);
+        }
         void ShowGameReport() override {
             TWinnerForm f(MainForm->MediaPlayer1, MainForm);
             QTimer::singleShot(0, &f, [&] {
@@ -95,7 +111,7 @@ protected:
         Options = std::make_unique<TOptionsForm>(Form->Key(), Form.get());
         Form->SetOptionsForm(Options.get());
         Ports = std::make_unique<TReportPorts>();
-        Answers = Ports.get();
+        Answers = &Ports->Scripted;
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }
