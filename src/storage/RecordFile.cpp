@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 
 namespace {
@@ -23,15 +22,6 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 [[noreturn]] void TooLarge() {
     RecordError("The file is too large for a game record (over " +
                 std::to_string(MaxRecordFileBytes >> 20) + " MB)");
-}
-
-// Opening a pipe waits for a writer and a device may never end: only a regular file (or a link
-// to one) is a record.
-void RefuseAllButRegularFiles(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        FileError(EACCES);
-    }
 }
 
 QString ExtensionOf(TRecordFormat format) {
@@ -77,12 +67,8 @@ QString RecordPathToWrite(const QString& typed, TRecordFormat format) {
 }
 
 TGameRecord ReadGameRecord(const QString& path) {
-    RefuseAllButRegularFiles(path);
     QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        FileError(OpenErrorNumber(errno, path));
-    }
+    OpenRegularFileToRead(file);
     if (file.size() > static_cast<qint64>(MaxRecordFileBytes)) {
         TooLarge();
     }
@@ -97,23 +83,6 @@ TGameRecord ReadGameRecord(const QString& path) {
 }
 
 void WriteGameRecord(const QString& path, const TGameRecord& record, TRecordFormat format) {
-    RefuseAllButRegularFiles(path);
     const std::string text = EncodeGameRecord(record, format);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        FileError(OpenErrorNumber(errno, path));
-    }
-    // QSaveFile takes a short write for success and would commit the truncated file.
-    errno = 0;
-    const qint64 written = file.write(text.data(), static_cast<qint64>(text.size()));
-    const int writeErrno = errno;
-    if (written != static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        FileError(TransferErrorNumber(writeErrno));
-    }
-    errno = 0;
-    if (!file.commit()) {
-        FileError(TransferErrorNumber(errno));
-    }
+    SaveWholeFile(path, text.data(), static_cast<qint64>(text.size()));
 }
