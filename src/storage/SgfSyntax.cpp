@@ -112,7 +112,8 @@ private:
                 if (escaped == '\n' || escaped == '\r') {
                     LineBreak(); // a soft line break: it stands for nothing
                 } else {
-                    value += escaped;
+                    // Escaping keeps a character, yet a tab is still a space.
+                    value += IsSpace(escaped) ? ' ' : escaped;
                     ++Pos;
                 }
             } else if (c == '\n' || c == '\r') {

@@ -91,6 +91,7 @@ TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
         {"(;RU[Standard Gomoku]RE[0]C[one\\\r\ntwo];B[aa]C[a\r\nb];C[c])",
          "19 standard / draw {onetwo} | B1:1{a\nb\nc}"},
         {"(;RU[1]RE[Jigo])", "19 standard / draw {} |"},
+        {"(;PB[a\\\tb\tc])", "19 freestyle a b c/ ? {} |"}, // an escaped tab is a space too
         {"(;RU[4]RE[B+])", "19 renju / B+ {} |"},
         {"(;RE[B+3.5])", "19 freestyle / B+ {} |"},
         {"(;RE[?])", "19 freestyle / ? {} |"},
