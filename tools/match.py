@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Plays two Gomoku brains against each other from a list of openings, each opening with both
-colours, and prints the score and a table of games.
+colours, and prints a table of games, then of the score with the Elo difference and its 95%
+interval; --sprt stops as soon as a sequential probability ratio test decides.
 
 Each brain is any program that speaks the Gomoku brain protocol on its standard input and
 output. Every answer is checked: a move that is not "x,y" on an empty square of the board, a
@@ -9,9 +10,14 @@ given), and a brain that ends or closes its output all lose the game on the spot
 then ended). Every stone is judged by rennor-judge, the game's own judge of the rules: five or
 more in a row wins (rule 0), exactly five (rule 1), or renju (rule 4: black exactly five and no
 double three, double four or overline, white five or more); a full board is a draw.
+
+An answer is timed from the moment its question is sent: START, the INFO lines and an ABOUT that
+follows them are answered before the first question, so a brain that prepares its tables during
+setup is not charged for it.
 """
 
 import argparse
+import math
 import os
 import selectors
 import shlex
@@ -154,7 +160,11 @@ def start(brain, size, turn_ms, rule):
     if line.upper() != "OK":
         raise Forfeit(brain.colour, f"refused START {size}: {line!r}")
     brain.send(f"INFO timeout_turn {turn_ms}", "INFO timeout_match 0", "INFO max_memory 0",
-               "INFO game_type 1", f"INFO rule {rule}")
+               "INFO game_type 1", f"INFO rule {rule}", "ABOUT")
+    # Lines come in order: the answer to ABOUT means the brain is through with its setup.
+    deadline = time.monotonic() + START_TIME
+    while "name=" not in brain.answer(deadline):
+        pass
 
 
 def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path):
@@ -170,6 +180,7 @@ def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path
         moves.append((centre + dx, centre + dy, colour))
         judge.place(centre + dx, centre + dy, colour)
     brains, slowest, late = {}, {BLACK: 0.0, WHITE: 0.0}, {BLACK: 0, WHITE: 0}
+    spent = {BLACK: [0.0, 0], WHITE: [0.0, 0]}  # seconds of answers, and their number
     try:
         for colour in (BLACK, WHITE):
             brains[colour] = Brain(commands[colour], colour)
@@ -179,17 +190,63 @@ def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path
             limit = (limits_ms[to_move] + tolerance_ms) / 1000.0
             elapsed, won = play_move(brains[to_move], moves, board, size, limit, judge)
             slowest[to_move] = max(slowest[to_move], elapsed)
+            spent[to_move][0] += elapsed
+            spent[to_move][1] += 1
             late[to_move] += elapsed * 1000 > limits_ms[to_move]
             if won:
-                return to_move, "five", moves, (slowest, late)
+                return to_move, "five", moves, (slowest, late, spent)
             to_move = WHITE if to_move == BLACK else BLACK
-        return 0, "full board", moves, (slowest, late)
+        return 0, "full board", moves, (slowest, late, spent)
     except Forfeit as f:
-        return (WHITE if f.colour == BLACK else BLACK), f.reason, moves, (slowest, late)
+        return (WHITE if f.colour == BLACK else BLACK), f.reason, moves, (slowest, late, spent)
     finally:
         for brain in brains.values():
             brain.close()
         judge.close()
+
+
+def elo(score):
+    """The rating difference that expects this share of the points."""
+    score = min(max(score, 1e-6), 1 - 1e-6)
+    return -400 * math.log10(1 / score - 1)
+
+
+def score_stats(points):
+    """The mean and the variance of one game's points (1, 0.5 or 0) over the games played."""
+    mean = sum(points) / len(points)
+    return mean, sum((p - mean) ** 2 for p in points) / len(points)
+
+
+def elo_interval(points):
+    """The Elo difference and the half width of its 95% interval, from each game's points."""
+    mean, variance = score_stats(points)
+    margin = 1.959964 * math.sqrt(variance / len(points))
+    return elo(mean), (elo(mean + margin) - elo(mean - margin)) / 2
+
+
+def sprt(points, elo0, elo1, alpha=0.05, beta=0.05):
+    """The log-likelihood ratio of elo1 against elo0 (normal approximation) and the verdict:
+    "H1" above the upper bound, "H0" below the lower one, else None."""
+    mean, variance = score_stats(points)
+    s0, s1 = (1 / (1 + 10 ** (-e / 400)) for e in (elo0, elo1))
+    llr = len(points) * (s1 - s0) * (2 * mean - s0 - s1) / (2 * max(variance, 1e-9))
+    upper, lower = math.log((1 - beta) / alpha), math.log(beta / (1 - alpha))
+    return llr, "H1" if llr >= upper else "H0" if llr <= lower else None
+
+
+def print_summary(points, score, spent, time_ms):
+    """The score table: games, wins, losses, draws, points, Elo with its 95% interval (for A
+    against B), and each brain's mean answer against its time per move."""
+    print(f"\n{'':2}  {'games':>5}  {'won':>4}  {'lost':>4}  {'drawn':>5}  {'score':>6}  "
+          f"{'Elo (95%)':>12}  {'mean answer':>11}  {'of the time':>11}")
+    for name in ("A", "B"):
+        w, l, d = score[name]
+        games = w + l + d
+        mine = points if name == "A" else [1 - p for p in points]
+        rating, margin = elo_interval(mine) if games else (0.0, 0.0)
+        mean_ms = 1000 * spent[name][0] / max(spent[name][1], 1)
+        print(f"{name:2}  {games:>5}  {w:>4}  {l:>4}  {d:>5}  {100 * (w + d / 2) / max(games, 1):>5.1f}%  "
+              f"{rating:>+5.0f} ± {margin:<4.0f}  {mean_ms:>8.0f} ms  {100 * mean_ms / time_ms[name]:>10.0f}%")
 
 
 def read_openings(path):
@@ -219,6 +276,9 @@ def main():
     parser.add_argument("--openings", default=os.path.join(here, "openings.txt"))
     parser.add_argument("--count", type=int, help="play only the first COUNT openings")
     parser.add_argument("--games", help="write every game's moves to this file")
+    parser.add_argument("--sprt", nargs=2, type=float, metavar=("ELO0", "ELO1"),
+                        help="stop when a test (alpha = beta = 0.05) tells A's Elo over B as "
+                        "ELO1 rather than ELO0, or the other way")
     args = parser.parse_args()
 
     judge = args.judge or os.path.join(os.path.dirname(shlex.split(args.brain_a)[0]),
@@ -232,6 +292,9 @@ def main():
     openings = read_openings(args.openings)[:args.count]
     score = {"A": [0, 0, 0], "B": [0, 0, 0]}  # wins, losses, draws
     slowest, late = {"A": 0.0, "B": 0.0}, {"A": 0, "B": 0}
+    spent = {"A": [0.0, 0], "B": [0.0, 0]}
+    points = []  # A's points in each game
+    verdict = None
     log = open(args.games, "w") if args.games else None
     print(f"A: {args.brain_a} ({time_a} ms a move)\nB: {args.brain_b} ({time_b} ms a move)")
     print(f"{args.size}x{args.size}, {RULES[args.rule]} (rule {args.rule}), {len(openings)} "
@@ -239,13 +302,15 @@ def main():
     print(f"{'game':>4}  {'opening':>7}  {'black':5}  {'white':5}  {'result':7}  {'moves':>5}  how")
     game = fouls = illegal = 0
     for number, opening in enumerate(openings, 1):
+        if verdict:
+            break
         for black, white in (("A", "B"), ("B", "A")):
             game += 1
             commands = {BLACK: args.brain_a if black == "A" else args.brain_b,
                         WHITE: args.brain_a if white == "A" else args.brain_b}
             limits = {BLACK: time_a if black == "A" else time_b,
                       WHITE: time_a if white == "A" else time_b}
-            winner, reason, moves, (slow, later) = play_game(commands, limits, opening, args.size,
+            winner, reason, moves, (slow, later, used) = play_game(commands, limits, opening, args.size,
                                                     args.tolerance, args.rule, judge)
             fouls += "a foul" in reason
             illegal += "taken" in reason or "off the board" in reason
@@ -253,8 +318,10 @@ def main():
             for colour, name in names.items():
                 slowest[name] = max(slowest[name], slow[colour])
                 late[name] += later[colour]
+                spent[name] = [a + b for a, b in zip(spent[name], used[colour])]
                 won = winner == colour
                 score[name][0 if won else 2 if winner == 0 else 1] += 1
+            points.append(0.5 if winner == 0 else 1.0 if names[winner] == "A" else 0.0)
             result = "draw" if winner == 0 else f"{names[winner]} wins"
             print(f"{game:>4}  {number:>7}  {black:5}  {white:5}  {result:7}  {len(moves):>5}  "
                   f"{reason if winner == 0 or reason == 'five' else names[3 - winner] + ' ' + reason}",
@@ -263,6 +330,12 @@ def main():
                 log.write(f"{game} {black}-{white} {result}: " +
                           " ".join(f"{x},{y}" for x, y, _ in moves) + "\n")
                 log.flush()
+        if args.sprt:
+            llr, verdict = sprt(points, *args.sprt)
+            if verdict:
+                print(f"SPRT: log-likelihood ratio {llr:.2f}, {verdict} "
+                      f"({'A is ELO1 better' if verdict == 'H1' else 'A is not ELO1 better'})")
+    print_summary(points, score, spent, {"A": time_a, "B": time_b})
     for name in ("A", "B"):
         w, l, d = score[name]
         print(f"\n{name}: {w} won, {l} lost, {d} drawn ({w + d / 2:g} of {game} points); "

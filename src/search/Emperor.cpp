@@ -8,6 +8,15 @@
 #include <stdexcept>
 #include <utility>
 
+TSearchBoard BoardOf(const TSearchPosition& position) {
+    TSearchBoard board(position.Size, position.Rule);
+    for (const TSearchStone& s : position.Stones) {
+        board.Place(board.CellOf(s.X, s.Y), s.Color);
+    }
+    board.SetToMove(position.ToMove);
+    return board;
+}
+
 namespace {
 
 // Forced wins come first in the time: fours cost little, threes more, so they get a share.
@@ -17,15 +26,6 @@ constexpr int MaxThreats = 8;
 constexpr std::uint64_t ThreatNodes = 2000000;
 constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
 constexpr std::uint64_t DefenceNodes = 5000;
-
-TSearchBoard BoardOf(const TSearchPosition& position) {
-    TSearchBoard board(position.Size, position.Rule);
-    for (const TSearchStone& s : position.Stones) {
-        board.Place(board.CellOf(s.X, s.Y), s.Color);
-    }
-    board.SetToMove(position.ToMove);
-    return board;
-}
 
 // The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
 // when none stops it. Only squares that can touch the win are tried: ours that make a four,
@@ -181,6 +181,27 @@ TEmperor::~TEmperor() = default;
 
 void TEmperor::NewGame() {
     Memory->Table.Clear();
+}
+
+std::vector<std::pair<int, int>> TEmperor::ExpectedLine(const TSearchPosition& position, int x,
+                                                        int y, int maxMoves) const {
+    std::vector<std::pair<int, int>> line;
+    if (!Problem(position).empty()) {
+        return line;
+    }
+    TSearchBoard board = BoardOf(position);
+    TCell c = board.CellOf(x, y);
+    while (static_cast<int>(line.size()) < maxMoves && board.OnBoard(c) && board.IsEmpty(c) &&
+           !board.Forbidden(board.ToMove(), c)) {
+        line.emplace_back(board.XOf(c), board.YOf(c));
+        board.Play(c);
+        const TTransEntry* e = Memory->Table.Find(board.Hash());
+        if (board.MakesFive(c) || e == nullptr) {
+            break;
+        }
+        c = e->Move;
+    }
+    return line;
 }
 
 void TEmperor::Prepare(TRule rule) {

@@ -118,3 +118,6 @@ private:
     std::array<std::uint64_t, 2> SideKey;
     const TPatternTables& Tables;
 };
+
+// The board of a position that TEmperor::Problem() finds nothing wrong with.
+TSearchBoard BoardOf(const TSearchPosition& position);

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 
 namespace {
 
@@ -162,4 +163,22 @@ void PaintFocusFrame(QPainter& painter, const QRect& cell) {
     const QRect outer = cell.adjusted(InsideInset, InsideInset, -InsideInset, -InsideInset);
     ring(outer, Qt::white);
     ring(outer.adjusted(1, 1, -1, -1), Qt::black);
+}
+
+void PaintGhostStone(QPainter& painter, const QRect& cell, TStoneColor stone, int step) {
+    painter.save();
+    painter.setOpacity(0.5);
+    PaintStone(painter, cell, stone);
+    painter.setOpacity(1.0);
+    if (step <= 0) {
+        painter.restore();
+        return;
+    }
+    QFont font = painter.font();
+    font.setPixelSize(std::max(6, cell.height() * (step < 10 ? 11 : 8) / 19));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(stone == BlackStone ? Qt::white : Qt::black);
+    painter.drawText(cell, Qt::AlignCenter, QString::number(step));
+    painter.restore();
 }

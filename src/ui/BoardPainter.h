@@ -41,6 +41,9 @@ void PaintWinMark(QPainter& painter, const QRect& cell, TStoneColor stone);
 void PaintForbiddenMark(QPainter& painter, const QRect& cell);
 // The hint flash: hint colour inside with a black ring, no stone.
 void PaintHintFlash(QPainter& painter, const QRect& cell, TColorValue hintColor);
+// A stone of Emperor's line: the stone at half strength with its place in the line, 1 first
+// (none below 1).
+void PaintGhostStone(QPainter& painter, const QRect& cell, TStoneColor stone, int step);
 // The keyboard's focus frame: a light ring around a dark one inside the cell's 17 x 17 inside,
 // clear of the stone, so one of the two shows on any board colour and beside either stone.
 void PaintFocusFrame(QPainter& painter, const QRect& cell);

@@ -94,6 +94,10 @@ void TMainForm::CellGridDrawCell(QPainter& canvas, int col, int row, const QRect
         return;
     }
     PaintBoardSquare(canvas, rect, col + 1, row + 1, ValueFromColor(CellGrid->FixedColor()));
+    if (const int step = AnalysisStep(col + 1, row + 1);
+        step > 0 && Game.Board[col + 1][row + 1] == NoStone) {
+        PaintGhostStone(canvas, rect, AnalysisLine[static_cast<std::size_t>(step - 1)][2], step);
+    }
 }
 
 void TMainForm::RepaintSquare(int X, int Y) {

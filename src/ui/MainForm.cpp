@@ -13,6 +13,7 @@
 #include "game/Ports.h"
 #include "game/Sides.h"
 #include "game/StoredOptions.h"
+#include "players/Analyser.h"
 #include "sound/GameSounds.h"
 #include "sound/MediaPlayer.h"
 #include "storage/SettingNames.h"
@@ -110,6 +111,7 @@ TMainForm::TMainForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Rennor"));
     SettingsKey = std::make_unique<TSettingsKey>();
     BuildMenus();
+    BuildAnalysis();
     BuildPopupMenu();
     BuildHelp();
     BuildControls();
@@ -132,6 +134,7 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    AnalysisWorker.reset(); // its reports come to this window
     ReleaseTimers();
     // The board may lose the focus while the window's parts go, and must not draw into them then.
     if (CellGrid != nullptr) {
@@ -269,6 +272,7 @@ void TMainForm::ShowMovesDone(int moveCount) {
         CellGrid->Invalidate();
         CellGrid->update();
     }
+    ScheduleAnalysis();
 }
 
 void TMainForm::ShowTimeElapsed(double days) {
@@ -331,6 +335,7 @@ void TMainForm::ShowThinking(const QString& text) {
     for (int c = 0; c < CommandCount; ++c) {
         ShowCommandState(TCommand(c));
     }
+    ScheduleAnalysis();
 }
 
 void TMainForm::ShowPlayerNames(const QString& white, const QString& black) {

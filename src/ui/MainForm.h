@@ -11,8 +11,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class HelpEngine;
+class TAnalyser;
+struct TAnalysis;
 class QAction;
 class QFrame;
 class QLabel;
@@ -38,6 +41,7 @@ struct TMainMenuItems {
     QMenu *Game1 = nullptr, *Edit1 = nullptr, *Help1 = nullptr;
     QAction *NewGame1 = nullptr, *LoadGame1 = nullptr, *SaveGame1 = nullptr, *Options1 = nullptr;
     QAction *AutoPlay1 = nullptr, *Replay1 = nullptr, *SwitchSides1 = nullptr, *Hint1 = nullptr;
+    QAction *Analyse1 = nullptr, *Review1 = nullptr; // beyond the written game
     QAction *Exit1 = nullptr, *Undo1 = nullptr, *Redo1 = nullptr;
     QAction *HelpTopics1 = nullptr, *WhatsNew1 = nullptr, *HelpOnHelp1 = nullptr;
     QAction *RennorontheWeb1 = nullptr, *About1 = nullptr;
@@ -116,6 +120,8 @@ public:
     void Replay1Click();
     void SwitchSides1Click();
     void Hint1Click();
+    void Analyse1Click(); // MainAnalysis.cpp
+    void Review1Click();
     void Exit1Click();
     void Undo1Click();
     void Redo1Click();
@@ -132,6 +138,12 @@ public:
     void Timer1Timer();
     void BlinkTimerTimer();
     void CommentTimerTimer();
+
+    // Emperor's analysis while Analyse is on: its words, and its line on the board (a number
+    // from 1 on the squares of the line, 0 elsewhere).
+    QString AnalysisWords() const { return AnalysisText; }
+    int AnalysisStep(int X, int Y) const;
+    TAnalyser* Analyser() const { return AnalysisWorker.get(); }
 
     // Shows the help topic of a context number (menus, F1 on a highlighted item).
     void ShowHelpContext(int context);
@@ -173,6 +185,13 @@ private:
     QAction* CommandItem(TCommand command) const;
     // A command is enabled when the game enables it and the computer's thinking does not refuse it.
     void ShowCommandState(TCommand command);
+    // MainAnalysis.cpp
+    void BuildAnalysis();
+    // Thinks again about the position, or stops, once the events of the change are through.
+    void ScheduleAnalysis();
+    void RefreshAnalysis();
+    void ShowAnalysis(const TAnalysis& analysis);
+    void ClearAnalysis(const QString& words);
     // MainPlayers.cpp
     void ShowPlayerNames();
     void ApplyComputerPlayer();
@@ -191,6 +210,11 @@ private:
     // The computer player the options chose, and the choice it was made from.
     std::unique_ptr<TComputerPlayer> ChosenPlayer;
     TPlayerSetup ChosenSetup;
+    std::unique_ptr<TAnalyser> AnalysisWorker;
+    QString AnalysisText;
+    QString AnalysedKey;                      // the position being analysed, or empty
+    std::vector<std::array<int, 3>> AnalysisLine; // X, Y from 1, and the colour
+    bool AnalysisQueued = false;
 };
 
 extern TMainForm* MainForm;

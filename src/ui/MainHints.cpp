@@ -19,8 +19,18 @@ TStatusHintHook::~TStatusHintHook() {
 }
 
 void TStatusHintHook::Show(const QString& text) {
-    if (!Holding && StatusBar && StatusBar->text() != text) {
-        StatusBar->setText(text);
+    const QString shown = text.isEmpty() ? Resting : text;
+    if (!Holding && StatusBar && StatusBar->text() != shown) {
+        StatusBar->setText(shown);
+    }
+}
+
+void TStatusHintHook::SetResting(const QString& text) {
+    // New words show at once; words taken away leave alone whatever else the bar shows.
+    const bool resting = StatusBar && StatusBar->text() == Resting;
+    Resting = text;
+    if (resting || !text.isEmpty()) {
+        Show({});
     }
 }
 

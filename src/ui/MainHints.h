@@ -17,6 +17,8 @@ public:
 
     // Shows a text as a hint would: until the next hint or text.
     void Show(const QString& text);
+    // The text shown when no hint or other text is: empty by default.
+    void SetResting(const QString& text);
     // Holds a text over every hint and text to come; an empty one ends the hold and clears the bar.
     void Hold(const QString& text);
 
@@ -26,6 +28,7 @@ protected:
 private:
     QPointer<QLabel> StatusBar;
     bool Holding = false;
+    QString Resting;
 };
 
 // The long part of a hint "short|long": the text after the bar, or the whole hint without one.

@@ -55,6 +55,10 @@ void TMainForm::BuildMenus() {
     m.SwitchSides1 = AddItem(m.Game1, "S&witch Sides", Qt::Key_W, 9007,
                              "Switch sides with computer", &TMainForm::SwitchSides1Click);
     m.Hint1 = AddItem(m.Game1, "&Hint", Qt::Key_H, 9008, "Display a hint", &TMainForm::Hint1Click);
+    m.Analyse1 = AddItem(m.Game1, "Anal&yse", Qt::Key_Y, 9011,
+                         "Show the computer's judgement and best line", &TMainForm::Analyse1Click);
+    m.Review1 = AddItem(m.Game1, "Re&view...", Qt::Key_V, 9012,
+                        "List the moves that changed the result", &TMainForm::Review1Click);
     m.Game1->addSeparator();
     m.Exit1 =
         AddItem(m.Game1, "E&xit", QKeySequence(), 9010, "Exit Rennor", &TMainForm::Exit1Click);

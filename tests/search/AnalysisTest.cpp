@@ -1,0 +1,71 @@
+// Emperor's judgement in words for known positions, and the review of a game with planted
+// mistakes.
+#include "ForcedWins.h"
+#include "search/Analysis.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::atomic<bool> Never{false};
+
+// Rows drawn from (Left, Top): 'X' black, 'O' white, anything else empty; '|' ends a row.
+TSearchPosition Drawn(int left, int top, std::string_view rows, TStoneColor toMove) {
+    TSearchPosition p{15, {}, toMove, TRule::Freestyle};
+    for (int x = left, y = top; char c : rows) {
+        if (c == 'X' || c == 'O') {
+            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
+        }
+        x = c == '|' ? left : x + 1;
+        y += c == '|';
+    }
+    return p;
+}
+
+std::string WordsFor(const TSearchPosition& p) {
+    TEmperor emperor(std::size_t{1} << 20);
+    return AnalysisWords(Analyse(emperor, p, 300ms, Never));
+}
+
+TEST(AnalysisTest, SaysWhoWinsHowSoonAndHowOrThatItIsEven) {
+    const auto wins = ReadForcedWins(RENNOR_FORCED_WINS);
+    const auto seven = std::find_if(wins.begin(), wins.end(), [](const TForcedWin& w) {
+        return w.Fours == 7 && w.Position.ToMove == BlackStone;
+    });
+    ASSERT_NE(seven, wins.end());
+    EXPECT_EQ(WordsFor(seven->Position), "Black wins in 7 by fours");
+    // Two open threes of white's, black to move with nothing to force: one block is not enough.
+    const TSearchPosition lost = Drawn(2, 3, "X.........|...OOO....|.........O|.........O|"
+                                             ".........O|X.........|..........|X..X.X....",
+                                       BlackStone);
+    EXPECT_EQ(WordsFor(lost), "White wins in 2");
+    EXPECT_EQ(WordsFor(Drawn(6, 6, "X.|.O", BlackStone)), "Even");
+    EXPECT_EQ(WordsFor(Drawn(6, 6, "XXXXX|OOOO.", WhiteStone)), "Black has won");
+}
+
+TEST(AnalysisTest, ReviewFindsTheLossAllowedAndTheWinMissed) {
+    // Black's open three on row 7 stands from move 5. White's 6th ignores it, black's 7th
+    // ignores the open four it could make, and white blocks at last.
+    const std::vector<TSearchStone> moves = {
+        {7, 7, BlackStone}, {8, 8, WhiteStone},   {6, 7, BlackStone}, {8, 6, WhiteStone},
+        {5, 7, BlackStone}, {0, 0, WhiteStone},   {12, 12, BlackStone}, {4, 7, WhiteStone}};
+    TEmperor emperor(std::size_t{1} << 20);
+    int calls = 0;
+    const auto points = ReviewGame(emperor, {15, {}, BlackStone, TRule::Freestyle}, moves, 100ms,
+                                   Never, [&](int done, int total) {
+                                       EXPECT_EQ(total, 9);
+                                       EXPECT_EQ(done, ++calls);
+                                   });
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].Move, 6);
+    EXPECT_FALSE(points[0].WinMissed);
+    EXPECT_EQ(points[1].Move, 7);
+    EXPECT_TRUE(points[1].WinMissed);
+    EXPECT_EQ(points[1].Better.Y, 7); // the open four, at either end
+    EXPECT_TRUE(points[1].Better.X == 4 || points[1].Better.X == 8);
+    EXPECT_EQ(AnalysisWords(points[1].Before), "Black wins in 2 by fours");
+}
+
+} // namespace

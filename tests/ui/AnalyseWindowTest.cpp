@@ -1,0 +1,73 @@
+// Analyse and Review in the real window: the words and the line follow the game, the worker
+// stops when Analyse goes off, and the review lists planted mistakes and steps between them.
+#include "WindowTestSupport.h"
+
+#include "players/Analyser.h"
+#include "ui/ReviewForm.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+class AnalyseWindowTest : public WindowTest {
+protected:
+    bool WaitForWords(const QString& start) {
+        return QTest::qWaitFor([&] { return Form->AnalysisWords().startsWith(start); }, 20000);
+    }
+};
+
+TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitchedOff) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    Do("8,8 9,9");
+    Items().Analyse1->trigger();
+    ASSERT_TRUE(WaitForWords("Even"));
+    EXPECT_EQ(Form->StatusBar->text(), "Even");
+    EXPECT_EQ(Form->AnalysisStep(8, 8), 0);
+    EXPECT_TRUE(Form->Analyser()->Working()); // deeper thinks follow the first
+    Items().Analyse1->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Form->Analyser()->Working(); }, 1000));
+    EXPECT_EQ(Line(Form->AnalysisWords().isEmpty(), Form->StatusBar->text().isEmpty()),
+              "true true");
+
+    // Black's open three on row 8, white to answer it elsewhere: black wins by fours.
+    Items().Analyse1->trigger();
+    Do("7,8 9,7 6,8 1,1");
+    ASSERT_TRUE(WaitForWords("Black wins in 2 by fours"));
+    const bool left = Form->AnalysisStep(5, 8) == 1;
+    EXPECT_TRUE(left || Form->AnalysisStep(9, 8) == 1);
+    EXPECT_TRUE(Form->StatusBar->accessibleDescription().startsWith("Best line "));
+    Do(left ? "5,8" : "9,8");
+    ASSERT_TRUE(WaitForWords("Black wins in 1"));
+    Items().Analyse1->trigger();
+    QApplication::processEvents();
+    for (int x = 1; x <= BoardSize; ++x) {
+        EXPECT_EQ(Form->AnalysisStep(x, 8), 0);
+    }
+}
+
+TEST_F(AnalyseWindowTest, ReviewListsEachMistakeWithABetterMoveAndStepsToIt) {
+    StartWith({{"HUMAN vs HUMAN", "1"}});
+    // White's 6th ignores black's open three, black's 7th misses the open four, white blocks.
+    TSearchPosition game{15, {}, BlackStone, TRule::Freestyle};
+    for (auto [x, y] : {std::pair{7, 7}, {8, 8}, {6, 7}, {8, 6}, {5, 7}, {0, 0}, {12, 12}, {4, 7}}) {
+        game.Stones.push_back({x, y, game.Stones.size() % 2 ? WhiteStone : BlackStone});
+    }
+    TReviewForm review(*Form->Analyser(), game, Form.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return review.Points()->count() > 0; }, 30000));
+    ASSERT_EQ(review.Points()->count(), 2);
+    EXPECT_EQ(review.Points()->item(0)->text().left(46),
+              "Move 6, White 01:01 allowed a forced loss; bet");
+    EXPECT_TRUE(review.Points()->item(1)->text().startsWith("Move 7, Black 13:13 missed a win"));
+    EXPECT_EQ(Line(review.Shown(), review.PreviousButton()->isEnabled(),
+                   review.NextButton()->isEnabled()),
+              "0 false true");
+    review.NextButton()->click();
+    EXPECT_EQ(Line(review.Shown(), review.PreviousButton()->isEnabled(),
+                   review.NextButton()->isEnabled()),
+              "1 true false");
+    review.PreviousButton()->click();
+    EXPECT_EQ(review.Shown(), 0);
+}
+
+} // namespace
