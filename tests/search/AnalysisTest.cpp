@@ -35,7 +35,12 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHowOrThatItIsEven) {
         return w.Fours == 7 && w.Position.ToMove == BlackStone;
     });
     ASSERT_NE(seven, wins.end());
-    EXPECT_EQ(WordsFor(seven->Position), "Black wins in 7 by fours");
+    // Not always the shortest win, but never shorter than it, and as long as the line shown.
+    TEmperor emperor(std::size_t{1} << 20);
+    const TAnalysis a = Analyse(emperor, seven->Position, 300ms, Never);
+    EXPECT_GE(a.MovesToWin, 7);
+    EXPECT_EQ(a.Line.size(), 2u * a.MovesToWin - 1);
+    EXPECT_EQ(AnalysisWords(a), "Black wins in " + std::to_string(a.MovesToWin) + " by fours");
     // Two open threes of white's, black to move with nothing to force: one block is not enough.
     const TSearchPosition lost = Drawn(2, 3, "X.........|...OOO....|.........O|.........O|"
                                              ".........O|X.........|..........|X..X.X....",
