@@ -8,10 +8,10 @@
 namespace {
 
 // The side to move's score from which it is better, and much better. The evaluation gives the
-// side to move a quarter more for its shapes: early moves swing between -400 and 400 with the
-// turn, while an unanswered open two or three is worth 1200 and more.
-constexpr int BetterScore = 500;
-constexpr int MuchBetterScore = 1200;
+// side to move a quarter more for its shapes: early moves swing between -600 and 600 with the
+// turn, while an unanswered open two or three is worth 1400 and more.
+constexpr int BetterScore = 700;
+constexpr int MuchBetterScore = 1400;
 // Enough of a line to show where the play goes, few enough to read on the board.
 constexpr int ShownMoves = 9;
 
@@ -70,8 +70,8 @@ TAnalysis Analyse(TEmperor& emperor, const TSearchPosition& position,
         return a;
     }
     Judge(a, position.ToMove, r, board);
-    const auto line = r.WinLine.empty() ? emperor.ExpectedLine(position, r.X, r.Y, ShownMoves)
-                                        : r.WinLine;
+    const auto line =
+        r.WinLine.empty() ? emperor.ExpectedLine(position, r.X, r.Y, ShownMoves) : r.WinLine;
     TStoneColor colour = position.ToMove;
     for (const auto& [x, y] : line) {
         a.Line.push_back({x, y, colour});
@@ -119,9 +119,9 @@ std::vector<TTurningPoint> ReviewGame(TEmperor& emperor, const TSearchPosition& 
     std::vector<TAnalysis> judged;
     for (int k = 0; k < total && !stop; ++k) {
         const auto done = static_cast<std::size_t>(k);
-        position.ToMove = done < moves.size() ? moves[done].Color
-                                              : Opponent(moves.empty() ? WhiteStone
-                                                                         : moves.back().Color);
+        position.ToMove = done < moves.size()
+                              ? moves[done].Color
+                              : Opponent(moves.empty() ? WhiteStone : moves.back().Color);
         judged.push_back(Analyse(emperor, position, budget, stop));
         if (done < moves.size()) {
             position.Stones.push_back(moves[done]);
@@ -140,8 +140,8 @@ std::vector<TTurningPoint> ReviewGame(TEmperor& emperor, const TSearchPosition& 
         const bool better = !before.Line.empty() && (before.Line.front().X != moves[k].X ||
                                                      before.Line.front().Y != moves[k].Y);
         if ((missed || allowed) && better) {
-            points.push_back({static_cast<int>(k) + 1, moves[k], missed, before.Line.front(),
-                              before});
+            points.push_back(
+                {static_cast<int>(k) + 1, moves[k], missed, before.Line.front(), before});
         }
     }
     return points;

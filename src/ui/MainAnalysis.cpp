@@ -12,6 +12,7 @@
 #include "widgets/RxDrawGrid.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -109,7 +110,7 @@ void TMainForm::ClearAnalysis(const QString& words) {
 }
 
 void TMainForm::ShowAnalysis(const TAnalysis& analysis) {
-    const QString words = QString::fromStdString(AnalysisWords(analysis));
+    const QString words = QString::fromStdString(::AnalysisWords(analysis));
     AnalysisLine.clear();
     for (const TSearchStone& s : analysis.Line) {
         AnalysisLine.push_back({s.X + 1, s.Y + 1, s.Color});

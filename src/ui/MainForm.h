@@ -212,7 +212,7 @@ private:
     TPlayerSetup ChosenSetup;
     std::unique_ptr<TAnalyser> AnalysisWorker;
     QString AnalysisText;
-    QString AnalysedKey;                      // the position being analysed, or empty
+    QString AnalysedKey;                          // the position being analysed, or empty
     std::vector<std::array<int, 3>> AnalysisLine; // X, Y from 1, and the colour
     bool AnalysisQueued = false;
 };

@@ -121,8 +121,9 @@ void TReviewForm::Done(const std::vector<TTurningPoint>& points) {
     for (const TTurningPoint& p : Found) {
         List->addItem(TurningPointText(p));
     }
-    Words->setText(Found.empty() ? QStringLiteral("No move changed the result.")
-                                 : QStringLiteral("%1 moves changed the result:").arg(Found.size()));
+    Words->setText(Found.empty()
+                       ? QStringLiteral("No move changed the result.")
+                       : QStringLiteral("%1 moves changed the result:").arg(Found.size()));
     List->setAccessibleDescription(Words->text());
     Show(Found.empty() ? -1 : 0);
 }

@@ -226,9 +226,10 @@ TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
 TEST(BrainPipeTest, MatchToolForfeitsBlacksFoul) {
     const std::string openings = testing::TempDir() + "foul-openings.txt";
     std::ofstream(openings) << "1,-1 -6,-6 1,-2 6,-6 -1,1 -6,6 -2,1 6,6\n";
-    const std::string brain = "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
-                              "ABOUT*) echo name=sh;; DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; "
-                              "done'\"";
+    const std::string brain =
+        "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
+        "ABOUT*) echo name=sh;; DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; "
+        "done'\"";
     ExpectMatchReport(brain + " " + brain + " --size 15 --rule 4 --judge " + RENNOR_JUDGE +
                           " --openings " + openings,
                       {"   1        1  A      B      B wins", "A played 8,8, a foul: double three",

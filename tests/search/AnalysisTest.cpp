@@ -1,7 +1,7 @@
 // Emperor's judgement in words for known positions, and the review of a game with planted
 // mistakes.
-#include "ForcedWins.h"
 #include "search/Analysis.h"
+#include "ForcedWins.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,9 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHowOrThatItIsEven) {
     EXPECT_EQ(a.Line.size(), 2u * a.MovesToWin - 1);
     EXPECT_EQ(AnalysisWords(a), "Black wins in " + std::to_string(a.MovesToWin) + " by fours");
     // Two open threes of white's, black to move with nothing to force: one block is not enough.
-    const TSearchPosition lost = Drawn(2, 3, "X.........|...OOO....|.........O|.........O|"
-                                             ".........O|X.........|..........|X..X.X....",
+    const TSearchPosition lost = Drawn(2, 3,
+                                       "X.........|...OOO....|.........O|.........O|"
+                                       ".........O|X.........|..........|X..X.X....",
                                        BlackStone);
     EXPECT_EQ(WordsFor(lost), "White wins in 2");
     EXPECT_EQ(WordsFor(Drawn(6, 6, "X.|.O", BlackStone)), "Even");
@@ -54,8 +55,8 @@ TEST(AnalysisTest, ReviewFindsTheLossAllowedAndTheWinMissed) {
     // Black's open three on row 7 stands from move 5. White's 6th ignores it, black's 7th
     // ignores the open four it could make, and white blocks at last.
     const std::vector<TSearchStone> moves = {
-        {7, 7, BlackStone}, {8, 8, WhiteStone},   {6, 7, BlackStone}, {8, 6, WhiteStone},
-        {5, 7, BlackStone}, {0, 0, WhiteStone},   {12, 12, BlackStone}, {4, 7, WhiteStone}};
+        {7, 7, BlackStone}, {8, 8, WhiteStone}, {6, 7, BlackStone},   {8, 6, WhiteStone},
+        {5, 7, BlackStone}, {0, 0, WhiteStone}, {12, 12, BlackStone}, {4, 7, WhiteStone}};
     TEmperor emperor(std::size_t{1} << 20);
     int calls = 0;
     const auto points = ReviewGame(emperor, {15, {}, BlackStone, TRule::Freestyle}, moves, 100ms,

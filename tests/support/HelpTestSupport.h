@@ -7,11 +7,10 @@
 #include <QWidget>
 
 // Every context number the program's menus and options dialog use.
-inline const QList<int> ProgramContexts = {1001, 1002, 1003, 1010, 1011, 1012, 1013, 1014, 1111,
-                                           2002, 2003, 2004, 2005, 2222, 3001, 3002, 3010, 3333,
-                                           4001, 4002, 4003, 4004, 4005, 4444, 5003, 9001, 9002,
-                                           9003, 9004, 9005, 9006, 9007, 9008, 9010, 9011, 9012, 9101,
-                                           9102};
+inline const QList<int> ProgramContexts = {
+    1001, 1002, 1003, 1010, 1011, 1012, 1013, 1014, 1111, 2002, 2003, 2004, 2005,
+    2222, 3001, 3002, 3010, 3333, 4001, 4002, 4003, 4004, 4005, 4444, 5003, 9001,
+    9002, 9003, 9004, 9005, 9006, 9007, 9008, 9010, 9011, 9012, 9101, 9102};
 
 // The visible pop-up help window, or null.
 inline QWidget* VisiblePopup() {

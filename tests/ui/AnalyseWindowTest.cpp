@@ -21,7 +21,7 @@ TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitched
     StartWith({{"HUMAN vs HUMAN", "1"}});
     Do("8,8 9,9");
     Items().Analyse1->trigger();
-    ASSERT_TRUE(WaitForWords("Even"));
+    ASSERT_TRUE(WaitForWords("Even")) << Form->AnalysisWords().toStdString();
     EXPECT_EQ(Form->StatusBar->text(), "Even");
     EXPECT_EQ(Form->AnalysisStep(8, 8), 0);
     EXPECT_TRUE(Form->Analyser()->Working()); // deeper thinks follow the first
@@ -30,15 +30,16 @@ TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitched
     EXPECT_EQ(Line(Form->AnalysisWords().isEmpty(), Form->StatusBar->text().isEmpty()),
               "true true");
 
-    // Black's open three on row 8, white to answer it elsewhere: black wins by fours.
+    // The first player's open three on row 8, answered elsewhere: a win by fours.
     Items().Analyse1->trigger();
     Do("7,8 9,7 6,8 1,1");
-    ASSERT_TRUE(WaitForWords("Black wins in 2 by fours"));
+    const QString first = Game.Moves[1].Color == BlackStone ? "Black" : "White";
+    ASSERT_TRUE(WaitForWords(first + " wins in 2 by fours")) << Form->AnalysisWords().toStdString();
     const bool left = Form->AnalysisStep(5, 8) == 1;
     EXPECT_TRUE(left || Form->AnalysisStep(9, 8) == 1);
     EXPECT_TRUE(Form->StatusBar->accessibleDescription().startsWith("Best line "));
     Do(left ? "5,8" : "9,8");
-    ASSERT_TRUE(WaitForWords("Black wins in 1"));
+    ASSERT_TRUE(WaitForWords(first + " wins in 1"));
     Items().Analyse1->trigger();
     QApplication::processEvents();
     for (int x = 1; x <= BoardSize; ++x) {
@@ -50,7 +51,8 @@ TEST_F(AnalyseWindowTest, ReviewListsEachMistakeWithABetterMoveAndStepsToIt) {
     StartWith({{"HUMAN vs HUMAN", "1"}});
     // White's 6th ignores black's open three, black's 7th misses the open four, white blocks.
     TSearchPosition game{15, {}, BlackStone, TRule::Freestyle};
-    for (auto [x, y] : {std::pair{7, 7}, {8, 8}, {6, 7}, {8, 6}, {5, 7}, {0, 0}, {12, 12}, {4, 7}}) {
+    for (auto [x, y] :
+         {std::pair{7, 7}, {8, 8}, {6, 7}, {8, 6}, {5, 7}, {0, 0}, {12, 12}, {4, 7}}) {
         game.Stones.push_back({x, y, game.Stones.size() % 2 ? WhiteStone : BlackStone});
     }
     TReviewForm review(*Form->Analyser(), game, Form.get());

@@ -101,10 +101,10 @@ TEST_F(ShellWindowTest, TheHelpMenuF1AndF1OnAHighlightedItemOpenTheirTopics) {
     // On a highlighted item F1 shows its topic and runs nothing. Each topic differs from the one
     // before, so the contents that F1 alone brings forward cannot pass for it.
     const TMainMenuItems& m = Items();
-    for (QAction* item : {m.LoadGame1, m.NewGame1, m.SaveGame1, m.HelpTopics1, m.Options1,
-                          m.WhatsNew1, m.AutoPlay1, m.HelpOnHelp1, m.Replay1, m.RennorontheWeb1,
-                          m.SwitchSides1, m.About1, m.Hint1, m.Analyse1, m.Review1, m.Exit1, m.Undo1,
-                          m.Redo1}) {
+    for (QAction* item :
+         {m.LoadGame1, m.NewGame1, m.SaveGame1, m.HelpTopics1, m.Options1, m.WhatsNew1, m.AutoPlay1,
+          m.HelpOnHelp1, m.Replay1, m.RennorontheWeb1, m.SwitchSides1, m.About1, m.Hint1,
+          m.Analyse1, m.Review1, m.Exit1, m.Undo1, m.Redo1}) {
         QMenu* menu = m.Game1->actions().contains(item)   ? m.Game1
                       : m.Edit1->actions().contains(item) ? m.Edit1
                                                           : m.Help1;
