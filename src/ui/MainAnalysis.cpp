@@ -3,6 +3,7 @@
 #include "ui/MainForm.h"
 
 #include "core/GameState.h"
+#include "core/Rules.h"
 #include "game/ComputerTurn.h"
 #include "game/PlayRecord.h"
 #include "players/Analyser.h"
@@ -47,10 +48,13 @@ void TMainForm::Analyse1Click() {
     ScheduleAnalysis();
 }
 
+// The analysis rests while the review thinks: the two would share the processor.
 void TMainForm::Review1Click() {
-    TReviewForm review(*AnalysisWorker, GamePosition(), this);
+    Reviewing = true;
+    RefreshAnalysis();
+    TReviewForm review(GamePosition(), this);
     review.exec();
-    AnalysedKey.clear(); // the review used the worker: the analysis starts again
+    Reviewing = false;
     ScheduleAnalysis();
 }
 
@@ -75,7 +79,8 @@ void TMainForm::ScheduleAnalysis() {
 }
 
 void TMainForm::RefreshAnalysis() {
-    if (!Menu.Analyse1->isChecked()) {
+    Menu.Review1->setEnabled((Game.FiveMade || IsTie()) && !ComputerThinking());
+    if (!Menu.Analyse1->isChecked() || Reviewing) {
         if (!AnalysedKey.isEmpty()) {
             AnalysisWorker->Stop();
             ClearAnalysis({});

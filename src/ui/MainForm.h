@@ -215,6 +215,7 @@ private:
     QString AnalysedKey;                          // the position being analysed, or empty
     std::vector<std::array<int, 3>> AnalysisLine; // X, Y from 1, and the colour
     bool AnalysisQueued = false;
+    bool Reviewing = false;
 };
 
 extern TMainForm* MainForm;

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 // The position before a turning point: the move played ringed in red, the better one as the
@@ -73,13 +74,17 @@ QString TurningPointText(const TTurningPoint& p) {
              SquareName(p.Better.X + 1, p.Better.Y + 1));
 }
 
-TReviewForm::TReviewForm(TAnalyser& analyser, const TSearchPosition& game, QWidget* parent)
-    : QDialog(parent), Analyser(analyser), Game(game) {
+TReviewForm::TReviewForm(const TSearchPosition& game, QWidget* parent)
+    : QDialog(parent), Analyser(std::make_unique<TAnalyser>()), Game(game) {
     setWindowTitle(QStringLiteral("Review"));
     Words = new QLabel(QStringLiteral("Reviewing the game..."), this);
     Words->setWordWrap(true);
     List = new QListWidget(this);
     List->setAccessibleName(QStringLiteral("Moves that changed the result"));
+    // The longest entry fits without scrolling, whatever the font and scale.
+    const QString widest = TurningPointText({888, {18, 18, WhiteStone}, false, {18, 18}, {}});
+    List->setMinimumWidth(List->fontMetrics().horizontalAdvance(widest) + 4 * List->frameWidth() +
+                          List->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     Board = new TReviewBoard(Game, this);
     Previous = new QPushButton(QStringLiteral("&Previous"), this);
     Next = new QPushButton(QStringLiteral("&Next"), this);
@@ -98,15 +103,13 @@ TReviewForm::TReviewForm(TAnalyser& analyser, const TSearchPosition& game, QWidg
     connect(Previous, &QPushButton::clicked, this, [this] { Show(Shown() - 1); });
     connect(Next, &QPushButton::clicked, this, [this] { Show(Shown() + 1); });
     connect(List, &QListWidget::currentRowChanged, this, [this](int row) { Show(row); });
-    connect(&Analyser, &TAnalyser::ReviewProgress, this, &TReviewForm::Progress);
-    connect(&Analyser, &TAnalyser::ReviewDone, this, &TReviewForm::Done);
+    connect(Analyser.get(), &TAnalyser::ReviewProgress, this, &TReviewForm::Progress);
+    connect(Analyser.get(), &TAnalyser::ReviewDone, this, &TReviewForm::Done);
     Show(-1);
-    Analyser.Review(Game, Game.Stones);
+    Analyser->Review(Game, Game.Stones);
 }
 
-TReviewForm::~TReviewForm() {
-    Analyser.Stop(); // a review cut short reports nothing more
-}
+TReviewForm::~TReviewForm() = default; // the worker stops at once and is joined
 
 int TReviewForm::Shown() const {
     return List->currentRow();

@@ -5,6 +5,7 @@
 #include "search/Analysis.h"
 
 #include <QDialog>
+#include <memory>
 
 class QLabel;
 class QListWidget;
@@ -16,8 +17,8 @@ class TReviewForm final : public QDialog {
     Q_OBJECT
 
 public:
-    // Starts the review of game's stones (in the order played) on the analyser's worker.
-    TReviewForm(TAnalyser& analyser, const TSearchPosition& game, QWidget* parent = nullptr);
+    // Starts the review of game's stones (in the order played) on a worker of its own.
+    explicit TReviewForm(const TSearchPosition& game, QWidget* parent = nullptr);
     ~TReviewForm() override;
 
     QListWidget* Points() const { return List; }
@@ -32,7 +33,7 @@ private:
     void Done(const std::vector<TTurningPoint>& points);
     void Show(int index);
 
-    TAnalyser& Analyser;
+    std::unique_ptr<TAnalyser> Analyser;
     TSearchPosition Game;
     std::vector<TTurningPoint> Found;
     QLabel* Words = nullptr;

@@ -55,7 +55,7 @@ TEST_F(AnalyseWindowTest, ReviewListsEachMistakeWithABetterMoveAndStepsToIt) {
          {std::pair{7, 7}, {8, 8}, {6, 7}, {8, 6}, {5, 7}, {0, 0}, {12, 12}, {4, 7}}) {
         game.Stones.push_back({x, y, game.Stones.size() % 2 ? WhiteStone : BlackStone});
     }
-    TReviewForm review(*Form->Analyser(), game, Form.get());
+    TReviewForm review(game, Form.get());
     ASSERT_TRUE(QTest::qWaitFor([&] { return review.Points()->count() > 0; }, 30000));
     ASSERT_EQ(review.Points()->count(), 2);
     EXPECT_EQ(review.Points()->item(0)->text().left(46),

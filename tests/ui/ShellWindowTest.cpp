@@ -104,7 +104,7 @@ TEST_F(ShellWindowTest, TheHelpMenuF1AndF1OnAHighlightedItemOpenTheirTopics) {
     for (QAction* item :
          {m.LoadGame1, m.NewGame1, m.SaveGame1, m.HelpTopics1, m.Options1, m.WhatsNew1, m.AutoPlay1,
           m.HelpOnHelp1, m.Replay1, m.RennorontheWeb1, m.SwitchSides1, m.About1, m.Hint1,
-          m.Analyse1, m.Review1, m.Exit1, m.Undo1, m.Redo1}) {
+          m.Analyse1, m.Exit1, m.Undo1, m.Redo1}) {
         QMenu* menu = m.Game1->actions().contains(item)   ? m.Game1
                       : m.Edit1->actions().contains(item) ? m.Edit1
                                                           : m.Help1;
@@ -116,7 +116,7 @@ TEST_F(ShellWindowTest, TheHelpMenuF1AndF1OnAHighlightedItemOpenTheirTopics) {
         menu->close();
     }
     EXPECT_EQ(seen.join(' '), "helponhelp.html 5003 true 9002 9001 9003 9001 9004 9001 9005 9001 "
-                              "9006 9001 9007 9001 9008 9011 9012 9010 9101 9102");
+                              "9006 9001 9007 9001 9008 9011 9010 9101 9102");
     EXPECT_EQ(State(), "0 0 0 W undo 0 hints 0 URAPH asked 0 reports 0");
 }
 

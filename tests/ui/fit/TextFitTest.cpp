@@ -5,6 +5,7 @@
 #include "ui/AboutForm.h"
 #include "ui/ExitForm.h"
 #include "ui/LogoForm.h"
+#include "ui/ReviewForm.h"
 #include "widgets/SecretPanel.h"
 
 #include <QtWidgets>
@@ -117,7 +118,9 @@ TEST_F(WindowTest, EveryTextFitsItsSpaceAndEveryPictureTheScreen) {
     TExitForm exit(Form.get());
     TWinnerForm report(nullptr, Form.get());
     TLogoForm logo;
-    for (QWidget* window : std::initializer_list<QWidget*>{&about, &exit, &report, &logo}) {
+    TReviewForm review({19, {{0, 0, BlackStone}}, WhiteStone, TRule::Freestyle}, Form.get());
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&about, &exit, &report, &logo, &review}) {
         window->show();
         fit.Window(window);
         window->hide();
