@@ -226,8 +226,9 @@ def elo_interval(points):
 
 def sprt(points, elo0, elo1, alpha=0.05, beta=0.05):
     """The log-likelihood ratio of elo1 against elo0 (normal approximation) and the verdict:
-    "H1" above the upper bound, "H0" below the lower one, else None."""
-    mean, variance = score_stats(points)
+    "H1" above the upper bound, "H0" below the lower one, else None. A win, a draw and a loss
+    more go into the mean and variance, so that a few games of one result decide nothing."""
+    mean, variance = score_stats(points + [1, 0.5, 0])
     s0, s1 = (1 / (1 + 10 ** (-e / 400)) for e in (elo0, elo1))
     llr = len(points) * (s1 - s0) * (2 * mean - s0 - s1) / (2 * max(variance, 1e-9))
     upper, lower = math.log((1 - beta) / alpha), math.log(beta / (1 - alpha))
@@ -236,17 +237,18 @@ def sprt(points, elo0, elo1, alpha=0.05, beta=0.05):
 
 def print_summary(points, score, spent, time_ms):
     """The score table: games, wins, losses, draws, points, Elo with its 95% interval (for A
-    against B), and each brain's mean answer against its time per move."""
+    against B; none while one side has every point), and each brain's mean answer against its
+    time per move."""
     print(f"\n{'':2}  {'games':>5}  {'won':>4}  {'lost':>4}  {'drawn':>5}  {'score':>6}  "
           f"{'Elo (95%)':>12}  {'mean answer':>11}  {'of the time':>11}")
     for name in ("A", "B"):
         w, l, d = score[name]
         games = w + l + d
         mine = points if name == "A" else [1 - p for p in points]
-        rating, margin = elo_interval(mine) if games else (0.0, 0.0)
         mean_ms = 1000 * spent[name][0] / max(spent[name][1], 1)
+        rating = "none" if w + d / 2 in (0, games) else "{:+.0f} ± {:.0f}".format(*elo_interval(mine))
         print(f"{name:2}  {games:>5}  {w:>4}  {l:>4}  {d:>5}  {100 * (w + d / 2) / max(games, 1):>5.1f}%  "
-              f"{rating:>+5.0f} ± {margin:<4.0f}  {mean_ms:>8.0f} ms  {100 * mean_ms / time_ms[name]:>10.0f}%")
+              f"{rating:>12}  {mean_ms:>8.0f} ms  {100 * mean_ms / time_ms[name]:>10.0f}%")
 
 
 def read_openings(path):

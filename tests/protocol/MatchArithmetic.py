@@ -12,5 +12,5 @@ rating, margin = match.elo_interval([1, 1, 0.5, 0] * 25)
 assert abs(rating - 88.7) < 0.1 and abs(margin - 61.0) < 0.1, (rating, margin)
 assert match.sprt([1, 1, 0] * 30, 0, 50)[1] == "H1"
 assert match.sprt([0.5] * 150 + [1, 0] * 20, 0, 50)[1] == "H0"
-assert match.sprt([1, 0] * 5, 0, 50)[1] is None
+assert match.sprt([1, 0] * 5, 0, 50)[1] is None and match.sprt([1, 1], 0, 200)[1] is None
 print("match arithmetic: ok")
