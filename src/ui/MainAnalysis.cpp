@@ -40,8 +40,6 @@ QString PositionKey(const TSearchPosition& p) {
 
 void TMainForm::BuildAnalysis() {
     Menu.Analyse1->setCheckable(true);
-    AnalysisWorker = std::make_unique<TAnalyser>();
-    connect(AnalysisWorker.get(), &TAnalyser::Analysed, this, &TMainForm::ShowAnalysis);
 }
 
 void TMainForm::Analyse1Click() {
@@ -81,11 +79,15 @@ void TMainForm::ScheduleAnalysis() {
 void TMainForm::RefreshAnalysis() {
     Menu.Review1->setEnabled((Game.FiveMade || IsTie()) && !ComputerThinking());
     if (!Menu.Analyse1->isChecked() || Reviewing) {
-        if (!AnalysedKey.isEmpty()) {
+        if (AnalysisWorker != nullptr) {
             AnalysisWorker->Stop();
             ClearAnalysis({});
         }
         return;
+    }
+    if (AnalysisWorker == nullptr) { // made on first use: its tables cost start-up nothing
+        AnalysisWorker = std::make_unique<TAnalyser>();
+        connect(AnalysisWorker.get(), &TAnalyser::Analysed, this, &TMainForm::ShowAnalysis);
     }
     // On two cores a second search would take half the computer player's time.
     if (ComputerThinking()) {
