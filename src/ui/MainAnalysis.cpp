@@ -78,7 +78,7 @@ void TMainForm::ScheduleAnalysis() {
 
 void TMainForm::RefreshAnalysis() {
     Menu.Review1->setEnabled((Game.FiveMade || IsTie()) && !ComputerThinking());
-    if (!Menu.Analyse1->isChecked() || Reviewing) {
+    if (!Menu.Analyse1->isChecked() || Reviewing || !isVisible() || isMinimized()) {
         if (AnalysisWorker != nullptr) {
             AnalysisWorker->Stop();
             ClearAnalysis({});

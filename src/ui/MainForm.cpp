@@ -180,6 +180,12 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (!StartedUp) {
         FormActivate();
     }
+    ScheduleAnalysis();
+}
+
+void TMainForm::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    ScheduleAnalysis(); // nobody sees the analysis now: it rests
 }
 
 void TMainForm::FormActivate() {

@@ -25,6 +25,10 @@ TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitched
     EXPECT_EQ(Form->StatusBar->text(), "Even");
     EXPECT_EQ(Form->AnalysisStep(8, 8), 0);
     EXPECT_TRUE(Form->Analyser()->Working()); // deeper thinks follow the first
+    Form->hide();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Form->Analyser()->Working(); }, 1000));
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->Analyser()->Working(); }, 1000));
     Items().Analyse1->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Form->Analyser()->Working(); }, 1000));
     EXPECT_EQ(Line(Form->AnalysisWords().isEmpty(), Form->StatusBar->text().isEmpty()),
