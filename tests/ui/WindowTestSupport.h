@@ -73,6 +73,9 @@ protected:
         std::optional<TColorValue> PickColor(TColorValue c) override {
             return Scripted.PickColor(c);
         }
+        TOpeningChoice AskOpeningChoice(const QString& player, bool mayPlaceTwo) override {
+            return Scripted.AskOpeningChoice(player, mayPlaceTwo);
+        }
         void ShowGameReport() override {
             TWinnerForm f(MainForm->MediaPlayer1, MainForm);
             QTimer::singleShot(0, &f, [&] {
