@@ -86,6 +86,7 @@ void TakeOverSavedGame(const TSavedGame& saved) {
     Play.HintsUsedCount = saved.Play.HintsUsedCount;
     Play.CommentsUsedCount = saved.Play.CommentsUsedCount;
     Play.SidesSwitched = saved.Play.SidesSwitched;
+    Play.RecordNames = {}; // the .rnr file names no one: the options' names stand
     Play.Rules = TGameRules{}; // the .rnr file knows the written game only
     // The file carries no redo limit, and the entries past its move count may be older games':
     // nothing of them can be redone.
@@ -99,6 +100,8 @@ void TakeOverRecord(const TGameRecord& record) {
     Play.UndoUsedCount = Play.HintsUsedCount = Play.CommentsUsedCount = 0;
     Play.SidesSwitched = false;
     InstallRecordMoves(record);
+    Play.RecordNames[BlackStone] = QString::fromStdString(record.BlackName);
+    Play.RecordNames[WhiteStone] = QString::fromStdString(record.WhiteName);
     ShowTakenOverGame(won, 0, true, true);
 }
 
