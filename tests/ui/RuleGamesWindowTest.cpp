@@ -75,41 +75,48 @@ TEST_F(RuleGamesWindowTest, EachRuleAndOpeningIsPlayedToItsEndAndItsWinnerNamed)
     // People choose through the ports; the first player holds black (or places the first stones).
     // What the row plays: people's clicks, or the human's opening stones against Rennor Emperor
     // (who then wins), or "A" for auto play. Seen: the report's winner, the status bar, the names
-    // beside white and black, the drawn five (or whether it is one), the clicks refused.
+    // beside white and black, the drawn five (or whether it is one), the people asked to choose,
+    // the clicks refused.
     const std::tuple<TSetup, std::vector<TOpeningChoice>, QString, QString> rows[] = {
         // Black's six wins nothing; white's five does.
         {{"Standard", "None", "19", "people"},
          {},
          "1,1 1,10 2,1 2,10 3,1 3,10 4,1 10,15 6,1 11,15 5,1 4,10 19,19 5,10",
          "Player 2 | Player 2 won the game | Player 2 / Player 1 | W1,10 W2,10 W3,10 W4,10 "
-         "W5,10 |"},
+         "W5,10 | asked: |"},
         // 3,3 would make two threes for black: refused with the reason, and black plays on.
         {{"Renju", "None", "15", "people"},
          {},
          "4,3 10,10 5,3 10,12 3,4 12,10 3,5 12,12 3,3 8,8 14,14 8,9 14,1 8,10 1,14 8,11 14,7 8,12",
          "Player 1 | Player 1 won the game | Player 2 / Player 1 | B8,8 B8,9 B8,10 B8,11 B8,12 | "
+         "asked: | "
          "3,3: Forbidden to black: double three"},
         // The second player takes black and the game goes on from the fourth stone.
         {{"Freestyle", "Swap", "19", "people"},
          {TOpeningChoice::PlayBlack},
          "10,10 11,11 10,12 1,1 10,11 2,1 10,13 3,1 10,14",
          "Player 2 | Player 2 won the game | Player 1 / Player 2 | B10,10 B10,11 B10,12 B10,13 "
-         "B10,14 |"},
+         "B10,14 | asked: Player 2 |"},
         // The second places two more; the first then takes white.
         {{"Standard", "Swap2", "15", "people"},
          {TOpeningChoice::PlaceTwoMore, TOpeningChoice::PlayWhite},
          "8,8 9,9 8,10 12,12 8,12 12,13 1,1 12,11 1,3 12,10 1,5 12,14",
          "Player 1 | Player 1 won the game | Player 1 / Player 2 | W12,10 W12,11 W12,12 W12,13 "
-         "W12,14 |"},
+         "W12,14 | asked: Player 2, may place two Player 1 |"},
         {{"Freestyle", "Swap", "19", "Emperor"},
          {},
-         "9,10 18,18 10,10",
-         "Rennor Emperor | Rennor Emperor won the game | Player 1 / Rennor Emperor | five |"},
+         "1,1 10,10 19,19", // white's centre against black's corners: Emperor takes white
+         "Rennor Emperor | Rennor Emperor won the game | Rennor Emperor / Player 1 | five | asked: "
+         "|"},
         {{"Renju", "Swap2", "15", "Emperor"},
          {TOpeningChoice::PlayWhite},
-         "7,8 14,14 8,8",
-         "Rennor Emperor | Rennor Emperor won the game | Player 1 / Rennor Emperor | five |"},
-        {{"Freestyle", "Swap2", "15", "auto"}, {}, "A", "five |"},
+         "1,1 8,8 15,15",
+         "Rennor Emperor | Rennor Emperor won the game | Rennor Emperor / Player 1 | five | asked: "
+         "|"},
+        {{"Freestyle", "Swap2", "19", "auto"},
+         {},
+         "A",
+         "five | asked: |"}, // 19 x 19: no tie in sight
     };
     for (const auto& [setup, choices, moves, expected] : rows) {
         const bool people = setup[3] == QLatin1String("people");
@@ -127,14 +134,15 @@ TEST_F(RuleGamesWindowTest, EachRuleAndOpeningIsPlayedToItsEndAndItsWinnerNamed)
         const QString holder =
             five.startsWith('W') ? Form->MainName1->text() : Form->MainName2->text();
         const QString seen =
-            Line(winner, "|", Form->StatusBar->text(), "|", Form->MainName1->text(), "/",
-                 Form->MainName2->text(), "|", people || !FiveInALine(five) ? five : "five", "|") +
+            Line(winner, "|", Ports->StatusAtReport.value(0), "|", Form->MainName1->text(), "/",
+                 Form->MainName2->text(), "|", people || !FiveInALine(five) ? five : "five", "|",
+                 (QStringList{"asked:"} + Answers->OpeningChoosers).join(' '), "|") +
             (refused.isEmpty() ? "" : " " + refused);
         EXPECT_EQ(Line(Ports->Reports.size(), moves == "A" ? seen.section(" | ", 3) : seen),
                   Line(1, expected))
             << setup[0] << ' ' << setup[1] << ' ' << setup[3] << ' ' << MovesMade().toStdString();
         // The five's holder won, by the report and the status bar.
-        EXPECT_EQ(Line(winner, "/", Form->StatusBar->text()),
+        EXPECT_EQ(Line(winner, "/", Ports->StatusAtReport.value(0)),
                   Line(holder, "/", holder, "won the game"));
     }
 }

@@ -56,6 +56,7 @@ protected:
     public:
         TScriptedPorts Scripted;
         QStringList Reports;
+        QStringList StatusAtReport; // the status bar as each report opened, before any hover
         bool CloseWithEnter = false;
 
         TReportPorts() { InstallPorts(this); }
@@ -77,6 +78,7 @@ protected:
             return Scripted.AskOpeningChoice(player, mayPlaceTwo);
         }
         void ShowGameReport() override {
+            StatusAtReport << MainForm->StatusBar->text();
             TWinnerForm f(MainForm->MediaPlayer1, MainForm);
             QTimer::singleShot(0, &f, [&] {
                 const QString stone = f.WinnerColor->isVisible()
