@@ -69,7 +69,6 @@ void ShowTakenOverGame(const std::vector<std::pair<int, int>>& won, double elaps
     Play.GameStartTime = TimeOfDay() - elapsed;
     MainView().ShowTimeElapsed(elapsed);
     MainView().ShowBoardSize(PlayedSize());
-    MainView().EnableCommand(TCommand::Hint, HintAvailable());
     RepaintAllSquares();
     ShowWinChange(won);
     MainView().ShowMovesDone(Game.MoveCount);

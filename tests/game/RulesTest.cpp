@@ -111,8 +111,8 @@ TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
     // The refused click, the hint's square and whether Hint is offered, the centre's rating.
     const std::tuple<TRule, int, QString, std::pair<int, int>, bool, QString> rows[] = {
         {TRule::Renju, LargeBoardSize, "10,10", {1, 1}, true, "none"},
-        {TRule::Standard, LargeBoardSize, "", {9, 9}, true, "none"},    // no forbidden squares
-        {TRule::Renju, SmallBoardSize, "10,10", {0, 0}, false, "none"}, // no hint on 15 x 15
+        {TRule::Standard, LargeBoardSize, "", {9, 9}, true, "none"}, // no forbidden squares
+        {TRule::Renju, SmallBoardSize, "10,10", {1, 1}, true, "none"},
     };
     for (const auto& [rule, size, forbidden, hint, hintEnabled, centreRating] : rows) {
         NewGameUnder(rule, size, {{}, OnlyTheCentre});
@@ -130,6 +130,20 @@ TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
     // Once black has played, white may take the square.
     NewGameUnder(TRule::Renju, LargeBoardSize, {{}, OnlyTheCentre});
     EXPECT_EQ(Clicks("1,1 10,10"), "");
+}
+
+TEST_F(RulesTest, OnASmallerBoardTheHintAndRatingWeighOnlyTheLinesThatFitOnIt) {
+    // Black's three on row 8 runs into the right edge past white's 11,8: dead on 15 x 15 only.
+    Options.FirstWhite = false;
+    std::string seen;
+    for (int size : {SmallBoardSize, LargeBoardSize}) {
+        NewGameUnder(TRule::Freestyle, size);
+        Clicks("15,8 11,8 14,8 1,1 13,8 1,3");
+        Hint1Click();
+        seen += Line(size, View.Flashed.first, View.Flashed.second,
+                     SquareRatingUnderRules(12, 8).value_or(-1), "");
+    }
+    EXPECT_EQ(seen, "15 14 7 12 19 16 8 46 ");
 }
 
 TEST_F(RulesTest, TheComputerIsAskedUnderTheRuleAndRennorEmperorPlaysForTheKingOffItsGame) {

@@ -99,10 +99,10 @@ TEST_F(RulesWindowTest, A15By15GameIsPlayedByKeysAndClicksToItsFiveWithinItsEdge
                 ->cellAt(14, 14)
                 ->text(QAccessible::Name)
                 .section('.', 0, 0);
-    EXPECT_EQ(seen, QStringList({"8 8", "15 15", "Player 1: 9 0 0 0 No #00ffff/#000000 -----",
+    EXPECT_EQ(seen, QStringList({"8 8", "15 15", "Player 1: 9 0 0 0 No #00ffff/#000000 ----H",
                                  "808080 000000 000000",
                                  "W15,15 B1,1 W14,15 9 9 9 over undo 0 "
-                                 "hints 0 --AP- asked 0 reports 1",
+                                 "hints 0 --APH asked 0 reports 1",
                                  "15:15, white stone"}));
 }
 
