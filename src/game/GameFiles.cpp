@@ -85,7 +85,7 @@ void TakeOverSavedGame(const TSavedGame& saved) {
     Play.HintsUsedCount = saved.Play.HintsUsedCount;
     Play.CommentsUsedCount = saved.Play.CommentsUsedCount;
     Play.SidesSwitched = saved.Play.SidesSwitched;
-    Play.RecordNames = {}; // the .rnr file names no one: the options' names stand
+    Play.RecordNames = {};     // the .rnr file names no one: the options' names stand
     Play.Rules = TGameRules{}; // the .rnr file knows the written game only
     // The file carries no redo limit, and the entries past its move count may be older games':
     // nothing of them can be redone.
