@@ -68,12 +68,12 @@ void Hint1Click() {
     if (CommandRefused(TCommand::Hint)) {
         return;
     }
-    if (!IsGameOver() && !Play.AutoPlaying && HintAvailable()) {
+    if (!IsGameOver() && !Play.AutoPlaying) {
         CountUse(Play.HintsUsedCount);
         MainView().EnableCommand(TCommand::Hint, false);
         std::uint8_t X = 0, Y = 0;
-        BestSquare(X, Y, SquareOpen);
+        WithPlayedBoardPotentials([&] { BestSquare(X, Y, SquareOpen); });
         MainView().FlashHintSquare(X, Y);
     }
-    MainView().EnableCommand(TCommand::Hint, HintAvailable());
+    MainView().EnableCommand(TCommand::Hint, true);
 }

@@ -69,7 +69,6 @@ void ShowTakenOverGame(const std::vector<std::pair<int, int>>& won, double elaps
     Play.GameStartTime = TimeOfDay() - elapsed;
     MainView().ShowTimeElapsed(elapsed);
     MainView().ShowBoardSize(PlayedSize());
-    MainView().EnableCommand(TCommand::Hint, HintAvailable());
     RepaintAllSquares();
     ShowWinChange(won);
     MainView().ShowMovesDone(Game.MoveCount);
@@ -86,6 +85,7 @@ void TakeOverSavedGame(const TSavedGame& saved) {
     Play.HintsUsedCount = saved.Play.HintsUsedCount;
     Play.CommentsUsedCount = saved.Play.CommentsUsedCount;
     Play.SidesSwitched = saved.Play.SidesSwitched;
+    Play.RecordNames = {};     // the .rnr file names no one: the options' names stand
     Play.Rules = TGameRules{}; // the .rnr file knows the written game only
     // The file carries no redo limit, and the entries past its move count may be older games':
     // nothing of them can be redone.
@@ -99,6 +99,8 @@ void TakeOverRecord(const TGameRecord& record) {
     Play.UndoUsedCount = Play.HintsUsedCount = Play.CommentsUsedCount = 0;
     Play.SidesSwitched = false;
     InstallRecordMoves(record);
+    Play.RecordNames[BlackStone] = QString::fromStdString(record.BlackName);
+    Play.RecordNames[WhiteStone] = QString::fromStdString(record.WhiteName);
     ShowTakenOverGame(won, 0, true, true);
 }
 

@@ -27,11 +27,10 @@ bool TieUnderRules() {
     return PlayedSize() == BoardSize ? Game.UntouchedWindows <= 0 : TieOnPlayedBoard();
 }
 
-// A new game takes the rules last chosen, and the board, the hint and the computer's name follow.
+// A new game takes the rules last chosen, and the board and the computer's name follow.
 void TakeChosenRules() {
     Play.Rules = DialogOptions().ChosenRules();
     MainView().ShowBoardSize(PlayedSize());
-    MainView().EnableCommand(TCommand::Hint, HintAvailable());
     MainView().ShowComputerName(ComputerPlayer().Name());
 }
 
@@ -78,15 +77,10 @@ void InstallGameFlow() {
     InstallRuleJudge(VariantsJudge());
 }
 
-bool HintAvailable() {
-    return PlayedSize() == BoardSize;
-}
-
 std::optional<int> SquareRatingUnderRules(int X, int Y) {
-    if (!HintAvailable()) {
-        return std::nullopt;
-    }
-    return SquareRating(X, Y, SquareOpen);
+    std::optional<int> rating;
+    WithPlayedBoardPotentials([&] { rating = SquareRating(X, Y, SquareOpen); });
+    return rating;
 }
 
 void ResetForNewGame() {

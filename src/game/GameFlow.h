@@ -34,10 +34,8 @@ void Timer1Timer(bool Sender);
 // is counted.
 std::optional<int> PopupMenu1Popup(int col, int row);
 
-// The written hint and rating know the 19 x 19 board only: on another the Hint command is greyed
-// and no square is rated.
-bool HintAvailable();
-// The rating of (X, Y) for the side to move among the squares open to it, when ratings exist.
+// The rating of (X, Y) for the side to move among the squares open to it, weighed on the played
+// board.
 std::optional<int> SquareRatingUnderRules(int X, int Y);
 
 // The close query: asks the exit confirmation; true lets the window close (and sets Closing).

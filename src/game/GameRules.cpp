@@ -1,6 +1,7 @@
 // The game's rules as stored texts, the played board, and the questions put to the rule's judge.
 #include "game/GameRules.h"
 
+#include "core/Potential.h"
 #include "core/Rules.h"
 #include "game/PlayRecord.h"
 
@@ -35,16 +36,42 @@ constexpr std::pair<TRule, const char*> RuleNames[] = {
 constexpr std::pair<TOpening, const char*> OpeningNames[] = {
     {TOpening::None, "None"}, {TOpening::Swap, "Swap"}, {TOpening::Swap2, "Swap2"}};
 
-// A window wholly on the played board that one colour has not touched yet.
-bool OpenWindow(int direction, int X, int Y, int size) {
+// Whether the window that starts on (X, Y), a valid start, lies wholly on the played board.
+bool WindowOnPlayedBoard(int direction, int X, int Y, int size) {
     const TStep s = DirectionStep[direction];
     const int endX = X + s.DX * (WindowLength - 1);
     const int endY = Y + s.DY * (WindowLength - 1);
-    if (endX < 1 || endX > size || endY > size) {
-        return false;
-    }
+    return X <= size && Y <= size && endX >= 1 && endX <= size && endY <= size;
+}
+
+// A window wholly on the played board that one colour has not touched yet.
+bool OpenWindow(int direction, int X, int Y, int size) {
     const auto& counts = Game.WindowCount[direction][X][Y];
-    return counts[BlackStone] == 0 || counts[WhiteStone] == 0;
+    return WindowOnPlayedBoard(direction, X, Y, size) &&
+           (counts[BlackStone] == 0 || counts[WhiteStone] == 0);
+}
+
+// Adds sign times its weight to the potentials of every window that reaches past the played
+// board, for the colour it is still open to.
+void WeighWindowsOffThePlayedBoard(int sign) {
+    const int size = PlayedSize();
+    for (int d = 0; d < DirectionCount; ++d) {
+        const TStep s = DirectionStep[d];
+        for (int X = 1; X <= BoardSize; ++X) {
+            for (int Y = 1; Y <= BoardSize; ++Y) {
+                if (!WindowStartValid(d, X, Y) || WindowOnPlayedBoard(d, X, Y, size)) {
+                    continue;
+                }
+                const auto& counts = Game.WindowCount[d][X][Y];
+                for (TStoneColor c : {BlackStone, WhiteStone}) {
+                    const std::int32_t weight = WindowWeight[counts[c] + 1];
+                    for (int m = 0; counts[Opponent(c)] == 0 && m < WindowLength; ++m) {
+                        Game.Potential[X + s.DX * m][Y + s.DY * m][c] += sign * weight;
+                    }
+                }
+            }
+        }
+    }
 }
 
 } // namespace
@@ -99,6 +126,16 @@ QString ForbiddenReason(int X, int Y) {
         return QString();
     }
     return Judge.ForbiddenWhy(X, Y);
+}
+
+void WithPlayedBoardPotentials(const std::function<void()>& f) {
+    if (PlayedSize() == BoardSize) {
+        f();
+        return;
+    }
+    WeighWindowsOffThePlayedBoard(-1);
+    f();
+    WeighWindowsOffThePlayedBoard(1);
 }
 
 bool SquareOpen(int X, int Y) {

@@ -44,6 +44,9 @@ bool MoveWinsUnderRule(int X, int Y, TStoneColor c);
 // Why (X, Y) is forbidden now; empty when it is not: off the played board, taken, white to move,
 // the game over, or a rule without forbidden squares.
 QString ForbiddenReason(int X, int Y);
+// Runs f, a hint or a rating, over the potentials the played board bears: on a smaller board the
+// windows that reach past its edge can never be filled, so their weight is off while f runs.
+void WithPlayedBoardPotentials(const std::function<void()>& f);
 // Whether the colour to move may place a stone on (X, Y) now: on the played board, empty and
 // not forbidden.
 bool SquareOpen(int X, int Y);

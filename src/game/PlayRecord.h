@@ -5,6 +5,7 @@
 #include "game/GameRules.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -25,6 +26,10 @@ struct TPlayRecord {
     bool FirstPlayerPlaces = true;
     std::optional<TOpeningChoice> ChoiceAtThree;
     std::optional<TOpeningChoice> ChoiceAtFive;
+    // A loaded record's players by stone colour (empty: none named). Between two people they
+    // name the loaded game's sides until a new game; against the computer the players are the
+    // human and the computer, whatever the record says.
+    std::array<QString, 3> RecordNames;
 };
 
 extern TPlayRecord Play;

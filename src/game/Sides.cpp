@@ -26,6 +26,9 @@ TStoneColor FirstPlayerStone() {
 
 QString HolderName(TStoneColor c) {
     const TDialogOptions& o = DialogOptions();
+    if (!o.HumanComputer() && IsStoneColor(c) && !Play.RecordNames[c].isEmpty()) {
+        return Play.RecordNames[c];
+    }
     return c == FirstPlayerStone() ? o.FirstPlayerLabel() : o.SecondPlayerLabel();
 }
 
@@ -44,6 +47,7 @@ void ShowPlayerNames() {
 }
 
 void TakeSidesFromOptions() {
+    Play.RecordNames = {};
     Play.HumanStone = OptionsFirstPlayerStone();
     ShowPlayerNames();
 }

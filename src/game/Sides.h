@@ -10,7 +10,7 @@
 // or a swap opening's.
 TStoneColor FirstPlayerStone();
 // The name of the player who holds colour c: a label of the options dialog, "Rennor King" for the
-// computer.
+// computer; between two people, the name a loaded record gives the colour.
 QString HolderName(TStoneColor c);
 // Against the computer, in a game open to moves and not auto playing: the colour to move is the
 // computer's, or in a swap opening the step is.

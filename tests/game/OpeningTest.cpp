@@ -8,7 +8,6 @@
 #include "players/OpeningAdvisor.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 namespace {
 
@@ -55,19 +54,6 @@ TEST_F(OpeningTest, SwapBetweenPeopleTheSecondChoosesAndTheNamesFollow) {
     }
 }
 
-TEST_F(OpeningTest, Swap2PlacingTwoMoreLetsTheFirstChoose) {
-    StartBetweenPeople(TOpening::Swap2);
-    Ports.OpeningChoices = {TOpeningChoice::PlaceTwoMore, TOpeningChoice::PlayWhite};
-    Click(10, 10), Click(11, 11), Click(10, 12);
-    EXPECT_EQ(View.Status, "Bob: Place two more stones: white, black");
-    Click(9, 9), Click(12, 12);
-    EXPECT_EQ(Ports.OpeningChoosers, (QStringList{"Bob, may place two", "Ann"}));
-    EXPECT_EQ(View.Names, std::pair(QString("Ann"), QString("Bob")));
-    EXPECT_EQ(Colours(), (std::vector{B, W, B, W, B}));
-    EXPECT_EQ(Game.ColorToMove, W);
-    EXPECT_TRUE(Play.SidesSwitched);
-}
-
 TOpeningChoice ComputersChoice(const std::vector<TMoveRecord>& stones) {
     TOpeningAdvisor advisor(std::chrono::milliseconds(50));
     std::optional<TOpeningChoice> chosen;
@@ -102,22 +88,6 @@ TEST_F(OpeningTest, TheComputerPlacesAndThenAnswersTheHumansChoice) {
     for (int i = 1; i <= 3; ++i) {
         EXPECT_LE(std::abs(Game.Moves[i].X - 10) + std::abs(Game.Moves[i].Y - 10), 4);
     }
-}
-
-TEST_F(OpeningTest, AutoPlayGetsThroughTheOpeningAlone) {
-    Options.Rules.Opening = TOpening::Swap2;
-    QTimer stop; // the user ends auto play once a move after the opening stands
-    QObject::connect(&stop, &QTimer::timeout, [] {
-        const bool played = Game.MoveCount > (Play.ChoiceAtFive ? 5 : 3);
-        Play.AutoPlaying = Play.AutoPlaying && !(OpeningStep() == TOpeningStep::Over && played);
-    });
-    stop.start(10);
-    AutoPlay1Click();
-    EXPECT_TRUE(Ports.OpeningChoosers.isEmpty());
-    EXPECT_EQ(OpeningStep(), TOpeningStep::Over);
-    EXPECT_TRUE(Play.ChoiceAtThree.has_value());
-    const std::vector<TStoneColor> colours = Colours();
-    EXPECT_EQ(std::vector(colours.begin(), colours.begin() + 3), (std::vector{B, W, B}));
 }
 
 } // namespace

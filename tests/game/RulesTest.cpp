@@ -1,5 +1,6 @@
-// The game under another rule or board size: what wins, the tie of a smaller board, squares
-// forbidden to black, the hint and rating, the question to the computer and the save's formats.
+// The game under another rule or board size: the tie of a smaller board, squares forbidden to
+// black, the hint and rating, the question to the computer and the save's formats (what wins is
+// the judge's table and the rule games' window test).
 #include "GameFlowTestSupport.h"
 
 #include "game/ComputerCommands.h"
@@ -60,32 +61,6 @@ protected:
     }
 };
 
-TEST_F(RulesTest, TheGamesRuleDecidesWhetherALineWins) {
-    // The first player fills the gap of 1..4 and 6 on row 1: a six. The other plays on row 10.
-    const QString six = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 6,1 9,10 5,1";
-    const QString five = "1,1 1,10 2,1 3,10 3,1 5,10 4,1 7,10 5,1";
-    // Black's 10,10 makes a five across and a six down at once; white plays apart on row 1.
-    const QString fiveAndSix = "6,10 1,1 7,10 3,1 8,10 5,1 9,10 7,1 10,7 9,1 10,8 11,1 10,9 13,1 "
-                               "10,11 15,1 10,12 17,1 10,10";
-    // The rule, whether white moves first, the moves, those refused, whether the game is over.
-    const std::tuple<TRule, bool, QString, QString, bool> rows[] = {
-        {TRule::Freestyle, false, six, "", true},
-        {TRule::Standard, false, six, "", false}, // an overline wins nothing, for either colour
-        {TRule::Standard, true, six, "", false},
-        {TRule::Standard, true, five, "", true},
-        {TRule::Renju, true, six, "", true},         // white's overline wins
-        {TRule::Renju, false, six, "5,1", false},    // black's is forbidden
-        {TRule::Renju, false, fiveAndSix, "", true}, // a five wins over a foul
-    };
-    for (const auto& [rule, firstWhite, moves, refused, over] : rows) {
-        Options.FirstWhite = firstWhite;
-        NewGameUnder(rule, LargeBoardSize);
-        const QString clicked = Clicks(moves); // before the state it leaves is read
-        EXPECT_EQ(Line(clicked, IsGameOver(), Game.FiveMade), Line(refused, over, over))
-            << static_cast<int>(rule) << ' ' << moves.toStdString();
-    }
-}
-
 TEST_F(RulesTest, ASmallerBoardTakesStonesOnItsSquaresOnlyAndIsTiedOnItsOwnWindows) {
     NewGameUnder(TRule::Freestyle, SmallBoardSize);
     EXPECT_EQ(Clicks("16,1 1,16 15,15 19,19 1,1"), "16,1 1,16 19,19");
@@ -111,8 +86,8 @@ TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
     // The refused click, the hint's square and whether Hint is offered, the centre's rating.
     const std::tuple<TRule, int, QString, std::pair<int, int>, bool, QString> rows[] = {
         {TRule::Renju, LargeBoardSize, "10,10", {1, 1}, true, "none"},
-        {TRule::Standard, LargeBoardSize, "", {9, 9}, true, "none"},    // no forbidden squares
-        {TRule::Renju, SmallBoardSize, "10,10", {0, 0}, false, "none"}, // no hint on 15 x 15
+        {TRule::Standard, LargeBoardSize, "", {9, 9}, true, "none"}, // no forbidden squares
+        {TRule::Renju, SmallBoardSize, "10,10", {1, 1}, true, "none"},
     };
     for (const auto& [rule, size, forbidden, hint, hintEnabled, centreRating] : rows) {
         NewGameUnder(rule, size, {{}, OnlyTheCentre});
@@ -130,6 +105,20 @@ TEST_F(RulesTest, AForbiddenSquareRefusesBlacksClickAndIsNeverHintedOrRated) {
     // Once black has played, white may take the square.
     NewGameUnder(TRule::Renju, LargeBoardSize, {{}, OnlyTheCentre});
     EXPECT_EQ(Clicks("1,1 10,10"), "");
+}
+
+TEST_F(RulesTest, OnASmallerBoardTheHintAndRatingWeighOnlyTheLinesThatFitOnIt) {
+    // Black's three on row 8 runs into the right edge past white's 11,8: dead on 15 x 15 only.
+    Options.FirstWhite = false;
+    std::string seen;
+    for (int size : {SmallBoardSize, LargeBoardSize}) {
+        NewGameUnder(TRule::Freestyle, size);
+        Clicks("15,8 11,8 14,8 1,1 13,8 1,3");
+        Hint1Click();
+        seen += Line(size, View.Flashed.first, View.Flashed.second,
+                     SquareRatingUnderRules(12, 8).value_or(-1), "");
+    }
+    EXPECT_EQ(seen, "15 14 7 12 19 16 8 46 ");
 }
 
 TEST_F(RulesTest, TheComputerIsAskedUnderTheRuleAndRennorEmperorPlaysForTheKingOffItsGame) {

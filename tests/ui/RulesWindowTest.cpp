@@ -5,6 +5,7 @@
 #include "game/GameRules.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QRadioButton>
 
 namespace {
@@ -98,10 +99,10 @@ TEST_F(RulesWindowTest, A15By15GameIsPlayedByKeysAndClicksToItsFiveWithinItsEdge
                 ->cellAt(14, 14)
                 ->text(QAccessible::Name)
                 .section('.', 0, 0);
-    EXPECT_EQ(seen, QStringList({"8 8", "15 15", "Player 1: 9 0 0 0 No #00ffff/#000000 -----",
+    EXPECT_EQ(seen, QStringList({"8 8", "15 15", "Player 1: 9 0 0 0 No #00ffff/#000000 ----H",
                                  "808080 000000 000000",
                                  "W15,15 B1,1 W14,15 9 9 9 over undo 0 "
-                                 "hints 0 --AP- asked 0 reports 1",
+                                 "hints 0 --APH asked 0 reports 1",
                                  "15:15, white stone"}));
 }
 
@@ -155,3 +156,37 @@ TEST_F(RulesWindowTest, LoadingAnRnrGameBringsBackFreestyleOn19AndStoresIt) {
 }
 
 } // namespace
+
+TEST_F(RulesWindowTest, ARecordsPlayersNameItsSidesBetweenPeopleUntilANewGameOrAnRnrLoad) {
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& text) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("ab.sgf", "(;GM[4]FF[4]SZ[15]PB[Alice]PW[ Bob ];B[hh];W[ii])");
+    write("c.psq", "Record 15x15, 11:11, 0\r\n8,8,0\r\n9,9,0\r\nCarol\r\n");
+    QStringList seen;
+    const auto load = [&](const QString& steps) {
+        for (const QString& file : steps.split(' ')) {
+            File = dir.filePath(file);
+            file == "N" ? Do(file) : Do("L");
+        }
+        seen << Line(Form->MainName1->text(), "/", Form->MainName2->text());
+    };
+    StartWith({{"HUMAN vs HUMAN", "1"}, {"1st NAME", "Ann"}});
+    Do("5,5 6,6");
+    File = dir.filePath("game.rnr");
+    Do("S");
+    load("ab.sgf");
+    File = dir.filePath("again.sgf"); // saved as they stand
+    Do("S");
+    load("game.rnr");
+    load("c.psq");
+    load("N");
+    load("again.sgf");
+    StartWith({{"1st NAME", "Ann"}}); // against the computer the players are who play on
+    load("ab.sgf");
+    EXPECT_EQ(seen, QStringList({"Bob / Alice", "Ann / Player 2", "Ann / Carol", "Ann / Player 2",
+                                 "Bob / Alice", "Rennor Emperor / Ann"}));
+}

@@ -56,6 +56,7 @@ protected:
     public:
         TScriptedPorts Scripted;
         QStringList Reports;
+        QStringList StatusAtReport; // the status bar as each report opened, before any hover
         bool CloseWithEnter = false;
 
         TReportPorts() { InstallPorts(this); }
@@ -73,7 +74,11 @@ protected:
         std::optional<TColorValue> PickColor(TColorValue c) override {
             return Scripted.PickColor(c);
         }
+        TOpeningChoice AskOpeningChoice(const QString& player, bool mayPlaceTwo) override {
+            return Scripted.AskOpeningChoice(player, mayPlaceTwo);
+        }
         void ShowGameReport() override {
+            StatusAtReport << MainForm->StatusBar->text();
             TWinnerForm f(MainForm->MediaPlayer1, MainForm);
             QTimer::singleShot(0, &f, [&] {
                 const QString stone = f.WinnerColor->isVisible()
