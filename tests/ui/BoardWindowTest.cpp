@@ -102,4 +102,21 @@ TEST_F(BoardWindowTest, TheStoneToMoveBlinksBothStandOnceTheGameIsOverAndAReader
               "1 2 2 0 Time elapsed: 00:01:07");
 }
 
+// A finished game shows nothing that changes: the blink's timer rests until another game.
+TEST_F(BoardWindowTest, TheBlinkTimerRestsWhileTheGameIsOverAndWakesForTheNextGame) {
+    Start();
+    QStringList seen;
+    const auto tick = [&] {
+        Form->BlinkTimerTimer();
+        seen << QString::number(Form->BlinkTimer->Enabled());
+    };
+    tick();
+    Game.FiveMade = true;
+    tick();
+    Form->NewGame1Click();
+    seen << QString::number(Form->BlinkTimer->Enabled());
+    tick();
+    EXPECT_EQ(seen.join(' '), "1 0 1 1");
+}
+
 } // namespace

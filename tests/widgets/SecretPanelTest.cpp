@@ -2,20 +2,37 @@
 #include "widgets/SecretPanel.h"
 #include "WidgetTestSupport.h"
 
+#include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The main window's comment panel and its lines.
-TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) {
-    TSecretPanel panel;
+void MakeCommentPanel(TSecretPanel& panel) {
     panel.setGeometry(0, 0, 171, 82);
     panel.SetColor(Qt::black);
     panel.SetFontColor(Qt::white);
     panel.SetLines({" ", " ", " ", " ", "Press right mouse button", "on an empty square to get",
                     "a relative percentage of the", "optimal move (The optimal",
                     " move is equal to 100%).", " "});
+}
+
+class TPaintedRegion : public QObject {
+public:
+    QRegion Region;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            Region += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) {
+    TSecretPanel panel;
+    MakeCommentPanel(panel);
     const auto scroll = [&](int count) {
         for (int i = 0; i < count; ++i) {
             panel.ScrollStep();
@@ -47,6 +64,26 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(panel.ScrollPos(), 0);
+}
+
+// On screen a step moves the shown rows up and draws only the row that comes in: the screen then
+// shows what a fresh painting of the whole panel shows.
+TEST(SecretPanel, OnScreenAStepDrawsOnlyTheIncomingRow) {
+    TSecretPanel panel;
+    MakeCommentPanel(panel);
+    ASSERT_TRUE(ShowAndWait(panel));
+    panel.SetActive(true);
+    for (int i = 0; i < 5 * panel.LineHeight(); ++i) {
+        panel.ScrollStep();
+    }
+    QApplication::processEvents();
+    TPaintedRegion painted;
+    panel.installEventFilter(&painted);
+    panel.ScrollStep();
+    QApplication::processEvents();
+    const QRect text = panel.TextRect();
+    EXPECT_EQ(painted.Region, QRegion(text.left(), text.bottom(), text.width(), 1));
+    EXPECT_EQ(OnScreen(panel), Grabbed(panel));
 }
 
 } // namespace
