@@ -313,6 +313,8 @@ void TSecretPanel::ShiftFrame() {
         DrawFrame();
     } else if (!lines_.isEmpty() && !image_.isNull()) {
         scroll(0, -1, textRect_);
+        // Drawn and shown now, inside the tick, as a whole step was.
+        repaint(textRect_.left(), textRect_.bottom(), textRect_.width(), 1);
     }
 }
 

@@ -22,7 +22,7 @@ void TTurnStone::Blink(bool toMove) {
     const bool lit = !toMove || !lit_;
     if (lit_ != lit) {
         lit_ = lit;
-        update();
+        repaint(); // now, inside the tick: a later update would wake the event loop once more
     }
 }
 

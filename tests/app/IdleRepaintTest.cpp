@@ -1,5 +1,5 @@
-// A fresh game left alone: only the displays whose content changes are painted again, alone and
-// the clock once for each second it shows.
+// A fresh game left alone: only the displays whose content changes are painted again, the clock
+// once for each second it shows.
 #include "WindowTestSupport.h"
 
 #include "widgets/RXCtrls.h"
@@ -31,16 +31,17 @@ public:
 
 class IdleRepaintTest : public WindowTest {
 protected:
-    // Paints of the log other than the displays whose content changes on its own painting
-    // themselves (the comment panel scrolls its text on its own timer): the panel or the frames
-    // beneath a display are not painted again with it.
+    // Paints of the log outside the displays whose content changes on its own (the comment
+    // panel scrolls its text on its own timer). The turn stones paint their own backdrop: the
+    // panel and the frame beneath them are not painted again with them.
     QStringList Elsewhere(const TPaintLog& log) const {
         QStringList elsewhere;
         const std::initializer_list<QWidget*> changing = {Form->TimeElapsed, Form->NoughtImage,
                                                           Form->CrossImage, Form->CommentPanel};
         for (const auto& [widget, area] : log.Paints) {
             if (std::none_of(changing.begin(), changing.end(), [&](QWidget* display) {
-                    return widget == display &&
+                    const bool opaque = display == Form->NoughtImage || display == Form->CrossImage;
+                    return (widget == display || !opaque) &&
                            QRect(display->mapTo(Form.get(), QPoint()), display->size())
                                .contains(area);
                 })) {

@@ -9,16 +9,6 @@
 
 namespace {
 
-// The main window's comment panel and its lines.
-void MakeCommentPanel(TSecretPanel& panel) {
-    panel.setGeometry(0, 0, 171, 82);
-    panel.SetColor(Qt::black);
-    panel.SetFontColor(Qt::white);
-    panel.SetLines({" ", " ", " ", " ", "Press right mouse button", "on an empty square to get",
-                    "a relative percentage of the", "optimal move (The optimal",
-                    " move is equal to 100%).", " "});
-}
-
 class TPaintedRegion : public QObject {
 public:
     QRegion Region;
@@ -30,9 +20,17 @@ public:
     }
 };
 
+// The main window's comment panel and its lines. On screen a step moves the shown rows up and
+// draws only the row that comes in.
 TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) {
     TSecretPanel panel;
-    MakeCommentPanel(panel);
+    panel.setGeometry(0, 0, 171, 82);
+    panel.SetColor(Qt::black);
+    panel.SetFontColor(Qt::white);
+    panel.SetLines({" ", " ", " ", " ", "Press right mouse button", "on an empty square to get",
+                    "a relative percentage of the", "optimal move (The optimal",
+                    " move is equal to 100%).", " "});
+    ASSERT_TRUE(ShowAndWait(panel));
     const auto scroll = [&](int count) {
         for (int i = 0; i < count; ++i) {
             panel.ScrollStep();
@@ -42,8 +40,14 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     const QRect text = panel.TextRect();
     const int steps = 3 * panel.LineHeight() + 5; // a line now crosses the top of the text
     scroll(steps);
+    QApplication::processEvents();
     QImage before = Grabbed(panel);
+    TPaintedRegion painted;
+    panel.installEventFilter(&painted);
     panel.ScrollStep();
+    QApplication::processEvents();
+    EXPECT_EQ(painted.Region, QRegion(text.left(), text.bottom(), text.width(), 1));
+    EXPECT_EQ(OnScreen(panel), Grabbed(panel));
     const QImage after = Grabbed(panel).copy(text);
     ASSERT_FALSE(AllOf(before, text, Qt::black));
     EXPECT_EQ(after.copy(0, 0, text.width(), text.height() - 1),
@@ -64,26 +68,6 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(panel.ScrollPos(), 0);
-}
-
-// On screen a step moves the shown rows up and draws only the row that comes in: the screen then
-// shows what a fresh painting of the whole panel shows.
-TEST(SecretPanel, OnScreenAStepDrawsOnlyTheIncomingRow) {
-    TSecretPanel panel;
-    MakeCommentPanel(panel);
-    ASSERT_TRUE(ShowAndWait(panel));
-    panel.SetActive(true);
-    for (int i = 0; i < 5 * panel.LineHeight(); ++i) {
-        panel.ScrollStep();
-    }
-    QApplication::processEvents();
-    TPaintedRegion painted;
-    panel.installEventFilter(&painted);
-    panel.ScrollStep();
-    QApplication::processEvents();
-    const QRect text = panel.TextRect();
-    EXPECT_EQ(painted.Region, QRegion(text.left(), text.bottom(), text.width(), 1));
-    EXPECT_EQ(OnScreen(panel), Grabbed(panel));
 }
 
 } // namespace
