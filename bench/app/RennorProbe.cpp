@@ -1,8 +1,10 @@
-// Measures the real program under an X server: start-up until its main window maps, memory
-// 3 s later, idle processor use and repaints over 10 s, click-to-answer latency on the board, and
-// one auto-play game. Prints one "name=value" line per figure.
-// Usage: rennor-probe <program> [clicks, 1 to 4]   (DISPLAY must name a server without a window
-// manager)
+// Measures the real program (or the floor window) under an X server: start-up until its main
+// window maps, memory 3 s later, idle processor use (its own and the X server's) and repaints over
+// 10 s that hold a scroll of the comment panel, click-to-answer latency on the board, and one
+// auto-play game; or, with --thinking, how a slow player's wait and answer leave the processor.
+// Prints one "name=value" line per figure. Usage: rennor-probe <program> [clicks, 1 to 4] [--floor
+// | --thinking]   (DISPLAY must name a server without a window manager; RENNOR_XSERVER_PID, if set,
+// names the server)
 #include "XProbe.h"
 
 #include <algorithm>
@@ -57,37 +59,38 @@ long ResidentKb(pid_t pid) {
     throw std::runtime_error("no resident size for the program");
 }
 
-// User plus system time of every thread of the process, in clock ticks.
-long CpuTicks(pid_t pid, const std::string& thread = {}) {
-    const std::string process = "/proc/" + std::to_string(pid);
-    std::ifstream stat(thread.empty() ? process + "/stat" : process + "/task/" + thread + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    long utime = 0, stime = 0;
-    // After the name: state is field 3; utime and stime are fields 14 and 15.
-    for (int n = 3; n <= 15 && fields >> field; ++n) {
-        if (n == 14) {
-            utime = std::stol(field);
-        } else if (n == 15) {
-            stime = std::stol(field);
-        }
-    }
-    return utime + stime;
+// Processor time of one thread, in milliseconds, from the scheduler's nanosecond count: the
+// clock ticks of /proc/PID/stat are 10 ms, too coarse for an idle budget of 20 ms.
+double ThreadCpuMs(const std::filesystem::path& task) {
+    std::ifstream schedstat(task / "schedstat");
+    double ns = 0;
+    schedstat >> ns;
+    return ns / 1e6;
 }
 
-// User plus system ticks of each thread, by thread id, with the thread's name.
-std::map<std::string, std::pair<std::string, long>> ThreadTicks(pid_t pid) {
-    std::map<std::string, std::pair<std::string, long>> threads;
+// Processor time of each thread of the process, by thread id, with the thread's name.
+std::map<std::string, std::pair<std::string, double>> ThreadCpu(pid_t pid) {
+    std::map<std::string, std::pair<std::string, double>> threads;
     const std::string tasks = "/proc/" + std::to_string(pid) + "/task/";
     for (const auto& entry : std::filesystem::directory_iterator(tasks)) {
-        const std::string tid = entry.path().filename();
         std::ifstream comm(entry.path() / "comm");
         std::string name;
         std::getline(comm, name);
-        threads[tid] = {name, CpuTicks(pid, tid)};
+        threads[entry.path().filename()] = {name, ThreadCpuMs(entry.path())};
     }
     return threads;
+}
+
+// Processor time of the whole process, threads that ended excepted; 0 without a process.
+double CpuMs(pid_t pid) {
+    if (pid <= 0) {
+        return 0;
+    }
+    double ms = 0;
+    for (const auto& [tid, thread] : ThreadCpu(pid)) {
+        ms += thread.second;
+    }
+    return ms;
 }
 
 // The board: the bounding box of the board-grey pixels in the left part of the window.
@@ -195,15 +198,103 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
+// The X server's process, named by bench/report, so that its share of the idle work counts.
+pid_t XServer() {
+    const char* pid = std::getenv("RENNOR_XSERVER_PID");
+    return pid ? static_cast<pid_t>(std::atoi(pid)) : 0;
+}
+
+// Processor time of the program, by thread, and of the X server over 10 s of waiting for the
+// human, with what was repainted meanwhile.
+void MeasureIdle(TXProbe& x, pid_t pid) {
+    x.Damages().clear();
+    const auto before = ThreadCpu(pid);
+    const double server = CpuMs(XServer());
+    x.PumpUntil(TClock::now() + 10s);
+    std::printf("idle_xserver_ms=%.1f\nidle_cpu_threads=", CpuMs(XServer()) - server);
+    double total = 0;
+    for (const auto& [tid, thread] : ThreadCpu(pid)) {
+        const auto was = before.find(tid);
+        const double spent = thread.second - (was == before.end() ? 0 : was->second.second);
+        total += spent;
+        if (spent >= 0.05) {
+            std::printf("%s/%s:%.1fms ", thread.first.c_str(), tid.c_str(), spent);
+        }
+    }
+    std::printf("\nidle_cpu_ms=%.1f\n", total);
+    PrintRepaints("idle_repaints", x.Damages());
+}
+
+// One click for a player that thinks a while: the user-interface thread's processor time while
+// it waits for the answer (nothing may spin), and the whole program's in the second that starts
+// 50 ms after the answer is drawn (it must be idle again by then).
+void MeasureThinking(TXProbe& x, Window window, const TRect& board, pid_t pid) {
+    const double cell = static_cast<double>(board.Width) / BoardCells;
+    const TRect human{board.X + static_cast<int>(9 * cell), board.Y + static_cast<int>(9 * cell),
+                      static_cast<int>(cell), static_cast<int>(cell)};
+    x.MoveTo(window, human.X + human.Width / 2, human.Y + human.Height / 2);
+    x.PumpUntil(TClock::now() + 150ms);
+    // The answer is the first repaint after which a square other than the click's holds a
+    // stone: the focus frame moving away from another square repaints that square too.
+    const auto centres = [&] {
+        int width = 0, height = 0;
+        const auto pixels = x.Pixels(window, width, height);
+        std::vector<unsigned> taken;
+        for (int col = 0; col < BoardCells; ++col) {
+            for (int row = 0; row < BoardCells; ++row) {
+                const int px = board.X + static_cast<int>((col + 0.5) * cell);
+                const int py = board.Y + static_cast<int>((row + 0.5) * cell);
+                taken.push_back(!human.Contains(px, py) &&
+                                pixels[static_cast<size_t>(py) * width + px] != BoardGrey);
+            }
+        }
+        return taken;
+    };
+    const std::vector<unsigned> before = centres();
+    x.Damages().clear();
+    const std::string ui = std::to_string(pid);
+    const double uiBefore = ThreadCpuMs("/proc/" + ui + "/task/" + ui);
+    const TClock::time_point pressed = TClock::now();
+    x.Button(true);
+    x.Button(false);
+    TClock::time_point answered{};
+    std::size_t seen = 0;
+    while (answered == TClock::time_point{} && TClock::now() < pressed + 120s) {
+        x.PumpUntil(TClock::now() + 5ms);
+        for (; seen < x.Damages().size(); ++seen) {
+            const TDamage& d = x.Damages()[seen];
+            if (d.Area.Meets(board) && !d.Area.Meets(human) && centres() != before) {
+                answered = d.At;
+                break;
+            }
+        }
+    }
+    if (answered == TClock::time_point{}) {
+        throw std::runtime_error("the computer did not answer the click");
+    }
+    const double uiThinking = ThreadCpuMs("/proc/" + ui + "/task/" + ui) - uiBefore;
+    x.PumpUntil(answered + 50ms);
+    const double after = CpuMs(pid);
+    x.PumpUntil(answered + 1050ms);
+    std::printf("think_ms=%.0f\nthink_ui_cpu_ms=%.1f\nafter_answer_cpu_ms=%.1f\n",
+                Ms(answered - pressed), uiThinking, CpuMs(pid) - after);
+}
+
+enum class TMode { Program, Floor, Thinking };
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <program> [clicks]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <program> [clicks] [--floor | --thinking]\n", argv[0]);
         return 2;
     }
     // Four answers leave the computer four stones: the game cannot end before the auto play.
     const int clicks = std::clamp(argc > 2 ? std::atoi(argv[2]) : 4, 1, 4);
+    const std::string flag = argc > 3 ? argv[3] : "";
+    const TMode mode = flag == "--floor"      ? TMode::Floor
+                       : flag == "--thinking" ? TMode::Thinking
+                                              : TMode::Program;
     pid_t pid = -1;
     try {
         TXProbe x;
@@ -219,36 +310,26 @@ int main(int argc, char** argv) {
 
         x.PumpUntil(mapped + 3s);
         std::printf("rss_mb=%.1f\n", ResidentKb(pid) / 1024.0);
-
-        x.Damages().clear();
-        const long ticks = CpuTicks(pid);
-        const auto threadsBefore = ThreadTicks(pid);
-        const TClock::time_point from = TClock::now();
-        x.PumpUntil(from + 10s);
-        const double seconds = std::chrono::duration<double>(TClock::now() - from).count();
-        const double cpu = (CpuTicks(pid) - ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-        std::printf("idle_cpu_pct=%.2f\nidle_cpu_threads=", 100.0 * cpu / seconds);
-        for (const auto& [tid, thread] : ThreadTicks(pid)) {
-            const auto before = threadsBefore.find(tid);
-            const long spent =
-                thread.second - (before == threadsBefore.end() ? 0 : before->second.second);
-            if (spent > 0) {
-                std::printf("%s/%s:%.2f%% ", thread.first.c_str(), tid.c_str(),
-                            100.0 * spent / sysconf(_SC_CLK_TCK) / seconds);
-            }
-        }
-        std::printf("\n");
-        PrintRepaints("idle_repaints", x.Damages());
-
         const TRect board = FindBoard(x, window);
-        std::vector<double> firstPaints;
-        const std::vector<double> latencies = ClickLatencies(x, window, board, clicks, firstPaints);
-        std::printf("click_first_paint_ms=%.2f\n", Median(firstPaints));
-        std::printf("click_ms=%.2f\nclick_all_ms=", Median(latencies));
-        for (double l : latencies) {
-            std::printf("%.2f ", l);
+        if (mode == TMode::Thinking) {
+            MeasureThinking(x, window, board, pid);
+        } else {
+            // From 15 to 25 s: the comment panel starts scrolling 20 s after start-up.
+            x.PumpUntil(mapped + 15s);
+            MeasureIdle(x, pid);
+            std::vector<double> firstPaints;
+            const std::vector<double> latencies =
+                ClickLatencies(x, window, board, clicks, firstPaints);
+            std::printf("click_first_paint_ms=%.2f\n", Median(firstPaints));
+            std::printf("click_ms=%.2f\nclick_all_ms=", Median(latencies));
+            for (double l : latencies) {
+                std::printf("%.2f ", l);
+            }
+            std::printf("\n");
         }
-        std::printf("\nautoplay_ms=%.0f\n", AutoPlayGame(x, window));
+        if (mode == TMode::Program) {
+            std::printf("autoplay_ms=%.0f\n", AutoPlayGame(x, window));
+        }
         if (!Alive(pid)) {
             throw std::runtime_error("the program ended during the measurements");
         }

@@ -52,7 +52,7 @@ enum class TMessageIcon { Question, Stop };
 QPixmap MessageIcon(TMessageIcon kind, qreal dpr = DefaultRatio());
 inline constexpr QSize MessageIconSize{32, 32};
 
-// The window icon at 16, 24, 32, 48, 64, 128 and 256 pixels.
+// The window icon at 16, 24, 32, 48, 64, 128 and 256 pixels, drawn when asked for.
 QIcon WindowIcon();
 QPixmap IconPicture(int size, qreal dpr = DefaultRatio());
 

@@ -2,6 +2,7 @@
 #include "resources/ArtCommon.h"
 #include "resources/Artwork.h"
 
+#include <QIconEngine>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -80,12 +81,29 @@ QPixmap IconPicture(int size, qreal dpr) {
     return picture;
 }
 
-QIcon WindowIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(IconPicture(size, 1.0));
+namespace {
+
+// The icon drawn at the size asked for, whenever it is asked for: the window hands each size to
+// the window system once, and seven pictures kept for the whole run would hold 360 kB.
+class TDrawnIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawPixmap(rect, IconPicture(std::min(rect.width(), rect.height()),
+                                              painter->device()->devicePixelRatioF()));
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return IconPicture(std::min(size.width(), size.height()), 1.0);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+    QIconEngine* clone() const override { return new TDrawnIconEngine; }
+};
+
+} // namespace
+
+QIcon WindowIcon() {
+    return QIcon(new TDrawnIconEngine);
 }
 
 } // namespace Artwork

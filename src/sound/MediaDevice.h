@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QObject;
 
@@ -21,6 +22,18 @@ public:
     virtual bool IsPlaying() const = 0;
 };
 
-// Each opener throws EMCIDeviceError with a reason when the file or the output cannot be used.
+enum class TAudioKind { Wave, Midi };
+
+// Opens the device of that kind for the file, through the audio module: the audio libraries
+// (the toolkit's multimedia and the synthesizer, some fifty shared libraries with theirs) load
+// only when a sound first plays, not with the program. Throws EMCIDeviceError with a reason when
+// the module, the file or the output cannot be used.
+std::unique_ptr<TMediaDevice> OpenAudioDevice(TAudioKind kind, const QString& path);
+
+// Inside the audio module: each opener throws EMCIDeviceError with a reason.
 std::unique_ptr<TMediaDevice> OpenWaveDevice(const QString& path);
 std::unique_ptr<TMediaDevice> OpenMidiDevice(const QString& path);
+
+// The module's one entry point: the device, or null with the reason in error.
+extern "C" TMediaDevice* RennorOpenAudioDevice(TAudioKind kind, const QString& path,
+                                               std::string& error);

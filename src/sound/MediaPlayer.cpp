@@ -30,9 +30,9 @@ void TMediaPlayer::Open() {
     const QString suffix = QFileInfo(FFileName).suffix().toLower();
     std::unique_ptr<TMediaDevice> device;
     if (suffix == "wav") {
-        device = OpenWaveDevice(FFileName);
+        device = OpenAudioDevice(TAudioKind::Wave, FFileName);
     } else if (IsMidiExtension(suffix)) {
-        device = OpenMidiDevice(FFileName);
+        device = OpenAudioDevice(TAudioKind::Midi, FFileName);
     } else {
         throw EMCIDeviceError("The specified file cannot be played: unknown device type for '" +
                               FFileName.toStdString() + "'");

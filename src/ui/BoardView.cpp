@@ -7,6 +7,7 @@
 #include "game/EventPump.h"
 #include "game/GameFlow.h"
 #include "game/GameRules.h"
+#include "timing/SuperTimer.h"
 #include "ui/BoardPainter.h"
 #include "ui/BoardSpeech.h"
 #include "widgets/DateTimeValue.h"
@@ -134,6 +135,11 @@ void TMainForm::BlinkTimerTimer() {
     const bool over = IsGameOver();
     NoughtImage->Blink(!over && Game.ColorToMove == WhiteStone);
     CrossImage->Blink(!over && Game.ColorToMove != WhiteStone);
+    // Both stones now stand, and nothing more changes until a move, an undo or another game,
+    // each of which passes ShowMovesDone, which wakes the timer again.
+    if (over) {
+        BlinkTimer->SetEnabled(false);
+    }
 }
 
 void TMainForm::CellGridMouseDown(Qt::MouseButton button, int x, int y) {

@@ -19,6 +19,7 @@
 #include "storage/SettingNames.h"
 #include "storage/SettingsKey.h"
 #include "storage/StorageError.h"
+#include "timing/SuperTimer.h"
 #include "ui/BoardPainter.h"
 #include "ui/BoardSpeech.h"
 #include "ui/MainHints.h"
@@ -266,6 +267,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // TMainView
 
 void TMainForm::ShowMovesDone(int moveCount) {
+    BlinkTimer->SetEnabled(true); // a finished game stopped it; the stone to move blinks again
     const int shown = MovesDone->Value();
     MovesDone->SetValue(moveCount);
     // Every move, the computer's included, passes here: the one place to tell it.

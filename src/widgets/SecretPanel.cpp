@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 TSecretPanel::TSecretPanel(QWidget* parent) : QWidget(parent) {
     InstallWidgetsAccessibility();
@@ -300,7 +301,21 @@ void TSecretPanel::ScrollStep() {
         return;
     }
     ++scrollPos_;
-    DrawFrame();
+    ShiftFrame();
+}
+
+// One pixel further: what is shown moves up a row and only the row that comes in is drawn, so a
+// step costs a line of pixels, not the whole text area. A fractional pixel ratio would blur a
+// moved row; the whole area is drawn again then.
+void TSecretPanel::ShiftFrame() {
+    const qreal dpr = devicePixelRatioF();
+    if (dpr != std::floor(dpr)) {
+        DrawFrame();
+    } else if (!lines_.isEmpty() && !image_.isNull()) {
+        scroll(0, -1, textRect_);
+        // Drawn and shown now, inside the tick, as a whole step was.
+        repaint(textRect_.left(), textRect_.bottom(), textRect_.width(), 1);
+    }
 }
 
 void TSecretPanel::PaintBevels(QPainter& p) const {

@@ -17,11 +17,11 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TGlyphLayout { glGlyphLeft, glGlyphRight, glGlyphTop, glGlyphBottom };
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
-// Inactive it is a plain panel (background and bevels). Active, it renders the visible lines
-// into an off-screen image at every tick of its own threaded TRxTimer, one pixel further each
-// time, and shows the image in one block (QWidget::repaint of the text rectangle). At the end of
-// the text it starts again (Cycled) or deactivates itself. The panel colour is the palette's
-// Window colour and the text colour its WindowText colour.
+// Inactive it is a plain panel (background and bevels). Active, it renders every line into an
+// off-screen image once, and at every tick of its own threaded TRxTimer shows it one pixel
+// further: the shown text moves up a row (QWidget::scroll) and the incoming row is drawn from
+// the image. At the end of the text it starts again (Cycled) or deactivates itself. The panel
+// colour is the palette's Window colour and the text colour its WindowText colour.
 class TSecretPanel : public QWidget {
     Q_OBJECT
 public:
@@ -85,6 +85,7 @@ private:
     void Layout();
     void RenderStrip();
     void DrawFrame();
+    void ShiftFrame();
     void PaintBevels(QPainter& p) const;
     void BevelsChanged();
 

@@ -5,7 +5,8 @@
 
 // The blink is drawn, not shown and hidden: a widget that hides tells assistive technology that
 // it left and came back, ten times a second. What it tells instead is whose turn it is, once
-// each time that changes; its accessible name then ends in "to move".
+// each time that changes; its accessible name then ends in "to move". It stands on a flat panel
+// and paints the panel's colour behind its picture itself.
 class TTurnStone : public QLabel {
     Q_OBJECT
 

@@ -33,6 +33,7 @@ expected_files() {
         [ "$PROGRAM" = 1 ] && printf '%s\n' bin/rennor bin/rennor-brain
         if [ "$SOUNDS" = 1 ]; then
             for name in $SOUND_NAMES; do echo "share/rennor/Sounds/$name"; done
+            echo "lib/rennor/rennor-audio.so"
         fi
         if [ "$ICONS" = 1 ]; then
             for size in $ICON_SIZES; do echo "share/icons/hicolor/${size}x$size/apps/$APP_ID.png"; done
@@ -110,5 +111,7 @@ check_starts() {
     if [ "$SOUNDS" = 1 ]; then
         grep "Sounds/Music.mid" "$work/opened" | grep -q "share/rennor/Sounds/Music.mid\"" ||
             fail "the installed program did not read its music from share/rennor/Sounds"
+        grep -q "lib/rennor/rennor-audio.so\"" "$work/opened" ||
+            fail "the installed program did not load its audio module from lib/rennor"
     fi
 }

@@ -67,7 +67,8 @@ TEST_F(BoardWindowTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {
 }
 
 // A screen reader hears whose turn it is when that changes, never the blink, and reads the
-// clock when it asks: a ticking clock tells it nothing.
+// clock when it asks: a ticking clock tells it nothing. The blink's timer rests while the game
+// is over and a move wakes it.
 TEST_F(BoardWindowTest, TheStoneToMoveBlinksBothStandOnceTheGameIsOverAndAReaderHearsOnlyTurns) {
     Start();                             // white to move
     Form->BlinkTimer->SetEnabled(false); // the ticks below are the only ones
@@ -88,14 +89,18 @@ TEST_F(BoardWindowTest, TheStoneToMoveBlinksBothStandOnceTheGameIsOverAndAReader
     tick(), tick(), tick();
     seen << name(Form->NoughtImage);
     Click(5, 5);
+    const bool woken = Form->BlinkTimer->Enabled(); // a move wakes the timer
+    Form->BlinkTimer->SetEnabled(false);
     Game.ColorToMove = BlackStone;
     tick(), tick();
     seen << name(Form->NoughtImage) + ", " + name(Form->CrossImage);
     Game.FiveMade = true;
-    tick();
+    Form->BlinkTimer->SetEnabled(true);
+    tick(); // both stones stand: nothing changes, the timer rests
+    seen << QString::number(woken) + QString::number(Form->BlinkTimer->Enabled());
     Form->ShowTimeElapsed(EncodeTime(0, 1, 7));
     EXPECT_EQ(seen.join(' '), "-B WB -B White stones: to move W- WB White stones, Black stones: "
-                              "to move WB");
+                              "to move WB 10");
     EXPECT_EQ(Line(heard.Count(Form->NoughtImage), heard.Count(Form->CrossImage),
                    heard.Count(Form->CrossImage, QAccessible::NameChanged),
                    heard.Count(Form->TimeElapsed), name(Form->TimeElapsed)),

@@ -2,12 +2,26 @@
 #include "widgets/SecretPanel.h"
 #include "WidgetTestSupport.h"
 
+#include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
 
-// The main window's comment panel and its lines.
+class TPaintedRegion : public QObject {
+public:
+    QRegion Region;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            Region += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// The main window's comment panel and its lines. On screen a step moves the shown rows up and
+// draws only the row that comes in.
 TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) {
     TSecretPanel panel;
     panel.setGeometry(0, 0, 171, 82);
@@ -16,6 +30,7 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetLines({" ", " ", " ", " ", "Press right mouse button", "on an empty square to get",
                     "a relative percentage of the", "optimal move (The optimal",
                     " move is equal to 100%).", " "});
+    ASSERT_TRUE(ShowAndWait(panel));
     const auto scroll = [&](int count) {
         for (int i = 0; i < count; ++i) {
             panel.ScrollStep();
@@ -25,8 +40,14 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     const QRect text = panel.TextRect();
     const int steps = 3 * panel.LineHeight() + 5; // a line now crosses the top of the text
     scroll(steps);
+    QApplication::processEvents();
     QImage before = Grabbed(panel);
+    TPaintedRegion painted;
+    panel.installEventFilter(&painted);
     panel.ScrollStep();
+    QApplication::processEvents();
+    EXPECT_EQ(painted.Region, QRegion(text.left(), text.bottom(), text.width(), 1));
+    EXPECT_EQ(OnScreen(panel), Grabbed(panel));
     const QImage after = Grabbed(panel).copy(text);
     ASSERT_FALSE(AllOf(before, text, Qt::black));
     EXPECT_EQ(after.copy(0, 0, text.width(), text.height() - 1),
