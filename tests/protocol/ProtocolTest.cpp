@@ -2,9 +2,12 @@
 // kind of answer, ABOUT fields left out or holding commas, INFO values holding blanks, and how
 // a stream of bytes is cut into lines wherever its chunks end.
 #include "protocol/BrainProtocol.h"
+#include "protocol/BrainSession.h"
 #include "protocol/LineSplitter.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -62,3 +65,67 @@ TEST(ProtocolTest, SplitsLinesAtEveryEndWithinBoundsWhereverChunksEnd) {
 }
 
 } // namespace
+
+// An engine that plays the first empty square of the last row and writes down all it is told.
+struct TRecordingEngine final : TBrainEngine {
+    std::string Heard;
+    TAbout About() const override { return {"Recorder", "1", "", "", "", ""}; }
+    std::optional<std::string> RefuseSize(int size) const override {
+        return size > 20 ? std::optional<std::string>("too large") : std::nullopt;
+    }
+    void NewGame(int size) override { Heard += "new " + std::to_string(size) + ";"; }
+    std::optional<std::string> Configure(const std::string& key,
+                                         const std::string& value) override {
+        Heard += key + "=" + value + ";";
+        return key == "refused" ? std::optional<std::string>("no") : std::nullopt;
+    }
+    std::pair<int, int> Choose(const TBrainGame& game, std::chrono::milliseconds budget) override {
+        Heard += "move " + std::to_string(budget.count()) + "ms";
+        for (const TBrainStone& s : game.Stones) {
+            Heard += " " + FormatMove(s.X, s.Y) + "BON"[static_cast<int>(s.Owner)];
+        }
+        Heard += ";";
+        return {game.Size - 1 - static_cast<int>(game.Stones.size()), game.Size - 1};
+    }
+};
+
+// What the session tells its engine and answers, line by line: the time each move gets from
+// the turn time, the match time and the time left; whose each stone is after BOARD, TURN,
+// TAKEBACK and the brain's own moves.
+TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
+    const std::pair<const char*, const char*> sessions[] = {
+        {"START 15|BEGIN", "new 15;OK|move 22500ms;14,14|"},
+        {"START 15|INFO timeout_turn 0|BEGIN", "new 15;OK|timeout_turn=0;move 5ms;14,14|"},
+        {"START 15|INFO timeout_turn 40|TURN 0,0",
+         "new 15;OK|timeout_turn=40;move 25ms 0,0O;13,14|"},
+        {"START 15|INFO timeout_turn 10|INFO time_left 5|BEGIN",
+         "new 15;OK|timeout_turn=10;time_left=5;move 1ms;14,14|"},
+        {"START 15|INFO timeout_turn 1000|INFO time_left 1500|BEGIN",
+         "new 15;OK|timeout_turn=1000;time_left=1500;move 750ms;14,14|"},
+        {"START 15|INFO timeout_match 60000|INFO timeout_turn 1000|INFO time_left 4500|BEGIN",
+         "new 15;OK|timeout_match=60000;timeout_turn=1000;time_left=4500;move 225ms;14,14|"},
+        {"START 15|INFO timeout_match 60000|INFO time_left 90000|INFO timeout_turn 4000|BEGIN",
+         "new 15;OK|timeout_match=60000;time_left=90000;timeout_turn=4000;move 3000ms;14,14|"},
+        {"INFO rule 3|START 20|INFO timeout_turn 100|BOARD|1,2,1|3,4,2|5,6,3|DONE|TAKEBACK 3,4|"
+         "TURN 7,7|INFO refused x",
+         "rule=3;new 20;OK|timeout_turn=100;move 75ms 1,2B 3,4O 5,6N;16,19|OK|"
+         "move 75ms 1,2B 5,6N 16,19B 7,7O;15,19|refused=x;ERROR no|"},
+        {"START 21|START 5,5|RECTSTART 16,17|START 16|RESTART|TURN 15,15|TAKEBACK 15,15|"
+         "TAKEBACK 15,15|TURN 14,15|TURN 16,0|TURN 0,16",
+         "ERROR too large|ERROR START needs a size|ERROR only square boards are played|new 16;OK|"
+         "new 16;OK|move 22500ms 15,15O;14,15|OK|ERROR no stone on 15,15 to take back|"
+         "ERROR square 14,15 is taken|ERROR square 16,0 is off the board|"
+         "ERROR square 0,16 is off the board|"},
+    };
+    for (const auto& [input, expected] : sessions) {
+        TRecordingEngine engine;
+        TBrainSession session(engine);
+        std::istringstream lines(input);
+        for (std::string line; std::getline(lines, line, '|');) {
+            for (const std::string& answer : session.Handle({line, false})) {
+                engine.Heard += answer + "|";
+            }
+        }
+        EXPECT_EQ(engine.Heard, expected) << input;
+    }
+}
