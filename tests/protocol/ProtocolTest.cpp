@@ -54,7 +54,7 @@ TEST(ProtocolTest, SplitsLinesAtEveryEndWithinBoundsWhereverChunksEnd) {
         TLineSplitter splitter;
         std::vector<std::string> lines;
         for (std::size_t i = 0; i <= chunks.size(); ++i) {
-            for (const TLine& line :
+            for (const TTextLine& line :
                  i < chunks.size() ? splitter.Feed(chunks[i]) : splitter.Finish()) {
                 lines.push_back((line.TooLong ? "#" : "") + line.Text);
             }
