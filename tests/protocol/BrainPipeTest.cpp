@@ -114,47 +114,6 @@ TEST(BrainPipeTest, AnswersEveryCommandAndSurvivesEveryBadInput) {
         }
     }
     EXPECT_EQ(answer, answers.end()) << "answers after END";
-}
-
-// Each input, in a session of its own after START 15, and the lines it is answered with (a '|'
-// parts them): one line for one command, short and printable whatever came in.
-TEST(BrainPipeTest, AnswersBadInputWithShortPrintableLines) {
-    const std::string forty(40, '9');
-    const std::pair<std::string, std::string> inputs[] = {
-        {"HELLO\r7,7\n", "UNKNOWN unknown command HELLO|UNKNOWN unknown command 7,7"},
-        {std::string("NU\0L\x01\xff x\n", 9), "UNKNOWN unknown command NU?L??"},
-        {"RESTART\rBEGIN\r", "OK|7,7"},
-        {"TURN " + std::string(5 << 20, '9') + "\nBEGIN\n",
-         "ERROR a line of more than 4096 characters is not read: \"TURN " + forty.substr(5) +
-             "...\"|7,7"},
-        {"INFO timeout_turn " + forty + "x\n",
-         "ERROR INFO timeout_turn needs a whole number, not \"" + forty + "...\""},
-        {"INFO rennor_player king\x07" + forty + "\n",
-         "ERROR INFO player \"king?" + forty.substr(5) + "...\": the player is emperor or king"},
-        {"START 1000000\n",
-         "ERROR the size is too large: Rennor Emperor plays on boards of 15 to 22 squares a side"},
-        {"START 14\n",
-         "ERROR the size is too small: Rennor Emperor plays on boards of 15 to 22 squares a side"},
-        {"BOARD\n1,1,4\nDONE\n",
-         "ERROR BOARD field must be 1 (own stone), 2 (opponent's stone) or 3 (out of play)"},
-        {"BOARD\n3,3,3\nDONE\n",
-         "ERROR BOARD: field 3 (out of play) comes only in a continuous game (INFO rule 2)"},
-        {"BOARD\n4,2,2\n0,0,1\n1,1,1\n3,3,1\n2,2,1\n4,4,1\nDONE\n",
-         "ERROR BOARD: the game is over, five in a row from 0,0"},
-        {"BOARD\n9,5,2\n8,6,2\n7,7,2\n6,8,2\n5,9,2\nDONE\n",
-         "ERROR BOARD: the game is over, five in a row from 5,9"},
-        // Squares out of play make no five, and the brain's players, which do not see them, are
-        // answered for elsewhere.
-        {"INFO rule 2\nBOARD\n7,7,3\n0,0,3\n1,0,3\n2,0,3\n3,0,3\n4,0,3\nDONE\nTURN 7,7\n",
-         "5,0|ERROR square 7,7 is taken"},
-    };
-    for (const auto& [input, expected] : inputs) {
-        std::string answers;
-        for (const std::string& answer : Answers("", "START 15\r\n" + input)) {
-            answers += answer + "|";
-        }
-        EXPECT_EQ(answers, "OK|" + expected + "|") << input.substr(0, 60);
-    }
     EXPECT_NE(Shell(std::string(RENNOR_BRAIN) + " --help").find("default of 30 seconds"),
               std::string::npos);
 }

@@ -116,13 +116,32 @@ TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
          "new 16;OK|move 22500ms 15,15O;14,15|OK|ERROR no stone on 15,15 to take back|"
          "ERROR square 14,15 is taken|ERROR square 16,0 is off the board|"
          "ERROR square 0,16 is off the board|"},
+        // Bad input ('#': a line cut for being too long) is quoted short and printable.
+        {"START 15|HELLO|NU\x01L\xff x|#TURN 1234567890123456789012345678901234567890|BEGIN",
+         "new 15;OK|UNKNOWN unknown command HELLO|UNKNOWN unknown command NU?L?|ERROR a line of "
+         "more than 4096 characters is not read: \"TURN 12345678901234567890123456789012345...\"|"
+         "move 22500ms;14,14|"},
+        {"START 15|INFO timeout_turn 1234567890123456789012345678901234567890x|BOARD|1,1,4|DONE|"
+         "BOARD|3,3,3|DONE|BOARD|2,x,1|DONE",
+         "new 15;OK|ERROR INFO timeout_turn needs a whole number, not "
+         "\"1234567890123456789012345678901234567890...\"|ERROR BOARD field must be 1 (own "
+         "stone), 2 (opponent's stone) or 3 (out of play)|ERROR BOARD: field 3 (out of play) "
+         "comes only in a continuous game (INFO rule 2)|ERROR BOARD line \"2,x,1\" is not "
+         "x,y,field|"},
+        // A five on the board ends the game; squares out of play make none.
+        {"START 15|BOARD|4,2,2|0,0,1|1,1,1|3,3,1|2,2,1|4,4,1|DONE|BOARD|9,5,2|8,6,2|7,7,2|6,8,2|"
+         "5,9,2|DONE|INFO rule 2|BOARD|7,7,3|0,0,3|1,0,3|2,0,3|3,0,3|4,0,3|DONE|TURN 7,7",
+         "new 15;OK|ERROR BOARD: the game is over, five in a row from 0,0|ERROR BOARD: the game "
+         "is over, five in a row from 5,9|rule=2;move 22500ms 7,7N 0,0N 1,0N 2,0N 3,0N 4,0N;8,14|"
+         "ERROR square 7,7 is taken|"},
     };
     for (const auto& [input, expected] : sessions) {
         TRecordingEngine engine;
         TBrainSession session(engine);
         std::istringstream lines(input);
         for (std::string line; std::getline(lines, line, '|');) {
-            for (const std::string& answer : session.Handle({line, false})) {
+            const bool cut = line.starts_with('#');
+            for (const std::string& answer : session.Handle({line.substr(cut), cut})) {
                 engine.Heard += answer + "|";
             }
         }

@@ -141,9 +141,9 @@ TEST(PartsTest, TheTableKeepsTheDeeperPositionAndTheNewestOfTheSame) {
     EXPECT_EQ(std::tuple(e.Score, e.Move, e.Depth, e.Bound), std::tuple(-70, 33, 6, TBound::Lower));
     table.Store(b, 3, 1, TBound::Exact, 2); // shallower by more than two: a stays
     EXPECT_EQ(table.Find(b), nullptr);
-    table.Store(a, 1, 9, TBound::Upper, 4); // the same position: the newest
-    EXPECT_EQ(table.Find(a)->Depth, 1);
-    table.Store(b, 0, 1, TBound::Exact, 2); // within two: b takes the slot
+    table.Store(a, 2, 9, TBound::Upper, 4); // the same position: the newest
+    EXPECT_EQ(table.Find(a)->Depth, 2);
+    table.Store(b, 0, 1, TBound::Exact, 2); // two shallower: b takes the slot
     EXPECT_EQ(table.Find(a), nullptr);
     EXPECT_EQ(table.Find(b)->Move, 2);
     table.Clear();
