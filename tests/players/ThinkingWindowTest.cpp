@@ -132,7 +132,8 @@ TEST_F(ThinkingWindowTest, TheEngineHearsEveryGameFromItsStartAndEveryPositionWh
     // The step, then what the engine heard since the last one.
     const auto step = [&](const QString& steps, int moves) {
         Do(steps);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Game.MoveCount == moves && !ComputerThinking(); }))
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return Game.MoveCount == moves && !ComputerThinking(); }, 10000))
             << steps.toStdString();
         heard += "[" + steps + "] ";
         if (log.open(QIODevice::ReadOnly) && log.seek(seen)) {
@@ -144,7 +145,7 @@ TEST_F(ThinkingWindowTest, TheEngineHearsEveryGameFromItsStartAndEveryPositionWh
     StartWith({{"COMPUTER PLAYER", "External engine"},
                {"ENGINE PATH", program.toLatin1().constData()},
                {"MOVE TIME", "700"}});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Recorder"; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Recorder"; }, 10000));
     step("", 0);
     step("10,10", 2);
     step("10,11", 4);
