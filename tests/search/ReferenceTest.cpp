@@ -4,6 +4,7 @@
 // two move orders, each with a warm and a cold table.
 #include "ForcedWins.h"
 
+#include "search/OpeningMoves.h"
 #include "search/ThreatSearch.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,26 @@ TEST(ReferenceTest, TwoMoveOrdersGiveOneAnswerWithAWarmAndAColdTable) {
                         after = Think(first, 4, &warm);
     EXPECT_EQ(std::tuple(before.X, before.Y, before.Score), std::tuple(cold.X, cold.Y, cold.Score));
     EXPECT_EQ(std::tuple(after.X, after.Y, after.Score), std::tuple(cold.X, cold.Y, cold.Score));
+}
+
+// The swap openings: the colour whose four stands, black's or white's, even where two more
+// stones could be placed; two more stones go near the centre, white then black.
+TEST(ReferenceTest, OpeningAdviceTakesTheBetterColourAndPlacesStonesInTurn) {
+    using namespace std::chrono_literals;
+    const TSearchPosition blackFour = Drawn(15, "|||||||....XXXX|O....O....O", WhiteStone);
+    EXPECT_EQ(ChooseOpeningColour(blackFour, true, 50ms, {}), TOpeningChoice::PlayBlack);
+    EXPECT_EQ(ChooseOpeningColour(Moved(blackFour, 0, false, true), false, 50ms, {}),
+              TOpeningChoice::PlayWhite);
+    const TSearchPosition three = Drawn(15, "|||||||.......XO|.......X", WhiteStone);
+    const std::vector<TSearchStone> placed = BalancedPlacement(three, 2, 5, 20ms, {});
+    ASSERT_EQ(placed.size(), 2u);
+    TPlainBoard board(three);
+    for (const TStoneColor c : {WhiteStone, BlackStone}) {
+        const TSearchStone& s = placed[c == WhiteStone ? 0 : 1];
+        EXPECT_EQ(s.Color, c);
+        EXPECT_TRUE(board.Empty(s.X, s.Y) && std::abs(s.X - 7) <= 2 && std::abs(s.Y - 7) <= 2);
+        board.Put(s.X, s.Y, c);
+    }
 }
 
 } // namespace
