@@ -116,6 +116,13 @@ TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
          "new 16;OK|move 22500ms 15,15O;14,15|OK|ERROR no stone on 15,15 to take back|"
          "ERROR square 14,15 is taken|ERROR square 16,0 is off the board|"
          "ERROR square 0,16 is off the board|"},
+        {"start 15|TURN  3 , 3 |TURN 10,11,12|TURN -1,5|TURN 1234567,1|DONE|INFO|BOARD|1,1,1|"
+         "1,1,2|DONE|TAKEBACK|INFO rule 5|INFO rule 8|RECTSTART 16,16",
+         "new 15;OK|move 22500ms 3,3O;13,14|ERROR TURN needs a square x,y|ERROR TURN needs a "
+         "square x,y|ERROR TURN needs a square x,y|ERROR DONE without BOARD|ERROR INFO needs a "
+         "key and a value|ERROR BOARD: square 1,1 is taken|ERROR TAKEBACK needs a square x,y|"
+         "ERROR the rules played are 0 (five or more), 1 (exactly five) and 4 (renju)|ERROR the "
+         "rules played are 0 (five or more), 1 (exactly five) and 4 (renju)|new 16;OK|"},
         // Bad input ('#': a line cut for being too long) is quoted short and printable.
         {"START 15|HELLO|NU\x01L\xff x|#TURN 1234567890123456789012345678901234567890|BEGIN",
          "new 15;OK|UNKNOWN unknown command HELLO|UNKNOWN unknown command NU?L?|ERROR a line of "
