@@ -204,4 +204,18 @@ TEST(ReferenceTest, OpeningAdviceTakesTheBetterColourAndPlacesStonesInTurn) {
     }
 }
 
+// Under renju, white's four whose only block is black's double four: black has lost, and plays
+// the first square it may, in the corner.
+TEST(ReferenceTest, BlackWhoseOnlyBlockIsAFoulPlaysTheFirstLawfulSquare) {
+    TSearchPosition p{15, {}, BlackStone, TRule::Renju};
+    for (auto [x, y] : {std::pair{8, 5}, {8, 6}, {8, 7}, {5, 8}, {6, 8}, {7, 8}, {13, 3}, {7, 9}}) {
+        p.Stones.push_back({x, y, BlackStone});
+    }
+    for (auto [x, y] : {std::pair{9, 7}, {10, 6}, {11, 5}, {12, 4}, {0, 14}, {3, 14}, {6, 14}}) {
+        p.Stones.push_back({x, y, WhiteStone});
+    }
+    const TSearchResult r = Think(p);
+    EXPECT_EQ(std::tuple(r.X, r.Y, r.Score < -WinThreshold), std::tuple(0, 0, true));
+}
+
 } // namespace
