@@ -144,8 +144,10 @@ void TExternalPlayer::Cancel() {
     emit Cancelled(dropped);
 }
 
-// The engine's own game is used where it leads to the question: TURN after its last move,
-// BEGIN on an empty board; anything else is set up afresh.
+// The engine's own game is used where it leads to the question: TURN after its last move.
+// Anything else (a new game, a loaded one, moves taken back, sides switched) is a game of its
+// own to the engine: START, unless nothing was played since the last one, then BEGIN on an empty
+// board or the whole position.
 void TExternalPlayer::SendQuestion(const TMoveQuestion& question) {
     if (question.Size != Size || question.Rule != Rule) {
         Size = question.Size; // another game's board and rule: the engine starts afresh
@@ -156,10 +158,12 @@ void TExternalPlayer::SendQuestion(const TMoveQuestion& question) {
         const TMoveRecord& last = question.Moves.back();
         Send({FormatTurn(last.X - 1, last.Y - 1)},
              {TReply::Move, "TURN " + Square(last.X, last.Y), question});
-    } else if (question.Moves.empty()) {
-        if (!Known.empty()) {
-            SendStart();
-        }
+        return;
+    }
+    if (!Known.empty()) {
+        SendStart();
+    }
+    if (question.Moves.empty()) {
         Send({"BEGIN"}, {TReply::Move, "BEGIN", question});
     } else {
         Send(BoardLines(question), {TReply::Move, "BOARD", question});
@@ -202,7 +206,7 @@ void TExternalPlayer::ReadLines() {
         if (count <= 0) {
             break;
         }
-        for (const TLine& line : Splitter.Feed({chunk, static_cast<std::size_t>(count)})) {
+        for (const TTextLine& line : Splitter.Feed({chunk, static_cast<std::size_t>(count)})) {
             if (Broken) {
                 break;
             }

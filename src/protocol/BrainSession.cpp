@@ -83,7 +83,7 @@ std::chrono::milliseconds TBrainSession::MoveBudget() const {
     return std::chrono::milliseconds(std::max(1LL, limit - margin));
 }
 
-std::vector<std::string> TBrainSession::Handle(const TLine& line) {
+std::vector<std::string> TBrainSession::Handle(const TTextLine& line) {
     const std::optional<TCommand> command =
         line.TooLong ? Reader.FeedTooLong(line.Text) : Reader.Feed(line.Text);
     if (!command) {
@@ -248,7 +248,7 @@ void ServeBrain(std::streambuf& in, std::ostream& out, TBrainSession& session) {
         // Waits for at least one byte, then takes no more than have come.
         more = in.sgetc() != std::streambuf::traits_type::eof();
         const auto count = std::clamp<std::streamsize>(in.in_avail(), 1, sizeof chunk);
-        const std::vector<TLine> lines =
+        const std::vector<TTextLine> lines =
             more ? splitter.Feed({chunk, static_cast<std::size_t>(in.sgetn(chunk, count))})
                  : splitter.Finish();
         for (auto line = lines.begin(); line != lines.end() && !session.Ended(); ++line) {

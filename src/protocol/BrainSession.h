@@ -50,7 +50,7 @@ public:
 
     // Takes one line from the manager and gives the lines to answer, if any. A command that asks
     // for a move is answered only when the engine has chosen it.
-    std::vector<std::string> Handle(const TLine& line);
+    std::vector<std::string> Handle(const TTextLine& line);
     bool Ended() const { return Finished; }
     // The time the engine gets for the next move.
     std::chrono::milliseconds MoveBudget() const;

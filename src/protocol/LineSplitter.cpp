@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-void TLineSplitter::End(std::vector<TLine>& lines) {
+void TLineSplitter::End(std::vector<TTextLine>& lines) {
     if (!Dropping) {
         lines.push_back({std::move(Partial), false});
     }
@@ -11,8 +11,8 @@ void TLineSplitter::End(std::vector<TLine>& lines) {
     Dropping = false;
 }
 
-std::vector<TLine> TLineSplitter::Feed(std::string_view bytes) {
-    std::vector<TLine> lines;
+std::vector<TTextLine> TLineSplitter::Feed(std::string_view bytes) {
+    std::vector<TTextLine> lines;
     while (!bytes.empty()) {
         if (AfterCr && bytes.front() == '\n') {
             bytes.remove_prefix(1);
@@ -38,8 +38,8 @@ std::vector<TLine> TLineSplitter::Feed(std::string_view bytes) {
     return lines;
 }
 
-std::vector<TLine> TLineSplitter::Finish() {
-    std::vector<TLine> lines;
+std::vector<TTextLine> TLineSplitter::Finish() {
+    std::vector<TTextLine> lines;
     if (!Partial.empty()) {
         End(lines);
     }

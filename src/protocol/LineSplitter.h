@@ -10,10 +10,11 @@
 // characters, an INFO folder a path.
 constexpr std::size_t LongestLine = 4096;
 
-struct TLine {
+// Not TLine: the strong player names its line shapes so, and rennor-brain holds both.
+struct TTextLine {
     std::string Text; // for a line too long, its first LongestLine bytes
     bool TooLong = false;
-    bool operator==(const TLine&) const = default;
+    bool operator==(const TTextLine&) const = default;
 };
 
 // Holds at most LongestLine bytes of an unfinished line: a longer line comes out once, as soon as
@@ -21,14 +22,14 @@ struct TLine {
 class TLineSplitter {
 public:
     // The lines these bytes finish, in order.
-    std::vector<TLine> Feed(std::string_view bytes);
+    std::vector<TTextLine> Feed(std::string_view bytes);
     // The last line of a stream that ends without a line end, if any.
-    std::vector<TLine> Finish();
+    std::vector<TTextLine> Finish();
     // The bytes held of the unfinished line.
     std::size_t Held() const { return Partial.size(); }
 
 private:
-    void End(std::vector<TLine>& lines);
+    void End(std::vector<TTextLine>& lines);
 
     std::string Partial;
     bool Dropping = false; // inside a line already given out as too long

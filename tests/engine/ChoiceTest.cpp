@@ -66,6 +66,19 @@ TEST_F(BoardTest, OneBlackStoneSpreadsItsWindowValuesIntoHintAndRatings) {
               std::tuple(100, 100, 75, 75, 25, 0));
 }
 
+// Off the diagonal, where a square and its mirror differ: the hint square rates a hundred, also
+// among the squares of its row alone, and every other square no more.
+TEST_F(BoardTest, TheHintSquareRatesAHundredAndNoSquareMore) {
+    Play({{10, 10}, {1, 19}, {11, 10}, {19, 1}});
+    const auto [X, Y] = Chosen(BestSquare);
+    EXPECT_EQ(SquareRating(X, Y), 100);
+    EXPECT_EQ(SquareRating(X, Y, [Y](int, int y) { return y == Y; }), 100);
+    EXPECT_LT(SquareRating(Y, X), 100);
+    for (int square = 0; square < BoardSize * BoardSize; ++square) {
+        EXPECT_LE(SquareRating(square / BoardSize + 1, square % BoardSize + 1).value_or(0), 100);
+    }
+}
+
 TEST_F(BoardTest, RandomTermOnlyLetsNearlyEqualSquaresOvertake) {
     Live.Randomness = 11;
     MakeMove(10, 10);

@@ -1,4 +1,4 @@
-// External engines through real pipes: a game against rennor-brain, and a fake brain per fault.
+// External engines through real pipes: a fake brain per fault, and the engine's processes.
 #include "GameFlowTestSupport.h"
 
 #include "game/MoveHistory.h"
@@ -82,19 +82,6 @@ bool PlayAndAwait(int row) {
 }
 
 using ExternalEngineTest = GameFlowTest;
-
-TEST_F(ExternalEngineTest, RennorBrainPlaysThroughPipesAndHearsAWholePositionAfterUndo) {
-    TExternalPlayer brain(QStringLiteral(RENNOR_BRAIN), 300ms);
-    const TInstalled installed(brain);
-    for (int i = 0; i < 4; ++i) {
-        ASSERT_TRUE(PlayAndAwait(3)) << "move " << i;
-    }
-    Undo1Click(); // a position the brain did not play is sent whole
-    ASSERT_TRUE(PlayAndAwait(17));
-    EXPECT_TRUE(Ports.Errors.isEmpty());
-    EXPECT_EQ(&ComputerPlayer(), &brain);
-    EXPECT_EQ(brain.Name(), "Rennor Emperor");
-}
 
 TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndRennorKingPlaysOn) {
     struct TFault {

@@ -6,6 +6,8 @@
 #include "game/GameReport.h"
 #include "storage/SavedGameFile.h"
 
+#include <QDoubleSpinBox>
+
 namespace {
 
 class ThinkingWindowTest : public WindowTest {
@@ -91,6 +93,78 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
                       Line(winner, !humanWon));
         }
     }
+}
+
+// A brain that answers every question on the next square of the top row and writes down every
+// line it reads.
+constexpr char Recorder[] = R"(#!/bin/sh
+n=0
+while IFS= read -r line; do
+  case "$line" in END*) exit ;; esac
+  printf '%s\n' "$line" | tr -d '\r' >>"$0.log"
+  case "$line" in
+    START*) echo OK ;;
+    ABOUT*) echo 'name="Recorder"' ;;
+    BEGIN*|TURN*|DONE*) echo "$n,0"; n=$((n+1)) ;;
+  esac
+done
+)";
+
+// What an external engine hears while the game is played through the window: each game begins
+// with START and the time per move from the options, each position it did not play itself comes
+// square by square, and a changed time starts it afresh.
+TEST_F(ThinkingWindowTest, TheEngineHearsEveryGameFromItsStartAndEveryPositionWhole) {
+    const QString program = Dir.filePath("recorder");
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(Recorder);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    TSavedGame saved; // white at 5,6, black at 7,8, white to move
+    saved.Moves[1] = {WhiteStone, 5, 6};
+    saved.Moves[2] = {BlackStone, 7, 8};
+    saved.MoveCount = 2;
+    File = Dir.filePath("two moves.rnr");
+    WriteSavedGame(File, saved);
+    QFile log(program + ".log");
+    qint64 seen = 0;
+    QString heard;
+    // The step, then what the engine heard since the last one.
+    const auto step = [&](const QString& steps, int moves) {
+        Do(steps);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return Game.MoveCount == moves && !ComputerThinking(); }, 10000))
+            << steps.toStdString();
+        heard += "[" + steps + "] ";
+        if (log.open(QIODevice::ReadOnly) && log.seek(seen)) {
+            heard += QString::fromLatin1(log.readAll()).replace('\n', ' ');
+            seen = log.pos();
+        }
+        log.close();
+    };
+    StartWith({{"COMPUTER PLAYER", "External engine"},
+               {"ENGINE PATH", program.toLatin1().constData()},
+               {"MOVE TIME", "700"}});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Recorder"; }, 10000));
+    step("", 0);
+    step("10,10", 2);
+    step("10,11", 4);
+    step("U", 2);
+    step("12,12", 4);
+    step("N", 0);
+    step("10,10", 2);
+    step("L", 2);
+    step("W", 3);
+    ShowOptions("ComputerPlayer");
+    Control<QDoubleSpinBox>("MoveTimeBox")->setValue(1.5);
+    step("OKBtn 1,19", 5);
+    const QString start = "START 19 INFO timeout_turn 700 INFO timeout_match 0 INFO rule 0 ";
+    EXPECT_EQ(heard, "[] " + start + "ABOUT [10,10] TURN 9,9 [10,11] TURN 9,10 [U] [12,12] " +
+                         start + "BOARD 9,9,2 0,0,1 11,11,2 DONE [N] [10,10] " + start +
+                         "BOARD 9,9,2 DONE [L] [W] " + start +
+                         "BOARD 4,5,1 6,7,2 DONE [OKBtn 1,19] START 19 INFO timeout_turn 1500 "
+                         "INFO timeout_match 0 INFO rule 0 ABOUT BOARD 4,5,1 6,7,2 4,0,1 0,18,2 "
+                         "DONE ");
 }
 
 } // namespace

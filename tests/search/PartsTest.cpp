@@ -1,0 +1,153 @@
+// Rennor Emperor's parts against what they mean: the line shapes on a table of drawn lines, the
+// same for either colour and either way along a line; what four lines make together and what it
+// is worth; the transposition table's keep-or-replace.
+#include "search/LinePatterns.h"
+#include "search/TransTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace {
+
+// Eleven squares with the tried square in the middle: 'x' the colour tried, 'o' the other, '#'
+// off the board, anything else empty. The squares five away count only where exactly five wins.
+std::uint32_t KeyOf(std::string_view line, int colour) {
+    std::uint32_t key = 0;
+    auto code = [colour](char c) -> std::uint32_t {
+        return c == 'x' ? colour : c == 'o' ? 3 - colour : c == '#' ? 3 : 0;
+    };
+    for (int k = 1; k <= 4; ++k) {
+        key |= code(line[5 - k]) << 2 * (k - 1) | code(line[5 + k]) << (8 + 2 * (k - 1));
+    }
+    return key | code(line[0]) << 16 | code(line[10]) << 18;
+}
+
+struct TLineCase {
+    const char* Line;
+    TLine Free;  // five or more wins
+    TLine Exact; // only exactly five wins
+};
+
+const TLineCase Lines[] = {
+    {"....._.....", TLine::F1, TLine::F1},     {"....#_.....", TLine::B1, TLine::B1},
+    {"..o.._o....", TLine::None, TLine::None}, {"....._x....", TLine::F2, TLine::F2},
+    {"....o_x....", TLine::B2, TLine::B2},     {"....x_x....", TLine::F3, TLine::F3},
+    {"...x._x....", TLine::F3, TLine::F3},     {"...ox_x....", TLine::B3, TLine::B3},
+    {"..#x._x....", TLine::B3, TLine::B3},     {"...xx_x....", TLine::F4, TLine::F4},
+    {"..oxx_x....", TLine::B4, TLine::B4},     {"..xx._x....", TLine::B4, TLine::B4},
+    {"...xx_x.x..", TLine::F4, TLine::B4},     {"x.xxx_.....", TLine::F4, TLine::B4},
+    {"#xxxx_.....", TLine::Five, TLine::Five}, {"..xxx_xx...", TLine::Five, TLine::None},
+    {"xxxxx_.....", TLine::Five, TLine::None}, {".oxxx_xo...", TLine::Five, TLine::Five},
+    {"...ox_xxo..", TLine::None, TLine::None},
+};
+
+TEST(PartsTest, EachLineShapeOnItsDrawnLineForEitherColourAndEitherWay) {
+    const TPatternTables& tables = TPatternTables::Get();
+    const TExactLines& exact = TExactLines::Get();
+    for (const TLineCase& c : Lines) {
+        const std::string line = c.Line, reversed(line.rbegin(), line.rend());
+        for (int colour = 1; colour <= 2; ++colour) {
+            for (const std::string& drawn : {line, reversed}) {
+                SCOPED_TRACE(drawn + " colour " + std::to_string(colour));
+                const std::uint32_t key = KeyOf(drawn, colour);
+                EXPECT_EQ(tables.Line(static_cast<TLineKey>(key & 0xFFFF), colour), c.Free);
+                EXPECT_EQ(exact.Line(key, colour), c.Exact);
+            }
+        }
+    }
+}
+
+// Every key, both tables: a line is the same for white as the same line with the colours
+// exchanged is for black, and the same read from either end.
+TEST(PartsTest, EveryLineIsTheSameWithColoursExchangedOrReadBackwards) {
+    const TPatternTables& tables = TPatternTables::Get();
+    const TExactLines& exact = TExactLines::Get();
+    auto swap = [](std::uint32_t key) {
+        std::uint32_t out = 0;
+        for (int i = 0; i < 20; i += 2) {
+            const std::uint32_t s = key >> i & 3;
+            out |= (s == 1 ? 2 : s == 2 ? 1 : s) << i;
+        }
+        return out;
+    };
+    auto reverse = [](std::uint32_t key) {
+        return (key & 0xFF) << 8 | (key >> 8 & 0xFF) | (key >> 16 & 3) << 18 |
+               (key >> 18 & 3) << 16;
+    };
+    int wrong = 0;
+    for (std::uint32_t key = 0; key < TExactLines::KeyCount; ++key) {
+        const auto low = static_cast<TLineKey>(key & 0xFFFF);
+        if (key < (1u << 16)) {
+            wrong += tables.Line(low, 1) != tables.Line(static_cast<TLineKey>(swap(key)), 2);
+            wrong += tables.Line(low, 1) != tables.Line(static_cast<TLineKey>(reverse(key)), 1);
+        }
+        wrong += exact.Line(key, 1) != exact.Line(swap(key), 2);
+        wrong += exact.Line(key, 2) != exact.Line(reverse(key), 2);
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+// Four lines through a square: what they make together and its worth; a stronger line anywhere
+// never makes the square weaker or worth less.
+TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndAStrongerLineNeverWeighsLess) {
+    using L = TLine;
+    const std::tuple<std::array<L, 4>, TShape, int> squares[] = {
+        {{L::Five, L::None, L::None, L::None}, TShape::Five, 11000},
+        {{L::F4, L::None, L::None, L::None}, TShape::Flex4, 3300},
+        {{L::B4, L::None, L::B4, L::None}, TShape::Flex4, 3100},
+        {{L::B4, L::F3, L::None, L::None}, TShape::Four3, 890},
+        {{L::None, L::B4, L::B3, L::None}, TShape::FourPlus, 182},
+        {{L::B4, L::None, L::None, L::F2}, TShape::FourPlus, 180},
+        {{L::B4, L::B1, L::F1, L::None}, TShape::Four, 53},
+        {{L::F3, L::None, L::None, L::F3}, TShape::Three2x, 480},
+        {{L::F3, L::F2, L::None, L::None}, TShape::ThreePlus, 110},
+        {{L::None, L::F3, L::B2, L::None}, TShape::Three, 44},
+        {{L::B3, L::F2, L::None, L::None}, TShape::Block3Plus, 37},
+        {{L::B3, L::None, L::None, L::None}, TShape::Block3, 12},
+        {{L::F2, L::B2, L::None, L::None}, TShape::Two, 14},
+        {{L::B2, L::F1, L::B1, L::None}, TShape::None, 7},
+    };
+    const TPatternTables& tables = TPatternTables::Get();
+    for (const auto& [lines, shape, value] : squares) {
+        const TSquareShape& s = tables.Square(TPatternTables::Index(lines));
+        EXPECT_EQ(std::pair(s.Shape, int{s.Value}), std::pair(shape, value)) << int(shape);
+    }
+    int wrong = 0;
+    for (int index = 0; index < LineShapeCount * LineShapeCount * LineShapeCount * LineShapeCount;
+         ++index) {
+        for (int place = 1; place < 10000; place *= LineShapeCount) {
+            if (index / place % LineShapeCount + 1 < LineShapeCount) {
+                const TSquareShape &weak = tables.Square(index),
+                                   &strong = tables.Square(index + place);
+                wrong += strong.Shape > weak.Shape || strong.Value <= weak.Value;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+// A slot keeps the deeper of two positions, but always the newest of one position; a position
+// whose hash shares the slot and not the high half is not found.
+TEST(PartsTest, TheTableKeepsTheDeeperPositionAndTheNewestOfTheSame) {
+    TTransTable table(64 * sizeof(TTransEntry));
+    const std::uint64_t a = 0x1234'0000'0000'0005, b = 0x9876'0000'0000'0005;
+    EXPECT_EQ(table.Find(a), nullptr);
+    table.Store(a, 6, -70, TBound::Lower, 33);
+    ASSERT_NE(table.Find(a), nullptr);
+    EXPECT_EQ(table.Find(b), nullptr);
+    EXPECT_EQ(table.Find(a + 1), nullptr); // another slot
+    const TTransEntry& e = *table.Find(a);
+    EXPECT_EQ(std::tuple(e.Score, e.Move, e.Depth, e.Bound), std::tuple(-70, 33, 6, TBound::Lower));
+    table.Store(b, 3, 1, TBound::Exact, 2); // shallower by more than two: a stays
+    EXPECT_EQ(table.Find(b), nullptr);
+    table.Store(a, 2, 9, TBound::Upper, 4); // the same position: the newest
+    EXPECT_EQ(table.Find(a)->Depth, 2);
+    table.Store(b, 0, 1, TBound::Exact, 2); // two shallower: b takes the slot
+    EXPECT_EQ(table.Find(a), nullptr);
+    EXPECT_EQ(table.Find(b)->Move, 2);
+    table.Clear();
+    EXPECT_EQ(table.Find(b), nullptr);
+}
+
+} // namespace

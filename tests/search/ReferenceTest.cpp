@@ -1,0 +1,221 @@
+// Rennor Emperor against slow, plainly right references: its search by fours against a search of
+// every move, on positions a few fours from five, turned, mirrored and with the colours
+// exchanged; a win by threes, the evaluation's sign from both sides, and one position reached by
+// two move orders, each with a warm and a cold table.
+#include "ForcedWins.h"
+
+#include "search/OpeningMoves.h"
+#include "search/ThreatSearch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<TForcedWin> Wins = ReadForcedWins(RENNOR_FORCED_WINS);
+const std::atomic<bool> Never{false};
+
+// Whether `me` makes five within `moves` moves of its own, each but the last a four that the
+// defender must stop; every empty square is tried, and every block of a four with two ends.
+bool WinsByFours(TPlainBoard& b, TStoneColor me, int moves) {
+    if (!b.Fives(me).empty()) {
+        return true;
+    }
+    const auto theirs = b.Fives(Opponent(me));
+    if (moves <= 1 || theirs.size() > 1) {
+        return false;
+    }
+    for (int i = 0; i < b.Size * b.Size; ++i) {
+        const std::pair s{i % b.Size, i / b.Size};
+        if (!b.Empty(s.first, s.second) || (!theirs.empty() && !theirs.contains(s))) {
+            continue;
+        }
+        b.Put(s.first, s.second, me);
+        const auto mine = b.Fives(me);
+        bool wins = !mine.empty();
+        for (auto it = mine.begin(); wins && it != mine.end(); ++it) {
+            b.Put(it->first, it->second, Opponent(me));
+            wins = WinsByFours(b, me, moves - 1);
+            b.Put(it->first, it->second, NoStone);
+        }
+        b.Put(s.first, s.second, NoStone);
+        if (wins) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The position turned a quarter `turns` times, mirrored, and with the colours exchanged.
+TSearchPosition Moved(TSearchPosition p, int turns, bool mirror, bool swap) {
+    for (TSearchStone& s : p.Stones) {
+        for (int t = 0; t < turns; ++t) {
+            s = {p.Size - 1 - s.Y, s.X, s.Color};
+        }
+        s.X = mirror ? p.Size - 1 - s.X : s.X;
+        s.Color = swap ? Opponent(s.Color) : s.Color;
+    }
+    p.ToMove = swap ? Opponent(p.ToMove) : p.ToMove;
+    return p;
+}
+
+TSearchBoard BoardOf(const TSearchPosition& p) {
+    TSearchBoard board(p.Size, p.Rule);
+    for (const TSearchStone& s : p.Stones) {
+        board.Place(board.CellOf(s.X, s.Y), s.Color);
+    }
+    board.SetToMove(p.ToMove);
+    return board;
+}
+
+// Positions one to three fours from five: the first of each three-four win, and what is left of
+// it after each four of Rennor Emperor's line and its block.
+std::vector<TSearchPosition> NearFives() {
+    std::vector<TSearchPosition> near;
+    for (const TForcedWin& w : Wins) {
+        if (w.Fours != 3 || near.size() >= 6) {
+            continue;
+        }
+        TSearchPosition p = w.Position;
+        TEmperor emperor(std::size_t{1} << 20);
+        const auto line = emperor.Think(p, {std::chrono::seconds(5)}, Never).WinLine;
+        for (std::size_t i = 0; i + 1 < line.size() && i < 4; i += 2) {
+            near.push_back(p);
+            p.Stones.push_back({line[i].first, line[i].second, p.ToMove});
+            p.Stones.push_back({line[i + 1].first, line[i + 1].second, Opponent(p.ToMove)});
+        }
+    }
+    return near;
+}
+
+// With n fours allowed the search finds a win whenever one of n fours and a five exists, and
+// only when one of n + 1 fours and a five does; the line it gives wins.
+TEST(ReferenceTest, SearchByFoursAgreesWithEveryMoveTriedTurnedMirroredAndExchanged) {
+    const std::vector<TSearchPosition> positions = NearFives();
+    ASSERT_EQ(positions.size(), 6u);
+    for (const TSearchPosition& p : positions) {
+        TPlainBoard plain(p);
+        bool brute[5];
+        for (int moves = 1; moves <= 4; ++moves) {
+            brute[moves] = WinsByFours(plain, p.ToMove, moves);
+        }
+        for (int v = 0; v < 16; ++v) {
+            const TSearchPosition moved = Moved(p, v % 4, v / 4 % 2, v / 8);
+            for (int fours = 0; fours <= 2; ++fours) {
+                SCOPED_TRACE(testing::Message() << p.Stones.size() << " stones, variant " << v
+                                                << ", " << fours << " fours");
+                TSearchBoard board = BoardOf(moved);
+                TSearchClock clock(TSearchClock::TClock::now() + std::chrono::hours(1), Never);
+                TThreatSearch search(board, clock);
+                const bool found = search.Vcf(fours, 1u << 20);
+                EXPECT_TRUE(!brute[fours + 1] || found);
+                EXPECT_TRUE(!found || brute[fours + 2]);
+                std::vector<std::pair<int, int>> line;
+                for (TCell c : search.Line()) {
+                    line.emplace_back(board.XOf(c), board.YOf(c));
+                }
+                EXPECT_TRUE(!found || ProvesFourWin(moved, line));
+            }
+        }
+    }
+}
+
+// Drawn from (0, 0) as in the tactics: 'X' black, 'O' white.
+TSearchPosition Drawn(int size, const char* rows, TStoneColor toMove) {
+    TSearchPosition p{size, {}, toMove};
+    for (int x = 0, y = 0; const char c : std::string_view(rows)) {
+        if (c == 'X' || c == 'O') {
+            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
+        }
+        x = c == '|' ? 0 : x + 1;
+        y += c == '|';
+    }
+    return p;
+}
+
+TSearchResult Think(const TSearchPosition& p, int depth = 60, TEmperor* warm = nullptr) {
+    TEmperor cold(std::size_t{1} << 20);
+    return (warm ? *warm : cold).Think(p, {std::chrono::seconds(10), depth}, Never);
+}
+
+// Black's two open twos meet on (7,7): two open threes there win by threats, not by fours.
+// White to move takes that square or a square of the fork's lines.
+TEST(ReferenceTest, WinsByThreesInEveryTurnAndWithColoursExchanged) {
+    const char* fork = "|||||.......X|.......X|.....XX..|||||O|..........O|....O";
+    for (int v = 0; v < 16; ++v) {
+        SCOPED_TRACE(v);
+        const TSearchPosition p = Moved(Drawn(15, fork, BlackStone), v % 4, v / 4 % 2, v / 8);
+        TSearchBoard board = BoardOf(p);
+        TSearchClock clock(TSearchClock::TClock::now() + std::chrono::hours(1), Never);
+        TThreatSearch search(board, clock);
+        EXPECT_FALSE(search.Vcf(40, 1u << 20));
+        ASSERT_TRUE(search.Vct(2, 1u << 20));
+        const TSearchStone fork = Moved({15, {{7, 7}}}, v % 4, v / 4 % 2, false).Stones[0];
+        EXPECT_EQ(search.Line().front(), board.CellOf(fork.X, fork.Y));
+        const TSearchResult r = Think(p);
+        EXPECT_TRUE(r.ForcedWin());
+        EXPECT_EQ(std::pair(r.X, r.Y), std::pair(fork.X, fork.Y));
+    }
+}
+
+// Black's split two against white's scattered stones: good for black, bad for white, whoever
+// moves, by the same score in every turn and with the colours exchanged.
+TEST(ReferenceTest, TheSideWithTheBetterShapesScoresAboveEvenFromBothSides) {
+    for (TStoneColor toMove : {BlackStone, WhiteStone}) {
+        const TSearchPosition p = Drawn(15, "||||...X.X||||||||||O.....O.....O", toMove);
+        const int score = Think(p, 2).Score;
+        EXPECT_EQ(score > 20, toMove == BlackStone) << score;
+        EXPECT_EQ(score < -20, toMove == WhiteStone) << score;
+        for (int v = 1; v < 16; v += 3) {
+            EXPECT_EQ(Think(Moved(p, v % 4, v / 4 % 2, v / 8), 2).Score, score) << v;
+        }
+    }
+}
+
+// The same stones, played in two orders: the same answer from a fresh table and from one warm
+// with the other order's search.
+TEST(ReferenceTest, TwoMoveOrdersGiveOneAnswerWithAWarmAndAColdTable) {
+    TSearchPosition first = Drawn(15, "|||||||.....X.O|......XO|.....OX.X|......O", BlackStone);
+    TSearchPosition second = first;
+    std::reverse(second.Stones.begin(), second.Stones.end());
+    TEmperor warm(std::size_t{1} << 20);
+    const TSearchResult cold = Think(first, 4), before = Think(second, 4, &warm),
+                        after = Think(first, 4, &warm);
+    EXPECT_EQ(std::tuple(before.X, before.Y, before.Score), std::tuple(cold.X, cold.Y, cold.Score));
+    EXPECT_EQ(std::tuple(after.X, after.Y, after.Score), std::tuple(cold.X, cold.Y, cold.Score));
+}
+
+// The swap openings: the colour whose four stands, black's or white's, even where two more
+// stones could be placed; two more stones go near the centre, white then black.
+TEST(ReferenceTest, OpeningAdviceTakesTheBetterColourAndPlacesStonesInTurn) {
+    using namespace std::chrono_literals;
+    const TSearchPosition blackFour = Drawn(15, "|||||||....XXXX|O....O....O", WhiteStone);
+    EXPECT_EQ(ChooseOpeningColour(blackFour, true, 50ms, {}), TOpeningChoice::PlayBlack);
+    EXPECT_EQ(ChooseOpeningColour(Moved(blackFour, 0, false, true), false, 50ms, {}),
+              TOpeningChoice::PlayWhite);
+    const TSearchPosition three = Drawn(15, "|||||||.......XO|.......X", WhiteStone);
+    const std::vector<TSearchStone> placed = BalancedPlacement(three, 2, 5, 20ms, {});
+    ASSERT_EQ(placed.size(), 2u);
+    TPlainBoard board(three);
+    for (const TStoneColor c : {WhiteStone, BlackStone}) {
+        const TSearchStone& s = placed[c == WhiteStone ? 0 : 1];
+        EXPECT_EQ(s.Color, c);
+        EXPECT_TRUE(board.Empty(s.X, s.Y) && std::abs(s.X - 7) <= 2 && std::abs(s.Y - 7) <= 2);
+        board.Put(s.X, s.Y, c);
+    }
+}
+
+// Under renju, white's four whose only block is black's double four: black has lost, and plays
+// the first square it may, in the corner.
+TEST(ReferenceTest, BlackWhoseOnlyBlockIsAFoulPlaysTheFirstLawfulSquare) {
+    TSearchPosition p{15, {}, BlackStone, TRule::Renju};
+    for (auto [x, y] : {std::pair{8, 5}, {8, 6}, {8, 7}, {5, 8}, {6, 8}, {7, 8}, {13, 3}, {7, 9}}) {
+        p.Stones.push_back({x, y, BlackStone});
+    }
+    for (auto [x, y] : {std::pair{9, 7}, {10, 6}, {11, 5}, {12, 4}, {0, 14}, {3, 14}, {6, 14}}) {
+        p.Stones.push_back({x, y, WhiteStone});
+    }
+    const TSearchResult r = Think(p);
+    EXPECT_EQ(std::tuple(r.X, r.Y, r.Score < -WinThreshold), std::tuple(0, 0, true));
+}
+
+} // namespace
