@@ -1,6 +1,6 @@
-// The keys: every key the help names, in one table; the board by keyboard and for screen readers:
-// keys, Space and Enter playing, the Menu key rating, the board read as a table of named squares
-// with the news of each move, and a name on every control of every window.
+// The keys: every key the help names, in one table; the focus square's frame, the Menu key's
+// rating over its square, the board read as a table of named squares with the news of each
+// move, and a name on every control of every window.
 #include "WindowTestSupport.h"
 
 #include "help/HelpEngine.h"
