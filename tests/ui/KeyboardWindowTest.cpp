@@ -87,8 +87,9 @@ TEST_F(KeyboardWindowTest, KeysPlayRateAndMoveTheFocusSquareAndAScreenReaderHear
     Key(Qt::Key_Return); // occupied: nothing, as for a click
     Key(Qt::Key_Up);
     EXPECT_EQ(Line(Name(cell(10, 10)), Of(&Grid())->focusChild() == cell(10, 9),
-                   cell(10, 10)->state().focused, cell(10, 9)->state().focused),
-              "10:10, white stone true 0 1"); // the news is read once
+                   cell(10, 10)->state().focused, cell(10, 9)->state().focused,
+                   cell(10, 9)->state().focusable),
+              "10:10, white stone true 0 1 1"); // the news is read once
 
     QStringList rated; // the Menu key and Shift+F10 open the rating over the square
     for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
