@@ -60,7 +60,7 @@ protected:
         Form->Timer1->stop();
         Form->BlinkTimer->SetEnabled(false);
         Form->RxTimer->SetActive(false);
-        Form->ShowTimeElapsed((3723 + 0.5) / 86400.0); // 01:02:03
+        Form->ShowTimeElapsed((33936 + 0.5) / 86400.0); // 09:25:36: with 17:18, every digit
         for (TTurnStone* stone : {Form->NoughtImage, Form->CrossImage}) {
             while (!stone->Lit()) {
                 stone->Blink(true);
@@ -70,7 +70,7 @@ protected:
         for (int i = 0; i < 40; ++i) { // a line and a half of the comments up
             Form->CommentPanel->ScrollStep();
         }
-        QTest::mouseMove(&Grid(), SquareCentre(3, 4)); // the readout shows the square
+        QTest::mouseMove(&Grid(), SquareCentre(17, 18)); // the readout shows the square
         return Form->grab().toImage();
     }
 };
