@@ -141,12 +141,12 @@ TEST(TimingSuperTimer, CountsUpNeverEarlyStopsAtItsLimitAndIntervalZeroKeepsItDi
     TSuperTimer Limited;
     Limited.SetOnTimer([&](QObject*) { Counts.push_back(Limited.TickCount()); });
     Limited.SetOnStop([&](QObject*) { ++Stops; });
-    Limited.SetInterval(20);
-    Limited.SetTickLimit(3);
+    Limited.SetInterval(250); // long beside a late tick on a loaded machine
+    Limited.SetTickLimit(2);
     Limited.SetEnabled(true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Stops > 0; }, LongWaitMs));
     QTest::qWait(100);
     const std::size_t N = Counts.size();
-    EXPECT_EQ(std::tuple(Stops, Limited.Enabled(), Counts.back() >= 3, N < 2 || Counts[N - 2] < 3),
+    EXPECT_EQ(std::tuple(Stops, Limited.Enabled(), Counts.back() >= 2, N < 2 || Counts[N - 2] < 2),
               std::tuple(1, false, true, true));
 }
