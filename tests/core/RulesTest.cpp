@@ -1,6 +1,8 @@
 // The rules of five-in-a-row: fives in every direction, overlines, ties, reports and the move list.
 #include "BoardTestSupport.h"
 
+#include "core/Random.h"
+
 #include <tuple>
 #include <vector>
 
@@ -94,6 +96,24 @@ TEST_F(BoardTest, MovesAreRecordedRepaintedRebuiltAndOutliveANewBoard) {
     NewBoard();
     EXPECT_EQ(std::tuple(resets, Game.MovesRecorded, Game.Moves[2].X, Game.ColorToMove),
               std::tuple(1, 0, 11, WhiteStone));
+}
+
+// A seed gives its draws again, another seed others, and each new game's seed from the clock
+// others again: the computer does not play one game over and over.
+TEST(Random, ASeedGivesItsDrawsAgainAndAnotherSeedOrTheClockOthers) {
+    const auto draws = [](auto seed) {
+        seed();
+        std::vector<int> drawn;
+        for (int i = 0; i < 8; ++i) {
+            drawn.push_back(RandomDraw(1000));
+        }
+        return drawn;
+    };
+    const auto seeded = [](std::uint64_t n) { return [n] { SeedRandom(n); }; };
+    const std::vector<int> first = draws(seeded(1));
+    EXPECT_EQ(draws(seeded(1)), first);
+    EXPECT_NE(draws(seeded(2)), first);
+    EXPECT_NE(draws(RandomizeFromTimeOfDay), draws(RandomizeFromTimeOfDay));
 }
 
 } // namespace

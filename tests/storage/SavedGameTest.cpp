@@ -1,9 +1,12 @@
 // The saved-game image and its hand-over to the running game.
 #include "storage/SavedGame.h"
 #include "BoardTestSupport.h"
+#include "storage/StorageError.h"
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -90,6 +93,44 @@ TEST_F(SavedGameTest, ALatestMoveOffTheBoardIsNeverPainted) {
     painted.clear();
     InstallSavedMoves(saved);
     EXPECT_NE(std::find(painted.begin(), painted.end(), std::pair{17, 2}), painted.end());
+}
+
+// The reader's checks at their bounds: squares 1 to 19, counts from 0, a clock from 0 to a
+// hundred years, at most a board of moves.
+TEST_F(SavedGameTest, TheReaderTakesEachFieldUpToItsBoundsAndRefusesOneStepBeyond) {
+    Play({{10, 10}, {11, 11}});
+    const TSavedGame saved = CaptureSavedGame(Game, TSavedPlay{});
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<std::function<void(TSavedGame&)>, const char*> rows[] = {
+        {[](TSavedGame&) {}, ""},
+        {[](TSavedGame& g) { g.Moves[2].X = 0; }, "Range check error"},
+        {[](TSavedGame& g) { g.Moves[2].X = 1; }, ""},
+        {[](TSavedGame& g) { g.Moves[2].Y = 19; }, ""},
+        {[](TSavedGame& g) { g.Moves[2].Y = 20; }, "Range check error"},
+        {[](TSavedGame& g) { g.Moves[2].Y = 0; }, "Range check error"},
+        {[](TSavedGame& g) { g.Moves[2].X = 20; }, "Range check error"},
+        {[](TSavedGame& g) { g.MoveCount = MaxMoves + 1; }, "Range check error"},
+        {[](TSavedGame& g) { g.Play.UndoUsedCount = -1; }, "negative undo count"},
+        {[](TSavedGame& g) { g.Play.HintsUsedCount = -1; }, "negative hint count"},
+        {[](TSavedGame& g) { g.Play.CommentsUsedCount = -1; }, "negative comment count"},
+        {[](TSavedGame& g) { g.Play.ElapsedTime = -1e-9; }, "clock is not a valid time"},
+        {[](TSavedGame& g) { g.Play.ElapsedTime = MaxSavedClockDays; }, ""},
+        {[](TSavedGame& g) { g.Play.ElapsedTime = MaxSavedClockDays + 1e-6; }, "clock is not"},
+        {[nan](TSavedGame& g) { g.Play.ElapsedTime = nan; }, "clock is not a valid time"}};
+    int row = 0;
+    for (const auto& [change, refusal] : rows) {
+        TSavedGame changed = saved;
+        change(changed);
+        QString seen;
+        try {
+            CheckSavedGame(changed);
+        } catch (const EStorageError& e) {
+            seen = e.Text();
+        }
+        EXPECT_TRUE(*refusal ? seen.contains(refusal) : seen.isEmpty())
+            << "row " << row << ": " << seen.toStdString();
+        ++row;
+    }
 }
 
 } // namespace

@@ -118,7 +118,7 @@ TYPED_TEST(TimingTicker, NoTickRunsAfterItsTimerIsDisabledOrDestroyedEvenByItsOw
 
 } // namespace
 
-TEST(TimingSuperTimer, CountsUpNeverEarlyAndIntervalZeroKeepsItDisabled) {
+TEST(TimingSuperTimer, CountsUpNeverEarlyStopsAtItsLimitAndIntervalZeroKeepsItDisabled) {
     TSuperTimer Timer;
     std::vector<std::int64_t> Values;
     Timer.SetOnTimer([&](QObject*) { Values.push_back(Timer.RunningValue()); });
@@ -135,4 +135,18 @@ TEST(TimingSuperTimer, CountsUpNeverEarlyAndIntervalZeroKeepsItDisabled) {
     Timer.SetInterval(0);
     Timer.SetEnabled(true);
     EXPECT_FALSE(Timer.Enabled());
+    // With a limit it stops itself, once, at the first tick whose count reaches the limit.
+    std::vector<std::int64_t> Counts;
+    int Stops = 0;
+    TSuperTimer Limited;
+    Limited.SetOnTimer([&](QObject*) { Counts.push_back(Limited.TickCount()); });
+    Limited.SetOnStop([&](QObject*) { ++Stops; });
+    Limited.SetInterval(250); // long beside a late tick on a loaded machine
+    Limited.SetTickLimit(2);
+    Limited.SetEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Stops > 0; }, LongWaitMs));
+    QTest::qWait(100);
+    const std::size_t N = Counts.size();
+    EXPECT_EQ(std::tuple(Stops, Limited.Enabled(), Counts.back() >= 2, N < 2 || Counts[N - 2] < 2),
+              std::tuple(1, false, true, true));
 }

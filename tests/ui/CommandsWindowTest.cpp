@@ -40,16 +40,6 @@ protected:
     QTemporaryDir Dir;
 };
 
-TEST_F(CommandsWindowTest, NewGameDuringAutoPlaysPauseLeavesAFreshGameForTheHuman) {
-    StartWith({{"AUTOPLAY SPEED", "0"}});
-    QTimer::singleShot(100, [this] { Do("N"); });
-    Do("A");
-    EXPECT_EQ(Line(Play.AutoPlaying, State()),
-              "false 0 0 0 W undo 0 hints 0 --APH asked 2 reports 0");
-    Do("10,10");
-    EXPECT_EQ(Game.MoveCount, 2);
-}
-
 TEST_F(CommandsWindowTest, ConfirmedExitDuringAutoPlayEndsTheLoopAndClosesTheWindow) {
     QApplication::setQuitOnLastWindowClosed(false); // the test program goes on
     StartWith({{"AUTOPLAY SPEED", "0"}});

@@ -1,6 +1,6 @@
-// The board by keyboard and for screen readers: the focus square moved by the arrows and edge
-// keys, Space and Enter playing, the Menu key rating, the board read as a table of named squares
-// with the news of each move, and a name on every control of every window.
+// The keys: every key the help names, in one table; the focus square's frame, the Menu key's
+// rating over its square, the board read as a table of named squares with the news of each
+// move, and a name on every control of every window.
 #include "WindowTestSupport.h"
 
 #include "help/HelpEngine.h"
@@ -10,6 +10,8 @@
 #include "widgets/SecretPanel.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
@@ -85,8 +87,9 @@ TEST_F(KeyboardWindowTest, KeysPlayRateAndMoveTheFocusSquareAndAScreenReaderHear
     Key(Qt::Key_Return); // occupied: nothing, as for a click
     Key(Qt::Key_Up);
     EXPECT_EQ(Line(Name(cell(10, 10)), Of(&Grid())->focusChild() == cell(10, 9),
-                   cell(10, 10)->state().focused, cell(10, 9)->state().focused),
-              "10:10, white stone true 0 1"); // the news is read once
+                   cell(10, 10)->state().focused, cell(10, 9)->state().focused,
+                   cell(10, 9)->state().focusable),
+              "10:10, white stone true 0 1 1"); // the news is read once
 
     QStringList rated; // the Menu key and Shift+F10 open the rating over the square
     for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
@@ -107,15 +110,105 @@ TEST_F(KeyboardWindowTest, KeysPlayRateAndMoveTheFocusSquareAndAScreenReaderHear
     EXPECT_EQ(Line(MovesMade().section(' ', 2, 2), Game.MoveCount, Frame(10, 10)),
               "W10,9 4 808080 808080"); // the frame left with the square
     Click(3, 3);                        // the mouse takes the square along and hides the frame
-    QStringList seen{Line(Focus(), Frame(3, 3).right(6))};
-    for (Qt::Key key :
-         {Qt::Key_Right, Qt::Key_Down, Qt::Key_Home, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up,
-          Qt::Key_End, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Up}) {
-        Key(key);
-        seen << Focus() + (Form->DigitalCoordinates->ShownText() == Focus() ? "" : "?");
+    EXPECT_EQ(Line(Focus(), Frame(3, 3).right(6)), "03:03 808080");
+}
+
+// Every key the help's keyboard page names, pressed where the user presses it, after a first
+// move on 10,10: the game, the focus square, the file dialogs, help and rating shown, and what a
+// dialog opened by the key (or named in the row) did with the dialog key. '*' is any text.
+TEST_F(KeyboardWindowTest, EveryKeyTheHelpNamesDoesWhatItSays) {
+    struct TRow {
+        const char* named; // as on the help page
+        const char* keys;  // pressed on the board, or the dialog to open
+        const char* dialogKey;
+        const char* seen;
+    };
+    const TRow rows[] = {
+        {"N", "N", "", "0 0 0 W undo 0 hints 0 URAPH asked 1 reports 0 10:10 - false false -"},
+        {"L", "L", "", "2 2 2 W * 10:10 Load saved game from: false false -"},
+        {"S", "S", "", "2 2 2 W * 10:10 Save current game to: false false -"},
+        {"O", "O", "Esc", "2 2 2 W * 10:10 - false false TOptionsForm 0 SOUND=0"},
+        {"Enter is the same as OK", "O", "Return", "* TOptionsForm 1 SOUND=1"},
+        {"Esc the same as Cancel", "O", "Esc", "* TOptionsForm 0 SOUND=0"},
+        {"A", "A", "", "0 0 0 W undo 0 hints 0 --APH asked 2 reports 0 * auto"},
+        {"R", "R", "", "2 2 2 W undo 0 hints 0 URAPH asked 0 reports 0 10:10 - false false -"},
+        {"W", "W", "", "3 3 3 B undo 0 hints 0 URAPH asked 0 reports 0 *"},
+        {"H", "H", "", "2 2 2 W undo 0 hints 1 URAPH asked 0 reports 0 10:10 - false false -"},
+        {"Backspace", "Backspace", "", "0 0 0 W undo 1 hints 0 URAPH asked 0 reports 0 *"},
+        {"Alt+Backspace", "Backspace, Alt+Backspace", "", "2 2 2 W undo 2 hints 0 URAPH *"},
+        {"Arrows", "Up, Left, Left, Down", "", "2 2 2 W * 08:10 - false false -"},
+        {"Home", "Home, Left", "", "* 01:10 - false false -"},
+        {"End", "End, Right", "", "* 19:10 - false false -"},
+        {"Page Up", "PgUp, Up", "", "* 10:01 - false false -"},
+        {"Page Down", "PgDown, Down", "", "* 10:19 - false false -"},
+        {"Space", "Up, Space", "", "4 4 4 W * 10:09 - false false -"},
+        {"Enter", "Down, Enter", "", "4 4 4 W * 10:11 - false false -"},
+        {"Menu", "Up, Menu", "", "2 2 2 W * 10:09 - false true -"},
+        {"Shift+F10", "Up, Shift+F10", "", "2 2 2 W * 10:09 - false true -"},
+        {"F1", "F1", "", "2 2 2 W * 10:10 - true false -"},
+        {"the Game Over window", "Game Over", "Esc", "* TWinnerForm 0"},
+        {"the About box, Esc closes", "About", "Esc", "* TAboutForm 0"},
+        {"In the exit confirmation, Enter answers", "Exit", "Return", "* TExitForm 1"},
+    };
+    QStringList named;
+    for (const TRow& row : rows) {
+        StartWith({{"AUTOPLAY SPEED", "0"}, {"REPLAY SPEED", "0"}});
+        Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        Do("10,10");
+        Game.FiveMade = QByteArray(row.keys) == "R"; // a finished game to replay
+        QString dialog = "-";
+        QTimer::singleShot(0, [&] { // in the loop the key started, if any
+            if (QWidget* shown = QApplication::activeModalWidget()) {
+                if (QByteArray(row.keys) == "O") {
+                    Do("SoundCheckBox");
+                }
+                QTest::keySequence(shown, QKeySequence::fromString(row.dialogKey));
+                dialog = shown->metaObject()->className();
+            } else if (Play.AutoPlaying) { // stopped by a new game at its first pause
+                dialog = "auto";
+                QTest::keyClick(&Grid(), Qt::Key_N);
+            }
+        });
+        const QString keys = row.keys;
+        if (keys == "About" || keys == "Exit" || keys == "Game Over") {
+            std::unique_ptr<QDialog> box;
+            box.reset(keys == "About"  ? static_cast<QDialog*>(new TAboutForm(Form.get()))
+                      : keys == "Exit" ? static_cast<QDialog*>(new TExitForm(Form.get()))
+                                       : new TWinnerForm(nullptr, Form.get()));
+            const int result = box->exec();
+            dialog += ' ' + QString::number(result);
+        } else {
+            QTest::keySequence(&Grid(), QKeySequence::fromString(keys));
+        }
+        if (QByteArray(row.keys) == "O") {
+            dialog += " " + QString::number(Options->result()) + " SOUND=" + Stored("SOUND");
+        }
+        const QString seen =
+            Line(State(), Focus(), Answers->FileDialogTitles.value(0, "-"),
+                 Form->Help->IsWindowVisible(), Items().PopupMenu1->isVisible(), dialog);
+        Items().PopupMenu1->close();
+        const QString pattern = QRegularExpression::escape(row.seen).replace("\\*", ".*");
+        EXPECT_TRUE(
+            QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(seen).hasMatch())
+            << row.named << ": " << seen.toStdString();
+        named << row.named;
     }
-    EXPECT_EQ(seen.join(' '), "03:03 808080 04:03 04:04 01:04 01:04 01:01 01:01 19:01 19:01 19:19 "
-                              "19:19 19:18");
+    // Each row stands on the page, and each key the page names has its row.
+    QFile file(":/Rennor.hlp/keys.html");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    const QString text = QString(page).remove(QRegularExpression("<[^>]*>")).simplified();
+    QStringList missing;
+    for (const QString& name : named) {
+        missing << (text.contains(name) ? "" : name);
+    }
+    for (const auto& bold : QRegularExpression("<td><b>(.*?)</b>").globalMatch(page)) {
+        for (const QString& key : bold.captured(1).split(", ")) {
+            missing << (named.contains(key) ? "" : key);
+        }
+    }
+    EXPECT_EQ(missing.join("").toStdString(), "");
 }
 
 TEST_F(KeyboardWindowTest, EveryControlOfEveryWindowHasAName) {

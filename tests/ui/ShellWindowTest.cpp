@@ -7,6 +7,7 @@
 #include "help/HelpWindow.h"
 #include "ui/AboutForm.h"
 #include "ui/ExitForm.h"
+#include "ui/LogoForm.h"
 #include "ui/ProductAddresses.h"
 
 #include <QContextMenuEvent>
@@ -153,6 +154,39 @@ TEST_F(ShellWindowTest, WhatsThisShowsAControlsTopicWhereItWasAskedFor) {
                    VisiblePopup()->geometry().adjusted(-40, -40, 40, 40).contains(below.topLeft()),
                    bar->toolTip()),
               "true true false true true Change The Behavior Of Rennor Master");
+}
+
+// The main window stands a little above the centre, leaving the task bar its room and never
+// above the top; the dialogs and the splash stand at the centre. Halves round to even.
+TEST_F(ShellWindowTest, EachWindowStandsWhereItBelongsOnTheScreen) {
+    const std::tuple<QSize, QSize, QPoint> mainPlaces[] = {{{1024, 768}, {561, 450}, {232, 144}},
+                                                           {{800, 600}, {563, 451}, {118, 59}},
+                                                           {{640, 400}, {561, 450}, {40, 0}},
+                                                           {{1366, 768}, {565, 453}, {401, 143}}};
+    const std::tuple<QSize, QSize, QPoint> centred[] = {{{800, 600}, {273, 160}, {264, 220}},
+                                                        {{1366, 768}, {421, 191}, {473, 288}},
+                                                        {{1025, 767}, {463, 275}, {280, 246}}};
+    for (auto [screen, outer, place] : mainPlaces) {
+        EXPECT_EQ(MainWindowPosition(screen, outer), place)
+            << screen.width() << "x" << outer.width();
+    }
+    for (auto [screen, outer, place] : centred) {
+        EXPECT_EQ(CentredOnScreen(screen, outer), place) << screen.width() << "x" << outer.width();
+    }
+    Start();
+    ShowOptions();
+    TAboutForm about(Form.get());
+    TExitForm exit(Form.get());
+    TLogoForm logo;
+    about.show();
+    exit.show();
+    logo.ShowAndPaint();
+    QStringList seen;
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{Form.get(), Options.get(), &about, &exit, &logo}) {
+        seen << Line(window->frameGeometry().x(), window->frameGeometry().y());
+    }
+    EXPECT_EQ(seen.join(", "), "118 171, 168 280, 167 241, 262 318, 190 304");
 }
 
 } // namespace

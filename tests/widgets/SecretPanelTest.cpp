@@ -68,6 +68,7 @@ TEST(SecretPanel, EachStepMovesTheTextUpOnePixelInsideTheBevelUntilItEndsBlank) 
     panel.SetActive(true); // the next 20-second tick scrolls anew
     EXPECT_TRUE(panel.Active());
     EXPECT_EQ(panel.ScrollPos(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.ScrollPos() > 1; })); // and on by itself
 }
 
 } // namespace
