@@ -58,15 +58,6 @@ TSearchPosition Moved(TSearchPosition p, int turns, bool mirror, bool swap) {
     return p;
 }
 
-TSearchBoard BoardOf(const TSearchPosition& p) {
-    TSearchBoard board(p.Size, p.Rule);
-    for (const TSearchStone& s : p.Stones) {
-        board.Place(board.CellOf(s.X, s.Y), s.Color);
-    }
-    board.SetToMove(p.ToMove);
-    return board;
-}
-
 // Positions one to three fours from five: the first of each three-four win, and what is left of
 // it after each four of Rennor Emperor's line and its block.
 std::vector<TSearchPosition> NearFives() {
