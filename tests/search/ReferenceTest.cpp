@@ -110,19 +110,6 @@ TEST(ReferenceTest, SearchByFoursAgreesWithEveryMoveTriedTurnedMirroredAndExchan
     }
 }
 
-// Drawn from (0, 0) as in the tactics: 'X' black, 'O' white.
-TSearchPosition Drawn(int size, const char* rows, TStoneColor toMove) {
-    TSearchPosition p{size, {}, toMove};
-    for (int x = 0, y = 0; const char c : std::string_view(rows)) {
-        if (c == 'X' || c == 'O') {
-            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
-        }
-        x = c == '|' ? 0 : x + 1;
-        y += c == '|';
-    }
-    return p;
-}
-
 TSearchResult Think(const TSearchPosition& p, int depth = 60, TEmperor* warm = nullptr) {
     TEmperor cold(std::size_t{1} << 20);
     return (warm ? *warm : cold).Think(p, {std::chrono::seconds(10), depth}, Never);

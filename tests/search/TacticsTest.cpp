@@ -2,13 +2,11 @@
 // open three unless a stronger threat comes first, no move once the game is over, each under the
 // rule of the game (an overline that wins nothing or wins); bad positions. Renju's fouls in play
 // are in BrainPipeTest and ReferenceTest.
-#include "search/Emperor.h"
+#include "ForcedWins.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <stdexcept>
-#include <string_view>
 
 namespace {
 
@@ -55,17 +53,8 @@ class TacticsTest : public testing::TestWithParam<TTactic> {};
 
 TEST_P(TacticsTest, PlaysAGoodAnswer) {
     const TTactic& t = GetParam();
-    TSearchPosition p{t.Size, {}, t.ToMove, t.Rule};
     std::set<std::pair<int, int>> answers;
-    for (int x = t.Left, y = t.Top; char c : std::string_view(t.Rows)) {
-        if (c == '*') {
-            answers.insert({x, y});
-        } else if (c == 'X' || c == 'O') {
-            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
-        }
-        x = c == '|' ? t.Left : x + 1;
-        y += c == '|';
-    }
+    const TSearchPosition p = Drawn(t.Size, t.Rows, t.ToMove, t.Left, t.Top, t.Rule, &answers);
     const TSearchResult r = Think(p);
     EXPECT_EQ(r.HasMove(), !answers.empty());
     EXPECT_TRUE(answers.empty() || answers.contains({r.X, r.Y})) << r.X << "," << r.Y;
