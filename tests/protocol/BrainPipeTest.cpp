@@ -1,6 +1,5 @@
 // The real rennor-brain through real pipes: Rennor King move for move against the written
-// player, each rule as the brain is told it, and the match tool against brains that foul, die
-// or hang in the middle of a game.
+// player, each rule as the brain is told it, and the match tool against a brain that dies.
 #include "protocol/BrainProtocol.h"
 
 #include "core/LiveSettings.h"
@@ -27,15 +26,6 @@ std::string Shell(const std::string& command) {
     }
     EXPECT_EQ(pclose(pipe), 0) << command << "\n" << output;
     return output;
-}
-
-// The match tool's report with these arguments holds each of these lines.
-void ExpectMatchReport(const std::string& arguments, std::initializer_list<std::string> lines) {
-    const std::string output =
-        Shell(std::string("python3 ") + RENNOR_MATCH + " " + arguments + " 2>&1");
-    for (const std::string& line : lines) {
-        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
-    }
 }
 
 // The brain's answers, a line each, to these bytes coming down a pipe.
@@ -117,33 +107,17 @@ TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
               std::string::npos);
 }
 
-// A brain that always answers 8,8, there black's double three: under renju black loses on it,
-// whichever brain holds black, and the tool counts the fouls.
-TEST(BrainPipeTest, MatchToolForfeitsBlacksFoul) {
-    const std::string openings = testing::TempDir() + "foul-openings.txt";
-    std::ofstream(openings) << "1,-1 -6,-6 1,-2 6,-6 -1,1 -6,6 -2,1 6,6\n";
-    const std::string brain =
-        "\"sh -c 'while read -r l; do case \\$l in START*) echo OK;; "
-        "ABOUT*) echo name=sh;; DONE*|BEGIN*|TURN*) echo 8,8;; END*) exit;; esac; "
-        "done'\"";
-    ExpectMatchReport(brain + " " + brain + " --size 15 --rule 4 --judge " + RENNOR_JUDGE +
-                          " --openings " + openings,
-                      {"   1        1  A      B      B wins", "A played 8,8, a foul: double three",
-                       "fouls by black: 2; moves on a taken square or off the board: 0"});
-}
-
-// The second brain passes only the first dozen lines to a real brain and then, mid-game, either
-// ends or keeps its output open without a word. Either way it loses both games, and the tool
-// ends it and goes on.
-TEST(BrainPipeTest, MatchToolForfeitsABrainThatDiesOrHangs) {
-    const std::string cut = std::string("sed -u 12q | ") + RENNOR_BRAIN + " --player=king";
-    for (const auto& [second, reason] :
-         {std::pair{"sh -c '" + cut + "'", "B crashed"},
-          {"sh -c '" + cut + "; exec sleep 600'", "B took too long"}}) {
-        ExpectMatchReport(std::string("'") + RENNOR_BRAIN + " --player=king' \"" + second +
-                              "\" --count 1 --time 1000",
-                          {"   1        1  A      B      A wins",
-                           "   2        1  B      A      A wins", "A: 2 won, 0 lost", reason});
+// A smoke test of the match tool (its arithmetic is tested alone): the second brain passes only
+// the first dozen lines to a real brain and then ends mid-game; it loses both games.
+TEST(BrainPipeTest, MatchToolForfeitsABrainThatDies) {
+    const std::string dying =
+        std::string("\"sh -c 'sed -u 12q | ") + RENNOR_BRAIN + " --player=king'\"";
+    const std::string output = Shell(std::string("python3 ") + RENNOR_MATCH + " '" + RENNOR_BRAIN +
+                                     " --player=king' " + dying + " --count 1 --time 1000 2>&1");
+    for (const char* line :
+         {"   1        1  A      B      A wins", "   2        1  B      A      A wins",
+          "A: 2 won, 0 lost", "B crashed"}) {
+        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
     }
 }
 

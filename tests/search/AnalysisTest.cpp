@@ -11,19 +11,6 @@ using namespace std::chrono_literals;
 
 const std::atomic<bool> Never{false};
 
-// Rows drawn from (Left, Top): 'X' black, 'O' white, anything else empty; '|' ends a row.
-TSearchPosition Drawn(int left, int top, std::string_view rows, TStoneColor toMove) {
-    TSearchPosition p{15, {}, toMove, TRule::Freestyle};
-    for (int x = left, y = top; char c : rows) {
-        if (c == 'X' || c == 'O') {
-            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
-        }
-        x = c == '|' ? left : x + 1;
-        y += c == '|';
-    }
-    return p;
-}
-
 std::string WordsFor(const TSearchPosition& p) {
     TEmperor emperor(std::size_t{1} << 20);
     return AnalysisWords(Analyse(emperor, p, 300ms, Never));
@@ -42,13 +29,13 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHowOrThatItIsEven) {
     EXPECT_EQ(a.Line.size(), 2u * a.MovesToWin - 1);
     EXPECT_EQ(AnalysisWords(a), "Black wins in " + std::to_string(a.MovesToWin) + " by fours");
     // Two open threes of white's, black to move with nothing to force: one block is not enough.
-    const TSearchPosition lost = Drawn(2, 3,
+    const TSearchPosition lost = Drawn(15,
                                        "X.........|...OOO....|.........O|.........O|"
                                        ".........O|X.........|..........|X..X.X....",
-                                       BlackStone);
+                                       BlackStone, 2, 3);
     EXPECT_EQ(WordsFor(lost), "White wins in 2");
-    EXPECT_EQ(WordsFor(Drawn(6, 6, "X.|.O", BlackStone)), "Even");
-    EXPECT_EQ(WordsFor(Drawn(6, 6, "XXXXX|OOOO.", WhiteStone)), "Black has won");
+    EXPECT_EQ(WordsFor(Drawn(15, "X.|.O", BlackStone, 6, 6)), "Even");
+    EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
 
 TEST(AnalysisTest, ReviewFindsTheLossAllowedAndTheWinMissed) {

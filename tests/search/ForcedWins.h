@@ -1,5 +1,6 @@
-// The forced-win set: positions where the side to move wins by continuous fours, read from
-// tests/search/forced-wins.txt, and a board that checks such a win knowing only the rule.
+// Positions for the search tests: drawn ones, the forced-win set (the side to move wins by
+// continuous fours, read from tests/search/forced-wins.txt), and a board that checks such a win
+// knowing only the rule.
 #pragma once
 
 #include "search/Emperor.h"
@@ -8,8 +9,27 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
+
+// Part of a board drawn from (left, top): 'X' black, 'O' white, '*' an empty square put in
+// `marked`, '|' ends a row, anything else is empty.
+inline TSearchPosition Drawn(int size, std::string_view rows, TStoneColor toMove, int left = 0,
+                             int top = 0, TRule rule = TRule::Freestyle,
+                             std::set<std::pair<int, int>>* marked = nullptr) {
+    TSearchPosition p{size, {}, toMove, rule};
+    for (int x = left, y = top; char c : rows) {
+        if (c == 'X' || c == 'O') {
+            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
+        } else if (c == '*' && marked) {
+            marked->insert({x, y});
+        }
+        x = c == '|' ? left : x + 1;
+        y += c == '|';
+    }
+    return p;
+}
 
 struct TForcedWin {
     TSearchPosition Position;

@@ -58,15 +58,6 @@ TSearchPosition Moved(TSearchPosition p, int turns, bool mirror, bool swap) {
     return p;
 }
 
-TSearchBoard BoardOf(const TSearchPosition& p) {
-    TSearchBoard board(p.Size, p.Rule);
-    for (const TSearchStone& s : p.Stones) {
-        board.Place(board.CellOf(s.X, s.Y), s.Color);
-    }
-    board.SetToMove(p.ToMove);
-    return board;
-}
-
 // Positions one to three fours from five: the first of each three-four win, and what is left of
 // it after each four of Rennor Emperor's line and its block.
 std::vector<TSearchPosition> NearFives() {
@@ -117,19 +108,6 @@ TEST(ReferenceTest, SearchByFoursAgreesWithEveryMoveTriedTurnedMirroredAndExchan
             }
         }
     }
-}
-
-// Drawn from (0, 0) as in the tactics: 'X' black, 'O' white.
-TSearchPosition Drawn(int size, const char* rows, TStoneColor toMove) {
-    TSearchPosition p{size, {}, toMove};
-    for (int x = 0, y = 0; const char c : std::string_view(rows)) {
-        if (c == 'X' || c == 'O') {
-            p.Stones.push_back({x, y, c == 'X' ? BlackStone : WhiteStone});
-        }
-        x = c == '|' ? 0 : x + 1;
-        y += c == '|';
-    }
-    return p;
 }
 
 TSearchResult Think(const TSearchPosition& p, int depth = 60, TEmperor* warm = nullptr) {
