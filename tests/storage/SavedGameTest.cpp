@@ -96,30 +96,31 @@ TEST_F(SavedGameTest, ALatestMoveOffTheBoardIsNeverPainted) {
 }
 
 // The reader's checks at their bounds: squares 1 to 19, counts from 0, a clock from 0 to a
-// hundred years, at most a board of moves.
+// hundred years, at most a board of moves. Each row changes one field; "" is taken.
 TEST_F(SavedGameTest, TheReaderTakesEachFieldUpToItsBoundsAndRefusesOneStepBeyond) {
     Play({{10, 10}, {11, 11}});
-    const TSavedGame saved = CaptureSavedGame(Game, TSavedPlay{});
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double nan = std::numeric_limits<double>::quiet_NaN(), top = MaxSavedClockDays;
+    const char* const range = "Range check error";
+    const char* const clock = "clock is not a valid time";
     const std::pair<std::function<void(TSavedGame&)>, const char*> rows[] = {
         {[](TSavedGame&) {}, ""},
-        {[](TSavedGame& g) { g.Moves[2].X = 0; }, "Range check error"},
-        {[](TSavedGame& g) { g.Moves[2].X = 1; }, ""},
-        {[](TSavedGame& g) { g.Moves[2].Y = 19; }, ""},
-        {[](TSavedGame& g) { g.Moves[2].Y = 20; }, "Range check error"},
-        {[](TSavedGame& g) { g.Moves[2].Y = 0; }, "Range check error"},
-        {[](TSavedGame& g) { g.Moves[2].X = 20; }, "Range check error"},
-        {[](TSavedGame& g) { g.MoveCount = MaxMoves + 1; }, "Range check error"},
-        {[](TSavedGame& g) { g.Play.UndoUsedCount = -1; }, "negative undo count"},
-        {[](TSavedGame& g) { g.Play.HintsUsedCount = -1; }, "negative hint count"},
-        {[](TSavedGame& g) { g.Play.CommentsUsedCount = -1; }, "negative comment count"},
-        {[](TSavedGame& g) { g.Play.ElapsedTime = -1e-9; }, "clock is not a valid time"},
-        {[](TSavedGame& g) { g.Play.ElapsedTime = MaxSavedClockDays; }, ""},
-        {[](TSavedGame& g) { g.Play.ElapsedTime = MaxSavedClockDays + 1e-6; }, "clock is not"},
-        {[nan](TSavedGame& g) { g.Play.ElapsedTime = nan; }, "clock is not a valid time"}};
+        {[](auto& g) { g.Moves[2].X = 0; }, range},
+        {[](auto& g) { g.Moves[2].X = 1; }, ""},
+        {[](auto& g) { g.Moves[2].Y = 19; }, ""},
+        {[](auto& g) { g.Moves[2].Y = 20; }, range},
+        {[](auto& g) { g.Moves[2].Y = 0; }, range},
+        {[](auto& g) { g.Moves[2].X = 20; }, range},
+        {[](auto& g) { g.MoveCount = MaxMoves + 1; }, range},
+        {[](auto& g) { g.Play.UndoUsedCount = -1; }, "negative undo count"},
+        {[](auto& g) { g.Play.HintsUsedCount = -1; }, "negative hint count"},
+        {[](auto& g) { g.Play.CommentsUsedCount = -1; }, "negative comment count"},
+        {[](auto& g) { g.Play.ElapsedTime = -1e-9; }, clock},
+        {[top](auto& g) { g.Play.ElapsedTime = top; }, ""},
+        {[top](auto& g) { g.Play.ElapsedTime = top + 1e-6; }, clock},
+        {[nan](auto& g) { g.Play.ElapsedTime = nan; }, clock}};
     int row = 0;
     for (const auto& [change, refusal] : rows) {
-        TSavedGame changed = saved;
+        TSavedGame changed = CaptureSavedGame(Game, TSavedPlay{});
         change(changed);
         QString seen;
         try {
@@ -128,8 +129,7 @@ TEST_F(SavedGameTest, TheReaderTakesEachFieldUpToItsBoundsAndRefusesOneStepBeyon
             seen = e.Text();
         }
         EXPECT_TRUE(*refusal ? seen.contains(refusal) : seen.isEmpty())
-            << "row " << row << ": " << seen.toStdString();
-        ++row;
+            << "row " << row++ << ": " << seen.toStdString();
     }
 }
 

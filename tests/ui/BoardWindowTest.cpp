@@ -1,5 +1,5 @@
-// The board and its displays as the screen shows them: squares, stones and the last-move
-// highlight, repaints, the turn indicator, the cursor and the coordinate readout.
+// The board and its displays as the user meets them: repaints, the turn indicator, the cursor
+// and the coordinate readout.
 #include "WindowTestSupport.h"
 
 #include "AccessibleEvents.h"
@@ -9,18 +9,11 @@
 
 namespace {
 
-class BoardWindowTest : public WindowTest {
-protected:
-    // Square (X, Y): ring, inside, stone and stone rim.
-    QString Square(const QImage& board, int X, int Y) const {
-        const QPoint rim = Grid().CellRect(X - 1, Y - 1).topLeft() + QPoint(9, 3);
-        return Line(Pixel(board, X, Y, 1, 1), Pixel(board, X, Y, 2, 2), Pixel(board, X, Y, 9, 9),
-                    Stark(board.pixelColor(rim)));
-    }
-};
+using BoardWindowTest = WindowTest;
 
 // The cursor and the coordinate readout follow the pointer; the cursor shows the colour to move.
-TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesTheLastMoveAndTheCursorTheColour) {
+// The squares' colours are the reference pictures' business.
+TEST_F(BoardWindowTest, TheReadoutFollowsThePointerAndTheCursorShowsTheColourToMove) {
     StartWith({{"HUMAN vs HUMAN", "1"}});
     const auto cursor = [this] { return Grid().cursor().pixmap().toImage(); };
     EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor); // until the pointer moves
@@ -31,20 +24,11 @@ TEST_F(BoardWindowTest, SquaresShowTheBoardColourTheStonesTheLastMoveAndTheCurso
     }
     EXPECT_EQ(readout.join(' '), "10100 191900 71200");
     EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage());
-    QImage board = Board();
-    EXPECT_EQ(Line(Square(board, 1, 1), Square(board, 19, 19),
-                   board.pixelColor(Grid().CellRect(0, 0).right() + 1, 5).name()),
-              "808080 808080 808080 808080 808080 808080 808080 808080 #000000");
-    Click(4, 3); // white: lime XOR grey ring, lime inside, aqua stone, black rim
-    EXPECT_EQ(Square(Board(), 4, 3), "807f80 00ff00 00ffff 000000");
+    Click(4, 3);
     EXPECT_TRUE(cursor() == Form->WhiteCursor.pixmap().toImage()); // unchanged until it moves
     QTest::mouseMove(&Grid(), SquareCentre(6, 4));
     EXPECT_TRUE(cursor() == Form->BlackCursor.pixmap().toImage() &&
                 cursor() != Form->WhiteCursor.pixmap().toImage());
-    Click(6, 4); // black; the highlight moves on
-    board = Board();
-    EXPECT_EQ(Line(Square(board, 4, 3), Square(board, 6, 4)),
-              "808080 808080 00ffff 000000 807f80 00ff00 000000 00ffff");
 }
 
 TEST_F(BoardWindowTest, AMoveAgainstTheComputerPaintsOnlyTheSquaresItChanges) {

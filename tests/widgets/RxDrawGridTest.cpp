@@ -45,15 +45,10 @@ TEST(RxDrawGridOnScreen, OneCellRepaintAndHintFlashShowAtOnceAndClicksArriveInCl
     inside = Qt::green;
     grid.DrawCellNow(5, 7);
     const QImage screen = OnScreen(window);
-    const QPoint o = grid.ClientOrigin();
-    const QPoint cell = o + grid.CellRect(5, 7).topLeft();
-    // The callback draws inside the raised edge of its cell; black lines between cells.
+    const QPoint cell = grid.ClientOrigin() + grid.CellRect(5, 7).topLeft();
+    // The callback draws inside the raised edge of its cell (the edges and lines between cells
+    // are the main window picture's business).
     EXPECT_TRUE(AllOf(screen, QRect(cell + QPoint(1, 1), QSize(17, 17)), Qt::green));
-    EXPECT_EQ(screen.pixel(cell), grid.palette().color(QPalette::Light).rgb());
-    EXPECT_EQ(screen.pixel(o + QPoint(5, 18)), grid.palette().color(QPalette::Dark).rgb());
-    EXPECT_EQ(screen.pixelColor(o + QPoint(19, 5)), QColor(Qt::black));
-    EXPECT_EQ(screen.pixelColor(o + QPoint(379, 379)), QColor(Qt::black));
-    EXPECT_TRUE(AllOf(screen, QRect(o + QPoint(1, 1), QSize(17, 17)), BoardGrey));
 
     const QRect flash = grid.CellRect(9, 9).adjusted(1, 1, -1, -1);
     grid.PaintNow(flash, [&](QPainter& canvas) { canvas.fillRect(flash, Qt::red); });
