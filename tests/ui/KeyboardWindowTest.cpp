@@ -142,6 +142,8 @@ TEST_F(KeyboardWindowTest, EveryKeyTheHelpNamesDoesWhatItSays) {
         {"Menu", "Up, Menu", "", "2 2 2 W * 10:09 - false true -"},
         {"Shift+F10", "Up, Shift+F10", "", "2 2 2 W * 10:09 - false true -"},
         {"F1", "F1", "", "2 2 2 W * 10:10 - true false -"},
+        {"Y", "Y", "", "2 2 2 W * 10:10 - false false analyse"},
+        {"V", "V", "Esc", "2 2 2 over * 10:10 - false false TReviewForm"},
         {"the Game Over window", "Game Over", "Esc", "* TWinnerForm 0"},
         {"the About box, Esc closes", "About", "Esc", "* TAboutForm 0"},
         {"In the exit confirmation, Enter answers", "Exit", "Return", "* TExitForm 1"},
@@ -152,7 +154,9 @@ TEST_F(KeyboardWindowTest, EveryKeyTheHelpNamesDoesWhatItSays) {
         Form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         Do("10,10");
-        Game.FiveMade = QByteArray(row.keys) == "R"; // a finished game to replay
+        const QString keys = row.keys;
+        Game.FiveMade = keys == "R" || keys == "V"; // a finished game to replay or review
+        Items().Review1->setEnabled(Game.FiveMade); // as the end of a game leaves it
         QString dialog = "-";
         QTimer::singleShot(0, [&] { // in the loop the key started, if any
             if (QWidget* shown = QApplication::activeModalWidget()) {
@@ -166,7 +170,6 @@ TEST_F(KeyboardWindowTest, EveryKeyTheHelpNamesDoesWhatItSays) {
                 QTest::keyClick(&Grid(), Qt::Key_N);
             }
         });
-        const QString keys = row.keys;
         if (keys == "About" || keys == "Exit" || keys == "Game Over") {
             std::unique_ptr<QDialog> box;
             box.reset(keys == "About"  ? static_cast<QDialog*>(new TAboutForm(Form.get()))
@@ -179,6 +182,9 @@ TEST_F(KeyboardWindowTest, EveryKeyTheHelpNamesDoesWhatItSays) {
         }
         if (QByteArray(row.keys) == "O") {
             dialog += " " + QString::number(Options->result()) + " SOUND=" + Stored("SOUND");
+        } else if (Items().Analyse1->isChecked()) {
+            dialog = "analyse";
+            Items().Analyse1->trigger(); // off again, so the next row starts without it
         }
         const QString seen =
             Line(State(), Focus(), Answers->FileDialogTitles.value(0, "-"),
