@@ -5,9 +5,6 @@
 #include "game/ComputerTurn.h"
 #include "game/MoveHistory.h"
 #include "game/Opening.h"
-#include "players/OpeningAdvisor.h"
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -52,28 +49,6 @@ TEST_F(OpeningTest, SwapBetweenPeopleTheSecondChoosesAndTheNamesFollow) {
         EXPECT_EQ(View.Names, std::pair(QString("Bob"), QString("Ann")));
         EXPECT_EQ(OpeningStep(), TOpeningStep::PlaceThree);
     }
-}
-
-TOpeningChoice ComputersChoice(const std::vector<TMoveRecord>& stones) {
-    TOpeningAdvisor advisor(std::chrono::milliseconds(50));
-    std::optional<TOpeningChoice> chosen;
-    QObject::connect(&advisor, &TOpeningAdvisor::Decided,
-                     [&](std::uint64_t, const TOpeningDecision& d) { chosen = d.Choice; });
-    advisor.AskChoice({1, stones, W, TRule::Freestyle, 19}, true);
-    while (!chosen) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return *chosen;
-}
-
-TEST(OpeningChoiceTest, TheComputerTakesTheColourEmperorFavours) {
-    // White to move either way: black's open four cannot be stopped, white's wins at once.
-    const std::vector<TMoveRecord> blackFour = {{B, 8, 10}, {B, 9, 10}, {B, 10, 10}, {B, 11, 10},
-                                                {W, 3, 3},  {W, 3, 5},  {W, 5, 3}};
-    const std::vector<TMoveRecord> whiteFour = {{W, 8, 10}, {W, 9, 10}, {W, 10, 10}, {W, 11, 10},
-                                                {B, 3, 3},  {B, 3, 5},  {B, 5, 3}};
-    EXPECT_EQ(ComputersChoice(blackFour), TOpeningChoice::PlayBlack);
-    EXPECT_EQ(ComputersChoice(whiteFour), TOpeningChoice::PlayWhite);
 }
 
 TEST_F(OpeningTest, TheComputerPlacesAndThenAnswersTheHumansChoice) {

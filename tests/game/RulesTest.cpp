@@ -175,44 +175,4 @@ TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
     EXPECT_EQ(LoadDialogSpec().Filter, all);
 }
 
-TEST_F(RulesTest, ARecordIsTakenOverWithItsRuleAndSizeOnlyOnceItPassedEveryCheck) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("renju.sgf");
-    Options.FirstWhite = false;
-    NewGameUnder(TRule::Renju, SmallBoardSize);
-    Clicks("8,10 1,1 9,10 1,3 10,8");
-    Ports.FileNames = {path};
-    SaveGame1Click();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray saved = file.readAll();
-    file.close();
-    const auto load = [&](const QByteArray& text) {
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        file.close();
-        Ports.Errors.clear();
-        Ports.FileNames = {path};
-        LoadGame1Click();
-    };
-    const auto state = [] {
-        QStringList moves;
-        for (int i = 1; i <= Game.MoveCount; ++i) {
-            moves << QString("%1,%2").arg(Game.Moves[i].X).arg(Game.Moves[i].Y);
-        }
-        return QString::fromStdString(
-            Line(RuleText(Play.Rules.Rule), PlayedSize(), moves.join(' '), IsGameOver()));
-    };
-    NewGameUnder(TRule::Freestyle, LargeBoardSize);
-    Clicks("2,2");
-    load(saved.left(saved.lastIndexOf(')')) + ";W[ai];B[ji];W[ak];B[jj])");
-    // Black's 10,10 is a double three: refused, the running game as it was.
-    const QString refused = Ports.Errors.join('|') + ' ' + state();
-    load(saved);
-    EXPECT_EQ(Line(refused, "/", state(), Ports.Errors.size(), View.Enabled[TCommand::Hint]),
-              Line("Move 9 of the record (10:10) is forbidden to black under renju: double "
-                   "three. Freestyle 19 2,2 false /",
-                   "Renju 15 8,10 1,1 9,10 1,3 10,8 false 0 false"));
-}
-
 } // namespace

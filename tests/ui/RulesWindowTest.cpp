@@ -157,14 +157,15 @@ TEST_F(RulesWindowTest, LoadingAnRnrGameBringsBackFreestyleOn19AndStoresIt) {
 
 } // namespace
 
-TEST_F(RulesWindowTest, ARecordsPlayersNameItsSidesBetweenPeopleUntilANewGameOrAnRnrLoad) {
+TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneChangesNothing) {
     QTemporaryDir dir;
     const auto write = [&](const char* name, const QByteArray& text) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     };
-    write("ab.sgf", "(;GM[4]FF[4]SZ[15]PB[Alice]PW[ Bob ];B[hh];W[ii])");
+    write("ab.sgf", "(;GM[4]FF[4]SZ[15]RU[Renju]PB[Alice]PW[ Bob ];B[hh];W[ii])");
+    write("bad.sgf", "(;SZ[15]RU[Renju];B[aa];B[bb])"); // refused: black's twice in a row
     write("c.psq", "Record 15x15, 11:11, 0\r\n8,8,0\r\n9,9,0\r\nCarol\r\n");
     QStringList seen;
     const auto load = [&](const QString& steps) {
@@ -172,7 +173,8 @@ TEST_F(RulesWindowTest, ARecordsPlayersNameItsSidesBetweenPeopleUntilANewGameOrA
             File = dir.filePath(file);
             file == "N" ? Do(file) : Do("L");
         }
-        seen << Line(Form->MainName1->text(), "/", Form->MainName2->text());
+        seen << Line(Form->MainName1->text(), "/", Form->MainName2->text(),
+                     RuleText(Play.Rules.Rule), Grid().ShownCols());
     };
     StartWith({{"HUMAN vs HUMAN", "1"}, {"1st NAME", "Ann"}});
     Do("5,5 6,6");
@@ -182,11 +184,16 @@ TEST_F(RulesWindowTest, ARecordsPlayersNameItsSidesBetweenPeopleUntilANewGameOrA
     File = dir.filePath("again.sgf"); // saved as they stand
     Do("S");
     load("game.rnr");
+    load("bad.sgf");
     load("c.psq");
     load("N");
     load("again.sgf");
     StartWith({{"1st NAME", "Ann"}}); // against the computer the players are who play on
     load("ab.sgf");
-    EXPECT_EQ(seen, QStringList({"Bob / Alice", "Ann / Player 2", "Ann / Carol", "Ann / Player 2",
-                                 "Bob / Alice", "Rennor Emperor / Ann"}));
+    // A record's rule and board stay for the games after it, until an .rnr file; a refused
+    // record changes nothing.
+    EXPECT_EQ(seen, QStringList({"Bob / Alice Renju 15", "Ann / Player 2 Freestyle 19",
+                                 "Ann / Player 2 Freestyle 19", "Ann / Carol Freestyle 15",
+                                 "Ann / Player 2 Freestyle 15", "Bob / Alice Renju 15",
+                                 "Rennor Emperor / Ann Renju 15"}));
 }
