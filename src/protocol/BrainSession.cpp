@@ -25,6 +25,11 @@ std::optional<long long> Number(const std::string& text) {
 
 // A turn time of 0 asks for the quickest answer; the engine still gets a little.
 constexpr long long QuickTurn = 20;
+// Room for the answer to reach the manager on a busy machine: the search stops within a few
+// milliseconds of its deadline, and the answer crosses the pipe in well under one (at a load of
+// three processes a core, the latest answer came 10 ms after the search's deadline;
+// bench/protocol BM_TurnTime measures it). A fixed margin, so that long turns are used whole.
+constexpr long long AnswerMargin = 12;
 // Of the time left in the match, one move takes at most this share.
 constexpr long long MatchShare = 15;
 // The rules played: five or more (0), exactly five (1) and renju (4). The continuous-game bit
@@ -78,9 +83,7 @@ std::chrono::milliseconds TBrainSession::MoveBudget() const {
     if (MatchTime > 0 && TimeLeft) { // without a match limit, what is left means nothing
         limit = std::min(limit, *TimeLeft / MatchShare);
     }
-    // Room for the answer to reach the manager, and for a busy machine.
-    const long long margin = std::max(15LL, limit / 4);
-    return std::chrono::milliseconds(std::max(1LL, limit - margin));
+    return std::chrono::milliseconds(std::max(1LL, limit - AnswerMargin));
 }
 
 std::vector<std::string> TBrainSession::Handle(const TTextLine& line) {
