@@ -104,6 +104,19 @@ void TAlphaBeta::Generate(std::vector<TCell>& out, TCell first, int ply, int dep
     }
 }
 
+// Late quiet moves are first tried shallower, and only with a null window; the latest of a deep
+// search two moves shallower. A move that makes or stops a threat is never quiet: a three left
+// unanswered two moves early loses the game.
+int TAlphaBeta::Reduction(TCell move, int depth, std::size_t index) const {
+    const int me = Board.ToMove();
+    const bool threat =
+        IsThreat(Board.ShapeAt(me, move)) || IsThreat(Board.ShapeAt(Other(me), move));
+    if (threat || depth < 3 || index < 4) {
+        return 0;
+    }
+    return depth >= 5 && index >= 10 ? 2 : 1;
+}
+
 void TAlphaBeta::Remember(TCell move, int ply, int depth) {
     if (Killers[ply][0] != move) {
         Killers[ply][1] = Killers[ply][0];
@@ -116,13 +129,12 @@ int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alph
                             int ply, TCell& best) {
     int bestScore = -Infinity;
     for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int reduce = i == 0 ? 0 : Reduction(moves[i], depth, i);
         Board.Play(moves[i]);
         int score;
         if (i == 0) {
             score = -Search(depth - 1, -beta, -alpha, ply + 1);
         } else {
-            // Late quiet moves are first tried a move shallower, and only with a null window.
-            const int reduce = depth >= 3 && i >= 4 ? 1 : 0;
             score = -Search(depth - 1 - reduce, -alpha - 1, -alpha, ply + 1);
             if (score > alpha && (reduce > 0 || score < beta)) {
                 score = -Search(depth - 1, -beta, -alpha, ply + 1);

@@ -34,6 +34,7 @@ private:
     int SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta, int ply,
                     TCell& best);
     int RootIteration(std::vector<TCell>& moves, int depth, TOutcome& outcome);
+    int Reduction(TCell move, int depth, std::size_t index) const;
     void Remember(TCell move, int ply, int depth);
 
     TSearchBoard& Board;
