@@ -26,6 +26,7 @@ constexpr int MaxThreats = 8;
 constexpr std::uint64_t ThreatNodes = 2000000;
 constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
 constexpr std::uint64_t DefenceNodes = 5000;
+constexpr int SearchShare = 2; // in thirds: the full search's share of the time left
 
 // The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
 // when none stops it. Only squares that can touch the win are tried: ours that make a four,
@@ -143,15 +144,53 @@ private:
         return Answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
     }
 
+    // The full search, then a check of its choice against the opponent's win by threats, which
+    // lies beyond its depth more often than not: games between strong players are decided so.
     TSearchResult Search() {
-        TAlphaBeta search(Board, Clock, Table);
+        TSearchClock searchClock(TSearchClock::TClock::now() + Clock.Left() * SearchShare / 3,
+                                 Clock.StopFlag());
+        TAlphaBeta search(Board, searchClock, Table);
         std::vector<TCell> moves;
         search.Generate(moves, NoCell, 0, MaxDepth);
         moves = StopFours(Board, Threats, Clock, std::move(moves));
-        const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), MaxDepth);
+        const TAlphaBeta::TOutcome outcome = search.Run(moves, MaxDepth);
         Result.Depth = outcome.Depth;
+        TCell move = outcome.Move != NoCell ? outcome.Move : Board.FindEmpty();
+        if (outcome.Score <= WinThreshold && outcome.Move != NoCell) {
+            move = Safe(move, moves);
+        }
         Result.Nodes = search.Nodes() + Threats.Nodes();
-        return Answer(outcome.Move != NoCell ? outcome.Move : Board.FindEmpty(), outcome.Score);
+        return Answer(move, outcome.Score);
+    }
+
+    // The first of the search's choice and then its other moves after which the opponent has no
+    // win by threats that the time left can find; the choice itself when every move has one.
+    TCell Safe(TCell best, std::vector<TCell> moves) {
+        std::erase(moves, best);
+        moves.insert(moves.begin(), best);
+        for (TCell m : moves) {
+            if (Clock.ExpiredNow()) {
+                break;
+            }
+            Board.Play(m);
+            const bool lost = ThreatWin();
+            Board.Undo();
+            if (!lost) {
+                return m;
+            }
+        }
+        return best;
+    }
+
+    // Whether the side to move wins by threats, the shortest wins first; a search cut short by
+    // the clock finds none.
+    bool ThreatWin() {
+        for (int depth = 2; depth <= MaxThreats && !Clock.ExpiredNow(); depth += 2) {
+            if (Threats.Vct(depth, ThreatNodes)) {
+                return true;
+            }
+        }
+        return false;
     }
 
     TSearchBoard Board;
