@@ -8,7 +8,8 @@
 
 namespace {
 
-// Thrown when the clock runs out; the board is then left as it was and thrown away.
+// Thrown when the clock runs out, with stones of the line being searched still on the board: Run
+// takes them back.
 struct TAborted {};
 
 constexpr int Infinity = WinScore + 1;
@@ -245,6 +246,7 @@ TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth)
         return outcome;
     }
     outcome.Move = rootMoves.front();
+    const int stones = Board.StoneCount();
     for (int depth = 1; depth <= maxDepth; ++depth) {
         try {
             const int score = RootIteration(rootMoves, depth, outcome);
@@ -253,6 +255,9 @@ TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth)
                 break;
             }
         } catch (const TAborted&) {
+            while (Board.StoneCount() > stones) {
+                Board.Undo();
+            }
             break;
         }
     }

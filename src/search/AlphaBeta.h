@@ -19,7 +19,7 @@ public:
         int Depth = 0;
     };
     // Deepens until the clock runs out or maxDepth is done; the first of rootMoves is the
-    // answer if not even one move could be searched.
+    // answer if not even one move could be searched. The board is left as it was found.
     TOutcome Run(std::vector<TCell> rootMoves, int maxDepth);
     // The moves worth trying for the side to move, best first: all answers to a threat, or the
     // most promising of the quiet moves.

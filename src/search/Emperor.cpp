@@ -163,34 +163,42 @@ private:
         return Answer(move, outcome.Score);
     }
 
-    // The first of the search's choice and then its other moves after which the opponent has no
-    // win by threats that the time left can find; the choice itself when every move has one.
+    // The search's choice, unless the opponent then wins by threats: then the first of its other
+    // moves shown to leave no such win. A check cut short by the clock shows nothing, and the
+    // choice stands: the opponent may not find its win, while an unchecked move is a worse one.
     TCell Safe(TCell best, std::vector<TCell> moves) {
+        if (ThreatWin(best) != TVerdict::Wins) {
+            return best;
+        }
         std::erase(moves, best);
-        moves.insert(moves.begin(), best);
         for (TCell m : moves) {
-            if (Clock.ExpiredNow()) {
-                break;
-            }
-            Board.Play(m);
-            const bool lost = ThreatWin();
-            Board.Undo();
-            if (!lost) {
+            switch (ThreatWin(m)) {
+            case TVerdict::None:
                 return m;
+            case TVerdict::Unknown:
+                return best;
+            case TVerdict::Wins:
+                break;
             }
         }
         return best;
     }
 
-    // Whether the side to move wins by threats, the shortest wins first; a search cut short by
-    // the clock finds none.
-    bool ThreatWin() {
-        for (int depth = 2; depth <= MaxThreats && !Clock.ExpiredNow(); depth += 2) {
+    enum class TVerdict { Wins, None, Unknown };
+    // Whether the opponent wins by threats after our move m, the shortest wins first.
+    TVerdict ThreatWin(TCell m) {
+        TVerdict verdict = TVerdict::None;
+        Board.Play(m);
+        for (int depth = 2; depth <= MaxThreats && verdict == TVerdict::None; depth += 2) {
+            const std::uint64_t before = Threats.Nodes();
             if (Threats.Vct(depth, ThreatNodes)) {
-                return true;
+                verdict = TVerdict::Wins;
+            } else if (Clock.ExpiredNow() || Threats.Nodes() - before > ThreatNodes) {
+                verdict = TVerdict::Unknown;
             }
         }
-        return false;
+        Board.Undo();
+        return verdict;
     }
 
     TSearchBoard Board;
