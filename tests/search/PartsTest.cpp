@@ -1,7 +1,6 @@
 // Rennor Emperor's parts against what they mean: the line shapes on a table of drawn lines, the
 // same for either colour and either way along a line; what four lines make together and what it
-// is worth; the transposition table's keep-or-replace; a search the clock stops.
-#include "search/AlphaBeta.h"
+// is worth; the transposition table's keep-or-replace.
 #include "search/LinePatterns.h"
 #include "search/TransTable.h"
 
@@ -149,24 +148,6 @@ TEST(PartsTest, TheTableKeepsTheDeeperPositionAndTheNewestOfTheSame) {
     EXPECT_EQ(table.Find(b)->Move, 2);
     table.Clear();
     EXPECT_EQ(table.Find(b), nullptr);
-}
-
-// The clock, already out, stops the search at its 256th look, deep in a line: the move and the
-// board that the answer is checked on are still those of the position.
-TEST(PartsTest, ASearchTheClockStopsLeavesTheBoardAsItFoundIt) {
-    TSearchBoard board(15);
-    for (auto [x, y] : {std::pair{7, 7}, {8, 8}, {8, 6}, {6, 8}}) {
-        board.Play(board.CellOf(x, y));
-    }
-    const std::uint64_t hash = board.Hash();
-    const std::atomic<bool> stop{false};
-    TSearchClock clock(TSearchClock::TClock::now(), stop);
-    TTransTable table(1 << 16);
-    TAlphaBeta search(board, clock, table);
-    std::vector<TCell> moves;
-    search.Generate(moves, NoCell, 0, 60);
-    EXPECT_TRUE(board.IsEmpty(search.Run(moves, 60).Move));
-    EXPECT_EQ(board.Hash(), hash);
 }
 
 } // namespace
