@@ -26,7 +26,9 @@ constexpr int MaxThreats = 8;
 constexpr std::uint64_t ThreatNodes = 2000000;
 constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
 constexpr std::uint64_t DefenceNodes = 5000;
-constexpr int SearchShare = 2; // in thirds: the full search's share of the time left
+// In sixths of the time left: the full search's first round, and its second after the check.
+constexpr int FirstRound = 4;
+constexpr int SecondRound = 5;
 
 // The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
 // when none stops it. Only squares that can touch the win are tried: ours that make a four,
@@ -145,22 +147,42 @@ private:
     }
 
     // The full search, then a check of its choice against the opponent's win by threats, which
-    // lies beyond its depth more often than not: games between strong players are decided so.
+    // lies beyond its depth more often than not: games between strong players are decided so. A
+    // second round, on the table the first filled, goes deeper with the time the check left; its
+    // choice replaces the first's only when a check shows it safe too.
     TSearchResult Search() {
-        TSearchClock searchClock(TSearchClock::TClock::now() + Clock.Left() * SearchShare / 3,
-                                 Clock.StopFlag());
-        TAlphaBeta search(Board, searchClock, Table);
         std::vector<TCell> moves;
-        search.Generate(moves, NoCell, 0, MaxDepth);
-        moves = StopFours(Board, Threats, Clock, std::move(moves));
-        const TAlphaBeta::TOutcome outcome = search.Run(moves, MaxDepth);
-        Result.Depth = outcome.Depth;
-        TCell move = outcome.Move != NoCell ? outcome.Move : Board.FindEmpty();
-        if (outcome.Score <= WinThreshold && outcome.Move != NoCell) {
-            move = Safe(move, moves);
+        TCell move = NoCell;
+        int score = 0;
+        for (int round = 0; round < 2 && !Clock.ExpiredNow(); ++round) {
+            const auto share = Clock.Left() * (round == 0 ? FirstRound : SecondRound) / 6;
+            TSearchClock searchClock(TSearchClock::TClock::now() + share, Clock.StopFlag());
+            TAlphaBeta search(Board, searchClock, Table);
+            if (round == 0) {
+                search.Generate(moves, NoCell, 0, MaxDepth);
+                moves = StopFours(Board, Threats, Clock, std::move(moves));
+            }
+            const TAlphaBeta::TOutcome outcome = search.Run(moves, MaxDepth);
+            Result.Depth = std::max(Result.Depth, outcome.Depth);
+            Result.Nodes += search.Nodes();
+            if (outcome.Move == NoCell) {
+                break;
+            }
+            const bool won = outcome.Score > WinThreshold;
+            const bool decided = won || outcome.Score < -WinThreshold;
+            if (round == 0 || won ||
+                (outcome.Move != move && ThreatWin(outcome.Move) == TVerdict::None)) {
+                move = won ? outcome.Move : round == 0 ? Safe(outcome.Move, moves) : outcome.Move;
+                score = outcome.Score;
+            }
+            if (decided || outcome.Depth >= MaxDepth) {
+                break;
+            }
+            std::erase(moves, move);
+            moves.insert(moves.begin(), move);
         }
-        Result.Nodes = search.Nodes() + Threats.Nodes();
-        return Answer(move, outcome.Score);
+        Result.Nodes += Threats.Nodes();
+        return Answer(move != NoCell ? move : Board.FindEmpty(), score);
     }
 
     // The search's choice, unless the opponent then wins by threats: then the first of its other
