@@ -154,7 +154,9 @@ private:
         std::vector<TCell> moves;
         TCell move = NoCell;
         int score = 0;
-        for (int round = 0; round < 2 && !Clock.ExpiredNow(); ++round) {
+        // The first round runs even when the time is out: it still orders the moves, and a stop
+        // leaves its first choice.
+        for (int round = 0; round < 2 && (round == 0 || !Clock.ExpiredNow()); ++round) {
             const auto share = Clock.Left() * (round == 0 ? FirstRound : SecondRound) / 6;
             TSearchClock searchClock(TSearchClock::TClock::now() + share, Clock.StopFlag());
             TAlphaBeta search(Board, searchClock, Table);
