@@ -1,5 +1,6 @@
-// Rennor Emperor's costs: positions searched a second, the depth reached in 100 ms at moves 10,
-// 30 and 60, and the time to find the win in each position of the forced-win set.
+// Rennor Emperor's costs: positions searched a second (in a given time and to a fixed depth), the
+// depth reached in 100 ms at moves 10, 30 and 60, and the time to find the win in each position of
+// the forced-win set.
 #include "ForcedWins.h"
 
 #include "core/LiveSettings.h"
@@ -56,6 +57,23 @@ void BM_PositionsPerSecond(benchmark::State& state) {
     state.counters["per_processor_s"] = nodes / processor;
 }
 BENCHMARK(BM_PositionsPerSecond)->Unit(benchmark::kMillisecond)->Iterations(4)->UseRealTime();
+
+// The same search to a fixed depth, so that two builds do the same work: their processor times,
+// and so positions a second, compare even on a busy machine.
+void BM_FixedDepth(benchmark::State& state) {
+    const TSearchPosition p = KingGame(static_cast<int>(state.range(0)));
+    TEmperor emperor;
+    const std::atomic<bool> never{false};
+    double nodes = 0;
+    for (auto _ : state) {
+        emperor.NewGame();
+        nodes += static_cast<double>(
+            emperor.Think(p, TSearchLimits{std::chrono::minutes(10), 7}, never).Nodes);
+    }
+    state.counters["nodes"] = benchmark::Counter(nodes, benchmark::Counter::kAvgIterations);
+    state.counters["per_processor_s"] = benchmark::Counter(nodes, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FixedDepth)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Also how far past its 100 ms the answer came, at the worst.
 void BM_DepthIn100ms(benchmark::State& state) {

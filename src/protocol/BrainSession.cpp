@@ -24,7 +24,13 @@ std::optional<long long> Number(const std::string& text) {
 }
 
 // A turn time of 0 asks for the quickest answer; the engine still gets a little.
-constexpr long long QuickTurn = 20;
+constexpr long long QuickTurn = 30;
+// Room for the answer to reach the manager on a busy machine: the search stops within a few
+// milliseconds of its deadline and the answer crosses the pipe in well under one, but with three
+// processes for each core an answer may wait 10 ms and more to be scheduled (bench/protocol
+// BM_TurnTime, and tools/match.py's late answers, show it). A fixed margin, so that long turns are
+// used whole: the answer comes within 20 ms of any turn time.
+constexpr long long AnswerMargin = 20;
 // Of the time left in the match, one move takes at most this share.
 constexpr long long MatchShare = 15;
 // The rules played: five or more (0), exactly five (1) and renju (4). The continuous-game bit
@@ -78,9 +84,7 @@ std::chrono::milliseconds TBrainSession::MoveBudget() const {
     if (MatchTime > 0 && TimeLeft) { // without a match limit, what is left means nothing
         limit = std::min(limit, *TimeLeft / MatchShare);
     }
-    // Room for the answer to reach the manager, and for a busy machine.
-    const long long margin = std::max(15LL, limit / 4);
-    return std::chrono::milliseconds(std::max(1LL, limit - margin));
+    return std::chrono::milliseconds(std::max(1LL, limit - AnswerMargin));
 }
 
 std::vector<std::string> TBrainSession::Handle(const TTextLine& line) {

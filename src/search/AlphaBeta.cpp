@@ -8,7 +8,8 @@
 
 namespace {
 
-// Thrown when the clock runs out; the board is then left as it was and thrown away.
+// Thrown when the clock runs out, with stones of the line being searched still on the board: Run
+// takes them back.
 struct TAborted {};
 
 constexpr int Infinity = WinScore + 1;
@@ -104,6 +105,19 @@ void TAlphaBeta::Generate(std::vector<TCell>& out, TCell first, int ply, int dep
     }
 }
 
+// Late quiet moves are first tried shallower, and only with a null window; the latest of a deep
+// search two moves shallower. A move that makes or stops a threat is never quiet: a three left
+// unanswered two moves early loses the game.
+int TAlphaBeta::Reduction(TCell move, int depth, std::size_t index) const {
+    const int me = Board.ToMove();
+    const bool threat =
+        IsThreat(Board.ShapeAt(me, move)) || IsThreat(Board.ShapeAt(Other(me), move));
+    if (threat || depth < 3 || index < 4) {
+        return 0;
+    }
+    return depth >= 5 && index >= 10 ? 2 : 1;
+}
+
 void TAlphaBeta::Remember(TCell move, int ply, int depth) {
     if (Killers[ply][0] != move) {
         Killers[ply][1] = Killers[ply][0];
@@ -116,13 +130,12 @@ int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alph
                             int ply, TCell& best) {
     int bestScore = -Infinity;
     for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int reduce = i == 0 ? 0 : Reduction(moves[i], depth, i);
         Board.Play(moves[i]);
         int score;
         if (i == 0) {
             score = -Search(depth - 1, -beta, -alpha, ply + 1);
         } else {
-            // Late quiet moves are first tried a move shallower, and only with a null window.
-            const int reduce = depth >= 3 && i >= 4 ? 1 : 0;
             score = -Search(depth - 1 - reduce, -alpha - 1, -alpha, ply + 1);
             if (score > alpha && (reduce > 0 || score < beta)) {
                 score = -Search(depth - 1, -beta, -alpha, ply + 1);
@@ -233,6 +246,7 @@ TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth)
         return outcome;
     }
     outcome.Move = rootMoves.front();
+    const int stones = Board.StoneCount();
     for (int depth = 1; depth <= maxDepth; ++depth) {
         try {
             const int score = RootIteration(rootMoves, depth, outcome);
@@ -241,6 +255,9 @@ TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth)
                 break;
             }
         } catch (const TAborted&) {
+            while (Board.StoneCount() > stones) {
+                Board.Undo();
+            }
             break;
         }
     }

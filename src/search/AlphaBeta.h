@@ -19,7 +19,7 @@ public:
         int Depth = 0;
     };
     // Deepens until the clock runs out or maxDepth is done; the first of rootMoves is the
-    // answer if not even one move could be searched.
+    // answer if not even one move could be searched. The board is left as it was found.
     TOutcome Run(std::vector<TCell> rootMoves, int maxDepth);
     // The moves worth trying for the side to move, best first: all answers to a threat, or the
     // most promising of the quiet moves.
@@ -34,6 +34,7 @@ private:
     int SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta, int ply,
                     TCell& best);
     int RootIteration(std::vector<TCell>& moves, int depth, TOutcome& outcome);
+    int Reduction(TCell move, int depth, std::size_t index) const;
     void Remember(TCell move, int ply, int depth);
 
     TSearchBoard& Board;

@@ -26,6 +26,9 @@ constexpr int MaxThreats = 8;
 constexpr std::uint64_t ThreatNodes = 2000000;
 constexpr int ThreatShare = 4; // the threat search may use a quarter of the time left
 constexpr std::uint64_t DefenceNodes = 5000;
+// In sixths of the time left: the full search's first round, and its second after the check.
+constexpr int FirstRound = 4;
+constexpr int SecondRound = 5;
 
 // The moves that still stop the opponent's win by fours, if it has one; all moves otherwise, or
 // when none stops it. Only squares that can touch the win are tried: ours that make a four,
@@ -143,15 +146,83 @@ private:
         return Answer(search.Line().front(), WinScore - static_cast<int>(search.Line().size()));
     }
 
+    // The full search, then a check of its choice against the opponent's win by threats, which
+    // lies beyond its depth more often than not: games between strong players are decided so. A
+    // second round, on the table the first filled, goes deeper with the time the check left; its
+    // choice replaces the first's only when a check shows it safe too.
     TSearchResult Search() {
-        TAlphaBeta search(Board, Clock, Table);
         std::vector<TCell> moves;
-        search.Generate(moves, NoCell, 0, MaxDepth);
-        moves = StopFours(Board, Threats, Clock, std::move(moves));
-        const TAlphaBeta::TOutcome outcome = search.Run(std::move(moves), MaxDepth);
-        Result.Depth = outcome.Depth;
-        Result.Nodes = search.Nodes() + Threats.Nodes();
-        return Answer(outcome.Move != NoCell ? outcome.Move : Board.FindEmpty(), outcome.Score);
+        TCell move = NoCell;
+        int score = 0;
+        // The first round runs even when the time is out: it still orders the moves, and a stop
+        // leaves its first choice.
+        for (int round = 0; round < 2 && (round == 0 || !Clock.ExpiredNow()); ++round) {
+            const auto share = Clock.Left() * (round == 0 ? FirstRound : SecondRound) / 6;
+            TSearchClock searchClock(TSearchClock::TClock::now() + share, Clock.StopFlag());
+            TAlphaBeta search(Board, searchClock, Table);
+            if (round == 0) {
+                search.Generate(moves, NoCell, 0, MaxDepth);
+                moves = StopFours(Board, Threats, Clock, std::move(moves));
+            }
+            const TAlphaBeta::TOutcome outcome = search.Run(moves, MaxDepth);
+            Result.Depth = std::max(Result.Depth, outcome.Depth);
+            Result.Nodes += search.Nodes();
+            if (outcome.Move == NoCell) {
+                break;
+            }
+            const bool won = outcome.Score > WinThreshold;
+            const bool decided = won || outcome.Score < -WinThreshold;
+            if (round == 0 || won ||
+                (outcome.Move != move && ThreatWin(outcome.Move) == TVerdict::None)) {
+                move = won ? outcome.Move : round == 0 ? Safe(outcome.Move, moves) : outcome.Move;
+                score = outcome.Score;
+            }
+            if (decided || outcome.Depth >= MaxDepth) {
+                break;
+            }
+            std::erase(moves, move);
+            moves.insert(moves.begin(), move);
+        }
+        Result.Nodes += Threats.Nodes();
+        return Answer(move != NoCell ? move : Board.FindEmpty(), score);
+    }
+
+    // The search's choice, unless the opponent then wins by threats: then the first of its other
+    // moves shown to leave no such win. A check cut short by the clock shows nothing, and the
+    // choice stands: the opponent may not find its win, while an unchecked move is a worse one.
+    TCell Safe(TCell best, std::vector<TCell> moves) {
+        if (ThreatWin(best) != TVerdict::Wins) {
+            return best;
+        }
+        std::erase(moves, best);
+        for (TCell m : moves) {
+            switch (ThreatWin(m)) {
+            case TVerdict::None:
+                return m;
+            case TVerdict::Unknown:
+                return best;
+            case TVerdict::Wins:
+                break;
+            }
+        }
+        return best;
+    }
+
+    enum class TVerdict { Wins, None, Unknown };
+    // Whether the opponent wins by threats after our move m, the shortest wins first.
+    TVerdict ThreatWin(TCell m) {
+        TVerdict verdict = TVerdict::None;
+        Board.Play(m);
+        for (int depth = 2; depth <= MaxThreats && verdict == TVerdict::None; depth += 2) {
+            const std::uint64_t before = Threats.Nodes();
+            if (Threats.Vct(depth, ThreatNodes)) {
+                verdict = TVerdict::Wins;
+            } else if (Clock.ExpiredNow() || Threats.Nodes() - before > ThreatNodes) {
+                verdict = TVerdict::Unknown;
+            }
+        }
+        Board.Undo();
+        return verdict;
     }
 
     TSearchBoard Board;

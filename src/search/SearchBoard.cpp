@@ -80,10 +80,7 @@ void TSearchBoard::Count(TCell c, int sign) {
 }
 
 void TSearchBoard::Refresh(TCell c, int direction) {
-    const bool empty = Stone[c] == 0;
-    if (empty) {
-        Count(c, -1);
-    }
+    Count(c, -1);
     for (int colour = Black; colour <= White; ++colour) {
         auto& lines = Lines[colour - 1][c];
         lines[direction] = ExactFive[colour - 1]
@@ -91,9 +88,7 @@ void TSearchBoard::Refresh(TCell c, int direction) {
                                : Tables.Line(Keys[c][direction], colour);
         Shapes[colour - 1][c] = Tables.Square(TPatternTables::Index(lines));
     }
-    if (empty) {
-        Count(c, +1);
-    }
+    Count(c, +1);
 }
 
 // The squares five away from c in each direction, packed as TExactLines keys want them.
@@ -111,8 +106,8 @@ void TSearchBoard::RefreshFar(TCell c) {
     for (int d = 0; d < 4; ++d) {
         for (int k : {-FarReach, FarReach}) {
             const TCell q = c + k * CellStep[d];
-            if (q >= 0 && q < CellCount && Stone[q] != OffBoard) {
-                Refresh(q, d);
+            if (q >= 0 && q < CellCount) {
+                RefreshEmpty(q, d);
             }
         }
     }
@@ -128,7 +123,7 @@ void TSearchBoard::SetStone(TCell c, int colour) {
             if (k != 0 && Stone[q] != OffBoard) {
                 // q sees c at -k steps.
                 Keys[q][d] |= static_cast<TLineKey>(colour << KeyShift(-k));
-                Refresh(q, d);
+                RefreshEmpty(q, d);
             }
         }
     }
@@ -137,6 +132,14 @@ void TSearchBoard::SetStone(TCell c, int colour) {
         for (int dx = -NearReach; dx <= NearReach; ++dx) {
             ++Near[c + dy * CellStride + dx];
         }
+    }
+}
+
+// Only empty squares have shapes worth keeping. A stone is taken back only after every later one
+// (Undo is the only way), so its square's lines are then again those it had when the stone came.
+void TSearchBoard::RefreshEmpty(TCell c, int direction) {
+    if (Stone[c] == 0) {
+        Refresh(c, direction);
     }
 }
 
@@ -149,7 +152,7 @@ void TSearchBoard::ClearStone(TCell c) {
             const TCell q = c + k * CellStep[d];
             if (k != 0 && Stone[q] != OffBoard) {
                 Keys[q][d] &= static_cast<TLineKey>(~(3 << KeyShift(-k)));
-                Refresh(q, d);
+                RefreshEmpty(q, d);
             }
         }
     }

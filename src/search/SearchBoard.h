@@ -93,6 +93,7 @@ private:
     void SetStone(TCell c, int colour);
     void ClearStone(TCell c);
     void Refresh(TCell c, int direction);
+    void RefreshEmpty(TCell c, int direction);
     void Count(TCell c, int sign);
     void RefreshFar(TCell c);
     std::uint32_t FarKey(TCell c, int direction) const;

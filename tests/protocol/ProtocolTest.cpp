@@ -94,31 +94,31 @@ struct TRecordingEngine final : TBrainEngine {
 // TAKEBACK and the brain's own moves.
 TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
     const std::pair<const char*, const char*> sessions[] = {
-        {"START 15|BEGIN", "new 15;OK|move 22500ms;14,14|"},
-        {"START 15|INFO timeout_turn 0|BEGIN", "new 15;OK|timeout_turn=0;move 5ms;14,14|"},
+        {"START 15|BEGIN", "new 15;OK|move 29980ms;14,14|"},
+        {"START 15|INFO timeout_turn 0|BEGIN", "new 15;OK|timeout_turn=0;move 10ms;14,14|"},
         {"START 15|INFO timeout_turn 40|TURN 0,0",
-         "new 15;OK|timeout_turn=40;move 25ms 0,0O;13,14|"},
+         "new 15;OK|timeout_turn=40;move 20ms 0,0O;13,14|"},
         {"START 15|INFO timeout_turn 10|INFO time_left 5|BEGIN",
          "new 15;OK|timeout_turn=10;time_left=5;move 1ms;14,14|"},
         {"START 15|INFO timeout_turn 1000|INFO time_left 1500|BEGIN",
-         "new 15;OK|timeout_turn=1000;time_left=1500;move 750ms;14,14|"},
+         "new 15;OK|timeout_turn=1000;time_left=1500;move 980ms;14,14|"},
         {"START 15|INFO timeout_match 60000|INFO timeout_turn 1000|INFO time_left 4500|BEGIN",
-         "new 15;OK|timeout_match=60000;timeout_turn=1000;time_left=4500;move 225ms;14,14|"},
+         "new 15;OK|timeout_match=60000;timeout_turn=1000;time_left=4500;move 280ms;14,14|"},
         {"START 15|INFO timeout_match 60000|INFO time_left 90000|INFO timeout_turn 4000|BEGIN",
-         "new 15;OK|timeout_match=60000;time_left=90000;timeout_turn=4000;move 3000ms;14,14|"},
+         "new 15;OK|timeout_match=60000;time_left=90000;timeout_turn=4000;move 3980ms;14,14|"},
         {"INFO rule 3|START 20|INFO timeout_turn 100|BOARD|1,2,1|3,4,2|5,6,3|DONE|TAKEBACK 3,4|"
          "TURN 7,7|INFO refused x",
-         "rule=3;new 20;OK|timeout_turn=100;move 75ms 1,2B 3,4O 5,6N;16,19|OK|"
-         "move 75ms 1,2B 5,6N 16,19B 7,7O;15,19|refused=x;ERROR no|"},
+         "rule=3;new 20;OK|timeout_turn=100;move 80ms 1,2B 3,4O 5,6N;16,19|OK|"
+         "move 80ms 1,2B 5,6N 16,19B 7,7O;15,19|refused=x;ERROR no|"},
         {"START 21|START 5,5|RECTSTART 16,17|START 16|RESTART|TURN 15,15|TAKEBACK 15,15|"
          "TAKEBACK 15,15|TURN 14,15|TURN 16,0|TURN 0,16",
          "ERROR too large|ERROR START needs a size|ERROR only square boards are played|new 16;OK|"
-         "new 16;OK|move 22500ms 15,15O;14,15|OK|ERROR no stone on 15,15 to take back|"
+         "new 16;OK|move 29980ms 15,15O;14,15|OK|ERROR no stone on 15,15 to take back|"
          "ERROR square 14,15 is taken|ERROR square 16,0 is off the board|"
          "ERROR square 0,16 is off the board|"},
         {"start 15|TURN  3 , 3 |TURN 10,11,12|TURN -1,5|TURN 1234567,1|DONE|INFO|BOARD|1,1,1|"
          "1,1,2|DONE|TAKEBACK|INFO rule 5|INFO rule 8|RECTSTART 16,16",
-         "new 15;OK|move 22500ms 3,3O;13,14|ERROR TURN needs a square x,y|ERROR TURN needs a "
+         "new 15;OK|move 29980ms 3,3O;13,14|ERROR TURN needs a square x,y|ERROR TURN needs a "
          "square x,y|ERROR TURN needs a square x,y|ERROR DONE without BOARD|ERROR INFO needs a "
          "key and a value|ERROR BOARD: square 1,1 is taken|ERROR TAKEBACK needs a square x,y|"
          "ERROR the rules played are 0 (five or more), 1 (exactly five) and 4 (renju)|ERROR the "
@@ -127,7 +127,7 @@ TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
         {"START 15|HELLO|NU\x01L\xff x|#TURN 1234567890123456789012345678901234567890|BEGIN",
          "new 15;OK|UNKNOWN unknown command HELLO|UNKNOWN unknown command NU?L?|ERROR a line of "
          "more than 4096 characters is not read: \"TURN 12345678901234567890123456789012345...\"|"
-         "move 22500ms;14,14|"},
+         "move 29980ms;14,14|"},
         {"START 15|INFO timeout_turn 1234567890123456789012345678901234567890x|BOARD|1,1,4|DONE|"
          "BOARD|3,3,3|DONE|BOARD|2,x,1|DONE",
          "new 15;OK|ERROR INFO timeout_turn needs a whole number, not "
@@ -139,7 +139,7 @@ TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
         {"START 15|BOARD|4,2,2|0,0,1|1,1,1|3,3,1|2,2,1|4,4,1|DONE|BOARD|9,5,2|8,6,2|7,7,2|6,8,2|"
          "5,9,2|DONE|INFO rule 2|BOARD|7,7,3|0,0,3|1,0,3|2,0,3|3,0,3|4,0,3|DONE|TURN 7,7",
          "new 15;OK|ERROR BOARD: the game is over, five in a row from 0,0|ERROR BOARD: the game "
-         "is over, five in a row from 5,9|rule=2;move 22500ms 7,7N 0,0N 1,0N 2,0N 3,0N 4,0N;8,14|"
+         "is over, five in a row from 5,9|rule=2;move 29980ms 7,7N 0,0N 1,0N 2,0N 3,0N 4,0N;8,14|"
          "ERROR square 7,7 is taken|"},
     };
     for (const auto& [input, expected] : sessions) {
