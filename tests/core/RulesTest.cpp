@@ -113,7 +113,11 @@ TEST(Random, ASeedGivesItsDrawsAgainAndAnotherSeedOrTheClockOthers) {
     const std::vector<int> first = draws(seeded(1));
     EXPECT_EQ(draws(seeded(1)), first);
     EXPECT_NE(draws(seeded(2)), first);
-    EXPECT_NE(draws(RandomizeFromTimeOfDay), draws(RandomizeFromTimeOfDay));
+    const auto clock = [] {
+        SeedRandom(1);
+        RandomizeFromTimeOfDay();
+    }; // from any state
+    EXPECT_NE(draws(clock), draws(clock));
 }
 
 } // namespace
