@@ -50,6 +50,15 @@ TEST(Artwork, StonesHaveTheirColoursOnATransparentGround) {
               std::tuple(QColor(0, 255, 255), QColor(Qt::black), 0, grey, grey));
     EXPECT_LT(At(white, 9, 1).value(), 64);  // black rim of the white stone
     EXPECT_GT(At(black, 9, 1).green(), 192); // aqua rim of the black stone
+    // The stop icon's cross is even: each pixel as its mirror image's, but for smoothing.
+    const QImage stop = Image(Artwork::MessageIcon(Artwork::TMessageIcon::Stop, 1.0));
+    const QImage mirror = stop.mirrored(true, false);
+    int worst = 0;
+    for (int i = 0; i < stop.width() * stop.height(); ++i) {
+        const QColor a = stop.pixelColor(i % 32, i / 32), b = mirror.pixelColor(i % 32, i / 32);
+        worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green())});
+    }
+    EXPECT_LT(worst, 32) << worst;
 }
 
 } // namespace
