@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -98,6 +99,11 @@ TEST_F(HelpEngineTest, APopupShowsItsTopicWithoutLinksAtThePlaceGivenAndQuitHide
               QList({true, false, false}));
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_EQ(VisiblePopup(), nullptr);
+    QWidget control; // a control given the topic answers "What's this" with its pop-up
+    Help.AttachContext(&control, 2002);
+    QHelpEvent asked(QEvent::WhatsThis, {}, place);
+    QCoreApplication::sendEvent(&control, &asked);
+    EXPECT_NE(VisiblePopup(), nullptr);
 }
 
 TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlaceInTheContents) {
