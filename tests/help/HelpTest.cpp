@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -29,7 +30,9 @@ protected:
 };
 
 TEST_F(HelpEngineTest, FinderIndexAndEachContextNumberLeadToTopicsAnUnknownOneSaysSo) {
-    EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(99), 0));
+    for (const unsigned unknown : {0u, 99u}) { // callers know the commands 1, 2, 4, 8, 11, 13
+        EXPECT_FALSE(Help.Command(static_cast<THelpCommand>(unknown), 0));
+    }
     Help.Command(THelpCommand::Quit, 0); // nothing open: nothing happens
     EXPECT_EQ(Help.Window(), nullptr);
     EXPECT_FALSE(Help.ShowTopic(1234));
@@ -82,6 +85,16 @@ TEST_F(HelpEngineTest, FinderIndexAndEachContextNumberLeadToTopicsAnUnknownOneSa
     EXPECT_FALSE(Help.IsWindowVisible());
     Help.ShowContents(); // help asked for again after quitting comes back
     EXPECT_TRUE(Help.IsWindowVisible());
+}
+
+TEST_F(HelpEngineTest, AControlGivenATopicAnswersWhatsThisWithItsPopupAndQuitHidesIt) {
+    QWidget control;
+    Help.AttachContext(&control, 2002);
+    QHelpEvent asked(QEvent::WhatsThis, {}, QPoint(300, 200));
+    QCoreApplication::sendEvent(&control, &asked);
+    EXPECT_NE(VisiblePopup(), nullptr);
+    Help.Command(THelpCommand::Quit, 0);
+    EXPECT_EQ(VisiblePopup(), nullptr);
 }
 
 TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlaceInTheContents) {

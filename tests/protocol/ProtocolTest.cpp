@@ -110,12 +110,12 @@ TEST(ProtocolTest, TheSessionGivesItsEngineTheGameAndTheTimeTheManagerAllows) {
          "TURN 7,7|INFO refused x",
          "rule=3;new 20;OK|timeout_turn=100;move 80ms 1,2B 3,4O 5,6N;16,19|OK|"
          "move 80ms 1,2B 5,6N 16,19B 7,7O;15,19|refused=x;ERROR no|"},
-        {"START 21|START 5,5|RECTSTART 16,17|START 16|RESTART|TURN 15,15|TAKEBACK 15,15|"
-         "TAKEBACK 15,15|TURN 14,15|TURN 16,0|TURN 0,16",
-         "ERROR too large|ERROR START needs a size|ERROR only square boards are played|new 16;OK|"
-         "new 16;OK|move 29980ms 15,15O;14,15|OK|ERROR no stone on 15,15 to take back|"
-         "ERROR square 14,15 is taken|ERROR square 16,0 is off the board|"
-         "ERROR square 0,16 is off the board|"},
+        {"START 21|START 0|START 1|START 5,5|RECTSTART 16,17|START 16|RESTART|TURN 15,15|"
+         "TAKEBACK 15,15|TAKEBACK 15,15|TURN 14,15|TURN 16,0|TURN 0,16",
+         "ERROR too large|ERROR START needs a size|new 1;OK|ERROR START needs a size|"
+         "ERROR only square boards are played|new 16;OK|new 16;OK|move 29980ms 15,15O;14,15|OK|"
+         "ERROR no stone on 15,15 to take back|ERROR square 14,15 is taken|"
+         "ERROR square 16,0 is off the board|ERROR square 0,16 is off the board|"},
         {"start 15|TURN  3 , 3 |TURN 10,11,12|TURN -1,5|TURN 1234567,1|DONE|INFO|BOARD|1,1,1|"
          "1,1,2|DONE|TAKEBACK|INFO rule 5|INFO rule 8|RECTSTART 16,16",
          "new 15;OK|move 29980ms 3,3O;13,14|ERROR TURN needs a square x,y|ERROR TURN needs a "

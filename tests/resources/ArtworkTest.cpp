@@ -42,12 +42,23 @@ TEST(Artwork, PicturesKeepTheirLogicalSizeAndAreDrawnWithEveryDevicePixel) {
 TEST(Artwork, StonesHaveTheirColoursOnATransparentGround) {
     const QPixmap white = Artwork::WhiteStonePicture(1.0);
     const QPixmap black = Artwork::BlackStonePicture(1.0);
-    // Centres, the white stone's see-through corner, the black stone's opaque shadow.
-    EXPECT_EQ(
-        std::tuple(At(white, 9, 9), At(black, 9, 9), At(white, 0, 0).alpha(), At(black, 13, 17)),
-        std::tuple(QColor(0, 255, 255), QColor(Qt::black), 0, QColor(128, 128, 128)));
+    // Centres, the white stone's see-through corner, the black stone's opaque shadow, and a
+    // square of the board in the about picture.
+    const QColor grey(128, 128, 128);
+    EXPECT_EQ(std::tuple(At(white, 9, 9), At(black, 9, 9), At(white, 0, 0).alpha(),
+                         At(black, 13, 17), At(Artwork::AboutPicture(1.0), 20, 20)),
+              std::tuple(QColor(0, 255, 255), QColor(Qt::black), 0, grey, grey));
     EXPECT_LT(At(white, 9, 1).value(), 64);  // black rim of the white stone
     EXPECT_GT(At(black, 9, 1).green(), 192); // aqua rim of the black stone
+    // The stop icon's cross is even: each pixel as its mirror image's, but for smoothing.
+    const QImage stop = Image(Artwork::MessageIcon(Artwork::TMessageIcon::Stop, 1.0));
+    const QImage mirror = stop.mirrored(true, false);
+    int worst = 0;
+    for (int i = 0; i < stop.width() * stop.height(); ++i) {
+        const QColor a = stop.pixelColor(i % 32, i / 32), b = mirror.pixelColor(i % 32, i / 32);
+        worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green())});
+    }
+    EXPECT_LT(worst, 32) << worst;
 }
 
 } // namespace

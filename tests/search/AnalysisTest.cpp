@@ -35,20 +35,21 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHowOrThatItIsEven) {
                                        BlackStone, 2, 3);
     EXPECT_EQ(WordsFor(lost), "White wins in 2");
     EXPECT_EQ(WordsFor(Drawn(15, "X.|.O", BlackStone, 6, 6)), "Even");
+    EXPECT_EQ(WordsFor(Drawn(15, "XXXX.|OOO..", BlackStone, 6, 6)), "Black wins in 1");
     EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
 
 TEST(AnalysisTest, ReviewFindsTheLossAllowedAndTheWinMissed) {
     // Black's open three on row 7 stands from move 5. White's 6th ignores it, black's 7th
-    // ignores the open four it could make, and white blocks at last.
+    // ignores the open four it could make, the last move of the game.
     const std::vector<TSearchStone> moves = {
-        {7, 7, BlackStone}, {8, 8, WhiteStone}, {6, 7, BlackStone},   {8, 6, WhiteStone},
-        {5, 7, BlackStone}, {0, 0, WhiteStone}, {12, 12, BlackStone}, {4, 7, WhiteStone}};
+        {7, 7, BlackStone}, {8, 8, WhiteStone}, {6, 7, BlackStone},  {8, 6, WhiteStone},
+        {5, 7, BlackStone}, {0, 0, WhiteStone}, {12, 12, BlackStone}};
     TEmperor emperor(std::size_t{1} << 20);
     int calls = 0;
     const auto points = ReviewGame(emperor, {15, {}, BlackStone, TRule::Freestyle}, moves, 100ms,
                                    Never, [&](int done, int total) {
-                                       EXPECT_EQ(total, 9);
+                                       EXPECT_EQ(total, 8);
                                        EXPECT_EQ(done, ++calls);
                                    });
     ASSERT_EQ(points.size(), 2u);

@@ -162,6 +162,23 @@ TEST(ReferenceTest, ASearchTheClockStopsLeavesTheBoardAsItFoundIt) {
     EXPECT_EQ(board.Hash(), hash);
 }
 
+// Quiet positions searched to a fixed depth: the move, score and count of positions a correct
+// search gives. The order of moves, the killers and the answers past the depth change the count
+// even where the move stays.
+TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCount) {
+    const std::tuple<const char*, int, int, int, int, std::uint64_t> known[] = {
+        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 1235, 1731},
+        {"|||||||.....X.O|......XO|.....OX.X|......O", 4, 7, 10, 341, 8347},
+        {"||||||.....X|......OOO|.....X.X||||X", 5, 5, 7, 548, 4103},
+        {"||||||......X|.....OXO|......O.X|.....X.O", 5, 8, 10, 265, 3945},
+        {"|||||.....X|......XO|.....OXO|......O.X|.....X", 4, 7, 9, 901, 1846},
+        {"||||||......XO|.....OX.|.....XO.|....O..X", 5, 8, 9, 414, 12357}};
+    for (const auto& [rows, depth, x, y, score, nodes] : known) {
+        const TSearchResult r = Think(Drawn(15, rows, BlackStone), depth);
+        EXPECT_EQ(std::tuple(r.X, r.Y, r.Score, r.Nodes), std::tuple(x, y, score, nodes)) << rows;
+    }
+}
+
 // The swap openings: the colour whose four stands, black's or white's, even where two more
 // stones could be placed; two more stones go near the centre, white then black.
 TEST(ReferenceTest, OpeningAdviceTakesTheBetterColourAndPlacesStonesInTurn) {

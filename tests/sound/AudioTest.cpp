@@ -88,6 +88,13 @@ TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndMusicStartsAgainAfterEachEnd) {
 TEST_F(AudioTest, ASecondPlaySupersedesTheFirstAndStopAborts) {
     TMediaPlayer player;
     QSignalSpy ends(&player, &TMediaPlayer::Notify);
+    player.SetFileName(ShippedSounds + "Missing.wav"); // the module's reason comes back whole
+    EXPECT_THROW(
+        try { player.Open(); } catch (const EMCIDeviceError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Cannot find the specified file", 0), 0u);
+            throw;
+        },
+        EMCIDeviceError);
     player.SetFileName(ShippedSounds + "GameOvr2.wav");
     player.Open();
     player.Play();

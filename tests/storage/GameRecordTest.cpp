@@ -103,7 +103,7 @@ TEST(GameRecordTest, RecordsOfOtherProgramsRead) {
         {"Piskvorky 15x15, 11:11, 0\r\n8,8,0\r\n9,9,1500\r\n10,10,20\r\nengine-one.exe\r\n"
          "engine-two.exe\r\n-1\r\n",
          "15 freestyle engine-one.exe/engine-two.exe ? {} | B8:8@0 W9:9@1500 B10:10@20"},
-        {"Piskvorky 19x19,  1:1, 0\n 10 , 10 \n11,11\n\n", "19 freestyle / ? {} | B10:10 W11:11"},
+        {"Piskvorky 19x19,  1:1, 0\n 10 , 10 \n11,11", "19 freestyle / ? {} | B10:10 W11:11"},
         {"piskvorky 15X15\r1,1,7\r-1\r\r", "15 freestyle / ? {} | B1:1@7"},
     };
     for (const auto& [text, summary] : cases) { // each told by its text, as .txt is no format

@@ -73,6 +73,8 @@ TYPED_TEST(TimingTicker, TicksOnTheUserInterfaceThreadThroughHandlerErrorsUntilD
     EXPECT_EQ(Reported, std::vector<std::string>{"handler failed"});
     EXPECT_TRUE(AllOnUi);
     EXPECT_EQ(Sender, &Timer);
+    Timer.SetInterval(0); // enabled again, an interval of 0 keeps it still
+    Timer.SetEnabled(true);
     const int Stood = Ticks;
     this->WaitOutATick();
     EXPECT_EQ(Ticks, Stood);
@@ -134,7 +136,8 @@ TEST(TimingSuperTimer, CountsUpNeverEarlyStopsAtItsLimitAndIntervalZeroKeepsItDi
     Timer.SetEnabled(true);
     Timer.SetInterval(0);
     Timer.SetEnabled(true);
-    EXPECT_FALSE(Timer.Enabled());
+    EXPECT_EQ(std::tuple(Timer.Enabled(), Timer.TickCount(), Timer.TickLimit()),
+              std::tuple(false, 0, -1));
     // With a limit it stops itself, once, at the first tick whose count reaches the limit.
     std::vector<std::int64_t> Counts;
     int Stops = 0;

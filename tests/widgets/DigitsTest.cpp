@@ -93,6 +93,7 @@ TEST_F(DigitsTest, TimeShowsEachFieldWithItsLeadingZeroAndOnATwelveHourClockZero
 TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
     MakeTimeElapsed();
     digits.SetIncDecSteps(4);
+    digits.SetBmpAMPMSign(Halves(20, Qt::green, Qt::red)); // AM stands through both rolls
     // Frame 3 of 4 forward: k = 21 x 3 div 4 = 15 rows of the old 0 leave upward, 6 rows of the
     // new 1 rise below them. Backward, k = 21 x (-3 + 4) div 4 = 5: the bottom 5 rows of the new
     // 0 come down from above the top 16 rows of the old 1.
@@ -101,6 +102,8 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
         digits.ClockStep(EncodeTime(10, 0, to, 400));
         EXPECT_EQ(digits.RollCounter(), counter);
         const std::vector<QImage> cells = Cells(6, 2);
+        EXPECT_EQ(Grabbed(digits).copy(128, 0, 10, 21),
+                  Rgb(Halves(20, Qt::green, Qt::green)).copy(0, 0, 10, 21));
         const std::vector<QImage> still = Expect({1, 0, 0, 0, 0});
         EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 5), still) << "only seconds roll";
         EXPECT_EQ(cells[5].copy(0, 0, 16, k), Cell(big, 0).copy(0, 21 - k, 16, k));
@@ -113,6 +116,18 @@ TEST_F(DigitsTest, ClockRollsOnlyTheCellsThatChangeForwardOrBackward) {
     digits.RollStep();
     EXPECT_EQ(digits.RollCounter(), 0);
     EXPECT_EQ(Cells(6, 2), Expect({1, 0, 0, 0, 0, 0}));
+    digits.ClockStep(EncodeTime(10, 0, 1)); // a counter now, mid-roll: 4 leaves, 5 rises
+    digits.SetMode(dmCounter);
+    digits.SetValue(5);
+    EXPECT_EQ(Cells(6)[5].copy(0, 0, 16, 15), Cell(big, 4).copy(0, 6, 16, 15));
+}
+
+// Date-time values count days from 1899-12-30; the clock's second is the whole second.
+TEST(DateTimeValue, DaysFromTheEpochAndSecondsOfTheDayReadAsTheCalendarAndTheClockSay) {
+    const TDateParts day = DecodeDate(45000 + EncodeTime(23, 59, 59, 600));
+    EXPECT_EQ(std::tuple(day.Year, day.Month, day.Day, SecondsOfDay(EncodeTime(23, 59, 59, 400))),
+              std::tuple(2023, 3, 15, 86399));
+    EXPECT_GT(DateTimeNow(), 45000); // today is after that day
 }
 
 TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {
