@@ -3,6 +3,7 @@
 #include "WindowTestSupport.h"
 
 #include "game/ComputerTurn.h"
+#include "game/GameReport.h"
 #include "storage/SavedGameFile.h"
 
 #include <QDoubleSpinBox>
@@ -73,6 +74,23 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
             EXPECT_TRUE(turn == "false false " + Grid().statusTip() ||
                         turn == "true true Rennor Emperor is thinking...")
                 << turn.toStdString();
+            // Rennor King plays on for the computer and the human fills the first empty squares
+            // until the game ends: each click places the human's colour, and the report names
+            // who placed the five.
+            InstallComputerPlayer(nullptr);
+            bool humanWon = false;
+            for (int i = 0; !IsGameOver(); ++i) {
+                const int X = i % BoardSize + 1, Y = i / BoardSize + 1, before = Game.MoveCount;
+                if (Game.Board[X][Y] == NoStone) {
+                    Click(X, Y);
+                    ASSERT_EQ(NameOf(Game.Moves[before + 1].Color), Options->FirstPlayerLabel());
+                    humanWon = Game.MoveCount == before + 1;
+                }
+            }
+            const QString winner =
+                humanWon ? Options->FirstPlayerLabel() : Options->SecondPlayerLabel();
+            EXPECT_EQ(Line(Ports->Reports.value(0).section(':', 0, 0), GameReportNow().ComputerWon),
+                      Line(winner, !humanWon));
         }
     }
 }
