@@ -7,11 +7,18 @@
 #include <QTest>
 #include <QThread>
 #include <cmath>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 namespace {
 
 constexpr int StartTimeoutMs = 30000;
+
+// A test program ended outright (a hang's timeout) takes its server and recorder with it.
+void EndsWithThisProgram(QProcess& process) {
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
 
 // SIGTERM to the PID this program started, and SIGKILL if it does not end.
 void End(QProcess& process) {
@@ -58,6 +65,7 @@ TPulseServer::TPulseServer() {
     FProcess.setProcessEnvironment(env);
     FProcess.setStandardOutputFile(FFolder.filePath("server.log"));
     FProcess.setStandardErrorFile(FFolder.filePath("server.log"), QIODevice::Append);
+    EndsWithThisProgram(FProcess);
     FProcess.start(program, {"--daemonize=no", "--exit-idle-time=-1", "--system=false", "-n",
                              "--disallow-exit", "--use-pid-file=no", "--disable-shm=yes",
                              "--load=module-null-sink sink_name=" + QString(SinkName) +
@@ -117,6 +125,7 @@ TSinkRecorder::TSinkRecorder(const TPulseServer& server) {
     FProcess.setProcessEnvironment(server.ClientEnvironment());
     QObject::connect(&FProcess, &QProcess::readyReadStandardOutput, &FProcess,
                      [this] { FData += FProcess.readAllStandardOutput(); });
+    EndsWithThisProgram(FProcess);
     FProcess.start("parec", {"--raw", "--latency-msec=20", "--format=s16le", "--rate=44100",
                              "--channels=1", "-d", QString(TPulseServer::SinkName) + ".monitor"});
     // Sound played before the recorder is attached would go unheard.
