@@ -174,7 +174,7 @@ private:
             const bool decided = won || outcome.Score < -WinThreshold;
             if (round == 0 || won ||
                 (outcome.Move != move && ThreatWin(outcome.Move) == TVerdict::None)) {
-                move = won ? outcome.Move : round == 0 ? Safe(outcome.Move, moves) : outcome.Move;
+                move = round == 0 && !won ? Safe(outcome.Move, moves) : outcome.Move;
                 score = outcome.Score;
             }
             if (decided || outcome.Depth >= MaxDepth) {
