@@ -129,7 +129,7 @@ private:
                 }
             });
         // Posted: the end is found while the output reads, not a moment to call back from.
-        FStream->OnEnd = [this] { PostFinish(true); };
+        FStream->OnEnd = [this](bool played) { PostFinish(played); };
         if (FPlaying) {
             Start();
         }

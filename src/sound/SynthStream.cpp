@@ -102,7 +102,7 @@ qint64 TSynthStream::readData(char* data, qint64 maxSize) {
         FPlaying = false;
         fluid_player_stop(FSequence.get());
         if (OnEnd) {
-            OnEnd();
+            OnEnd(fluid_player_get_total_ticks(FSequence.get()) > 0);
         }
     }
     return qint64(frames) * BytesPerFrame;

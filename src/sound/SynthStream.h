@@ -41,8 +41,9 @@ public:
     // Back to the first tick; a playing sequence goes on playing from there.
     void Rewind();
 
-    // Called from inside a read when the sequence passes its last tick.
-    std::function<void()> OnEnd;
+    // Called from inside a read when the sequence passes its last tick; false when the file held
+    // no tick to play, so a damaged tune fails instead of "ending" again and again.
+    std::function<void(bool played)> OnEnd;
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;

@@ -6,6 +6,7 @@
 #include "sound/MediaPlayer.h"
 #include "sound/SoundFont.h"
 
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -83,6 +84,28 @@ TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndMusicStartsAgainAfterEachEnd) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return Recorder->CountOnsets(400, restarted) >= 3; }, LongWaitMs))
         << "onsets heard: " << Recorder->CountOnsets(400, restarted);
+
+    // A damaged tune fails once rather than looping, and the synthesizer's complaint goes to the
+    // game's log.
+    static QStringList synthLog;
+    QLoggingCategory::setFilterRules("rennor.sound.midi.debug=true");
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& where, const QString& text) {
+            if (QString(where.category) == "rennor.sound.midi") {
+                synthLog << text;
+            }
+        });
+    StopMusic(player);
+    ASSERT_TRUE(WriteFile(folder.filePath("Music.mid"), QByteArray("MThd\0\0\0\x06garbage", 15)));
+    StartMusic(player, folder.path() + "/");
+    const auto failed = [&] {
+        return ends.last().first().value<TNotifyResult>() == TNotifyResult::Failure;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(failed, LongWaitMs));
+    EXPECT_FALSE(ends.wait(500)) << "the damaged tune was started again";
+    EXPECT_FALSE(synthLog.isEmpty());
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules({});
 }
 
 TEST_F(AudioTest, ASecondPlaySupersedesTheFirstAndStopAborts) {
