@@ -36,8 +36,8 @@ void TAnalyser::Analyse(const TSearchPosition& position) {
                 return;
             }
             Post(ticket, [this, a] { emit Analysed(a); });
-            if (a.Verdict == TVerdict::Wins || a.Verdict == TVerdict::Won ||
-                a.Verdict == TVerdict::Full) {
+            if (a.Verdict == TAssessment::Wins || a.Verdict == TAssessment::Won ||
+                a.Verdict == TAssessment::Full) {
                 return; // settled: more time changes nothing
             }
         }

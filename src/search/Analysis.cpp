@@ -31,7 +31,7 @@ bool AllFours(TSearchBoard board, const std::vector<std::pair<int, int>>& line) 
 void Judge(TAnalysis& a, TStoneColor me, const TSearchResult& r, const TSearchBoard& board) {
     a.Score = r.Score;
     if (r.Score > WinThreshold || r.Score < -WinThreshold) {
-        a.Verdict = TVerdict::Wins;
+        a.Verdict = TAssessment::Wins;
         a.Leader = r.Score > 0 ? me : Opponent(me);
         a.MovesToWin = (WinScore - std::abs(r.Score) + 1) / 2;
         if (!r.WinLine.empty()) {
@@ -40,10 +40,10 @@ void Judge(TAnalysis& a, TStoneColor me, const TSearchResult& r, const TSearchBo
         return;
     }
     const int size = std::abs(r.Score);
-    a.Verdict = size < BetterScore       ? TVerdict::Even
-                : size < MuchBetterScore ? TVerdict::Better
-                                         : TVerdict::MuchBetter;
-    if (a.Verdict != TVerdict::Even) {
+    a.Verdict = size < BetterScore       ? TAssessment::Even
+                : size < MuchBetterScore ? TAssessment::Better
+                                         : TAssessment::MuchBetter;
+    if (a.Verdict != TAssessment::Even) {
         a.Leader = r.Score > 0 ? me : Opponent(me);
     }
 }
@@ -59,14 +59,14 @@ TAnalysis Analyse(TEmperor& emperor, const TSearchPosition& position,
     TAnalysis a;
     const TSearchBoard board = BoardOf(position);
     if (board.HasFive()) {
-        a.Verdict = TVerdict::Won;
+        a.Verdict = TAssessment::Won;
         a.Leader = Opponent(position.ToMove);
         return a;
     }
     const TSearchResult r = emperor.Think(position, TSearchLimits{budget}, stop);
     a.Stopped = r.Stopped;
     if (!r.HasMove()) {
-        a.Verdict = TVerdict::Full;
+        a.Verdict = TAssessment::Full;
         return a;
     }
     Judge(a, position.ToMove, r, board);
@@ -82,17 +82,17 @@ TAnalysis Analyse(TEmperor& emperor, const TSearchPosition& position,
 
 std::string AnalysisWords(const TAnalysis& a) {
     switch (a.Verdict) {
-    case TVerdict::Even:
+    case TAssessment::Even:
         return "Even";
-    case TVerdict::Better:
+    case TAssessment::Better:
         return ColorName(a.Leader) + " is better";
-    case TVerdict::MuchBetter:
+    case TAssessment::MuchBetter:
         return ColorName(a.Leader) + " is much better";
-    case TVerdict::Won:
+    case TAssessment::Won:
         return ColorName(a.Leader) + " has won";
-    case TVerdict::Full:
+    case TAssessment::Full:
         return "No move is left";
-    case TVerdict::Wins:
+    case TAssessment::Wins:
         break;
     }
     std::string words = ColorName(a.Leader) + " wins in " + std::to_string(a.MovesToWin);
@@ -110,7 +110,7 @@ std::vector<TTurningPoint> ReviewGame(TEmperor& emperor, const TSearchPosition& 
                                       const std::atomic<bool>& stop,
                                       const std::function<void(int, int)>& progress) {
     const auto wins = [](const TAnalysis& a, TStoneColor c) {
-        return (a.Verdict == TVerdict::Wins || a.Verdict == TVerdict::Won) && a.Leader == c;
+        return (a.Verdict == TAssessment::Wins || a.Verdict == TAssessment::Won) && a.Leader == c;
     };
     const int total = static_cast<int>(moves.size()) + 1;
     TSearchPosition position = start;

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-enum class TVerdict { Even, Better, MuchBetter, Wins, Won, Full };
+enum class TAssessment { Even, Better, MuchBetter, Wins, Won, Full };
 enum class TWinBy { Search, Fours, Threats };
 
 struct TAnalysis {
-    TVerdict Verdict = TVerdict::Even;
+    TAssessment Verdict = TAssessment::Even;
     // Who is ahead, wins or has won; NoStone when even.
     TStoneColor Leader = NoStone;
     // For a win: the leader's moves up to and including its five.

@@ -48,11 +48,11 @@ int TransferErrorNumber(int errnoAfter) {
     return errnoAfter != 0 ? errnoAfter : EIO;
 }
 
-namespace {
-
 [[noreturn]] void ThrowFileError(int errorNumber) {
     throw EStorageError(IoErrorText(errorNumber));
 }
+
+namespace {
 
 void RefuseAllButRegularFiles(const QString& path) {
     const QFileInfo info(path);

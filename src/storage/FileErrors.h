@@ -15,6 +15,9 @@ int OpenErrorNumber(int errnoAfter, const QString& path);
 // The error number of a failed read or write, given errno right after it.
 int TransferErrorNumber(int errnoAfter);
 
+// Throws EStorageError with the user's wording of errorNumber.
+[[noreturn]] void ThrowFileError(int errorNumber);
+
 // Both throw EStorageError in the user's words. Only a regular file (or a link to one) is opened:
 // a pipe waits for a writer and a device may never end.
 void OpenRegularFileToRead(QFile& file);

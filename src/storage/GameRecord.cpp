@@ -7,10 +7,6 @@
 
 namespace {
 
-std::string ColorName(TStoneColor color) {
-    return color == BlackStone ? "black" : "white";
-}
-
 std::string MoveName(std::size_t index) {
     return "Move " + std::to_string(index + 1) + " of the record";
 }
@@ -26,7 +22,8 @@ void CheckMove(const TGameRecord& record, std::size_t i, std::vector<int>& taken
         RecordError(MoveName(i) + " has no stone colour");
     }
     if (i > 0 && m.Color == record.Moves[i - 1].Color) {
-        RecordError(MoveName(i) + " is " + ColorName(m.Color) + "'s, as was the move before it");
+        RecordError(MoveName(i) + " is " + RecordColourName(m.Color) +
+                    "'s, as was the move before it");
     }
     int& taken = takenBy[(m.Y - 1) * record.Size + (m.X - 1)];
     if (taken != 0) {
@@ -68,6 +65,10 @@ void CheckGameRecord(const TGameRecord& record) {
     for (std::size_t i = 0; i < record.Moves.size(); ++i) {
         CheckMove(record, i, takenBy);
     }
+}
+
+std::string RecordColourName(TStoneColor color) {
+    return color == BlackStone ? "black" : "white";
 }
 
 std::string RecordSquareName(int x, int y) {

@@ -62,3 +62,5 @@ void CheckGameRecord(const TGameRecord& record);
 
 // "X:Y", the way messages name a square.
 std::string RecordSquareName(int x, int y);
+// "black" or "white", as the record's messages name a side.
+std::string RecordColourName(TStoneColor color);

@@ -15,10 +15,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-[[noreturn]] void FileError(int errorNumber) {
-    throw EStorageError(IoErrorText(errorNumber));
-}
-
 [[noreturn]] void TooLarge() {
     RecordError("The file is too large for a game record (over " +
                 std::to_string(MaxRecordFileBytes >> 20) + " MB)");
@@ -76,7 +72,7 @@ TGameRecord ReadGameRecord(const QString& path) {
     // One byte past the bound tells a file that grew since its size was asked.
     const QByteArray bytes = file.read(static_cast<qint64>(MaxRecordFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
-        FileError(TransferErrorNumber(errno));
+        ThrowFileError(TransferErrorNumber(errno));
     }
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return ParseGameRecord(text, RecordFormatOf(path, text));

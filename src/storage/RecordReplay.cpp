@@ -13,10 +13,6 @@ std::string MoveName(std::size_t index, const TRecordMove& m) {
            ")";
 }
 
-const char* ColorName(TStoneColor c) {
-    return c == BlackStone ? "black" : "white";
-}
-
 // A result that gives the game to the other side, or calls it a draw, when a five decided it.
 bool ResultDenies(TOutcome outcome, TStoneColor winner) {
     const TOutcome won = winner == BlackStone ? TOutcome::BlackWon : TOutcome::WhiteWon;
@@ -47,6 +43,6 @@ void ReplayGameRecord(const TGameRecord& record) {
     if (winningMove && ResultDenies(record.Outcome, record.Moves[*winningMove].Color)) {
         RecordError("The record's result does not match its moves: move " +
                     std::to_string(*winningMove + 1) + " won the game for " +
-                    ColorName(record.Moves[*winningMove].Color));
+                    RecordColourName(record.Moves[*winningMove].Color));
     }
 }

@@ -10,10 +10,6 @@
 
 namespace {
 
-[[noreturn]] void FileError(int errorNumber) {
-    throw EStorageError(IoErrorText(errorNumber));
-}
-
 // Reads up to bytes.size() bytes; fewer only at the end of the file.
 qint64 ReadFully(QFile& file, TSavedGameBytes& bytes) {
     qint64 total = 0;
@@ -22,7 +18,7 @@ qint64 ReadFully(QFile& file, TSavedGameBytes& bytes) {
         errno = 0;
         const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + total, wanted - total);
         if (n < 0) {
-            FileError(TransferErrorNumber(errno));
+            ThrowFileError(TransferErrorNumber(errno));
         }
         if (n == 0) {
             break;

@@ -50,7 +50,7 @@ QLabel* NameLabel(QWidget* parent, int x, int y) {
     return label;
 }
 
-TDigits* Display(QWidget* parent, const QRect& geometry, const char* name, const char* hint) {
+TDigits* DigitsDisplay(QWidget* parent, const QRect& geometry, const char* name, const char* hint) {
     auto* digits = new TDigits(parent);
     digits->setGeometry(geometry);
     digits->setAccessibleName(QString::fromUtf8(name));
@@ -102,14 +102,14 @@ void TMainForm::BuildTurnIndicator(QWidget* client) {
 
 void TMainForm::BuildDisplays(QWidget* client) {
     Image1 = Picture(client, 390, 152);
-    MovesDone = Display(client, {509, 149, 48, 21}, "Moves done",
-                        "Overall number of moves done by both sides");
+    MovesDone = DigitsDisplay(client, {509, 149, 48, 21}, "Moves done",
+                              "Overall number of moves done by both sides");
     MovesDone->SetDigitCount(3);
 
     Image2 = Picture(client, 413, 188);
     DigitalCoordinates =
-        Display(client, {431, 209, 75, 20}, "Coordinates",
-                "Last HORIZONTAL and VERTICAL coordinates under the mouse pointer");
+        DigitsDisplay(client, {431, 209, 75, 20}, "Coordinates",
+                      "Last HORIZONTAL and VERTICAL coordinates under the mouse pointer");
     DigitalCoordinates->SetAutoSize(false);
     DigitalCoordinates->SetMode(dmTime);
     DigitalCoordinates->SetShowLeadingZeros(true);
@@ -119,8 +119,8 @@ void TMainForm::BuildDisplays(QWidget* client) {
     DigitalCoordinates->SetDateTime(35650.0);
 
     TimeElapsedImage = Picture(client, 409, 248);
-    TimeElapsed = Display(client, {409, 269, 128, 21}, "Time elapsed",
-                          "Time elapsed since the beginning of the current game");
+    TimeElapsed = DigitsDisplay(client, {409, 269, 128, 21}, "Time elapsed",
+                                "Time elapsed since the beginning of the current game");
     TimeElapsed->SetMode(dmTime);
     TimeElapsed->SetShowLeadingZeros(true);
     TimeElapsed->SetAnnounced(false); // read when asked, not spoken every second
