@@ -13,9 +13,9 @@ namespace {
 
 using namespace std::chrono_literals;
 using PlayersTest = GameFlowTest;
-using TAnswer = std::tuple<std::uint64_t, int, int>;
+using TAnswerSeen = std::tuple<std::uint64_t, int, int>;
 
-TAnswer AnswerAt(const QSignalSpy& spy, int i) {
+TAnswerSeen AnswerAt(const QSignalSpy& spy, int i) {
     return {spy[i][0].value<std::uint64_t>(), spy[i][1].toInt(), spy[i][2].toInt()};
 }
 
@@ -40,7 +40,7 @@ TEST_F(PlayersTest, RennorKingAnswersBeforeAskReturnsWithTheWrittenMove) {
     SeedRandom(7);
     king.Ask({5, {Game.Moves[1]}, Game.ColorToMove});
     ASSERT_EQ(answers.count(), 1);
-    EXPECT_EQ(AnswerAt(answers, 0), TAnswer(5, X, Y));
+    EXPECT_EQ(AnswerAt(answers, 0), TAnswerSeen(5, X, Y));
 }
 
 TEST_F(PlayersTest, RennorEmperorDropsACancelledQuestionAndAnswersTheNext) {

@@ -9,8 +9,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::atomic<bool> Never{false};
-
 std::string WordsFor(const TSearchPosition& p) {
     TEmperor emperor(std::size_t{1} << 20);
     return AnalysisWords(Analyse(emperor, p, 300ms, Never));

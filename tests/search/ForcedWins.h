@@ -5,6 +5,7 @@
 
 #include "search/Emperor.h"
 
+#include <atomic>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -12,6 +13,9 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+// The stop flag of a search that only its clock ends.
+inline const std::atomic<bool> Never{false};
 
 // Part of a board drawn from (left, top): 'X' black, 'O' white, '*' an empty square put in
 // `marked`, '|' ends a row, anything else is empty.

@@ -13,7 +13,6 @@
 namespace {
 
 const std::vector<TForcedWin> Wins = ReadForcedWins(RENNOR_FORCED_WINS);
-const std::atomic<bool> Never{false};
 
 // Whether `me` makes five within `moves` moves of its own, each but the last a four that the
 // defender must stop; every empty square is tried, and every block of a four with two ends.
@@ -111,7 +110,7 @@ TEST(ReferenceTest, SearchByFoursAgreesWithEveryMoveTriedTurnedMirroredAndExchan
     }
 }
 
-TSearchResult Think(const TSearchPosition& p, int depth = 60, TEmperor* warm = nullptr) {
+TSearchResult ThinkTo(const TSearchPosition& p, int depth = 60, TEmperor* warm = nullptr) {
     TEmperor cold(std::size_t{1} << 20);
     return (warm ? *warm : cold).Think(p, {std::chrono::seconds(10), depth}, Never);
 }
@@ -130,7 +129,7 @@ TEST(ReferenceTest, WinsByThreesInEveryTurnAndWithColoursExchanged) {
         ASSERT_TRUE(search.Vct(2, 1u << 20));
         const TSearchStone fork = Moved({15, {{7, 7}}}, v % 4, v / 4 % 2, false).Stones[0];
         EXPECT_EQ(search.Line().front(), board.CellOf(fork.X, fork.Y));
-        const TSearchResult r = Think(p);
+        const TSearchResult r = ThinkTo(p);
         EXPECT_TRUE(r.ForcedWin());
         EXPECT_EQ(std::pair(r.X, r.Y), std::pair(fork.X, fork.Y));
     }
@@ -141,10 +140,10 @@ TEST(ReferenceTest, WinsByThreesInEveryTurnAndWithColoursExchanged) {
 TEST(ReferenceTest, TheSideWithTheBetterShapesScoresAboveEvenFromBothSides) {
     for (TStoneColor toMove : {BlackStone, WhiteStone}) {
         const TSearchPosition p = Drawn(15, "||||...X.X||||||||||O.....O.....O", toMove);
-        const int score = Think(p, 2).Score;
+        const int score = ThinkTo(p, 2).Score;
         EXPECT_EQ(score > 20, toMove == BlackStone) << score;
         EXPECT_EQ(score < -20, toMove == WhiteStone) << score;
-        EXPECT_EQ(Think(Moved(p, 1, true, true), 2).Score, score);
+        EXPECT_EQ(ThinkTo(Moved(p, 1, true, true), 2).Score, score);
     }
 }
 
@@ -174,7 +173,7 @@ TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCo
         {"|||||.....X|......XO|.....OXO|......O.X|.....X", 4, 7, 9, 901, 2047},
         {"||||||......XO|.....OX.|.....XO.|....O..X", 5, 8, 9, 414, 13421}};
     for (const auto& [rows, depth, x, y, score, nodes] : known) {
-        const TSearchResult r = Think(Drawn(15, rows, BlackStone), depth);
+        const TSearchResult r = ThinkTo(Drawn(15, rows, BlackStone), depth);
         EXPECT_EQ(std::tuple(r.X, r.Y, r.Score, r.Nodes), std::tuple(x, y, score, nodes)) << rows;
     }
 }
@@ -209,7 +208,7 @@ TEST(ReferenceTest, BlackWhoseOnlyBlockIsAFoulPlaysTheFirstLawfulSquare) {
     for (auto [x, y] : {std::pair{9, 7}, {10, 6}, {11, 5}, {12, 4}, {0, 14}, {3, 14}, {6, 14}}) {
         p.Stones.push_back({x, y, WhiteStone});
     }
-    const TSearchResult r = Think(p);
+    const TSearchResult r = ThinkTo(p);
     EXPECT_EQ(std::tuple(r.X, r.Y, r.Score < -WinThreshold), std::tuple(0, 0, true));
 }
 

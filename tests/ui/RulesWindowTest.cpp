@@ -155,8 +155,6 @@ TEST_F(RulesWindowTest, LoadingAnRnrGameBringsBackFreestyleOn19AndStoresIt) {
               "Freestyle None 19 2");
 }
 
-} // namespace
-
 TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneChangesNothing) {
     QTemporaryDir dir;
     const auto write = [&](const char* name, const QByteArray& text) {
@@ -197,3 +195,5 @@ TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneCh
                                  "Ann / Player 2 Freestyle 15", "Bob / Alice Renju 15",
                                  "Rennor Emperor / Ann Renju 15"}));
 }
+
+} // namespace
