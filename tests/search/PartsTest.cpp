@@ -58,36 +58,6 @@ TEST(PartsTest, EachLineShapeOnItsDrawnLineForEitherColourAndEitherWay) {
     }
 }
 
-// Every key, both tables: a line is the same for white as the same line with the colours
-// exchanged is for black, and the same read from either end.
-TEST(PartsTest, EveryLineIsTheSameWithColoursExchangedOrReadBackwards) {
-    const TPatternTables& tables = TPatternTables::Get();
-    const TExactLines& exact = TExactLines::Get();
-    auto swap = [](std::uint32_t key) {
-        std::uint32_t out = 0;
-        for (int i = 0; i < 20; i += 2) {
-            const std::uint32_t s = key >> i & 3;
-            out |= (s == 1 ? 2 : s == 2 ? 1 : s) << i;
-        }
-        return out;
-    };
-    auto reverse = [](std::uint32_t key) {
-        return (key & 0xFF) << 8 | (key >> 8 & 0xFF) | (key >> 16 & 3) << 18 |
-               (key >> 18 & 3) << 16;
-    };
-    int wrong = 0;
-    for (std::uint32_t key = 0; key < TExactLines::KeyCount; ++key) {
-        const auto low = static_cast<TLineKey>(key & 0xFFFF);
-        if (key < (1u << 16)) {
-            wrong += tables.Line(low, 1) != tables.Line(static_cast<TLineKey>(swap(key)), 2);
-            wrong += tables.Line(low, 1) != tables.Line(static_cast<TLineKey>(reverse(key)), 1);
-        }
-        wrong += exact.Line(key, 1) != exact.Line(swap(key), 2);
-        wrong += exact.Line(key, 2) != exact.Line(reverse(key), 2);
-    }
-    EXPECT_EQ(wrong, 0);
-}
-
 // Four lines through a square: what they make together and its worth; a stronger line anywhere
 // never makes the square weaker or worth less.
 TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndAStrongerLineNeverWeighsLess) {

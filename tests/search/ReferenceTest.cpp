@@ -111,9 +111,8 @@ TEST(ReferenceTest, SearchByFoursAgreesWithEveryMoveTriedTurnedMirroredAndExchan
     }
 }
 
-TSearchResult Think(const TSearchPosition& p, int depth = 60, TEmperor* warm = nullptr) {
-    TEmperor cold(std::size_t{1} << 20);
-    return (warm ? *warm : cold).Think(p, {std::chrono::seconds(10), depth}, Never);
+TSearchResult Think(const TSearchPosition& p, int depth = 60) {
+    return TEmperor(std::size_t{1} << 20).Think(p, {std::chrono::seconds(10), depth}, Never);
 }
 
 // Black's two open twos meet on (7,7): two open threes there win by threats, not by fours.
@@ -180,23 +179,13 @@ TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCo
 }
 
 // The swap openings: the colour whose four stands, black's or white's, even where two more
-// stones could be placed; two more stones go near the centre, white then black.
-TEST(ReferenceTest, OpeningAdviceTakesTheBetterColourAndPlacesStonesInTurn) {
+// stones could be placed (the stones placed are played in the window tests' games).
+TEST(ReferenceTest, OpeningAdviceTakesTheColourWhoseFourStands) {
     using namespace std::chrono_literals;
     const TSearchPosition blackFour = Drawn(15, "|||||||....XXXX|O....O....O", WhiteStone);
     EXPECT_EQ(ChooseOpeningColour(blackFour, true, 50ms, {}), TOpeningChoice::PlayBlack);
     EXPECT_EQ(ChooseOpeningColour(Moved(blackFour, 0, false, true), false, 50ms, {}),
               TOpeningChoice::PlayWhite);
-    const TSearchPosition three = Drawn(15, "|||||||.......XO|.......X", WhiteStone);
-    const std::vector<TSearchStone> placed = BalancedPlacement(three, 2, 5, 20ms, {});
-    ASSERT_EQ(placed.size(), 2u);
-    TPlainBoard board(three);
-    for (const TStoneColor c : {WhiteStone, BlackStone}) {
-        const TSearchStone& s = placed[c == WhiteStone ? 0 : 1];
-        EXPECT_EQ(s.Color, c);
-        EXPECT_TRUE(board.Empty(s.X, s.Y) && std::abs(s.X - 7) <= 2 && std::abs(s.Y - 7) <= 2);
-        board.Put(s.X, s.Y, c);
-    }
 }
 
 // Under renju, white's four whose only block is black's double four: black has lost, and plays
