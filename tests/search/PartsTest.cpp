@@ -1,8 +1,7 @@
 // Rennor Emperor's parts against what they mean: the line shapes on a table of drawn lines, the
 // same for either colour and either way along a line; what four lines make together and what it
-// is worth; the transposition table's keep-or-replace.
+// is worth. The transposition table shows in the fixed-depth counts of the reference test.
 #include "search/LinePatterns.h"
-#include "search/TransTable.h"
 
 #include <gtest/gtest.h>
 
@@ -95,29 +94,6 @@ TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndAStrongerLineNeverWeighsLess) {
         }
     }
     EXPECT_EQ(wrong, 0);
-}
-
-// A slot keeps the deeper of two positions, but always the newest of one position; a position
-// whose hash shares the slot and not the high half is not found.
-TEST(PartsTest, TheTableKeepsTheDeeperPositionAndTheNewestOfTheSame) {
-    TTransTable table(64 * sizeof(TTransEntry));
-    const std::uint64_t a = 0x1234'0000'0000'0005, b = 0x9876'0000'0000'0005;
-    EXPECT_EQ(table.Find(a), nullptr);
-    table.Store(a, 6, -70, TBound::Lower, 33);
-    ASSERT_NE(table.Find(a), nullptr);
-    EXPECT_EQ(table.Find(b), nullptr);
-    EXPECT_EQ(table.Find(a + 1), nullptr); // another slot
-    const TTransEntry& e = *table.Find(a);
-    EXPECT_EQ(std::tuple(e.Score, e.Move, e.Depth, e.Bound), std::tuple(-70, 33, 6, TBound::Lower));
-    table.Store(b, 3, 1, TBound::Exact, 2); // shallower by more than two: a stays
-    EXPECT_EQ(table.Find(b), nullptr);
-    table.Store(a, 2, 9, TBound::Upper, 4); // the same position: the newest
-    EXPECT_EQ(table.Find(a)->Depth, 2);
-    table.Store(b, 0, 1, TBound::Exact, 2); // two shallower: b takes the slot
-    EXPECT_EQ(table.Find(a), nullptr);
-    EXPECT_EQ(table.Find(b)->Move, 2);
-    table.Clear();
-    EXPECT_EQ(table.Find(b), nullptr);
 }
 
 } // namespace

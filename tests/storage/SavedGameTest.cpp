@@ -1,7 +1,7 @@
 // The saved-game image and its hand-over to the running game.
 #include "storage/SavedGame.h"
 #include "BoardTestSupport.h"
-#include "storage/StorageError.h"
+#include "StorageTestSupport.h"
 
 #include <algorithm>
 #include <cstring>
@@ -122,12 +122,7 @@ TEST_F(SavedGameTest, TheReaderTakesEachFieldUpToItsBoundsAndRefusesOneStepBeyon
     for (const auto& [change, refusal] : rows) {
         TSavedGame changed = CaptureSavedGame(Game, TSavedPlay{});
         change(changed);
-        QString seen;
-        try {
-            CheckSavedGame(changed);
-        } catch (const EStorageError& e) {
-            seen = e.Text();
-        }
+        const QString seen = ErrorOf([&] { CheckSavedGame(changed); });
         EXPECT_TRUE(*refusal ? seen.contains(refusal) : seen.isEmpty())
             << "row " << row++ << ": " << seen.toStdString();
     }
