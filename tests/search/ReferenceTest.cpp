@@ -5,7 +5,6 @@
 #include "ForcedWins.h"
 
 #include "search/AlphaBeta.h"
-#include "search/OpeningMoves.h"
 #include "search/ThreatSearch.h"
 
 #include <gtest/gtest.h>
@@ -176,16 +175,6 @@ TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCo
         const TSearchResult r = Think(Drawn(15, rows, BlackStone), depth);
         EXPECT_EQ(std::tuple(r.X, r.Y, r.Score, r.Nodes), std::tuple(x, y, score, nodes)) << rows;
     }
-}
-
-// The swap openings: the colour whose four stands, black's or white's, even where two more
-// stones could be placed (the stones placed are played in the window tests' games).
-TEST(ReferenceTest, OpeningAdviceTakesTheColourWhoseFourStands) {
-    using namespace std::chrono_literals;
-    const TSearchPosition blackFour = Drawn(15, "|||||||....XXXX|O....O....O", WhiteStone);
-    EXPECT_EQ(ChooseOpeningColour(blackFour, true, 50ms, {}), TOpeningChoice::PlayBlack);
-    EXPECT_EQ(ChooseOpeningColour(Moved(blackFour, 0, false, true), false, 50ms, {}),
-              TOpeningChoice::PlayWhite);
 }
 
 // Under renju, white's four whose only block is black's double four: black has lost, and plays
