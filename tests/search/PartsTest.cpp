@@ -1,6 +1,6 @@
-// Rennor Emperor's parts against what they mean: the line shapes on a table of drawn lines, the
-// same for either colour and either way along a line; what four lines make together and what it
-// is worth. The transposition table shows in the fixed-depth counts of the reference test.
+// Rennor Emperor's line shapes on a table of drawn lines, the same for either colour and either
+// way along a line. What four lines make together and are worth, and the transposition table,
+// show in the exact scores and counts of the reference test's fixed-depth searches.
 #include "search/LinePatterns.h"
 
 #include <gtest/gtest.h>
@@ -54,32 +54,6 @@ TEST(PartsTest, EachLineShapeOnItsDrawnLineForEitherColourAndEitherWay) {
                 EXPECT_EQ(exact.Line(key, colour), c.Exact);
             }
         }
-    }
-}
-
-// Four lines through a square: what they make together and its worth.
-TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndItIsWorth) {
-    using L = TLine;
-    const std::tuple<std::array<L, 4>, TShape, int> squares[] = {
-        {{L::Five, L::None, L::None, L::None}, TShape::Five, 11000},
-        {{L::F4, L::None, L::None, L::None}, TShape::Flex4, 3300},
-        {{L::B4, L::None, L::B4, L::None}, TShape::Flex4, 3100},
-        {{L::B4, L::F3, L::None, L::None}, TShape::Four3, 890},
-        {{L::None, L::B4, L::B3, L::None}, TShape::FourPlus, 182},
-        {{L::B4, L::None, L::None, L::F2}, TShape::FourPlus, 180},
-        {{L::B4, L::B1, L::F1, L::None}, TShape::Four, 53},
-        {{L::F3, L::None, L::None, L::F3}, TShape::Three2x, 480},
-        {{L::F3, L::F2, L::None, L::None}, TShape::ThreePlus, 110},
-        {{L::None, L::F3, L::B2, L::None}, TShape::Three, 44},
-        {{L::B3, L::F2, L::None, L::None}, TShape::Block3Plus, 37},
-        {{L::B3, L::None, L::None, L::None}, TShape::Block3, 12},
-        {{L::F2, L::B2, L::None, L::None}, TShape::Two, 14},
-        {{L::B2, L::F1, L::B1, L::None}, TShape::None, 7},
-    };
-    const TPatternTables& tables = TPatternTables::Get();
-    for (const auto& [lines, shape, value] : squares) {
-        const TSquareShape& s = tables.Square(TPatternTables::Index(lines));
-        EXPECT_EQ(std::pair(s.Shape, int{s.Value}), std::pair(shape, value)) << int(shape);
     }
 }
 

@@ -1,10 +1,9 @@
 // Rennor Emperor against slow, plainly right references: its search by fours against a search of
 // every move, on positions a few fours from five, turned, mirrored and with the colours
-// exchanged; a win by threes, the evaluation's sign from both sides, and the board a stopped
-// search leaves.
+// exchanged; a win by threes, the evaluation's sign from both sides, and the exact answers of
+// fixed-depth searches.
 #include "ForcedWins.h"
 
-#include "search/AlphaBeta.h"
 #include "search/ThreatSearch.h"
 
 #include <gtest/gtest.h>
@@ -144,20 +143,6 @@ TEST(ReferenceTest, TheSideWithTheBetterShapesScoresAboveEvenFromBothSides) {
         EXPECT_EQ(score < -20, toMove == WhiteStone) << score;
         EXPECT_EQ(Think(Moved(p, 1, true, true), 2).Score, score);
     }
-}
-
-// The clock, already out, stops the search at its 256th look, deep in a line: the board that the
-// answer is judged on is still the position's.
-TEST(ReferenceTest, ASearchTheClockStopsLeavesTheBoardAsItFoundIt) {
-    TSearchBoard board = BoardOf(Drawn(15, "|||||||.......X.O|........X", WhiteStone));
-    const std::uint64_t hash = board.Hash();
-    TSearchClock clock(TSearchClock::TClock::now(), Never);
-    TTransTable table(1 << 16);
-    TAlphaBeta search(board, clock, table);
-    std::vector<TCell> moves;
-    search.Generate(moves, NoCell, 0, 60);
-    EXPECT_TRUE(board.IsEmpty(search.Run(moves, 60).Move));
-    EXPECT_EQ(board.Hash(), hash);
 }
 
 // Quiet positions searched to a fixed depth: the move, score and count of positions a correct

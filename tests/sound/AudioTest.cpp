@@ -1,13 +1,14 @@
 // Real sound through a private sound server: the game-over jingles and the music reach the
 // speakers (a null sink whose monitor is recorded), the music loops, and stopping silences it.
-#include "MidiFixture.h"
 #include "PulseServer.h"
 #include "sound/GameSounds.h"
 #include "sound/MediaPlayer.h"
 #include "sound/SoundFont.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -17,6 +18,27 @@ namespace {
 const QString ShippedSounds = QStringLiteral(RENNOR_SOUNDS_DIR "/");
 constexpr int Audible = TSinkRecorder::Audible;
 constexpr int LongWaitMs = TSinkRecorder::LongWaitMs;
+
+// A delta time in two bytes of the variable-length form: enough for the 16383 ticks (17 s) a
+// test tune may last.
+QByteArray Delta(quint32 ticks) {
+    QByteArray out(2, char(0x80 | (ticks >> 7)));
+    out[1] = char(ticks & 0x7F);
+    return out;
+}
+
+// At 120 beats a minute and 480 ticks a beat, a tick is 1/960 s.
+QByteArray OneNoteMidi(int noteMs, int totalMs) {
+    const auto ticks = [](int ms) { return quint32(ms) * 960 / 1000; };
+    QByteArray track;
+    track += Delta(0) + QByteArray("\xC0\x00", 2);     // piano
+    track += Delta(0) + QByteArray("\x90\x48\x7F", 3); // C5, loud
+    track += Delta(ticks(noteMs)) + QByteArray("\x80\x48\x00", 3);
+    track += Delta(ticks(totalMs) - ticks(noteMs)) + QByteArray("\xFF\x2F\x00", 3);
+    QByteArray size(4, '\0');
+    qToBigEndian(quint32(track.size()), size.data());
+    return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xE0MTrk", 18) + size + track;
+}
 
 class AudioTest : public testing::Test {
 protected:
@@ -58,7 +80,9 @@ TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndMusicStartsAgainAfterEachEnd) {
 
     // Started again on a tune of one note after a silence: three ends mean three notes heard.
     QTemporaryDir folder;
-    ASSERT_TRUE(WriteFile(folder.filePath("Music.mid"), OneNoteMidi(300, 1500)));
+    QFile tune(folder.filePath("Music.mid"));
+    ASSERT_TRUE(tune.open(QIODevice::WriteOnly) && tune.write(OneNoteMidi(300, 1500)) > 0);
+    tune.close();
     const qsizetype restarted = Recorder->SampleCount();
     StartMusic(player, folder.path() + "/");
     EXPECT_TRUE(player.IsPlaying());
