@@ -128,8 +128,7 @@ TEST(ReferenceTest, WinsByThreesInEveryTurnAndWithColoursExchanged) {
         const TSearchStone fork = Moved({15, {{7, 7}}}, v % 4, v / 4 % 2, false).Stones[0];
         EXPECT_EQ(search.Line().front(), board.CellOf(fork.X, fork.Y));
         const TSearchResult r = Think(p);
-        EXPECT_TRUE(r.ForcedWin());
-        EXPECT_EQ(std::pair(r.X, r.Y), std::pair(fork.X, fork.Y));
+        EXPECT_EQ(std::tuple(r.ForcedWin(), r.X, r.Y), std::tuple(true, fork.X, fork.Y));
     }
 }
 

@@ -67,8 +67,7 @@ TEST_F(AudioTest, ShippedMusicPlaysStopsAtOnceAndMusicStartsAgainAfterEachEnd) {
 
     StopMusic(player);
     const qsizetype stopped = Recorder->SampleCount();
-    EXPECT_TRUE(player.IsOpen());
-    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(std::pair(player.IsOpen(), player.IsPlaying()), std::pair(true, false));
     ASSERT_TRUE(ends.wait(LongWaitMs));
     EXPECT_EQ(ends.takeFirst().first().value<TNotifyResult>(), TNotifyResult::Aborted);
     // Released notes fade within a moment; then the sink hears nothing for a whole second.

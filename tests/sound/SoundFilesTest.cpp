@@ -47,8 +47,7 @@ TEST(SoundChoiceTest, EachOutcomeDrawsFromItsOwnFilesByTheExactNameOnlyWithSound
     PlayGameOverSound(player, "Player 1", true, false, folder);    // two humans
     EXPECT_TRUE(player.FileName().isEmpty());
     PlayGameOverSound(player, "Tie Game", true, true, folder);
-    EXPECT_EQ(player.FileName(), folder + "Tie.wav");
-    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(std::pair(player.FileName(), player.IsOpen()), std::pair(folder + "Tie.wav", false));
 }
 
 TEST(SoundFilesTest, EveryJingleBesideTheProgramEndsInSilence) {
