@@ -121,19 +121,6 @@ TEST_F(RulesTest, OnASmallerBoardTheHintAndRatingWeighOnlyTheLinesThatFitOnIt) {
     EXPECT_EQ(seen, "15 14 7 12 19 16 8 46 ");
 }
 
-TEST_F(RulesTest, TheComputerIsAskedUnderTheRuleAndRennorEmperorPlaysForTheKingOffItsGame) {
-    NewGameUnder(TRule::Renju, SmallBoardSize);
-    const QString underRenju = ComputerPlayer().Name();
-    NewGameUnder(TRule::Freestyle, LargeBoardSize);
-    EXPECT_EQ(Line(underRenju, ComputerPlayer().Name()), "Rennor Emperor Rennor King");
-    TAskedPlayer asked;
-    InstallComputerPlayer(&asked);
-    NewGameUnder(TRule::Standard, SmallBoardSize);
-    AskComputerMove();
-    EXPECT_EQ(Line(ComputerPlayer().Name(), static_cast<int>(asked.Last.Rule), asked.Last.Size),
-              "Asked 1 15");
-}
-
 TEST_F(RulesTest, APlayerThatAnswersASquareForbiddenToBlackLosesTheGameAndIsToldSo) {
     Options.FirstWhite = false;
     NewGameUnder(TRule::Renju, LargeBoardSize);

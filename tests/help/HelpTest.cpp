@@ -81,13 +81,7 @@ TEST_F(HelpEngineTest, FinderIndexAndEachContextNumberLeadToTopicsAnUnknownOneSa
     EXPECT_TRUE(window->CurrentFile().isEmpty());
     ASSERT_TRUE(Help.ShowTopic(ProgramContexts.back()));
     EXPECT_FALSE(window->Browser()->toPlainText().contains("1234"));
-    Help.Command(THelpCommand::Quit, 0);
-    EXPECT_FALSE(Help.IsWindowVisible());
-    Help.ShowContents(); // help asked for again after quitting comes back
-    EXPECT_TRUE(Help.IsWindowVisible());
-}
-
-TEST_F(HelpEngineTest, AControlGivenATopicAnswersWhatsThisWithItsPopupAndQuitHidesIt) {
+    // A control given a topic answers What's This with its pop-up; Quit hides it and the window.
     QWidget control;
     Help.AttachContext(&control, 2002);
     QHelpEvent asked(QEvent::WhatsThis, {}, QPoint(300, 200));
@@ -95,6 +89,9 @@ TEST_F(HelpEngineTest, AControlGivenATopicAnswersWhatsThisWithItsPopupAndQuitHid
     EXPECT_NE(VisiblePopup(), nullptr);
     Help.Command(THelpCommand::Quit, 0);
     EXPECT_EQ(VisiblePopup(), nullptr);
+    EXPECT_FALSE(Help.IsWindowVisible());
+    Help.ShowContents(); // help asked for again after quitting comes back
+    EXPECT_TRUE(Help.IsWindowVisible());
 }
 
 TEST(HelpFileTest, EveryLinkLeadsToATopicAndEveryTopicHasATitleKeyWordsAndAPlaceInTheContents) {

@@ -1,5 +1,5 @@
-// The drawn artwork: sharp at every pixel ratio, and the stones' see-through ground (the
-// digits and captions are read in the pictures of the windows).
+// The drawn artwork: the stones' colours and see-through ground, and the stop icon's even cross
+// (sizes at each pixel ratio, the digits and the captions are read in the windows' pictures).
 #include "resources/Artwork.h"
 
 #include <QImage>
@@ -17,26 +17,6 @@ QImage Image(const QPixmap& p) {
 QColor At(const QPixmap& p, int x, int y) {
     const qreal r = p.devicePixelRatio();
     return Image(p).pixelColor(int((x + 0.5) * r), int((y + 0.5) * r));
-}
-
-QPixmap OptionsGlyph(qreal dpr) {
-    return Artwork::ToolGlyph(Artwork::TToolGlyph::Options, dpr);
-}
-
-TEST(Artwork, PicturesKeepTheirLogicalSizeAndAreDrawnWithEveryDevicePixel) {
-    using namespace Artwork;
-    for (QPixmap (*draw)(qreal) :
-         {BigDigits, SmallDigits, TimeSeparator, WhiteStonePicture, BlackStonePicture, MovesCaption,
-          SplashPicture, AboutPicture, OptionsGlyph}) {
-        const QSize logical = draw(1.0).size();
-        for (const qreal dpr : {1.5, 2.0}) {
-            const QPixmap sharp = draw(dpr);
-            EXPECT_EQ(sharp.deviceIndependentSize().toSize(), logical) << dpr;
-            EXPECT_EQ(sharp.size(),
-                      QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)))
-                << dpr;
-        }
-    }
 }
 
 TEST(Artwork, StonesHaveTheirColoursOnATransparentGround) {

@@ -1,8 +1,7 @@
-// Rennor Emperor's parts against what they mean: the line shapes on a table of drawn lines, the
-// same for either colour and either way along a line; what four lines make together and what it
-// is worth; the transposition table's keep-or-replace.
+// Rennor Emperor's line shapes on a table of drawn lines, the same for either colour and either
+// way along a line. What four lines make together and are worth, and the transposition table,
+// show in the exact scores and counts of the reference test's fixed-depth searches.
 #include "search/LinePatterns.h"
-#include "search/TransTable.h"
 
 #include <gtest/gtest.h>
 
@@ -56,98 +55,6 @@ TEST(PartsTest, EachLineShapeOnItsDrawnLineForEitherColourAndEitherWay) {
             }
         }
     }
-}
-
-// Every key, both tables: a line is the same for white as the same line with the colours
-// exchanged is for black, and the same read from either end.
-TEST(PartsTest, EveryLineIsTheSameWithColoursExchangedOrReadBackwards) {
-    const TPatternTables& tables = TPatternTables::Get();
-    const TExactLines& exact = TExactLines::Get();
-    auto swap = [](std::uint32_t key) {
-        std::uint32_t out = 0;
-        for (int i = 0; i < 20; i += 2) {
-            const std::uint32_t s = key >> i & 3;
-            out |= (s == 1 ? 2 : s == 2 ? 1 : s) << i;
-        }
-        return out;
-    };
-    auto reverse = [](std::uint32_t key) {
-        return (key & 0xFF) << 8 | (key >> 8 & 0xFF) | (key >> 16 & 3) << 18 |
-               (key >> 18 & 3) << 16;
-    };
-    int wrong = 0;
-    for (std::uint32_t key = 0; key < TExactLines::KeyCount; ++key) {
-        const auto low = static_cast<TLineKey>(key & 0xFFFF);
-        if (key < (1u << 16)) {
-            wrong += tables.Line(low, 1) != tables.Line(static_cast<TLineKey>(swap(key)), 2);
-            wrong += tables.Line(low, 1) != tables.Line(static_cast<TLineKey>(reverse(key)), 1);
-        }
-        wrong += exact.Line(key, 1) != exact.Line(swap(key), 2);
-        wrong += exact.Line(key, 2) != exact.Line(reverse(key), 2);
-    }
-    EXPECT_EQ(wrong, 0);
-}
-
-// Four lines through a square: what they make together and its worth; a stronger line anywhere
-// never makes the square weaker or worth less.
-TEST(PartsTest, FourLinesMakeTheShapeTheyMeanAndAStrongerLineNeverWeighsLess) {
-    using L = TLine;
-    const std::tuple<std::array<L, 4>, TShape, int> squares[] = {
-        {{L::Five, L::None, L::None, L::None}, TShape::Five, 11000},
-        {{L::F4, L::None, L::None, L::None}, TShape::Flex4, 3300},
-        {{L::B4, L::None, L::B4, L::None}, TShape::Flex4, 3100},
-        {{L::B4, L::F3, L::None, L::None}, TShape::Four3, 890},
-        {{L::None, L::B4, L::B3, L::None}, TShape::FourPlus, 182},
-        {{L::B4, L::None, L::None, L::F2}, TShape::FourPlus, 180},
-        {{L::B4, L::B1, L::F1, L::None}, TShape::Four, 53},
-        {{L::F3, L::None, L::None, L::F3}, TShape::Three2x, 480},
-        {{L::F3, L::F2, L::None, L::None}, TShape::ThreePlus, 110},
-        {{L::None, L::F3, L::B2, L::None}, TShape::Three, 44},
-        {{L::B3, L::F2, L::None, L::None}, TShape::Block3Plus, 37},
-        {{L::B3, L::None, L::None, L::None}, TShape::Block3, 12},
-        {{L::F2, L::B2, L::None, L::None}, TShape::Two, 14},
-        {{L::B2, L::F1, L::B1, L::None}, TShape::None, 7},
-    };
-    const TPatternTables& tables = TPatternTables::Get();
-    for (const auto& [lines, shape, value] : squares) {
-        const TSquareShape& s = tables.Square(TPatternTables::Index(lines));
-        EXPECT_EQ(std::pair(s.Shape, int{s.Value}), std::pair(shape, value)) << int(shape);
-    }
-    int wrong = 0;
-    for (int index = 0; index < LineShapeCount * LineShapeCount * LineShapeCount * LineShapeCount;
-         ++index) {
-        for (int place = 1; place < 10000; place *= LineShapeCount) {
-            if (index / place % LineShapeCount + 1 < LineShapeCount) {
-                const TSquareShape &weak = tables.Square(index),
-                                   &strong = tables.Square(index + place);
-                wrong += strong.Shape > weak.Shape || strong.Value <= weak.Value;
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0);
-}
-
-// A slot keeps the deeper of two positions, but always the newest of one position; a position
-// whose hash shares the slot and not the high half is not found.
-TEST(PartsTest, TheTableKeepsTheDeeperPositionAndTheNewestOfTheSame) {
-    TTransTable table(64 * sizeof(TTransEntry));
-    const std::uint64_t a = 0x1234'0000'0000'0005, b = 0x9876'0000'0000'0005;
-    EXPECT_EQ(table.Find(a), nullptr);
-    table.Store(a, 6, -70, TBound::Lower, 33);
-    ASSERT_NE(table.Find(a), nullptr);
-    EXPECT_EQ(table.Find(b), nullptr);
-    EXPECT_EQ(table.Find(a + 1), nullptr); // another slot
-    const TTransEntry& e = *table.Find(a);
-    EXPECT_EQ(std::tuple(e.Score, e.Move, e.Depth, e.Bound), std::tuple(-70, 33, 6, TBound::Lower));
-    table.Store(b, 3, 1, TBound::Exact, 2); // shallower by more than two: a stays
-    EXPECT_EQ(table.Find(b), nullptr);
-    table.Store(a, 2, 9, TBound::Upper, 4); // the same position: the newest
-    EXPECT_EQ(table.Find(a)->Depth, 2);
-    table.Store(b, 0, 1, TBound::Exact, 2); // two shallower: b takes the slot
-    EXPECT_EQ(table.Find(a), nullptr);
-    EXPECT_EQ(table.Find(b)->Move, 2);
-    table.Clear();
-    EXPECT_EQ(table.Find(b), nullptr);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The saved-game image and its hand-over to the running game.
 #include "storage/SavedGame.h"
 #include "BoardTestSupport.h"
-#include "storage/StorageError.h"
+#include "StorageTestSupport.h"
 
 #include <algorithm>
 #include <cstring>
@@ -80,19 +80,14 @@ TEST_F(SavedGameTest, ALatestMoveOffTheBoardIsNeverPainted) {
     BoardHooks.RepaintSquare = [&](int x, int y) { painted.emplace_back(x, y); };
     Play({{3, 3}, {4, 4}});
     TSavedGame saved = CaptureSavedGame(Game, TSavedPlay{});
-    saved.LastMoveX = 50;
-    saved.LastMoveY = -7;
-    painted.clear();
-    InstallSavedMoves(ParseSavedGame(EncodeSavedGame(saved)));
-    EXPECT_EQ(std::find(painted.begin(), painted.end(), std::pair{50, -7}), painted.end());
-    EXPECT_EQ(std::pair(Game.LastMoveX, Game.LastMoveY), std::pair(4, 4));
-
     // On the board, the stored square is repainted as the old latest move.
-    saved.LastMoveX = 17;
-    saved.LastMoveY = 2;
-    painted.clear();
-    InstallSavedMoves(saved);
-    EXPECT_NE(std::find(painted.begin(), painted.end(), std::pair{17, 2}), painted.end());
+    for (const auto& [square, repainted] : {std::pair{std::pair{50, -7}, false}, {{17, 2}, true}}) {
+        std::tie(saved.LastMoveX, saved.LastMoveY) = square;
+        painted.clear();
+        InstallSavedMoves(ParseSavedGame(EncodeSavedGame(saved)));
+        EXPECT_EQ(std::find(painted.begin(), painted.end(), square) != painted.end(), repainted);
+        EXPECT_EQ(std::pair(Game.LastMoveX, Game.LastMoveY), std::pair(4, 4));
+    }
 }
 
 // The reader's checks at their bounds: squares 1 to 19, counts from 0, a clock from 0 to a
@@ -122,12 +117,7 @@ TEST_F(SavedGameTest, TheReaderTakesEachFieldUpToItsBoundsAndRefusesOneStepBeyon
     for (const auto& [change, refusal] : rows) {
         TSavedGame changed = CaptureSavedGame(Game, TSavedPlay{});
         change(changed);
-        QString seen;
-        try {
-            CheckSavedGame(changed);
-        } catch (const EStorageError& e) {
-            seen = e.Text();
-        }
+        const QString seen = ErrorOf([&] { CheckSavedGame(changed); });
         EXPECT_TRUE(*refusal ? seen.contains(refusal) : seen.isEmpty())
             << "row " << row++ << ": " << seen.toStdString();
     }

@@ -99,9 +99,8 @@ TEST_P(JudgeTest, GivesTheVerdictOfTheRules) {
         y += ch == '|';
     }
     const TVerdict empty = Judge(rule, board, sx, sy, colour);
-    EXPECT_EQ(empty.Wins, wins);
-    EXPECT_EQ(FoulName(empty.Foul), std::string(FoulName(foul)));
-    EXPECT_EQ(empty.Allowed(), foul == None);
+    EXPECT_EQ(std::tuple(empty.Wins, std::string(FoulName(empty.Foul)), empty.Allowed()),
+              std::tuple(wins, std::string(FoulName(foul)), foul == None));
     // The stone already played on the square gets the same verdict, and the winner follows it.
     board.Set(sx, sy, colour);
     const TVerdict played = Judge(rule, board, sx, sy, colour);
