@@ -171,12 +171,11 @@ TEST_F(KeyboardWindowTest, EveryKeyTheHelpNamesDoesWhatItSays) {
             }
         });
         if (keys == "About" || keys == "Exit" || keys == "Game Over") {
-            std::unique_ptr<QDialog> box;
-            box.reset(keys == "About"  ? static_cast<QDialog*>(new TAboutForm(Form.get()))
-                      : keys == "Exit" ? static_cast<QDialog*>(new TExitForm(Form.get()))
-                                       : new TWinnerForm(nullptr, Form.get()));
-            const int result = box->exec();
-            dialog += ' ' + QString::number(result);
+            const std::unique_ptr<QDialog> box(
+                keys == "About"  ? static_cast<QDialog*>(new TAboutForm(Form.get()))
+                : keys == "Exit" ? static_cast<QDialog*>(new TExitForm(Form.get()))
+                                 : new TWinnerForm(nullptr, Form.get()));
+            dialog += ' ' + QString::number(box->exec());
         } else {
             QTest::keySequence(&Grid(), QKeySequence::fromString(keys));
         }
