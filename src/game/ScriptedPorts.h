@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <deque>
 
-class TScriptedPorts final : public TPorts {
+class TScriptedPorts : public TPorts {
 public:
     // Answers are taken from the front; an empty queue answers with the Default... value.
     std::deque<bool> ConfirmAnswers;

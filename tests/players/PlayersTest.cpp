@@ -1,4 +1,5 @@
-// The computer players through their interface and the game flow: answers, cancels, stale answers.
+// The computer players through their interface: Rennor King's answer, and Rennor Emperor's to a
+// question asked after a cancelled one.
 #include "GameFlowTestSupport.h"
 
 #include "core/Random.h"
@@ -57,26 +58,6 @@ TEST_F(PlayersTest, RennorEmperorDropsACancelledQuestionAndAnswersTheNext) {
     const auto [ticket, X, Y] = AnswerAt(answers, 0);
     EXPECT_EQ(ticket, 2u);
     EXPECT_TRUE(Y == 5 && (X == 4 || X == 9)) << X << "," << Y; // the five
-}
-
-TEST_F(PlayersTest, AnAnswerForAPositionThatNoLongerStandsIsDropped) {
-    StoredHumanHumanValue = true;
-    Options.FirstWhite = false; // black moves first, as in the list
-    NewGame1Click(false);
-    for (const TMoveRecord& m : BlackFour()) {
-        MakeMove(m.X, m.Y);
-    }
-    TEmperorPlayer emperor(10s);
-    const TInstalled installed(emperor);
-    QSignalSpy answers(&emperor, &TComputerPlayer::Answered);
-    AskComputerMove(); // the answer is found at once but reaches the game only through events
-    EXPECT_TRUE(ComputerThinking());
-    EXPECT_FALSE(CellGridMouseDown(Qt::LeftButton, 0, 0)); // the board waits for the answer
-    RebuildPosition(Game.MoveCount - 1); // as a loaded game would, without a word to the player
-    EXPECT_FALSE(ComputerThinking());
-    ASSERT_TRUE(answers.wait(10000));
-    EXPECT_EQ(Game.MoveCount, 7);
-    EXPECT_TRUE(Ports.Errors.isEmpty());
 }
 
 } // namespace

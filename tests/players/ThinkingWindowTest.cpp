@@ -4,7 +4,6 @@
 
 #include "game/ComputerTurn.h"
 #include "game/GameReport.h"
-#include "storage/SavedGameFile.h"
 
 #include <QDoubleSpinBox>
 
@@ -20,13 +19,8 @@ protected:
 
 TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSideItsOwnColour) {
     QApplication::setQuitOnLastWindowClosed(false); // the test program outlives Exit
-    TSavedGame saved;                               // black at 10,10, white at 11,11, black to move
-    saved.Moves[1] = {BlackStone, 10, 10};
-    saved.Moves[2] = {WhiteStone, 11, 11};
-    saved.MoveCount = 2;
-    saved.Play.UndoEnabled = saved.Play.RedoEnabled = true;
     File = Dir.filePath("two moves.rnr");
-    WriteSavedGame(File, saved);
+    WriteGame(File, {{10, 10}, {11, 11}}); // black to move
     const std::pair<const char*, const char*> players[] = {{"Rennor Emperor", nullptr},
                                                            {"External engine", RENNOR_BRAIN}};
     // Steps that set the computer thinking, a command (steps given 200 ms into it), and after it:
@@ -120,12 +114,8 @@ TEST_F(ThinkingWindowTest, TheEngineHearsEveryGameFromItsStartAndEveryPositionWh
     script.write(Recorder);
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    TSavedGame saved; // white at 5,6, black at 7,8, white to move
-    saved.Moves[1] = {WhiteStone, 5, 6};
-    saved.Moves[2] = {BlackStone, 7, 8};
-    saved.MoveCount = 2;
     File = Dir.filePath("two moves.rnr");
-    WriteSavedGame(File, saved);
+    WriteGame(File, {{5, 6}, {7, 8}}, WhiteStone); // white to move
     QFile log(program + ".log");
     qint64 seen = 0;
     QString heard;

@@ -3,8 +3,6 @@
 // each way a game ends.
 #include "WindowTestSupport.h"
 
-#include "storage/SavedGameFile.h"
-
 #include <QFile>
 
 namespace {
@@ -19,18 +17,6 @@ protected:
     void Command(QAction* item, const char* file) {
         Answers->FileNames = {Dir.filePath(file)};
         item->trigger();
-    }
-    // A saved game of these moves, black first, with Undo and Redo enabled.
-    void WriteGame(const char* file, std::vector<std::pair<int, int>> squares, int hints = 0) {
-        TSavedGame saved;
-        for (auto [x, y] : squares) {
-            const TStoneColor c = saved.MoveCount % 2 ? WhiteStone : BlackStone;
-            saved.Moves[++saved.MoveCount] = {c, x, y};
-        }
-        std::tie(saved.LastMoveX, saved.LastMoveY) = squares.back();
-        saved.Play.UndoEnabled = saved.Play.RedoEnabled = true;
-        saved.Play.HintsUsedCount = hints;
-        WriteSavedGame(Dir.filePath(file), saved);
     }
     static qsizetype Reds(const QImage& image) {
         const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -130,7 +116,7 @@ TEST_F(CommandsWindowTest, SaveAndLoadBringBackTheGameAfterPlayMovedOn) {
 
 TEST_F(CommandsWindowTest, ALoadAnsweredNoOrAShortFileLeavesTheGameAsItWas) {
     Start();
-    WriteGame("short.rnr", {{3, 3}});
+    WriteGame(Dir.filePath("short.rnr"), {{3, 3}});
     QFile::resize(Dir.filePath("short.rnr"), 4367);
     Do("10,10");
     const QString game = MovesMade();
@@ -159,12 +145,14 @@ TEST_F(CommandsWindowTest, ReplayAndTheReportNameTheWinnerWithTheStoneOrATie) {
     reports += Ports->Reports;
     // A file with five in a row is reported as it loads.
     StartWith({{"PLAYER1 COLOR", "0"}, {"1st NAME", "Ann"}});
-    WriteGame("won.rnr", {{3, 3}, {1, 9}, {4, 3}, {2, 9}, {5, 3}, {3, 9}, {6, 3}, {4, 9}, {7, 3}},
+    WriteGame(Dir.filePath("won.rnr"),
+              {{3, 3}, {1, 9}, {4, 3}, {2, 9}, {5, 3}, {3, 9}, {6, 3}, {4, 9}, {7, 3}}, BlackStone,
               1);
     Command(Items().LoadGame1, "won.rnr");
     reports += Ports->Reports;
     StartWith({{"PLAYER1 COLOR", "0"}});
-    WriteGame("four.rnr", {{1, 1}, {3, 15}, {1, 3}, {4, 15}, {1, 5}, {5, 15}, {1, 7}, {6, 15}});
+    WriteGame(Dir.filePath("four.rnr"),
+              {{1, 1}, {3, 15}, {1, 3}, {4, 15}, {1, 5}, {5, 15}, {1, 7}, {6, 15}});
     Command(Items().LoadGame1, "four.rnr");
     Ports->CloseWithEnter = true;
     Do("2,15"); // blocks one end; the computer completes the other

@@ -1,5 +1,6 @@
 // The rules page and a game under other rules in the real windows: the choices stored and read
-// back, a 15 x 15 game by keys and clicks to its five, squares forbidden to black, the .rnr file.
+// back, a 15 x 15 game by keys and clicks to its five, squares forbidden to black, records of
+// other programs and the .rnr file.
 #include "WindowTestSupport.h"
 
 #include "game/GameRules.h"
@@ -137,24 +138,6 @@ TEST_F(RulesWindowTest, UnderRenjuAForbiddenSquareIsCrossedNamedAndRefusedWhileB
                                  "808080 000000 03:03, empty", "B4,4 W3,3"}));
 }
 
-TEST_F(RulesWindowTest, LoadingAnRnrGameBringsBackFreestyleOn19AndStoresIt) {
-    StartWith({{"HUMAN vs HUMAN", "1"}});
-    QTemporaryDir dir;
-    Do("5,5 6,6");
-    Answers->FileNames = {dir.filePath("game")};
-    Form->SaveGame1Click();
-    ShowOptions("Rules");
-    Do("SmallBoardRadio RenjuRadio OKBtn"); // a running game: asked, and Yes
-    const QString small = Line(BoardShown(), Game.MoveCount, Stored("BOARD SIZE"));
-    Answers->FileNames = {dir.filePath("game")};
-    Form->LoadGame1Click();
-    ShowOptions("Rules");
-    EXPECT_EQ(Line(small, "/", BoardShown(), MovesMade(), Stored("BOARD SIZE"), Stored("RULE"),
-                   RulesShown().section(' ', 0, 2), Answers->Questions.size()),
-              "15 15 24 1 6 379 379 0 15 / 19 19 19 -1 4 384 384 W5,5 B6,6 19 Freestyle "
-              "Freestyle None 19 2");
-}
-
 TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneChangesNothing) {
     QTemporaryDir dir;
     const auto write = [&](const char* name, const QByteArray& text) {
@@ -178,10 +161,16 @@ TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneCh
     Do("5,5 6,6");
     File = dir.filePath("game.rnr");
     Do("S");
+    ShowOptions("Rules");
+    Do("SmallBoardRadio RenjuRadio OKBtn"); // a running game: asked, and Yes
     load("ab.sgf");
     File = dir.filePath("again.sgf"); // saved as they stand
     Do("S");
-    load("game.rnr");
+    load("game.rnr"); // freestyle on 19 again, and stored so
+    ShowOptions("Rules");
+    seen << Line(StoredLike("RULE=, BOARD SIZE="), RulesShown().section(' ', 0, 2),
+                 Answers->Questions.size());
+    Options->hide();
     load("bad.sgf");
     load("c.psq");
     load("N");
@@ -191,6 +180,7 @@ TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneCh
     // A record's rule and board stay for the games after it, until an .rnr file; a refused
     // record changes nothing.
     EXPECT_EQ(seen, QStringList({"Bob / Alice Renju 15", "Ann / Player 2 Freestyle 19",
+                                 "RULE=Freestyle, BOARD SIZE=19 Freestyle None 19 3",
                                  "Ann / Player 2 Freestyle 19", "Ann / Carol Freestyle 15",
                                  "Ann / Player 2 Freestyle 15", "Bob / Alice Renju 15",
                                  "Rennor Emperor / Ann Renju 15"}));

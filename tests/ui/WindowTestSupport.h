@@ -8,6 +8,7 @@
 #include "game/MainView.h"
 #include "game/PlayRecord.h"
 #include "game/ScriptedPorts.h"
+#include "storage/SavedGameFile.h"
 #include "ui/MainForm.h"
 #include "ui/OptionsForm.h"
 #include "ui/ShowWinner.h"
@@ -52,31 +53,12 @@ protected:
     // Scripted answers; the game-over report is the real one, read in one line and closed:
     // "Winner: moves hints undo comments switched, the stone as drawn at its centre / its rim
     // (or none), the commands while it is open".
-    class TReportPorts final : public TPorts {
+    class TReportPorts final : public TScriptedPorts {
     public:
-        TScriptedPorts Scripted;
         QStringList Reports;
         QStringList StatusAtReport; // the status bar as each report opened, before any hover
         bool CloseWithEnter = false;
 
-        TReportPorts() { InstallPorts(this); }
-        ~TReportPorts() override { InstallPorts(nullptr); }
-        bool Confirm(const QString& q) override { return Scripted.Confirm(q); }
-        void ShowError(const QString& m) override { Scripted.ShowError(m); }
-        bool ConfirmExit() override { return Scripted.ConfirmExit(); }
-        using TName = std::optional<QString>;
-        TName AskSaveFileName(const TFileDialogSpec& d) override {
-            return Scripted.AskSaveFileName(d);
-        }
-        TName AskOpenFileName(const TFileDialogSpec& d) override {
-            return Scripted.AskOpenFileName(d);
-        }
-        std::optional<TColorValue> PickColor(TColorValue c) override {
-            return Scripted.PickColor(c);
-        }
-        TOpeningChoice AskOpeningChoice(const QString& player, bool mayPlaceTwo) override {
-            return Scripted.AskOpeningChoice(player, mayPlaceTwo);
-        }
         void ShowGameReport() override {
             StatusAtReport << MainForm->StatusBar->text();
             TWinnerForm f(MainForm->MediaPlayer1, MainForm);
@@ -116,7 +98,7 @@ protected:
         Options = std::make_unique<TOptionsForm>(Form->Key(), Form.get());
         Form->SetOptionsForm(Options.get());
         Ports = std::make_unique<TReportPorts>();
-        Answers = &Ports->Scripted;
+        Answers = Ports.get();
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }
@@ -213,6 +195,20 @@ protected:
             moves << QString::asprintf("%c%d,%d", m.Color == WhiteStone ? 'W' : 'B', m.X, m.Y);
         }
         return moves.join(' ');
+    }
+    // Writes a saved game of these moves, first's colour first, with Undo and Redo enabled.
+    static void WriteGame(const QString& path, const std::vector<std::pair<int, int>>& squares,
+                          TStoneColor first = BlackStone, int hints = 0) {
+        TSavedGame saved;
+        for (auto [x, y] : squares) {
+            const bool firsts = saved.MoveCount % 2 == 0;
+            saved.Moves[++saved.MoveCount] = {
+                firsts == (first == BlackStone) ? BlackStone : WhiteStone, x, y};
+        }
+        std::tie(saved.LastMoveX, saved.LastMoveY) = squares.back();
+        saved.Play.UndoEnabled = saved.Play.RedoEnabled = true;
+        saved.Play.HintsUsedCount = hints;
+        WriteSavedGame(path, saved);
     }
     // The options dialog: boxes and mode; who is first; the stones down; name boxes and labels;
     // A-D bar and read-out; randomness button down and speed bars. Then the live settings:
