@@ -1,5 +1,5 @@
 // The real rennor-brain through real pipes: Rennor King move for move against the written
-// player, each rule as the brain is told it, and the match tool against a brain that dies.
+// player, and each rule as the brain is told it.
 #include "protocol/BrainProtocol.h"
 
 #include "core/LiveSettings.h"
@@ -104,20 +104,6 @@ TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
     EXPECT_EQ(ParseAnswer(answers[3]).Kind, TAnswerKind::Error);
     EXPECT_NE(Shell(std::string(RENNOR_BRAIN) + " --help").find("default of 30 seconds"),
               std::string::npos);
-}
-
-// A smoke test of the match tool (its arithmetic is tested alone): the second brain passes only
-// the first dozen lines to a real brain and then ends mid-game; it loses both games.
-TEST(BrainPipeTest, MatchToolForfeitsABrainThatDies) {
-    const std::string dying =
-        std::string("\"sh -c 'sed -u 12q | ") + RENNOR_BRAIN + " --player=king'\"";
-    const std::string output = Shell(std::string("python3 ") + RENNOR_MATCH + " '" + RENNOR_BRAIN +
-                                     " --player=king' " + dying + " --count 1 --time 1000 2>&1");
-    for (const char* line :
-         {"   1        1  A      B      A wins", "   2        1  B      A      A wins",
-          "A: 2 won, 0 lost", "B crashed"}) {
-        EXPECT_NE(output.find(line), std::string::npos) << line << " in\n" << output;
-    }
 }
 
 } // namespace
