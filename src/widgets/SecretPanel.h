@@ -19,9 +19,9 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
 // Inactive it is a plain panel (background and bevels). Active, it renders every line into an
 // off-screen image once, and at every tick of its own threaded TRxTimer shows it one pixel
-// further: the shown text moves up a row (QWidget::scroll) and the incoming row is drawn from
-// the image. At the end of the text it starts again (Cycled) or deactivates itself. The panel
-// colour is the palette's Window colour and the text colour its WindowText colour.
+// further, the text area drawn again from the image. At the end of the text it starts again
+// (Cycled) or deactivates itself. The panel colour is the palette's Window colour and the text
+// colour its WindowText colour.
 class TSecretPanel : public QWidget {
     Q_OBJECT
 public:
@@ -85,7 +85,6 @@ private:
     void Layout();
     void RenderStrip();
     void DrawFrame();
-    void ShiftFrame();
     void PaintBevels(QPainter& p) const;
     void BevelsChanged();
 
