@@ -61,6 +61,11 @@ void TSecretPanel::SetActive(bool v) {
     }
 }
 
+void TSecretPanel::SetPaused(bool v) {
+    paused_ = v;
+    timer_.SetEnabled(active_ && !paused_);
+}
+
 void TSecretPanel::SetAlignment(TAlignment v) {
     alignment_ = v;
     if (active_) {
@@ -142,7 +147,7 @@ void TSecretPanel::Activate() {
     scrollPos_ = 0;
     ComputeMetrics();
     try {
-        timer_.SetEnabled(true);
+        timer_.SetEnabled(!paused_);
         if (onStartPlay_) {
             TNotifyEvent handler = onStartPlay_;
             handler(this);

@@ -64,6 +64,11 @@ public:
     const TNotifyEvent& OnStopPlay() const { return onStopPlay_; }
     void SetOnStopPlay(TNotifyEvent v) { onStopPlay_ = std::move(v); }
 
+    // While paused (nobody can see it) an active panel's text stands and its timer sleeps; it
+    // goes on from there once the pause ends.
+    bool Paused() const { return paused_; }
+    void SetPaused(bool v);
+
     // One scroll step, as the panel's timer runs it.
     void ScrollStep();
     // Pixels scrolled since activation (0 when inactive), the line height, and where the text
@@ -89,6 +94,7 @@ private:
     void BevelsChanged();
 
     bool active_ = false;
+    bool paused_ = false;
     TAlignment alignment_ = taCenter;
     bool cycled_ = false;
     QPixmap glyph_;
