@@ -338,12 +338,16 @@ void TSecretPanel::PaintBevels(QPainter& p) const {
 void TSecretPanel::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setClipRegion(event->region());
-    p.fillRect(rect(), Color());
-    PaintBevels(p);
+    // A scroll step repaints the text area alone, which the image covers whole.
+    const bool textOnly = active_ && !image_.isNull() && textRect_.contains(event->rect());
+    if (!textOnly) {
+        p.fillRect(rect(), Color());
+        PaintBevels(p);
+    }
     if (!active_) {
         return;
     }
-    if (!keyedGlyph_.isNull()) {
+    if (!keyedGlyph_.isNull() && !textOnly) {
         Layout();
         p.drawPixmap(glyphOrigin_, keyedGlyph_);
     }
