@@ -79,8 +79,12 @@ public:
                 ReportTimerError(Error);
             }
         }
-        std::lock_guard Lock(FShared->Mutex);
-        FShared->Finished = std::max(FShared->Finished, FSerial);
+        {
+            std::lock_guard Lock(FShared->Mutex);
+            FShared->Finished = std::max(FShared->Finished, FSerial);
+        }
+        // Told after the lock is let go: a worker woken while it is still held would only
+        // wake to wait for it, a second wake-up for every tick.
         FShared->Changed.notify_all();
     }
 

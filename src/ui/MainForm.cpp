@@ -40,6 +40,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <cmath>
 
 TMainForm* MainForm = nullptr;
@@ -179,6 +180,8 @@ void TMainForm::SetOptionsForm(TOptionsForm* options) {
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!StartedUp) {
+        // Told when the window system stops showing the window or shows it again (SetSeen).
+        windowHandle()->installEventFilter(this);
         FormActivate();
     }
     ScheduleAnalysis();
@@ -267,7 +270,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // TMainView
 
 void TMainForm::ShowMovesDone(int moveCount) {
-    BlinkTimer->SetEnabled(true); // a finished game stopped it; the stone to move blinks again
+    // A finished game stopped it; the stone to move blinks again, where it is seen.
+    BlinkTimer->SetEnabled(Seen);
     const int shown = MovesDone->Value();
     MovesDone->SetValue(moveCount);
     // Every move, the computer's included, passes here: the one place to tell it.

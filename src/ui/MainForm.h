@@ -165,6 +165,9 @@ private:
     void BuildStatusBar(QWidget* client);
     void BuildTimers(); // MainTimers.cpp, with the media players
     void ReleaseTimers();
+    // The clock, the blink and the scrolling comments rest while nobody can see the window
+    // (hidden, minimised or covered), and show the present again when it is seen.
+    void SetSeen(bool seen);
     void LoadArtwork(); // MainArtwork.cpp
     void RegisterCursors();
     // MainMenus.cpp
@@ -204,6 +207,7 @@ private:
     std::unique_ptr<TMainPorts> Ports;
     std::unique_ptr<TStatusHintHook> HintHook;
     bool StartedUp = false;
+    bool Seen = true;
     std::array<bool, CommandCount> GameEnables; // the game flow's word on each command
     bool Thinking = false;
     QPointer<QWidget> HelpControl; // the control whose "What's this ?" menu is open, and where

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 namespace {
 
@@ -94,6 +95,9 @@ void TMainForm::BuildPopupMenu() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        SetSeen(windowHandle()->isExposed());
+    }
     // F1 on a highlighted menu item shows that item's topic.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const auto* menu = qobject_cast<QMenu*>(watched);

@@ -5,6 +5,7 @@
 #include "sound/MediaPlayer.h"
 #include "timing/SuperTimer.h"
 #include "timing/TimerLst.h"
+#include "widgets/SecretPanel.h"
 
 #include <QTimer>
 
@@ -40,6 +41,21 @@ void TMainForm::BuildTimers() {
     CommentTimer->SetOnTimer([this](QObject*) { CommentTimerTimer(); });
     CommentTimer->SetParentList(RxTimer);
     RxTimer->SetActive(true);
+}
+
+void TMainForm::SetSeen(bool seen) {
+    if (seen == Seen) {
+        return;
+    }
+    Seen = seen;
+    CommentPanel->SetPaused(!seen);
+    if (seen) {
+        Timer1Timer();
+        BlinkTimer->SetEnabled(true); // a finished game's first tick leaves both stones lit
+    } else {
+        Timer1->stop();
+        BlinkTimer->SetEnabled(false);
+    }
 }
 
 // The timers stop and the players go while the window is still whole: closing an audio output

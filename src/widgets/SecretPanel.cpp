@@ -10,7 +10,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 TSecretPanel::TSecretPanel(QWidget* parent) : QWidget(parent) {
     InstallWidgetsAccessibility();
@@ -60,6 +59,11 @@ void TSecretPanel::SetActive(bool v) {
     } else {
         Deactivate(false);
     }
+}
+
+void TSecretPanel::SetPaused(bool v) {
+    paused_ = v;
+    timer_.SetEnabled(active_ && !paused_);
 }
 
 void TSecretPanel::SetAlignment(TAlignment v) {
@@ -143,7 +147,7 @@ void TSecretPanel::Activate() {
     scrollPos_ = 0;
     ComputeMetrics();
     try {
-        timer_.SetEnabled(true);
+        timer_.SetEnabled(!paused_);
         if (onStartPlay_) {
             TNotifyEvent handler = onStartPlay_;
             handler(this);
@@ -279,6 +283,10 @@ void TSecretPanel::RenderStrip() {
     }
 }
 
+// The text area is drawn again from the strip, now, inside the tick. Moving what is shown up a
+// pixel and drawing only the incoming row looks cheaper but costs more: the window system then
+// scrolls a copy of the window on its side, and that copy is sent to the screen again with
+// every later repaint of the window, the turn stone's blink included.
 void TSecretPanel::DrawFrame() {
     if (lines_.isEmpty() || image_.isNull()) {
         return;
@@ -301,21 +309,7 @@ void TSecretPanel::ScrollStep() {
         return;
     }
     ++scrollPos_;
-    ShiftFrame();
-}
-
-// One pixel further: what is shown moves up a row and only the row that comes in is drawn, so a
-// step costs a line of pixels, not the whole text area. A fractional pixel ratio would blur a
-// moved row; the whole area is drawn again then.
-void TSecretPanel::ShiftFrame() {
-    const qreal dpr = devicePixelRatioF();
-    if (dpr != std::floor(dpr)) {
-        DrawFrame();
-    } else if (!lines_.isEmpty() && !image_.isNull()) {
-        scroll(0, -1, textRect_);
-        // Drawn and shown now, inside the tick, as a whole step was.
-        repaint(textRect_.left(), textRect_.bottom(), textRect_.width(), 1);
-    }
+    DrawFrame();
 }
 
 void TSecretPanel::PaintBevels(QPainter& p) const {
@@ -344,12 +338,16 @@ void TSecretPanel::PaintBevels(QPainter& p) const {
 void TSecretPanel::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setClipRegion(event->region());
-    p.fillRect(rect(), Color());
-    PaintBevels(p);
+    // A scroll step repaints the text area alone, which the image covers whole.
+    const bool textOnly = active_ && !image_.isNull() && textRect_.contains(event->rect());
+    if (!textOnly) {
+        p.fillRect(rect(), Color());
+        PaintBevels(p);
+    }
     if (!active_) {
         return;
     }
-    if (!keyedGlyph_.isNull()) {
+    if (!keyedGlyph_.isNull() && !textOnly) {
         Layout();
         p.drawPixmap(glyphOrigin_, keyedGlyph_);
     }

@@ -19,9 +19,9 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
 // Inactive it is a plain panel (background and bevels). Active, it renders every line into an
 // off-screen image once, and at every tick of its own threaded TRxTimer shows it one pixel
-// further: the shown text moves up a row (QWidget::scroll) and the incoming row is drawn from
-// the image. At the end of the text it starts again (Cycled) or deactivates itself. The panel
-// colour is the palette's Window colour and the text colour its WindowText colour.
+// further, the text area drawn again from the image. At the end of the text it starts again
+// (Cycled) or deactivates itself. The panel colour is the palette's Window colour and the text
+// colour its WindowText colour.
 class TSecretPanel : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +64,11 @@ public:
     const TNotifyEvent& OnStopPlay() const { return onStopPlay_; }
     void SetOnStopPlay(TNotifyEvent v) { onStopPlay_ = std::move(v); }
 
+    // While paused (nobody can see it) an active panel's text stands and its timer sleeps; it
+    // goes on from there once the pause ends.
+    bool Paused() const { return paused_; }
+    void SetPaused(bool v);
+
     // One scroll step, as the panel's timer runs it.
     void ScrollStep();
     // Pixels scrolled since activation (0 when inactive), the line height, and where the text
@@ -85,11 +90,11 @@ private:
     void Layout();
     void RenderStrip();
     void DrawFrame();
-    void ShiftFrame();
     void PaintBevels(QPainter& p) const;
     void BevelsChanged();
 
     bool active_ = false;
+    bool paused_ = false;
     TAlignment alignment_ = taCenter;
     bool cycled_ = false;
     QPixmap glyph_;

@@ -1,7 +1,8 @@
 // A fresh game left alone: only the displays whose content changes are painted again, the clock
-// once for each second it shows.
+// once for each second it shows; and nothing ticks while nobody sees the window.
 #include "WindowTestSupport.h"
 
+#include "timing/SuperTimer.h"
 #include "widgets/RXCtrls.h"
 
 #include <QElapsedTimer>
@@ -60,7 +61,7 @@ protected:
     }
 };
 
-TEST_F(IdleRepaintTest, OnlyTheClockTheTurnIndicatorAndTheCommentPanelArePaintedAgain) {
+TEST_F(IdleRepaintTest, OnlyTheClockTheTurnIndicatorAndTheCommentPanelArePaintedAgainWhileSeen) {
     Start();
     TPaintLog log(Form.get());
     // Start-up paints everything once, which a loaded machine may take a while for: the idle
@@ -81,6 +82,16 @@ TEST_F(IdleRepaintTest, OnlyTheClockTheTurnIndicatorAndTheCommentPanelArePainted
     EXPECT_EQ(Elsewhere(log), QStringList()) << "painted with nothing changed there";
     EXPECT_LE(Paints(log, true), seconds + 2)
         << "the clock shows seconds: one paint for each at most";
+    // Nobody sees it: nothing ticks; once seen, the clock shows the time at once.
+    const auto ticking = [&] {
+        return Form->Timer1->isActive() + Form->BlinkTimer->Enabled() +
+               !Form->CommentPanel->Paused();
+    };
+    Form->hide();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticking() == 0; }));
+    Form->ShowTimeElapsed(0);
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticking() == 3 && Form->ElapsedShown() > 0; }));
 }
 
 } // namespace
