@@ -120,8 +120,7 @@ TYPED_TEST(TimingTicker, NoTickRunsAfterItsTimerIsDisabledOrDestroyedEvenByItsOw
 
 } // namespace
 
-// (An interval of 0 keeping it still is the ticker tests'.)
-TEST(TimingSuperTimer, CountsUpNeverEarlyAndStopsAtItsLimit) {
+TEST(TimingSuperTimer, CountsUpNeverEarlyStopsAtItsLimitAndIntervalZeroKeepsItDisabled) {
     TSuperTimer Timer;
     std::vector<std::int64_t> Values;
     Timer.SetOnTimer([&](QObject*) { Values.push_back(Timer.RunningValue()); });
@@ -134,6 +133,11 @@ TEST(TimingSuperTimer, CountsUpNeverEarlyAndStopsAtItsLimit) {
         EXPECT_GE(Values[I], 50 * static_cast<std::int64_t>(I + 1)) << "tick " << I;
     }
     EXPECT_EQ(Timer.TickCount(), Values.back() / 50);
+    Timer.SetEnabled(true);
+    Timer.SetInterval(0);
+    Timer.SetEnabled(true);
+    EXPECT_EQ(std::tuple(Timer.Enabled(), Timer.TickCount(), Timer.TickLimit()),
+              std::tuple(false, 0, -1));
     // With a limit it stops itself, once, at the first tick whose count reaches the limit.
     std::vector<std::int64_t> Counts;
     int Stops = 0;
