@@ -39,13 +39,7 @@ int ReplacementsDuring(const QString& file, const std::function<void()>& action)
 #endif
 }
 
-class OptionsWindowTest : public WindowTest {
-protected:
-    void Key(const char* control, Qt::Key key) const {
-        Control(control)->setFocus();
-        QTest::keyClick(Control(control), key);
-    }
-};
+using OptionsWindowTest = WindowTest;
 
 TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
     Start();
@@ -83,16 +77,16 @@ TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRa
     // The A-D bar and read-out with its selection; what the user sees, and what acts.
     QStringList seen;
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
-        Key("TrackBar", key);
+        QTest::keyClick(bar, key);
         seen << Line(Shown(4), bar->SelStart(), bar->SelEnd(), Shown(6));
     }
     bar->setValue(16);
     Do("SpeedButton5"); // caption "4"
     ShowOptions("GeneralSettings");
-    Key("ReplayTrackBar", Qt::Key_Left);
-    Key("AutoPlaytrackBar", Qt::Key_Home);
+    QTest::keyClick(Control("ReplayTrackBar"), Qt::Key_Left);
+    QTest::keyClick(Control("AutoPlaytrackBar"), Qt::Key_Home);
     seen << Shown(5, 6);
-    Key("AutoPlaytrackBar", Qt::Key_End);
+    QTest::keyClick(Control("AutoPlaytrackBar"), Qt::Key_End);
     Do("CancelBtn"); // the bars stay in effect until the next showing reloads the store
     seen << Shown(6);
     ShowOptions();

@@ -40,10 +40,7 @@ protected:
             }
         }
         const QString file = QDir::temp().filePath(name + "-shown.png");
-        return count == 0 ? "same"
-                          : (rgb.save(file), QStringLiteral("%1 pixels differ, shown: %2"))
-                                .arg(count)
-                                .arg(file);
+        return count == 0 ? "same" : (rgb.save(file), Line(count, "pixels differ, shown:", file));
     }
     // The main window held still: the clock at a set time, the stone to move lit, no scrolling.
     QImage MainWindow() const {

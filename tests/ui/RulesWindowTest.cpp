@@ -140,14 +140,14 @@ TEST_F(RulesWindowTest, UnderRenjuAForbiddenSquareIsCrossedNamedAndRefusedWhileB
 
 TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneChangesNothing) {
     QTemporaryDir dir;
-    const auto write = [&](const char* name, const QByteArray& text) {
+    // bad.sgf is refused: black's twice in a row.
+    for (auto [name, text] :
+         {std::pair{"ab.sgf", "(;GM[4]FF[4]SZ[15]RU[Renju]PB[Alice]PW[ Bob ];B[hh];W[ii])"},
+          {"bad.sgf", "(;SZ[15]RU[Renju];B[aa];B[bb])"},
+          {"c.psq", "Record 15x15, 11:11, 0\r\n8,8,0\r\n9,9,0\r\nCarol\r\n"}}) {
         QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    };
-    write("ab.sgf", "(;GM[4]FF[4]SZ[15]RU[Renju]PB[Alice]PW[ Bob ];B[hh];W[ii])");
-    write("bad.sgf", "(;SZ[15]RU[Renju];B[aa];B[bb])"); // refused: black's twice in a row
-    write("c.psq", "Record 15x15, 11:11, 0\r\n8,8,0\r\n9,9,0\r\nCarol\r\n");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+    }
     QStringList seen;
     const auto load = [&](const QString& steps) {
         for (const QString& file : steps.split(' ')) {

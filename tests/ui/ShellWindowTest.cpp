@@ -159,19 +159,17 @@ TEST_F(ShellWindowTest, WhatsThisShowsAControlsTopicWhereItWasAskedFor) {
 // The main window stands a little above the centre, leaving the task bar its room and never
 // above the top; the dialogs and the splash stand at the centre. Halves round to even.
 TEST_F(ShellWindowTest, EachWindowStandsWhereItBelongsOnTheScreen) {
-    const std::tuple<QSize, QSize, QPoint> mainPlaces[] = {{{1024, 768}, {561, 450}, {232, 144}},
-                                                           {{800, 600}, {563, 451}, {118, 59}},
-                                                           {{640, 400}, {561, 450}, {40, 0}},
-                                                           {{1366, 768}, {565, 453}, {401, 143}}};
-    const std::tuple<QSize, QSize, QPoint> centred[] = {{{800, 600}, {273, 160}, {264, 220}},
-                                                        {{1366, 768}, {421, 191}, {473, 288}},
-                                                        {{1025, 767}, {463, 275}, {280, 246}}};
-    for (auto [screen, outer, place] : mainPlaces) {
-        EXPECT_EQ(MainWindowPosition(screen, outer), place)
-            << screen.width() << "x" << outer.width();
-    }
-    for (auto [screen, outer, place] : centred) {
-        EXPECT_EQ(CentredOnScreen(screen, outer), place) << screen.width() << "x" << outer.width();
+    const auto main = MainWindowPosition, centred = CentredOnScreen;
+    const std::tuple<decltype(main), QSize, QSize, QPoint> places[] = {
+        {main, {1024, 768}, {561, 450}, {232, 144}},
+        {main, {800, 600}, {563, 451}, {118, 59}},
+        {main, {640, 400}, {561, 450}, {40, 0}},
+        {main, {1366, 768}, {565, 453}, {401, 143}},
+        {centred, {800, 600}, {273, 160}, {264, 220}},
+        {centred, {1366, 768}, {421, 191}, {473, 288}},
+        {centred, {1025, 767}, {463, 275}, {280, 246}}};
+    for (auto [place, screen, outer, at] : places) {
+        EXPECT_EQ(place(screen, outer), at) << screen.width() << "x" << outer.width();
     }
     Start();
     ShowOptions();

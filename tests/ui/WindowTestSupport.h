@@ -216,16 +216,15 @@ protected:
     // and last-move colours and whether the last changed; the first player's colour.
     QString OptionsShown() const {
         QStringList stones;
-        int random = 0;
+        int down = 0; // the randomness button down, 0 if none
         for (const char* s : {"BlackPlayer", "WhitePlayer", "WhiteMaster", "BlackMaster"}) {
             if (Control<QAbstractButton>(QByteArray(s) + "SpeedButton")->isChecked()) {
                 stones << s;
             }
         }
         for (int i = 1; i <= 11; ++i) {
-            random = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked()
-                         ? i
-                         : random;
+            down +=
+                i * Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked();
         }
         const TOptionsForm& o = *Options;
         const TLiveSettings& l = Live;
@@ -237,7 +236,7 @@ protected:
             Line(o.FirstPlayerText(), "/", o.SecondPlayerText(), "shown", o.FirstPlayerLabel(), "/",
                  o.SecondPlayerLabel()),
             Line("A-D", o.ADPosition(), Control<QLabel>("ADPanel")->text()),
-            Line("randomness", random, "speeds", o.AutoPlayPosition(), o.ReplayPosition()),
+            Line("randomness", down, "speeds", o.AutoPlayPosition(), o.ReplayPosition()),
             Line("live A-D", l.ADFactor, "randomness", l.Randomness, l.PendingRandomness, "speeds",
                  l.AutoPlaySpeed, l.ReplaySpeed),
             Line("colours", Hex(l.BoardColor), Hex(l.HintColor), Hex(l.LastMoveColor), "pending",
