@@ -40,14 +40,14 @@ TEST_F(UserSettingsTest, AFileThatCannotBeWrittenWarnsOnceForEachOkAndKeepsTheOp
     for (const char* square : {"3,3", "17,17"}) {
         OptionsOk(applied == 0); // sound on, then nothing changed
         Do(square);
-        seen << Line(Answers->Errors.size(), applied, Options->isVisible(), Game.MoveCount,
+        seen << Line(Ports->Errors.size(), applied, Options->isVisible(), Game.MoveCount,
                      Form->Timer1->isActive());
     }
     ASSERT_TRUE(QDir(file).removeRecursively());
     OptionsOk(); // once it can be written again, OK stores the settings without a word
-    seen << Line(Answers->Errors.size(), applied, Stored("SOUND"), Options->SoundChecked());
+    seen << Line(Ports->Errors.size(), applied, Stored("SOUND"), Options->SoundChecked());
     EXPECT_EQ(seen, QStringList({"1 1 false 4 true", "2 2 false 6 true", "2 3 1 true"}));
-    EXPECT_TRUE(Answers->Errors.first().endsWith("will not be remembered."));
+    EXPECT_TRUE(Ports->Errors.first().endsWith("will not be remembered."));
 }
 
 TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaultsAndWithoutASoundServerTheGamePlaysOnSilently) {

@@ -11,16 +11,6 @@ namespace {
 using namespace std::chrono_literals;
 using PlayersTest = GameFlowTest;
 
-// Black's four from (5,5) to (8,5), white's stones far apart: black wins at (4,5) or (9,5).
-std::vector<TMoveRecord> BlackFour() {
-    std::vector<TMoveRecord> moves;
-    for (int i = 0; i < 4; ++i) {
-        moves.push_back({BlackStone, 5 + i, 5});
-        moves.push_back({WhiteStone, 1 + 4 * i, 15});
-    }
-    return moves;
-}
-
 TEST_F(PlayersTest, RennorEmperorDropsACancelledQuestionAndAnswersTheNext) {
     TEmperorPlayer emperor(60s); // a quiet position would take all of it
     QSignalSpy answers(&emperor, &TComputerPlayer::Answered);
@@ -29,7 +19,13 @@ TEST_F(PlayersTest, RennorEmperorDropsACancelledQuestionAndAnswersTheNext) {
     emperor.Cancel();
     ASSERT_EQ(cancels.count(), 1);
     EXPECT_EQ(cancels[0][0].value<std::uint64_t>(), 1u);
-    emperor.Ask({2, BlackFour(), BlackStone});
+    // Black's four from (5,5) to (8,5), white's stones far apart: black wins at (4,5) or (9,5).
+    std::vector<TMoveRecord> four;
+    for (int i = 0; i < 4; ++i) {
+        four.push_back({BlackStone, 5 + i, 5});
+        four.push_back({WhiteStone, 1 + 4 * i, 15});
+    }
+    emperor.Ask({2, four, BlackStone});
     ASSERT_TRUE(answers.wait(10000));
     ASSERT_EQ(answers.count(), 1);
     EXPECT_EQ(answers[0][0].value<std::uint64_t>(), 2u);

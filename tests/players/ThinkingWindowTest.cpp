@@ -54,7 +54,7 @@ TEST_F(ThinkingWindowTest, EveryCommandGivenWhileTheComputerThinksLeavesEachSide
             QTimer::singleShot(200, Form.get(), [this, later] { Do(later); });
             Do(command);
             EXPECT_EQ(Line(Game.MoveCount, Play.UndoUsedCount, Play.SidesSwitched,
-                           Play.HintsUsedCount, Answers->FileDialogTitles.size()),
+                           Play.HintsUsedCount, Ports->FileDialogTitles.size()),
                       expected);
             if (!Form->isVisible()) {
                 EXPECT_FALSE(ComputerThinking());
@@ -118,15 +118,17 @@ TEST_F(ThinkingWindowTest, TheEngineHearsEveryGameFromItsStartAndEveryPositionWh
                {"ENGINE PATH", program.toLatin1().constData()},
                {"MOVE TIME", "700"}});
     ASSERT_TRUE(QTest::qWaitFor([this] { return NameOf(BlackStone) == "Recorder"; }, 10000));
-    step("", 0);
-    step("10,10", 2);
-    step("10,11", 4);
-    step("U", 2);
-    step("12,12", 4);
-    step("N", 0);
-    step("10,10", 2);
-    step("L", 2);
-    step("W", 3);
+    for (auto [steps, moves] : {std::pair{"", 0},
+                                {"10,10", 2},
+                                {"10,11", 4},
+                                {"U", 2},
+                                {"12,12", 4},
+                                {"N", 0},
+                                {"10,10", 2},
+                                {"L", 2},
+                                {"W", 3}}) {
+        step(steps, moves);
+    }
     ShowOptions("ComputerPlayer");
     Control<QDoubleSpinBox>("MoveTimeBox")->setValue(1.5);
     step("OKBtn 1,19", 5);

@@ -15,7 +15,7 @@ protected:
         return Line(n, n, n, "over undo 0 hints 0 --APH", rest);
     }
     void Command(QAction* item, const char* file) {
-        Answers->FileNames = {Dir.filePath(file)};
+        Ports->FileNames = {Dir.filePath(file)};
         item->trigger();
     }
     static qsizetype Reds(const QImage& image) {
@@ -32,7 +32,7 @@ TEST_F(CommandsWindowTest, ConfirmedExitDuringAutoPlayEndsTheLoopAndClosesTheWin
     QTimer::singleShot(100, [this] { Do("X"); });
     Do("A");
     EXPECT_EQ(Line(Play.AutoPlaying, Play.Closing, Form->isVisible(), Game.MoveCount <= 1,
-                   Answers->ExitQuestions, Ports->Reports.size()),
+                   Ports->ExitQuestions, Ports->Reports.size()),
               "false true false true 1 0");
 }
 
@@ -52,7 +52,7 @@ TEST_F(CommandsWindowTest, HintFlashesTheHintColourOnItsSquareAndCountsEachHintT
     EXPECT_EQ(Line(red.isNull(), Reds(Board())), "false 0"); // flashed, then as it was
     sampler.stop();
     Do("A");
-    EXPECT_EQ(Line(Answers->Questions.join('|'), State()),
+    EXPECT_EQ(Line(Ports->Questions.join('|'), State()),
               Line("Do You Wish To Cancel Current Game ?", Over("asked 1 reports 1")));
     EXPECT_EQ(Ports->Reports[0].section(' ', -7, -7), QString::number(Game.MoveCount));
     Do("A");
@@ -120,7 +120,7 @@ TEST_F(CommandsWindowTest, ALoadAnsweredNoOrAShortFileLeavesTheGameAsItWas) {
     QFile::resize(Dir.filePath("short.rnr"), 4367);
     Do("10,10");
     const QString game = MovesMade();
-    Answers->ConfirmAnswers = {false};
+    Ports->ConfirmAnswers = {false};
     Command(Items().LoadGame1, "short.rnr");
     Command(Items().LoadGame1, "short.rnr");
     EXPECT_EQ(Line(MovesMade() == game, State()),

@@ -51,7 +51,7 @@ TEST_F(RulesWindowTest, TheRulesAreChosenByMnemonicsStoredWithOkAndReadBackFromT
     Do("OKBtn"); // nothing was played: no question, a new game on the new board at once
     // Under Swap2 the first player places black first: the computer's name stands beside white.
     seen << StoredLike("RULE=, OPENING=, BOARD SIZE=") << BoardShown()
-         << Line(Answers->Questions.size(), Form->MainName1->text());
+         << Line(Ports->Questions.size(), Form->MainName1->text());
     StartWith({{"RULE", "Standard"}, {"OPENING", "Swap"}, {"BOARD SIZE", "15"}});
     ShowOptions("Rules");
     seen << RulesShown() << BoardShown();
@@ -169,7 +169,7 @@ TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneCh
     load("game.rnr"); // freestyle on 19 again, and stored so
     ShowOptions("Rules");
     seen << Line(StoredLike("RULE=, BOARD SIZE="), RulesShown().section(' ', 0, 2),
-                 Answers->Questions.size());
+                 Ports->Questions.size());
     Options->hide();
     load("bad.sgf");
     load("c.psq");
