@@ -15,8 +15,8 @@ namespace {
 // their bounding rectangle would take in what lies between them).
 class TPaintLog : public QObject {
 public:
+    // The application forgets a filter that is destroyed.
     explicit TPaintLog(QWidget* window) : Window(window) { qApp->installEventFilter(this); }
-    ~TPaintLog() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (event->type() == QEvent::Paint && widget != nullptr && widget->window() == Window) {

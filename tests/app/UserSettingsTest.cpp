@@ -40,19 +40,17 @@ TEST_F(UserSettingsTest, AFileThatCannotBeWrittenWarnsOnceForEachOkAndKeepsTheOp
     for (const char* square : {"3,3", "17,17"}) {
         OptionsOk(applied == 0); // sound on, then nothing changed
         Do(square);
-        seen << Line(Answers->Errors.size(), applied, Options->isVisible(), Game.MoveCount,
+        seen << Line(Ports->Errors.size(), applied, Options->isVisible(), Game.MoveCount,
                      Form->Timer1->isActive());
     }
     ASSERT_TRUE(QDir(file).removeRecursively());
     OptionsOk(); // once it can be written again, OK stores the settings without a word
-    seen << Line(Answers->Errors.size(), applied, Stored("SOUND"), Options->SoundChecked());
+    seen << Line(Ports->Errors.size(), applied, Stored("SOUND"), Options->SoundChecked());
     EXPECT_EQ(seen, QStringList({"1 1 false 4 true", "2 2 false 6 true", "2 3 1 true"}));
-    EXPECT_TRUE(Answers->Errors.first().endsWith("will not be remembered."));
+    EXPECT_TRUE(Ports->Errors.first().endsWith("will not be remembered."));
 }
 
 TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaultsAndWithoutASoundServerTheGamePlaysOnSilently) {
-    Raw().clear();
-    Raw().sync();
     // Bytes that no settings name is spelt with: control and high bytes, and the characters the
     // file's syntax gives meaning to.
     const QByteArray garbage =
@@ -76,12 +74,9 @@ TEST_F(UserSettingsTest, ACorruptFileGivesTheDefaultsAndWithoutASoundServerTheGa
     Do("N 3,3");
     OptionsOk(); // writes every setting in place of the corrupt file, and says nothing
     EXPECT_EQ(State(), "2 2 2 W undo 0 hints 0 URAPH asked 1 reports 1");
-    // The file holds every setting, beside its old garbage.
-    const QString defaults = "1st NAME=Player 1, 2nd NAME=Player 2, A-D Factor=20, AUTOPLAY "
-                             "SPEED=9, BOARD COLOR=8421504, HINT COLOR=255, HUMAN vs HUMAN=0, "
-                             "LAST COLOR=65280, MUSIC=1, PLAYER1 COLOR=1, RANDOMNESS=2, REPLAY "
-                             "SPEED=9, SOUND=1, WHO IS FIRST=1st Player is First";
-    EXPECT_EQ(StoredLike(defaults), defaults);
+    // The file holds the settings, beside its old garbage (the options test reads every one).
+    EXPECT_EQ(StoredLike("1st NAME=, BOARD COLOR=, MUSIC="),
+              "1st NAME=Player 1, BOARD COLOR=8421504, MUSIC=1");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -1,13 +1,12 @@
 // External engines through real pipes: a fake brain per fault, and the engine's processes.
+#include "FakeBrain.h"
 #include "GameFlowTestSupport.h"
 
 #include "game/MoveHistory.h"
 #include "players/ExternalPlayer.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <functional>
@@ -15,25 +14,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// A brain that keeps the protocol, answering START, ABOUT and every TURN with its shell
-// functions start, about and move, which %1 may redefine, and BEGIN with the centre; n counts
-// the TURNs, and every line it reads goes to its log.
-constexpr char FakeBrain[] = R"(#!/bin/sh
-start() { echo OK; }
-about() { echo 'name="Fake"'; }
-%1
-n=0
-while read -r cmd rest; do
-  echo "$cmd $rest" >>"$0.log"
-  case "$cmd" in
-    START*) start ;;
-    ABOUT*) about ;;
-    BEGIN*) echo 9,9 ;;
-    TURN*) n=$((n+1)); move ;;
-  esac
-done
-)";
 
 // A brain that starts a child at START (its manager has seen it start then) and writes its
 // process id and its child's to its file of ids, wants no display, and thinks for ever about a
@@ -43,16 +23,6 @@ constexpr char SpawningBrain[] = R"(start() {
   [ -z "$DISPLAY$WAYLAND_DISPLAY$QT_QPA_PLATFORM" ] && echo OK || echo ERROR a display
 }
 move() { sleep 600; })";
-
-QString WriteBrain(const QTemporaryDir& folder, const char* name, const char* shell) {
-    const QString program = folder.filePath(QLatin1String(name));
-    QFile file(program);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QString::fromLatin1(FakeBrain).arg(QLatin1String(shell)).toUtf8());
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    }
-    return program;
-}
 
 QStringList IdsOf(const QString& program) {
     QFile file(program + ".ids");
@@ -68,17 +38,6 @@ bool AllGone(const QStringList& ids) {
         const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.read(4096) : ") Z";
         return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
     });
-}
-
-// The human plays the first empty square of a row and the computer's answer is awaited.
-bool PlayAndAwait(int row) {
-    int col = 0;
-    while (Game.Board[col + 1][row + 1] != NoStone) {
-        ++col;
-    }
-    const int expected = Game.MoveCount + 2;
-    return CellGridMouseDown(Qt::LeftButton, col, row) &&
-           QTest::qWaitFor([&] { return Game.MoveCount == expected; }, 10000);
 }
 
 using ExternalEngineTest = GameFlowTest;
@@ -129,8 +88,10 @@ TEST_F(ExternalEngineTest, EachFaultEndsTheEngineAndEnginesOfTheirOwnWayPlayOn) 
         }
         TExternalPlayer engine(program, 200ms);
         const TInstalled installed(engine);
-        for (int i = 0; i < e.GoodAnswers; ++i) {
-            ASSERT_TRUE(PlayAndAwait(14));
+        for (int i = 0; i < e.GoodAnswers; ++i) { // on row 15, apart from the answers, awaited
+            const int expected = Game.MoveCount + 2;
+            ASSERT_TRUE(CellGridMouseDown(Qt::LeftButton, i, 14) &&
+                        QTest::qWaitFor([&] { return Game.MoveCount == expected; }, 10000));
         }
         if (e.Message == nullptr) {
             EXPECT_TRUE(Ports.Errors.isEmpty()) << Ports.Errors.join(' ').toStdString();

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QByteArray>
 #include <QList>
 #include <QWidget>
+#include <algorithm>
 
 // Every context number the program's menus and options dialog use.
 inline const QList<int> ProgramContexts = {
@@ -14,10 +14,8 @@ inline const QList<int> ProgramContexts = {
 
 // The visible pop-up help window, or null.
 inline QWidget* VisiblePopup() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && QByteArray(widget->metaObject()->className()) == "QWhatsThat") {
-            return widget;
-        }
-    }
-    return nullptr;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto shown = [](QWidget* w) { return w->isVisible() && w->inherits("QWhatsThat"); };
+    const auto popup = std::find_if(all.begin(), all.end(), shown);
+    return popup == all.end() ? nullptr : *popup;
 }

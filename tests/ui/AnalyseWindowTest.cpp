@@ -10,21 +10,19 @@
 
 namespace {
 
-class AnalyseWindowTest : public WindowTest {
-protected:
-    bool WaitForWords(const QString& start) {
-        return QTest::qWaitFor([&] { return Form->AnalysisWords().startsWith(start); }, 20000);
-    }
-};
+using AnalyseWindowTest = WindowTest;
 
 TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitchedOff) {
     StartWith({{"HUMAN vs HUMAN", "1"}});
+    const auto WaitForWords = [this](const QString& start) {
+        return QTest::qWaitFor([&] { return Form->AnalysisWords().startsWith(start); }, 20000);
+    };
     Do("8,8 9,9");
     Items().Analyse1->trigger();
     ASSERT_TRUE(WaitForWords("Even")) << Form->AnalysisWords().toStdString();
-    EXPECT_EQ(Form->StatusBar->text(), "Even");
-    EXPECT_EQ(Form->AnalysisStep(8, 8), 0);
-    EXPECT_TRUE(Form->Analyser()->Working()); // deeper thinks follow the first
+    // Deeper thinks follow the first.
+    EXPECT_EQ(Line(Form->StatusBar->text(), Form->AnalysisStep(8, 8), Form->Analyser()->Working()),
+              "Even 0 true");
     Form->hide();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Form->Analyser()->Working(); }, 1000));
     Form->show();
@@ -40,14 +38,14 @@ TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitched
     const QString first = Game.Moves[1].Color == BlackStone ? "Black" : "White";
     ASSERT_TRUE(WaitForWords(first + " wins in 2 by fours")) << Form->AnalysisWords().toStdString();
     const bool left = Form->AnalysisStep(5, 8) == 1;
-    EXPECT_TRUE(left || Form->AnalysisStep(9, 8) == 1);
-    EXPECT_TRUE(Form->StatusBar->accessibleDescription().startsWith("Best line "));
+    EXPECT_TRUE((left || Form->AnalysisStep(9, 8) == 1) &&
+                Form->StatusBar->accessibleDescription().startsWith("Best line "));
     Do(left ? "5,8" : "9,8");
     ASSERT_TRUE(WaitForWords(first + " wins in 1"));
     Items().Analyse1->trigger();
     QApplication::processEvents();
     for (int x = 1; x <= BoardSize; ++x) {
-        EXPECT_EQ(Form->AnalysisStep(x, 8), 0);
+        EXPECT_EQ(Form->AnalysisStep(x, 8), 0) << x;
     }
 }
 
@@ -62,18 +60,16 @@ TEST_F(AnalyseWindowTest, ReviewListsEachMistakeWithABetterMoveAndStepsToIt) {
     TReviewForm review(game, Form.get());
     ASSERT_TRUE(QTest::qWaitFor([&] { return review.Points()->count() > 0; }, 30000));
     ASSERT_EQ(review.Points()->count(), 2);
-    EXPECT_EQ(review.Points()->item(0)->text().left(46),
-              "Move 6, White 01:01 allowed a forced loss; bet");
-    EXPECT_TRUE(review.Points()->item(1)->text().startsWith("Move 7, Black 13:13 missed a win"));
-    EXPECT_EQ(Line(review.Shown(), review.PreviousButton()->isEnabled(),
-                   review.NextButton()->isEnabled()),
-              "0 false true");
-    review.NextButton()->click();
-    EXPECT_EQ(Line(review.Shown(), review.PreviousButton()->isEnabled(),
-                   review.NextButton()->isEnabled()),
-              "1 true false");
-    review.PreviousButton()->click();
-    EXPECT_EQ(review.Shown(), 0);
+    QStringList seen{review.Points()->item(0)->text().left(46),
+                     review.Points()->item(1)->text().left(32)};
+    for (QPushButton* step : {review.NextButton(), review.PreviousButton(), review.NextButton()}) {
+        seen << Line(review.Shown(), review.PreviousButton()->isEnabled(),
+                     review.NextButton()->isEnabled());
+        step->click();
+    }
+    EXPECT_EQ(seen, QStringList({"Move 6, White 01:01 allowed a forced loss; bet",
+                                 "Move 7, Black 13:13 missed a win", "0 false true", "1 true false",
+                                 "0 false true"}));
 }
 
 } // namespace

@@ -39,13 +39,7 @@ int ReplacementsDuring(const QString& file, const std::function<void()>& action)
 #endif
 }
 
-class OptionsWindowTest : public WindowTest {
-protected:
-    void Key(const char* control, Qt::Key key) const {
-        Control(control)->setFocus();
-        QTest::keyClick(Control(control), key);
-    }
-};
+using OptionsWindowTest = WindowTest;
 
 TEST_F(OptionsWindowTest, StonesNamesModeAndWhoIsFirstOnThePlayersPage) {
     Start();
@@ -83,16 +77,16 @@ TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRa
     // The A-D bar and read-out with its selection; what the user sees, and what acts.
     QStringList seen;
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
-        Key("TrackBar", key);
+        QTest::keyClick(bar, key);
         seen << Line(Shown(4), bar->SelStart(), bar->SelEnd(), Shown(6));
     }
     bar->setValue(16);
     Do("SpeedButton5"); // caption "4"
     ShowOptions("GeneralSettings");
-    Key("ReplayTrackBar", Qt::Key_Left);
-    Key("AutoPlaytrackBar", Qt::Key_Home);
+    QTest::keyClick(Control("ReplayTrackBar"), Qt::Key_Left);
+    QTest::keyClick(Control("AutoPlaytrackBar"), Qt::Key_Home);
     seen << Shown(5, 6);
-    Key("AutoPlaytrackBar", Qt::Key_End);
+    QTest::keyClick(Control("AutoPlaytrackBar"), Qt::Key_End);
     Do("CancelBtn"); // the bars stay in effect until the next showing reloads the store
     seen << Shown(6);
     ShowOptions();
@@ -111,7 +105,7 @@ TEST_F(OptionsWindowTest, BarsAndRandomnessActWhileTheyMoveAndOnlyOkCommitsTheRa
 TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickShownInThePreviewAndOnlyOkCommitsThem) {
     StartWith({{"BOARD COLOR", "1122867"}, {"HINT COLOR", "1122867"}, {"LAST COLOR", "1122867"}});
     ShowOptions("Preferences");
-    Answers->Colors = {std::nullopt, 0x123456, 0x112233, 0x445566};
+    Ports->Colors = {std::nullopt, 0x123456, 0x112233, 0x445566};
     Do("HintColorBtn HintColorBtn LastMoveBackgroudColorBtn BoardColorBtn");
     const auto preview = [this] { // empty square, ring; white stone, rim; hint, ring; last move
         auto* grid = Control<TRxDrawGrid>("PreviewGrid");
@@ -134,7 +128,7 @@ TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickShownInThePreviewAndOnl
     QTest::keyClick(Options.get(), Qt::Key_Escape);
     seen << Line(Options->isVisible(), Hex(Options->PreviewColor()), Shown(7));
     ShowOptions("Preferences");
-    Answers->Colors = {0x0000FF};
+    Ports->Colors = {0x0000FF};
     Do("LastMoveBackgroudColorBtn OKBtn");
     seen << Shown(7) + " " + Stored("LAST COLOR");
     EXPECT_EQ(
@@ -144,7 +138,7 @@ TEST_F(OptionsWindowTest, ColoursArePickedFromTheLastPickShownInThePreviewAndOnl
                      "808080 colours 112233 112233 112233 pending ff ff00 true first W",
                      "false 112233 colours 112233 112233 112233 pending 112233 112233 true first W",
                      "colours 112233 112233 ff pending 112233 ff true first W 255"}));
-    EXPECT_EQ(Answers->ColorPickerStarts,
+    EXPECT_EQ(Ports->ColorPickerStarts,
               (std::deque<TColorValue>{0, 0, 0x123456, 0x112233, 0x445566}));
 }
 
@@ -174,7 +168,7 @@ TEST_F(OptionsWindowTest,
     Store("SOUND", "1");
     Store("MUSIC", QStringList{"a", "b"});
     ShowOptions();
-    EXPECT_EQ(Line(Answers->Errors.join('|'), Options->SoundChecked(), Options->isVisible()),
+    EXPECT_EQ(Line(Ports->Errors.join('|'), Options->SoundChecked(), Options->isVisible()),
               "Invalid data type for 'MUSIC' false true");
 }
 
@@ -186,14 +180,14 @@ TEST_F(OptionsWindowTest, AModeChangeAsksOnlyWhileAGameRunsYesStartsTheNewGameFi
     QStringList seen{State(), Stored("HUMAN vs HUMAN") + " " + Stored("WHO IS FIRST")};
     ShowOptions("PlayerSettings");
     Control<QLineEdit>("SecondPlayerEditBox")->setText("Ann");
-    Answers->ConfirmAnswers = {false};
+    Ports->ConfirmAnswers = {false};
     Do("HumanHuman OKBtn");
-    seen << Answers->Questions.last() << Shown(0) + " " + Options->SecondPlayerLabel()
+    seen << Ports->Questions.last() << Shown(0) + " " + Options->SecondPlayerLabel()
          << Line(Stored("HUMAN vs HUMAN"), Stored("2nd NAME"), Game.MoveCount);
     Game.FiveMade = true; // once the game is over, no question; asking locks the board
     ShowOptions("PlayerSettings");
     Do("HumanHuman OKBtn");
-    seen << Line(Answers->Questions.size(), Game.GameFinished, Stored("HUMAN vs HUMAN"));
+    seen << Line(Ports->Questions.size(), Game.GameFinished, Stored("HUMAN vs HUMAN"));
     EXPECT_EQ(seen, QStringList({"0 0 0 B undo 0 hints 0 URAPH asked 1 reports 0",
                                  "0 2nd Player is First",
                                  "Do You Wish To Cancel Current Game ?\n\nIf you click 'No' - "
@@ -240,14 +234,12 @@ TEST_F(OptionsWindowTest, TheComputerPageShowsWhoPlaysAfterAnEngineFailedAndEach
     Do("10,10");
     ASSERT_TRUE(QTest::qWaitFor([] { return Game.MoveCount == 2; }, 10000));
     const auto page = [this] {
-        QStringList checked;
+        QString checked;
         for (const char* radio : {"KingRadio", "EmperorRadio", "ExternalRadio"}) {
-            if (Control<QAbstractButton>(radio)->isChecked()) {
-                checked << radio;
-            }
+            checked += Control<QAbstractButton>(radio)->isChecked() ? radio : "";
         }
         const auto* note = Control<QLabel>("EngineNote");
-        return Line(checked.join(' '), Control<QLabel>("Label10")->text(),
+        return Line(checked, Control<QLabel>("Label10")->text(),
                     note->isVisible() ? note->text() : "-");
     };
     ShowOptions("ComputerPlayer");

@@ -16,9 +16,6 @@ namespace {
 
 class PictureWindowTest : public WindowTest {
 protected:
-    // How far a channel of smoothed text may move between runs: the glyph cache places a path a
-    // fraction of a pixel differently after other texts were drawn.
-    static constexpr int Smoothing = 24;
     // The count of the pixels that differ from the kept picture by more than smoothing does
     // (the picture shown is then left in the temporary folder), or "same".
     static QString Against(const QImage& shown, const QString& name) {
@@ -35,15 +32,14 @@ protected:
         for (int y = 0; y < rgb.height(); ++y) {
             for (int x = 0; x < rgb.width(); ++x) {
                 const QRgb a = rgb.pixel(x, y), b = expected.pixel(x, y);
+                // How far a channel of smoothed text may move between runs: the glyph cache
+                // places a path a fraction of a pixel differently after other texts were drawn.
                 count += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                   std::abs(qBlue(a) - qBlue(b))}) > Smoothing;
+                                   std::abs(qBlue(a) - qBlue(b))}) > 24;
             }
         }
         const QString file = QDir::temp().filePath(name + "-shown.png");
-        return count == 0 ? "same"
-                          : (rgb.save(file), QStringLiteral("%1 pixels differ, shown: %2"))
-                                .arg(count)
-                                .arg(file);
+        return count == 0 ? "same" : (rgb.save(file), Line(count, "pixels differ, shown:", file));
     }
     // The main window held still: the clock at a set time, the stone to move lit, no scrolling.
     QImage MainWindow() const {

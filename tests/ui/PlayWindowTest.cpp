@@ -19,10 +19,10 @@ TEST_F(WindowTest, AClickIsAnsweredNothingElseIsAMoveAndNewGameAsksOnlyWhileAGam
     Form->hide(); // coming back from a dialog does not start the game again
     Form->show();
     QApplication::processEvents();
-    Answers->ConfirmAnswers = {false, false};
+    Ports->ConfirmAnswers = {false, false};
     Do("N");
     QTest::keyClick(Form.get(), Qt::Key_N);
-    QStringList seen{State(), Answers->Questions[0]};
+    QStringList seen{State(), Ports->Questions[0]};
     Form->NewGameButton->click(); // Yes starts afresh
     Game.FiveMade = true;         // and a finished game is dropped without a question
     Do("N");

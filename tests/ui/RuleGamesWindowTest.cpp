@@ -115,7 +115,7 @@ TEST_F(RuleGamesWindowTest, EachRuleAndOpeningIsPlayedToItsEndAndItsWinnerNamed)
                    {"PLAYER1 COLOR", "0"},
                    {"COMPUTER PLAYER", "Rennor Emperor"},
                    {"MOVE TIME", "100"}});
-        Answers->OpeningChoices = {choices.begin(), choices.end()};
+        Ports->OpeningChoices = {choices.begin(), choices.end()};
         const QString refused = moves == "A" ? (Do(moves), "") : PlayClicks(moves, !people);
         const QString five = MarkedFive();
         const QString winner = Ports->Reports.value(0).section(':', 0, 0);
@@ -124,7 +124,7 @@ TEST_F(RuleGamesWindowTest, EachRuleAndOpeningIsPlayedToItsEndAndItsWinnerNamed)
         const QString seen =
             Line(winner, "|", Ports->StatusAtReport.value(0), "|", Form->MainName1->text(), "/",
                  Form->MainName2->text(), "|", people || five.count(' ') < 4 ? five : "five", "|",
-                 (QStringList{"asked:"} + Answers->OpeningChoosers).join(' '), "|") +
+                 (QStringList{"asked:"} + Ports->OpeningChoosers).join(' '), "|") +
             (refused.isEmpty() ? "" : " " + refused);
         EXPECT_EQ(Line(Ports->Reports.size(), moves == "A" ? seen.section(" | ", 3) : seen),
                   Line(1, expected))

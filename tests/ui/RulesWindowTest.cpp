@@ -51,7 +51,7 @@ TEST_F(RulesWindowTest, TheRulesAreChosenByMnemonicsStoredWithOkAndReadBackFromT
     Do("OKBtn"); // nothing was played: no question, a new game on the new board at once
     // Under Swap2 the first player places black first: the computer's name stands beside white.
     seen << StoredLike("RULE=, OPENING=, BOARD SIZE=") << BoardShown()
-         << Line(Answers->Questions.size(), Form->MainName1->text());
+         << Line(Ports->Questions.size(), Form->MainName1->text());
     StartWith({{"RULE", "Standard"}, {"OPENING", "Swap"}, {"BOARD SIZE", "15"}});
     ShowOptions("Rules");
     seen << RulesShown() << BoardShown();
@@ -140,14 +140,14 @@ TEST_F(RulesWindowTest, UnderRenjuAForbiddenSquareIsCrossedNamedAndRefusedWhileB
 
 TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneChangesNothing) {
     QTemporaryDir dir;
-    const auto write = [&](const char* name, const QByteArray& text) {
+    // bad.sgf is refused: black's twice in a row.
+    for (auto [name, text] :
+         {std::pair{"ab.sgf", "(;GM[4]FF[4]SZ[15]RU[Renju]PB[Alice]PW[ Bob ];B[hh];W[ii])"},
+          {"bad.sgf", "(;SZ[15]RU[Renju];B[aa];B[bb])"},
+          {"c.psq", "Record 15x15, 11:11, 0\r\n8,8,0\r\n9,9,0\r\nCarol\r\n"}}) {
         QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    };
-    write("ab.sgf", "(;GM[4]FF[4]SZ[15]RU[Renju]PB[Alice]PW[ Bob ];B[hh];W[ii])");
-    write("bad.sgf", "(;SZ[15]RU[Renju];B[aa];B[bb])"); // refused: black's twice in a row
-    write("c.psq", "Record 15x15, 11:11, 0\r\n8,8,0\r\n9,9,0\r\nCarol\r\n");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+    }
     QStringList seen;
     const auto load = [&](const QString& steps) {
         for (const QString& file : steps.split(' ')) {
@@ -169,7 +169,7 @@ TEST_F(RulesWindowTest, ARecordBringsItsRuleBoardAndPlayersNamesAndARefusedOneCh
     load("game.rnr"); // freestyle on 19 again, and stored so
     ShowOptions("Rules");
     seen << Line(StoredLike("RULE=, BOARD SIZE="), RulesShown().section(' ', 0, 2),
-                 Answers->Questions.size());
+                 Ports->Questions.size());
     Options->hide();
     load("bad.sgf");
     load("c.psq");

@@ -51,10 +51,8 @@ class TBrowser : public QObject {
     Q_OBJECT
 
 public:
+    Q_INVOKABLE void Open(const QUrl& url) { Opened << url; }
     QList<QUrl> Opened;
-
-public slots:
-    void Open(const QUrl& url) { Opened << url; }
 };
 
 // The web page and the mail open without a word, or the address is named.
@@ -71,9 +69,8 @@ TEST_F(ShellWindowTest, TheBoardStandsBesideTheToolsHintsReachTheStatusBarAndThe
     TBrowser browser;
     QObject nothing; // a handler without the slot: the desktop opens nothing
     for (QObject* desktop : {static_cast<QObject*>(&browser), &nothing}) {
-        for (const char* scheme : {"https", "mailto"}) {
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), desktop, "Open");
-        }
+        QDesktopServices::setUrlHandler("https", desktop, "Open");
+        QDesktopServices::setUrlHandler("mailto", desktop, "Open");
         Items().RennorontheWeb1->trigger();
         QTest::mouseDClick(TAboutForm(Form.get()).Edit1, Qt::LeftButton);
     }
@@ -81,7 +78,7 @@ TEST_F(ShellWindowTest, TheBoardStandsBesideTheToolsHintsReachTheStatusBarAndThe
     QDesktopServices::unsetUrlHandler("mailto");
     EXPECT_EQ(browser.Opened, QList<QUrl>({QUrl(QString::fromLatin1(WebPageAddress)),
                                            "mailto:" + QString::fromLatin1(SupportEMailAddress)}));
-    EXPECT_EQ(Answers->Errors,
+    EXPECT_EQ(Ports->Errors,
               QStringList({"The web page https://rennor.example.org/ could not be opened: no web "
                            "browser is set up.",
                            "A mail to support@rennor.example.org could not be started: no mail "
@@ -159,19 +156,17 @@ TEST_F(ShellWindowTest, WhatsThisShowsAControlsTopicWhereItWasAskedFor) {
 // The main window stands a little above the centre, leaving the task bar its room and never
 // above the top; the dialogs and the splash stand at the centre. Halves round to even.
 TEST_F(ShellWindowTest, EachWindowStandsWhereItBelongsOnTheScreen) {
-    const std::tuple<QSize, QSize, QPoint> mainPlaces[] = {{{1024, 768}, {561, 450}, {232, 144}},
-                                                           {{800, 600}, {563, 451}, {118, 59}},
-                                                           {{640, 400}, {561, 450}, {40, 0}},
-                                                           {{1366, 768}, {565, 453}, {401, 143}}};
-    const std::tuple<QSize, QSize, QPoint> centred[] = {{{800, 600}, {273, 160}, {264, 220}},
-                                                        {{1366, 768}, {421, 191}, {473, 288}},
-                                                        {{1025, 767}, {463, 275}, {280, 246}}};
-    for (auto [screen, outer, place] : mainPlaces) {
-        EXPECT_EQ(MainWindowPosition(screen, outer), place)
-            << screen.width() << "x" << outer.width();
-    }
-    for (auto [screen, outer, place] : centred) {
-        EXPECT_EQ(CentredOnScreen(screen, outer), place) << screen.width() << "x" << outer.width();
+    const auto main = MainWindowPosition, centred = CentredOnScreen;
+    const std::tuple<decltype(main), QSize, QSize, QPoint> places[] = {
+        {main, {1024, 768}, {561, 450}, {232, 144}},
+        {main, {800, 600}, {563, 451}, {118, 59}},
+        {main, {640, 400}, {561, 450}, {40, 0}},
+        {main, {1366, 768}, {565, 453}, {401, 143}},
+        {centred, {800, 600}, {273, 160}, {264, 220}},
+        {centred, {1366, 768}, {421, 191}, {473, 288}},
+        {centred, {1025, 767}, {463, 275}, {280, 246}}};
+    for (auto [place, screen, outer, at] : places) {
+        EXPECT_EQ(place(screen, outer), at) << screen.width() << "x" << outer.width();
     }
     Start();
     ShowOptions();

@@ -98,7 +98,6 @@ protected:
         Options = std::make_unique<TOptionsForm>(Form->Key(), Form.get());
         Form->SetOptionsForm(Options.get());
         Ports = std::make_unique<TReportPorts>();
-        Answers = Ports.get();
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }
@@ -153,10 +152,10 @@ protected:
             if (step.contains(',')) {
                 Click(step.section(',', 0, 0).toInt(), step.section(',', 1).toInt());
             } else if (step == "no") {
-                Answers->ConfirmAnswers.push_back(false);
+                Ports->ConfirmAnswers.push_back(false);
             } else if (const int i = QStringLiteral("NAPWHURXLSO").indexOf(step);
                        step.size() == 1 && i >= 0) {
-                Answers->FileNames = {File};
+                Ports->FileNames = {File};
                 items[i]->trigger();
             } else { // near the left end, where a check box has its box
                 auto* button = Control<QAbstractButton>(step.toLatin1());
@@ -184,8 +183,8 @@ protected:
         const char* toMove = IsGameOver() ? "over" : Game.ColorToMove == WhiteStone ? "W" : "B";
         return Line(stones, Game.MoveCount, Form->MovesDone->Value(), toMove, "undo",
                     Play.UndoUsedCount, "hints", Play.HintsUsedCount, Commands(), "asked",
-                    Answers->Questions.size(), "reports", Ports->Reports.size()) +
-               (Answers->Errors.isEmpty() ? "" : " error " + Answers->Errors.join('|'));
+                    Ports->Questions.size(), "reports", Ports->Reports.size()) +
+               (Ports->Errors.isEmpty() ? "" : " error " + Ports->Errors.join('|'));
     }
     // The moves made, as "W5,5 B10,10".
     static QString MovesMade() {
@@ -216,16 +215,15 @@ protected:
     // and last-move colours and whether the last changed; the first player's colour.
     QString OptionsShown() const {
         QStringList stones;
-        int random = 0;
+        int down = 0; // the randomness button down, 0 if none
         for (const char* s : {"BlackPlayer", "WhitePlayer", "WhiteMaster", "BlackMaster"}) {
             if (Control<QAbstractButton>(QByteArray(s) + "SpeedButton")->isChecked()) {
                 stones << s;
             }
         }
         for (int i = 1; i <= 11; ++i) {
-            random = Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked()
-                         ? i
-                         : random;
+            down +=
+                i * Control<QAbstractButton>("SpeedButton" + QByteArray::number(i))->isChecked();
         }
         const TOptionsForm& o = *Options;
         const TLiveSettings& l = Live;
@@ -237,7 +235,7 @@ protected:
             Line(o.FirstPlayerText(), "/", o.SecondPlayerText(), "shown", o.FirstPlayerLabel(), "/",
                  o.SecondPlayerLabel()),
             Line("A-D", o.ADPosition(), Control<QLabel>("ADPanel")->text()),
-            Line("randomness", random, "speeds", o.AutoPlayPosition(), o.ReplayPosition()),
+            Line("randomness", down, "speeds", o.AutoPlayPosition(), o.ReplayPosition()),
             Line("live A-D", l.ADFactor, "randomness", l.Randomness, l.PendingRandomness, "speeds",
                  l.AutoPlaySpeed, l.ReplaySpeed),
             Line("colours", Hex(l.BoardColor), Hex(l.HintColor), Hex(l.LastMoveColor), "pending",
@@ -287,6 +285,5 @@ protected:
     std::unique_ptr<TMainForm> Form;
     std::unique_ptr<TOptionsForm> Options;
     std::unique_ptr<TReportPorts> Ports;
-    TScriptedPorts* Answers = nullptr;
     QString File; // the file that L and S name
 };

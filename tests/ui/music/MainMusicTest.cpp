@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int Audible = TSinkRecorder::Audible;
-
 class MainMusicTest : public WindowTest {
 protected:
     void SetUp() override {
@@ -33,9 +31,7 @@ protected:
     // The options dialog shown, its music box set and OK pressed.
     void OkWithMusic(bool on) {
         ShowOptions();
-        if (Control<QCheckBox>("MusicCheckBox")->isChecked() != on) {
-            Control<QCheckBox>("MusicCheckBox")->click();
-        }
+        Options->SetMusicChecked(on);
         Options->OKBtnClick();
     }
 
@@ -56,14 +52,14 @@ TEST_F(MainMusicTest, StartsWithTheProgramAndFollowsTheSettingOnOk) {
     ASSERT_TRUE(ends.wait(TSinkRecorder::LongWaitMs));
     EXPECT_EQ(ends.takeLast().first().value<TNotifyResult>(), TNotifyResult::Aborted);
     // Released notes fade; then the sink stays silent, also through an OK that changes nothing.
-    ASSERT_TRUE(Recorder->WaitUntilQuiet(500, Audible / 4));
+    ASSERT_TRUE(Recorder->WaitUntilQuiet(500, TSinkRecorder::Audible / 4));
     const qsizetype quietFrom = Recorder->SampleCount();
     OkWithMusic(false);
     ASSERT_TRUE(Recorder->Record(1000));
-    EXPECT_LT(Recorder->Peak(quietFrom), Audible / 4);
+    EXPECT_LT(Recorder->Peak(quietFrom), TSinkRecorder::Audible / 4);
     OkWithMusic(true);
     EXPECT_TRUE(Music().IsPlaying() && Recorder->WaitForSound(quietFrom));
-    EXPECT_TRUE(Answers->Errors.isEmpty());
+    EXPECT_TRUE(Ports->Errors.isEmpty());
 }
 
 } // namespace
