@@ -1,4 +1,4 @@
-// The game flow without windows: first colour, clock, rating, and the ports.
+// The game flow without windows: a new game, the clock, rating, and the ports.
 #include "GameFlowTestSupport.h"
 
 #include "game/Ports.h"
@@ -8,25 +8,6 @@
 #include <tuple>
 
 namespace {
-
-TEST_F(GameFlowTest, WhoMovesFirstFollowsTheCaptionsAndTheStoneButtons) {
-    // The second player's colour moves first for "2nd Player is First" and for any odd caption
-    // (the window tests show the other stored cases).
-    const std::tuple<const char*, bool, TStoneColor> cases[] = {
-        {"2nd Player is First", false, WhiteStone},
-        {"Whoever", true, BlackStone},
-        {"Whoever", false, WhiteStone}};
-    for (const auto& [caption, firstWhite, colour] : cases) {
-        Options.WhoFirst = QString::fromUtf8(caption);
-        Options.FirstWhite = firstWhite;
-        EXPECT_EQ(FirstColorFromOptions(), colour) << caption << firstWhite;
-    }
-    // The computer opens only for the stored "2nd Player is First" (as the main window shows),
-    // not for an odd caption.
-    StoredWhoIsFirstValue = QStringLiteral("Whoever");
-    NewGame1Click(false);
-    EXPECT_EQ(Game.MoveCount, 0);
-}
 
 TEST_F(GameFlowTest, NewGameResetsTheRecordAndRepaintsEverySquareInOrder) {
     Play.SidesSwitched = true;

@@ -69,7 +69,6 @@ protected:
     TPlainOptions Options;
     TRecordingView View;
     bool StoredHumanHumanValue = false;
-    QString StoredWhoIsFirstValue = QStringLiteral("1st Player is First");
 
     void SetUp() override {
         ResetGameState();
@@ -78,7 +77,7 @@ protected:
         InstallDialogOptions(&Options);
         InstallMainView(&View);
         StoredOptionReaders.HumanHuman = [this] { return StoredHumanHumanValue; };
-        StoredOptionReaders.WhoIsFirst = [this] { return StoredWhoIsFirstValue; };
+        StoredOptionReaders.WhoIsFirst = [] { return QStringLiteral("1st Player is First"); };
         InstallGameFlow();
         NewGame1Click(false);
     }

@@ -56,15 +56,6 @@ TEST(TimingTimerList, OnA100BaseEventsTickAtTheirIntervalsTheLongerFirst) {
     EXPECT_EQ(std::pair(List.Last, List.Active()), std::pair(Short, true));
 }
 
-TEST(TimingTimerList, TwentySecondsRecalculatedTenMillisecondsLateGives160) {
-    TManualList List;
-    List.Add(nullptr, 20000);
-    List.SetActive(true);
-    EXPECT_EQ(List.BaseInterval(), 20000);
-    List.CalculateInterval(List.Now + 10);
-    EXPECT_EQ(List.BaseInterval(), 160);
-}
-
 TEST(TimingTimerList, RealTicksFireOnTheUserInterfaceThreadUntilTheListStops) {
     TRxTimerList List;
     int Ticks = 0;

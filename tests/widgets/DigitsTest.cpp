@@ -130,16 +130,4 @@ TEST(DateTimeValue, DaysFromTheEpochAndSecondsOfTheDayReadAsTheCalendarAndTheClo
     EXPECT_GT(DateTimeNow(), 45000); // today is after that day
 }
 
-TEST(DigitsOnScreen, ValueShowsAtOnceWithoutWaitingForEvents) {
-    QWidget window;
-    window.resize(100, 40);
-    window.setStyleSheet("background: black");
-    TDigits digits(&window);
-    digits.SetBmpDigits(Artwork::BigDigits(1.0));
-    digits.SetDigitCount(3);
-    ASSERT_TRUE(ShowAndWait(window));
-    digits.SetValue(8);
-    EXPECT_EQ(OnScreen(window).copy(32, 0, 16, 21), Cell(Artwork::BigDigits(1.0), 8));
-}
-
 } // namespace
