@@ -166,7 +166,7 @@ private:
     void BuildTimers(); // MainTimers.cpp, with the media players
     void ReleaseTimers();
     // The clock, the blink and the scrolling comments rest while nobody can see the window
-    // (hidden, minimised or covered), and show the present again when it is seen.
+    // (hidden or minimised), and show the present again when it is seen.
     void SetSeen(bool seen);
     void LoadArtwork(); // MainArtwork.cpp
     void RegisterCursors();
