@@ -68,7 +68,7 @@ void BM_FixedDepth(benchmark::State& state) {
     for (auto _ : state) {
         emperor.NewGame();
         nodes += static_cast<double>(
-            emperor.Think(p, TSearchLimits{std::chrono::minutes(10), 7}, never).Nodes);
+            emperor.Think(p, TSearchLimits{std::chrono::minutes(10), 7, 1}, never).Nodes);
     }
     state.counters["nodes"] = benchmark::Counter(nodes, benchmark::Counter::kAvgIterations);
     state.counters["per_processor_s"] = benchmark::Counter(nodes, benchmark::Counter::kIsRate);

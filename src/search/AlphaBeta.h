@@ -31,6 +31,8 @@ private:
     int Forced(int ply) const;
     int Leaf(int ply);
     int Evaluate() const;
+    // Whether colour has a square that makes a four.
+    bool HasFours(int colour) const;
     int SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta, int ply,
                     TCell& best);
     int RootIteration(std::vector<TCell>& moves, int depth, TOutcome& outcome);

@@ -5,7 +5,9 @@
 #include "search/ThreatSearch.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 TSearchBoard BoardOf(const TSearchPosition& position) {
@@ -64,7 +66,10 @@ std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats, TSearc
             break;
         }
         board.Play(m);
-        if (!threats.Vcf(MaxFours, DefenceNodes) && !clock.ExpiredNow()) {
+        // A check cut short shows nothing, so its move is not taken.
+        const std::uint64_t before = threats.Nodes();
+        if (!threats.Vcf(MaxFours, DefenceNodes) && threats.Nodes() - before <= DefenceNodes &&
+            !clock.ExpiredNow()) {
             stopping.push_back(m);
         }
         board.Undo();
@@ -72,15 +77,62 @@ std::vector<TCell> StopFours(TSearchBoard& board, TThreatSearch& threats, TSearc
     return stopping.empty() ? moves : stopping;
 }
 
+// A second full search on its own board, sharing the table: it runs while the turn looks for
+// threats and checks its choice, and the table carries what it learns into the turn's own search.
+class THelper {
+public:
+    THelper(const TSearchPosition& position, int maxDepth,
+            TSearchClock::TClock::time_point deadline, TTransTable& table)
+        : Board(BoardOf(position)), Clock(deadline, Stop),
+          Thread([this, maxDepth, &table] { Run(maxDepth, table); }) {}
+    THelper(const THelper&) = delete;
+    THelper& operator=(const THelper&) = delete;
+    ~THelper() { Stop = true; }
+
+    // Stops it; the positions it looked at.
+    std::uint64_t Finish() {
+        Stop = true;
+        Thread.join();
+        return Counted;
+    }
+
+private:
+    void Run(int maxDepth, TTransTable& table) {
+        TAlphaBeta search(Board, Clock, table);
+        std::vector<TCell> moves;
+        search.Generate(moves, NoCell, 0, maxDepth);
+        search.Run(std::move(moves), maxDepth);
+        Counted = search.Nodes();
+    }
+
+    std::atomic<bool> Stop{false};
+    TSearchBoard Board;
+    TSearchClock Clock;
+    std::uint64_t Counted = 0;
+    std::jthread Thread; // last, so that it starts when the rest is ready and ends first
+};
+
 // One turn's thinking, in the order that costs least: what needs no search, a win by fours,
 // a five to stop, a win by threes, then the full search.
 class TTurn {
 public:
-    TTurn(const TSearchPosition& position, int maxDepth, TSearchClock clock, TTransTable& table)
-        : Board(BoardOf(position)), Clock(clock), Threats(Board, Clock), Table(table),
-          MaxDepth(maxDepth), Me(Board.ToMove()), You(Other(Me)) {}
+    TTurn(const TSearchPosition& position, const TSearchLimits& limits,
+          TSearchClock::TClock::time_point deadline, const std::atomic<bool>& stop,
+          TTransTable& table)
+        : Position(position), Board(BoardOf(position)), Deadline(deadline), Clock(deadline, stop),
+          Threats(Board, Clock), Table(table), MaxDepth(limits.MaxDepth), Threads(limits.Threads),
+          Me(Board.ToMove()), You(Other(Me)) {}
 
     TSearchResult Play() {
+        TSearchResult result = Think();
+        if (Helper) {
+            result.Nodes += Helper->Finish();
+        }
+        return result;
+    }
+
+private:
+    TSearchResult Think() {
         if (Board.HasFive() || Board.Full()) {
             return Result;
         }
@@ -90,14 +142,16 @@ public:
         if (Board.CountOf(You, TShape::Five) > 1 && Board.CountOf(Me, TShape::Five) == 0) {
             return Block();
         }
+        if (Threads > 1 && Board.CountOf(You, TShape::Five) == 0) {
+            Helper.emplace(Position, MaxDepth, Deadline, Table);
+        }
         if (Threats.Vcf(MaxFours, FourNodes)) {
             return Found(Threats);
         }
         if (Board.CountOf(You, TShape::Five) > 0) {
             return Block();
         }
-        TSearchClock threatClock(TSearchClock::TClock::now() + Clock.Left() / ThreatShare,
-                                 Clock.StopFlag());
+        TSearchClock threatClock = Clock.Share(1, ThreatShare);
         TThreatSearch threes(Board, threatClock);
         for (int depth = 2; depth <= MaxThreats && !threatClock.ExpiredNow(); depth += 2) {
             if (threes.Vct(depth, ThreatNodes)) {
@@ -107,7 +161,6 @@ public:
         return Search();
     }
 
-private:
     TSearchResult Answer(TCell c, int score) {
         if (Board.Forbidden(Me, c)) {
             // Only where every block is a foul: the game is lost, but the move stays legal.
@@ -157,8 +210,7 @@ private:
         // The first round runs even when the time is out: it still orders the moves, and a stop
         // leaves its first choice.
         for (int round = 0; round < 2 && (round == 0 || !Clock.ExpiredNow()); ++round) {
-            const auto share = Clock.Left() * (round == 0 ? FirstRound : SecondRound) / 6;
-            TSearchClock searchClock(TSearchClock::TClock::now() + share, Clock.StopFlag());
+            TSearchClock searchClock = Clock.Share(round == 0 ? FirstRound : SecondRound, 6);
             TAlphaBeta search(Board, searchClock, Table);
             if (round == 0) {
                 search.Generate(moves, NoCell, 0, MaxDepth);
@@ -225,12 +277,16 @@ private:
         return verdict;
     }
 
+    const TSearchPosition& Position;
     TSearchBoard Board;
+    TSearchClock::TClock::time_point Deadline;
     TSearchClock Clock;
     TThreatSearch Threats;
     TTransTable& Table;
     int MaxDepth;
+    int Threads;
     int Me, You;
+    std::optional<THelper> Helper;
     TSearchResult Result;
 };
 
@@ -266,8 +322,8 @@ std::vector<std::pair<int, int>> TEmperor::ExpectedLine(const TSearchPosition& p
            !board.Forbidden(board.ToMove(), c)) {
         line.emplace_back(board.XOf(c), board.YOf(c));
         board.Play(c);
-        const TTransEntry* e = Memory->Table.Find(board.Hash());
-        if (board.MakesFive(c) || e == nullptr) {
+        const std::optional<TTransEntry> e = Memory->Table.Find(board.Hash());
+        if (board.MakesFive(c) || !e) {
             break;
         }
         c = e->Move;
@@ -322,5 +378,8 @@ TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimi
     if (const std::string problem = Problem(position); !problem.empty()) {
         throw std::invalid_argument(problem);
     }
-    return TTurn(position, limits.MaxDepth, TSearchClock(deadline, stop), Memory->Table).Play();
+    TSearchLimits capped = limits;
+    const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    capped.Threads = std::clamp(limits.Threads, 1, cores);
+    return TTurn(position, capped, deadline, stop, Memory->Table).Play();
 }

@@ -35,6 +35,8 @@ struct TSearchLimits {
     std::chrono::milliseconds Budget{1000};
     // Deepest full-width search to try, in moves; fewer for a weaker, quicker player.
     int MaxDepth = 60;
+    // Threads that search at once, sharing what they find; the machine's cores cap it.
+    int Threads = 2;
 };
 
 struct TSearchResult {

@@ -1,53 +1,86 @@
-// The transposition table: what an earlier search found for a position, keyed by its hash.
+// The transposition table: what an earlier search found for a position, keyed by its hash, shared
+// by the searches of one turn on every thread.
 #pragma once
 
-#include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
+#include <optional>
 
 enum class TBound : std::uint8_t { None, Upper, Lower, Exact };
 
 struct TTransEntry {
-    std::uint32_t Check = 0; // the hash's high half, to tell positions sharing a slot apart
-    std::int32_t Score = 0;
+    std::int16_t Score = 0;
     std::int16_t Move = -1;
     std::int8_t Depth = -1;
     TBound Bound = TBound::None;
 };
 
+// Each slot is two words, the entry and the hash mixed with it: a slot that two threads write at
+// once no longer matches its hash and is simply not found, so no lock is needed.
 class TTransTable {
 public:
-    // Sized to the largest power of two of entries that fits in the given bytes.
+    // Sized to the largest power of two of slots that fits in the given bytes.
     explicit TTransTable(std::size_t bytes) {
         std::size_t count = 1;
-        while (count * 2 * sizeof(TTransEntry) <= bytes) {
+        while (count * 2 * sizeof(TSlot) <= bytes) {
             count *= 2;
         }
-        Entries.resize(count);
-        Mask = count - 1;
+        Slots = std::make_unique<TSlot[]>(count);
+        Count = count;
     }
 
-    const TTransEntry* Find(std::uint64_t hash) const {
-        const TTransEntry& e = Entries[hash & Mask];
-        return e.Bound != TBound::None && e.Check == static_cast<std::uint32_t>(hash >> 32)
-                   ? &e
-                   : nullptr;
+    std::optional<TTransEntry> Find(std::uint64_t hash) const {
+        const TSlot& s = Slots[hash & (Count - 1)];
+        const std::uint64_t data = s.Data.load(std::memory_order_relaxed);
+        if ((s.Key.load(std::memory_order_relaxed) ^ data) != hash || data == 0) {
+            return std::nullopt;
+        }
+        return Unpack(data);
     }
 
     // Keeps the deeper result for the slot, but always takes the newest for the same position.
     void Store(std::uint64_t hash, int depth, int score, TBound bound, int move) {
-        TTransEntry& e = Entries[hash & Mask];
-        const auto check = static_cast<std::uint32_t>(hash >> 32);
-        if (e.Check != check && e.Bound != TBound::None && e.Depth > depth + 2) {
+        TSlot& s = Slots[hash & (Count - 1)];
+        const std::uint64_t old = s.Data.load(std::memory_order_relaxed);
+        const bool same = (s.Key.load(std::memory_order_relaxed) ^ old) == hash;
+        if (!same && old != 0 && Unpack(old).Depth > depth + 2) {
             return;
         }
-        e = {check, score, static_cast<std::int16_t>(move), static_cast<std::int8_t>(depth), bound};
+        const std::uint64_t data =
+            Pack({static_cast<std::int16_t>(score), static_cast<std::int16_t>(move),
+                  static_cast<std::int8_t>(depth), bound});
+        s.Key.store(hash ^ data, std::memory_order_relaxed);
+        s.Data.store(data, std::memory_order_relaxed);
     }
 
-    void Clear() { std::fill(Entries.begin(), Entries.end(), TTransEntry{}); }
+    void Clear() {
+        for (std::size_t i = 0; i < Count; ++i) {
+            Slots[i].Key.store(0, std::memory_order_relaxed);
+            Slots[i].Data.store(0, std::memory_order_relaxed);
+        }
+    }
 
 private:
-    std::vector<TTransEntry> Entries;
-    std::size_t Mask = 0;
+    struct TSlot {
+        std::atomic<std::uint64_t> Key{0};
+        std::atomic<std::uint64_t> Data{0}; // 0 is an empty slot: a stored entry has a bound
+    };
+
+    static std::uint64_t Pack(const TTransEntry& e) {
+        return static_cast<std::uint16_t>(e.Score) |
+               std::uint64_t{static_cast<std::uint16_t>(e.Move)} << 16 |
+               std::uint64_t{static_cast<std::uint8_t>(e.Depth)} << 32 |
+               std::uint64_t{static_cast<std::uint8_t>(e.Bound)} << 40;
+    }
+    static TTransEntry Unpack(std::uint64_t data) {
+        return {static_cast<std::int16_t>(data & 0xFFFF),
+                static_cast<std::int16_t>((data >> 16) & 0xFFFF),
+                static_cast<std::int8_t>((data >> 32) & 0xFF),
+                static_cast<TBound>((data >> 40) & 0xFF)};
+    }
+
+    std::unique_ptr<TSlot[]> Slots;
+    std::size_t Count = 0;
 };

@@ -110,7 +110,7 @@ TEST(ReferenceTest, SearchByFoursAgreesWithEveryMoveTriedTurnedMirroredAndExchan
 }
 
 TSearchResult ThinkTo(const TSearchPosition& p, int depth = 60) {
-    return TEmperor(std::size_t{1} << 20).Think(p, {std::chrono::seconds(10), depth}, Never);
+    return TEmperor(std::size_t{1} << 20).Think(p, {std::chrono::seconds(10), depth, 1}, Never);
 }
 
 // Black's two open twos meet on (7,7): two open threes there win by threats, not by fours.
@@ -162,7 +162,7 @@ TEST(ReferenceTest, ASearchTheClockStopsLeavesTheBoardAsItFoundIt) {
 // even where the move stays.
 TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCount) {
     const std::tuple<const char*, int, int, int, int, std::uint64_t> known[] = {
-        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 1235, 1777},
+        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 1235, 1779},
         {"|||||||.....X.O|......XO|.....OX.X|......O", 4, 7, 10, 341, 9013},
         {"||||||.....X|......OOO|.....X.X||||X", 5, 5, 7, 548, 4488},
         {"||||||......X|.....OXO|......O.X|.....X.O", 5, 8, 10, 265, 7308},
