@@ -63,8 +63,9 @@ int TAlphaBeta::Evaluate() const {
     // The side to move gets to its shapes first, so they weigh more than the opponent's.
     int score = Board.ValueSum(me) * 5 / 4 - Board.ValueSum(Other(me));
     // Two open threes in one move, with no four for the opponent to answer them by, win more
-    // often than not: the opponent blocks one and the other becomes an open four.
-    if (Board.CountOf(me, TShape::Three2x) > 0 && !HasFours(Other(me))) {
+    // often than not: the opponent blocks one and the other becomes an open four. (Under renju
+    // black may not make them.)
+    if (!Board.MayFoul(me) && Board.CountOf(me, TShape::Three2x) > 0 && !HasFours(Other(me))) {
         score += DoubleThree;
     }
     return std::clamp(score, -EvalLimit, EvalLimit);
