@@ -1,5 +1,4 @@
-// The transposition table: what an earlier search found for a position, keyed by its hash, shared
-// by the searches of one turn on every thread.
+// The transposition table: what earlier searches found for each position, on every thread.
 #pragma once
 
 #include <atomic>
