@@ -5,15 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <tuple>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-std::string WordsFor(const TSearchPosition& p) {
+TAnalysis AnalysisOf(const TSearchPosition& p) {
     TEmperor emperor(std::size_t{1} << 20);
-    return AnalysisWords(Analyse(emperor, p, 300ms, Never));
+    return Analyse(emperor, p, 300ms, Never);
+}
+std::string WordsFor(const TSearchPosition& p) {
+    return AnalysisWords(AnalysisOf(p));
 }
 
 // "Even" and wins by fours are read in the analysis window's test, and below in a review.
@@ -24,6 +28,14 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
                                        ".........O|X.........|..........|X..X.X....",
                                        BlackStone, 2, 3);
     EXPECT_EQ(WordsFor(lost), "White wins in 2");
+    // In a quiet position the line shown goes on past the first move, a square at most once.
+    const std::vector<TSearchStone> line = AnalysisOf(Drawn(15, "X.|.O", BlackStone, 7, 7)).Line;
+    std::set<std::pair<int, int>> squares;
+    for (const TSearchStone& s : line) {
+        squares.emplace(s.X, s.Y);
+    }
+    EXPECT_GT(squares.size(), 1u);
+    EXPECT_EQ(squares.size(), line.size());
     EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
 
