@@ -124,15 +124,15 @@ TEST_F(RulesTest, OnASmallerBoardTheHintAndRatingWeighOnlyTheLinesThatFitOnIt) {
 TEST_F(RulesTest, APlayerThatAnswersASquareForbiddenToBlackLosesTheGameAndIsToldSo) {
     Options.FirstWhite = false;
     NewGameUnder(TRule::Renju, LargeBoardSize);
-    ASSERT_EQ(Clicks("8,10 1,1 9,10 1,3 10,8 1,5 10,9 1,7"), "");
+    ASSERT_EQ(Clicks("8,11 1,1 9,11 1,3 10,9 1,5 10,10 1,7"), "");
     TAskedPlayer asked;
     InstallComputerPlayer(&asked);
     AskComputerMove();
-    emit asked.Answered(asked.Last.Ticket, 10, 10); // a double three
+    emit asked.Answered(asked.Last.Ticket, 10, 11); // a double three; 11,10 is no foul
     EXPECT_EQ(Line(Game.MoveCount, IsGameOver(), Game.Winner == WhiteStone, Ports.GameReports,
                    ComputerThinking(), View.Status),
               Line(8, true, true, 1, false,
-                   "Asked answered 10:10, forbidden to black (double three), and loses the game"));
+                   "Asked answered 10:11, forbidden to black (double three), and loses the game"));
 }
 
 TEST_F(RulesTest, SaveOffersTheFormatsThatKeepTheGameAndRefusesRnrForAnyOther) {
