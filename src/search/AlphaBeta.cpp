@@ -17,7 +17,7 @@ constexpr int Infinity = WinScore + 1;
 constexpr int NoScore = INT_MIN;
 constexpr int EvalLimit = WinThreshold - 1000;
 constexpr int ThreatExtension = 4; // plies past the depth that threats may still be answered
-constexpr int DoubleThree = 3000;  // see Evaluate()
+constexpr int DoubleThree = 6600;  // see Evaluate()
 
 // Wins and losses are stored counted from the position, not from the root.
 int ToTable(int score, int ply) {
@@ -61,7 +61,7 @@ int TAlphaBeta::Forced(int ply) const {
 int TAlphaBeta::Evaluate() const {
     const int me = Board.ToMove();
     // The side to move gets to its shapes first, so they weigh more than the opponent's.
-    int score = Board.ValueSum(me) * 5 / 4 - Board.ValueSum(Other(me));
+    int score = Board.WorthSum(me) * 5 / 4 - Board.WorthSum(Other(me));
     // Two open threes in one move, with no four for the opponent to answer them by, win more
     // often than not: the opponent blocks one and the other becomes an open four. (Under renju
     // black may not make them.)

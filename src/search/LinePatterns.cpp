@@ -127,7 +127,8 @@ template <int Reach> std::array<TSeen, 2 * Reach + 1> CellsOf(std::uint32_t key,
     return cells;
 }
 
-// Worth of each line shape to the colour that would play it, and of the combinations on top.
+// How promising each line shape makes a move for the colour that would play it, and the
+// combinations on top: the order in which moves are tried.
 constexpr std::int16_t LineValue[LineShapeCount] = {0, 1, 2, 4, 10, 12, 40, 50, 300, 1000};
 constexpr std::int16_t ShapeBonus[ShapeCount] = {10000, 3000, 800, 120, 0, 400, 60, 0, 15, 0, 0, 0};
 
@@ -169,14 +170,16 @@ TPatternTables::TPatternTables() {
     }
     for (int index = 0; index < static_cast<int>(SquareOf.size()); ++index) {
         int count[LineShapeCount] = {};
-        int value = 0;
+        int value = 0, worth = 0;
         for (int rest = index, d = 0; d < 4; ++d, rest /= LineShapeCount) {
             ++count[rest % LineShapeCount];
             value += LineValue[rest % LineShapeCount];
+            worth += LineWorth[rest % LineShapeCount];
         }
         const TShape shape = Combine(count);
-        SquareOf[index] = {shape,
-                           static_cast<std::int16_t>(value + ShapeBonus[static_cast<int>(shape)])};
+        const int s = static_cast<int>(shape);
+        SquareOf[index] = {shape, static_cast<std::int16_t>(value + ShapeBonus[s]),
+                           static_cast<std::int16_t>(worth + ShapeWorth[s])};
     }
 }
 

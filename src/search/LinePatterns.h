@@ -46,11 +46,22 @@ constexpr bool IsThreat(TShape s) {
 using TLineKey = std::uint16_t;
 constexpr int LineReach = 4;
 
-// The square's combined shape and how much it is worth to the colour that would play there.
+// The square's combined shape; how promising a move there is for the colour that would play
+// there, which orders the moves; and what the square adds to that colour's side of a position's
+// worth.
 struct TSquareShape {
     TShape Shape = TShape::None;
     std::int16_t Value = 0;
+    std::int16_t Worth = 0;
 };
+
+// What each line shape through an empty square, and each square's shape, adds to a position's
+// worth for its colour: fitted to the results of thousands of games between earlier versions
+// (bench/search/FitWorth.cpp), on the scale of the move values.
+inline constexpr std::array<std::int16_t, LineShapeCount> LineWorth = {0,  10, 0, 3,   11,
+                                                                       34, 8,  3, 167, 1000};
+inline constexpr std::array<std::int16_t, ShapeCount> ShapeWorth = {10000, 836, 1236, 357, 105, 0,
+                                                                    100,   86,  25,   0,   0,   0};
 
 // Read-only tables, built once on first use and then shared by every search on every thread.
 class TPatternTables {

@@ -75,7 +75,7 @@ TSearchBoard::TSearchBoard(int size, TRule rule)
 void TSearchBoard::Count(TCell c, int sign) {
     for (int i = 0; i < 2; ++i) {
         Tally[i][static_cast<int>(Shapes[i][c].Shape)] += sign;
-        Total[i] += sign * Shapes[i][c].Value;
+        Total[i] += sign * Shapes[i][c].Worth;
     }
 }
 

@@ -63,8 +63,8 @@ public:
     // The first empty square where colour gets at least shape s, near the given square if it lies
     // on one of its lines, else anywhere; NoCell if there is none.
     TCell FindShape(int colour, TShape s, TCell near = NoCell) const;
-    // The sum of the values of every empty square for colour.
-    int ValueSum(int colour) const { return Total[colour - 1]; }
+    // Colour's side of the position's worth: the sum of every empty square's worth to it.
+    int WorthSum(int colour) const { return Total[colour - 1]; }
     // Empty squares within two of a stone: where moves worth trying are.
     bool IsNearStone(TCell c) const { return Near[c] > 0 && Stone[c] == 0; }
     // Empty squares worth trying, in board order.

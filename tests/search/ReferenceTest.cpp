@@ -162,12 +162,12 @@ TEST(ReferenceTest, ASearchTheClockStopsLeavesTheBoardAsItFoundIt) {
 // even where the move stays.
 TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCount) {
     const std::tuple<const char*, int, int, int, int, std::uint64_t> known[] = {
-        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 1235, 1779},
-        {"|||||||.....X.O|......XO|.....OX.X|......O", 4, 7, 10, 341, 9013},
-        {"||||||.....X|......OOO|.....X.X||||X", 5, 5, 7, 548, 4488},
-        {"||||||......X|.....OXO|......O.X|.....X.O", 5, 8, 10, 265, 7308},
-        {"|||||.....X|......XO|.....OXO|......O.X|.....X", 4, 7, 9, 901, 2047},
-        {"||||||......XO|.....OX.|.....XO.|....O..X", 5, 8, 9, 414, 13421}};
+        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 2130, 1657},
+        {"|||||||.....X.O|......XO|.....OX.X|......O", 4, 7, 10, 709, 6235},
+        {"||||||.....X|......OOO|.....X.X||||X", 5, 5, 7, 769, 5187},
+        {"||||||......X|.....OXO|......O.X|.....X.O", 5, 4, 6, -44, 12117},
+        {"|||||.....X|......XO|.....OXO|......O.X|.....X", 4, 7, 9, 902, 1393},
+        {"||||||......XO|.....OX.|.....XO.|....O..X", 5, 7, 7, 734, 13360}};
     for (const auto& [rows, depth, x, y, score, nodes] : known) {
         const TSearchResult r = ThinkTo(Drawn(15, rows, BlackStone), depth);
         EXPECT_EQ(std::tuple(r.X, r.Y, r.Score, r.Nodes), std::tuple(x, y, score, nodes)) << rows;
