@@ -1,13 +1,18 @@
 // The floor of the toolkit's costs: a bare Qt Widgets window of the main window's size (a menu
 // bar, a painted 19 x 19 board, a status bar, nothing else) where a click places a stone.
 // bench/report measures it beside the program, so each cost reads as a ratio to what any window
-// of this size pays.
+// of this size pays. With RENNOR_FLOOR_SHOWS set it also shows what the program's window shows
+// while it waits for the human, by the toolkit's plainest means: a stone blinking ten times a
+// second, a clock turning each second, and every 20 s ten lines of text scrolling a pixel each
+// 30 ms; so the idle cost of the program reads beside what those changes cost the toolkit.
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTime>
+#include <QTimer>
 
 #include <array>
 
@@ -58,6 +63,98 @@ private:
     std::array<bool, Cells * Cells> stones_{};
 };
 
+// A square that turns on and off at every tick.
+class TFloorBlink : public QWidget {
+public:
+    explicit TFloorBlink(QWidget* parent) : QWidget(parent) {
+        setGeometry(393, 73, 20, 20);
+        auto* timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this] {
+            lit_ = !lit_;
+            update();
+        });
+        timer->start(100);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter canvas(this);
+        canvas.fillRect(rect(), lit_ ? Qt::black : palette().color(QPalette::Window));
+    }
+
+private:
+    bool lit_ = true;
+};
+
+// The time of day, shown anew as each second turns.
+class TFloorClock : public QWidget {
+public:
+    explicit TFloorClock(QWidget* parent) : QWidget(parent) {
+        setGeometry(409, 268, 128, 21);
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            update();
+            Next();
+        });
+        Next();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter canvas(this);
+        canvas.fillRect(rect(), Qt::black);
+        canvas.setPen(Qt::green);
+        canvas.drawText(rect(), Qt::AlignCenter, QTime::currentTime().toString("hh:mm:ss"));
+    }
+
+private:
+    void Next() { timer_.start(1000 - QTime::currentTime().msec()); }
+    QTimer timer_;
+};
+
+// Ten lines that rise a pixel a tick through a black panel, every 20 s.
+class TFloorScroll : public QWidget {
+public:
+    explicit TFloorScroll(QWidget* parent) : QWidget(parent) {
+        setGeometry(387, 305, 171, 82);
+        step_.setTimerType(Qt::PreciseTimer);
+        connect(&step_, &QTimer::timeout, this, [this] {
+            if (++shift_ >= 9 * fontMetrics().height()) {
+                step_.stop();
+                shift_ = 0;
+            }
+            update(rect().adjusted(7, 4, -4, -4));
+        });
+        auto* cycle = new QTimer(this);
+        connect(cycle, &QTimer::timeout, this, [this] { step_.start(30); });
+        cycle->start(20000);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter canvas(this);
+        canvas.fillRect(rect(), Qt::black);
+        if (!step_.isActive()) {
+            return;
+        }
+        canvas.setPen(Qt::white);
+        const QRect text = rect().adjusted(7, 4, -4, -4);
+        canvas.setClipRect(text);
+        const int h = fontMetrics().height();
+        for (int line = 0; line < 10; ++line) {
+            canvas.drawText(
+                QRect(text.left(), text.top() + (4 + line) * h - shift_, text.width(), h),
+                Qt::AlignHCenter, QStringLiteral("line %1 of the comments").arg(line));
+        }
+    }
+
+private:
+    QTimer step_;
+    int shift_ = 0;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +164,11 @@ int main(int argc, char** argv) {
     auto* client = new QWidget(&window);
     client->setFixedSize(561, 406 - 17);
     new TFloorBoard(client);
+    if (qEnvironmentVariableIsSet("RENNOR_FLOOR_SHOWS")) {
+        new TFloorBlink(client);
+        new TFloorClock(client);
+        new TFloorScroll(client);
+    }
     window.setCentralWidget(client);
     for (const char* menu : {"&Game", "&Options", "&Help"}) {
         window.menuBar()->addMenu(QString::fromUtf8(menu))->addAction(QStringLiteral("&Exit"));
