@@ -2,6 +2,7 @@
 #include "game/Ports.h"
 #include "players/EngineProcess.h"
 #include "timing/TimerTypes.h"
+#include "ui/AppStyle.h"
 #include "ui/LogoForm.h"
 #include "ui/MainForm.h"
 #include "ui/OptionsForm.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstallAppStyle(app);
     EndEngineGroupsWithTheGame();
     QApplication::setOrganizationName(QStringLiteral("Veltrane Inc."));
     QApplication::setApplicationName(QStringLiteral("Rennor"));
