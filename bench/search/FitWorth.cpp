@@ -235,7 +235,7 @@ int main(int argc, char** argv) {
     TWeights w;
     std::copy(LineWorth.begin(), LineWorth.end(), w.Line.begin());
     std::copy(ShapeWorth.begin(), ShapeWorth.end(), w.Shape.begin());
-    w.DoubleThree = 6600; // as the search has it
+    w.DoubleThree = DoubleThreeWorth;
     const double scale = FitScale(w, set.Fit);
     Print("now", w, scale, set);
     Fit(w, scale, set.Fit);

@@ -17,7 +17,6 @@ constexpr int Infinity = WinScore + 1;
 constexpr int NoScore = INT_MIN;
 constexpr int EvalLimit = WinThreshold - 1000;
 constexpr int ThreatExtension = 4; // plies past the depth that threats may still be answered
-constexpr int DoubleThree = 6600;  // see Evaluate()
 
 // Wins and losses are stored counted from the position, not from the root.
 int ToTable(int score, int ply) {
@@ -66,7 +65,7 @@ int TAlphaBeta::Evaluate() const {
     // often than not: the opponent blocks one and the other becomes an open four. (Under renju
     // black may not make them.)
     if (!Board.MayFoul(me) && Board.CountOf(me, TShape::Three2x) > 0 && !HasFours(Other(me))) {
-        score += DoubleThree;
+        score += DoubleThreeWorth;
     }
     return std::clamp(score, -EvalLimit, EvalLimit);
 }

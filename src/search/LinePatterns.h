@@ -62,6 +62,9 @@ inline constexpr std::array<std::int16_t, LineShapeCount> LineWorth = {0,  10, 0
                                                                        34, 8,  3, 167, 1000};
 inline constexpr std::array<std::int16_t, ShapeCount> ShapeWorth = {10000, 836, 1236, 357, 105, 0,
                                                                     100,   86,  25,   0,   0,   0};
+// What a square for two open threes adds for the side to move, when the opponent has no four to
+// answer them by (see TAlphaBeta::Evaluate).
+inline constexpr int DoubleThreeWorth = 6600;
 
 // Read-only tables, built once on first use and then shared by every search on every thread.
 class TPatternTables {
