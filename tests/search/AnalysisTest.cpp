@@ -36,6 +36,7 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
     }
     EXPECT_GT(squares.size(), 1u);
     EXPECT_EQ(squares.size(), line.size());
+    EXPECT_EQ(WordsFor(Drawn(15, "X", WhiteStone, 7, 7)), "Even"); // the first stone alone
     EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
 
