@@ -275,7 +275,8 @@ def main():
                         help="milliseconds per move, for both or as A,B (default 100)")
     parser.add_argument("--tolerance", type=int, default=0,
                         help="milliseconds an answer may come after the time per move")
-    parser.add_argument("--openings", default=os.path.join(here, "openings.txt"))
+    parser.add_argument("--openings", default=os.path.join(here, "balanced-openings.txt"),
+                        help="a file of openings (default: tools/balanced-openings.txt)")
     parser.add_argument("--count", type=int, help="play only the first COUNT openings")
     parser.add_argument("--games", help="write every game's moves to this file")
     parser.add_argument("--sprt", nargs=2, type=float, metavar=("ELO0", "ELO1"),
