@@ -36,6 +36,10 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
     }
     EXPECT_GT(squares.size(), 1u);
     EXPECT_EQ(squares.size(), line.size());
+    // It starts with the move chosen: against an open three, a block at one of its ends.
+    const TSearchStone block =
+        AnalysisOf(Drawn(15, "|||....XXX|||.....O.O", WhiteStone)).Line.at(0);
+    EXPECT_TRUE(block.Y == 3 && (block.X == 3 || block.X == 7)) << block.X << "," << block.Y;
     EXPECT_EQ(WordsFor(Drawn(15, "X", WhiteStone, 7, 7)), "Even"); // the first stone alone
     EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
