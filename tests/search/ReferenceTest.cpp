@@ -162,12 +162,12 @@ TEST(ReferenceTest, ASearchTheClockStopsLeavesTheBoardAsItFoundIt) {
 // even where the move stays.
 TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCount) {
     const std::tuple<const char*, int, int, int, int, std::uint64_t> known[] = {
-        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 2130, 1657},
-        {"|||||||.....X.O|......XO|.....OX.X|......O", 4, 7, 10, 709, 6235},
-        {"||||||.....X|......OOO|.....X.X||||X", 5, 5, 7, 769, 5187},
-        {"||||||......X|.....OXO|......O.X|.....X.O", 5, 4, 6, -44, 12117},
-        {"|||||.....X|......XO|.....OXO|......O.X|.....X", 4, 7, 9, 902, 1393},
-        {"||||||......XO|.....OX.|.....XO.|....O..X", 5, 7, 7, 734, 13360}};
+        {"||||...X.X||||||||||O.....O.....O", 4, 4, 4, 2130, 1481},
+        {"|||||||.....X.O|......XO|.....OX.X|......O", 4, 7, 10, 933, 5779},
+        {"||||||.....X|......OOO|.....X.X||||X", 5, 5, 7, 769, 2709},
+        {"||||||......X|.....OXO|......O.X|.....X.O", 5, 8, 10, 365, 6106},
+        {"|||||.....X|......XO|.....OXO|......O.X|.....X", 4, 7, 9, 983, 1883},
+        {"||||||......XO|.....OX.|.....XO.|....O..X", 5, 7, 7, 734, 10425}};
     for (const auto& [rows, depth, x, y, score, nodes] : known) {
         const TSearchResult r = ThinkTo(Drawn(15, rows, BlackStone), depth);
         EXPECT_EQ(std::tuple(r.X, r.Y, r.Score, r.Nodes), std::tuple(x, y, score, nodes)) << rows;
