@@ -41,6 +41,8 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
         AnalysisOf(Drawn(15, "|||....XXX|||.....O.O", WhiteStone)).Line.at(0);
     EXPECT_TRUE(block.Y == 3 && (block.X == 3 || block.X == 7)) << block.X << "," << block.Y;
     EXPECT_EQ(WordsFor(Drawn(15, "X", WhiteStone, 7, 7)), "Even"); // the first stone alone
+    // Two stones with a gap and the move against one stone: far ahead, yet nothing forced.
+    EXPECT_EQ(WordsFor(Drawn(15, "X.X|...|O", BlackStone, 5, 5)), "Black is much better");
     EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
 
