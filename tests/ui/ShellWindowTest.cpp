@@ -72,7 +72,10 @@ TEST_F(ShellWindowTest, TheBoardStandsBesideTheToolsHintsReachTheStatusBarAndThe
         QDesktopServices::setUrlHandler("https", desktop, "Open");
         QDesktopServices::setUrlHandler("mailto", desktop, "Open");
         Items().RennorontheWeb1->trigger();
-        QTest::mouseDClick(TAboutForm(Form.get()).Edit1, Qt::LeftButton);
+        TAboutForm about(Form.get());
+        QTest::keyClicks(about.Edit1, "x"); // the address is shown, not edited
+        EXPECT_EQ(about.Edit1->text(), QString::fromLatin1(SupportEMailAddress));
+        QTest::mouseDClick(about.Edit1, Qt::LeftButton);
     }
     QDesktopServices::unsetUrlHandler("https");
     QDesktopServices::unsetUrlHandler("mailto");
