@@ -1,12 +1,12 @@
-// Fits the strong player's worth tables (LineWorth, ShapeWorth, the double-three bonus and the
-// side to move's share) to the results of recorded games, as engine authors tune an evaluation:
-// every position of every game that is not decided on the spot becomes a sample, the leaf's worth
-// for the side to move a prediction of its score through a logistic curve, and a local search
-// changes one weight at a time while the mean squared error of the predictions falls. One game in
-// five is held out, and its error is printed beside, to show the fit is not learnt by heart.
-// Usage: fit_worth SIZE GAMES [SIZE GAMES...], where GAMES is a --games file of tools/match.py
-// played under five or more. It prints the fitted tables; they are copied into LinePatterns.h and
-// AlphaBeta.cpp by hand, and kept only when a match against the previous version says so.
+// Fits the strong player's worth tables (Worths, for the side to move and for the side that
+// waits, and the double-three bonus) to the results of recorded games, as engine authors tune an
+// evaluation: every position of every game that is not decided on the spot becomes a sample, the
+// leaf's worth for the side to move a prediction of its score through a logistic curve, and a
+// local search changes one weight at a time while the mean squared error of the predictions falls.
+// One game in five is held out, and its error is printed beside, to show the fit is not learnt by
+// heart. Usage: fit_worth SIZE GAMES [SIZE GAMES...], where GAMES is a --games file of
+// tools/match.py played under five or more. It prints the fitted tables; they are copied into
+// LinePatterns.h by hand, and kept only when a match against the previous version says so.
 #include "search/SearchBoard.h"
 
 #include <algorithm>
@@ -31,9 +31,9 @@ struct TSample {
 };
 
 struct TWeights {
-    std::array<double, LineShapeCount> Line{};
-    std::array<double, ShapeCount> Shape{};
-    double Tempo = 1.25, DoubleThree = 0;
+    std::array<std::array<double, LineShapeCount>, WorthSides> Line{};
+    std::array<std::array<double, ShapeCount>, WorthSides> Shape{};
+    double DoubleThree = 0;
     double BlackBias = 0; // black's edge from the openings: fitted, not used in play
 };
 
@@ -118,13 +118,13 @@ double Worth(const TWeights& w, const TSample& s) {
     double side[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
         for (int l = 0; l < LineShapeCount; ++l) {
-            side[i] += w.Line[l] * s.Lines[i][l];
+            side[i] += w.Line[i][l] * s.Lines[i][l];
         }
         for (int k = 0; k < ShapeCount; ++k) {
-            side[i] += w.Shape[k] * s.Shapes[i][k];
+            side[i] += w.Shape[i][k] * s.Shapes[i][k];
         }
     }
-    return w.Tempo * side[0] - side[1] + (s.DoubleThree ? w.DoubleThree : 0);
+    return side[0] - side[1] + (s.DoubleThree ? w.DoubleThree : 0);
 }
 
 double Error(const TWeights& w, double scale, const std::vector<TSample>& samples) {
@@ -163,13 +163,15 @@ double FitScale(TWeights& w, const std::vector<TSample>& samples) {
 // A line's five and a square's five stay: no leaf has one.
 void Fit(TWeights& w, double scale, const std::vector<TSample>& samples) {
     std::vector<double*> free;
-    for (int l = 1; l + 1 < LineShapeCount; ++l) {
-        free.push_back(&w.Line[l]);
+    for (int side = 0; side < WorthSides; ++side) {
+        for (int l = 1; l + 1 < LineShapeCount; ++l) {
+            free.push_back(&w.Line[side][l]);
+        }
+        for (int k = 1; k < ShapeCount; ++k) {
+            free.push_back(&w.Shape[side][k]);
+        }
     }
-    for (int k = 1; k < ShapeCount; ++k) {
-        free.push_back(&w.Shape[k]);
-    }
-    for (double* v : {&w.Tempo, &w.DoubleThree, &w.BlackBias}) {
+    for (double* v : {&w.DoubleThree, &w.BlackBias}) {
         free.push_back(v);
     }
     double best = Error(w, scale, samples);
@@ -178,10 +180,9 @@ void Fit(TWeights& w, double scale, const std::vector<TSample>& samples) {
             better = false;
             for (double* v : free) {
                 const double was = *v;
-                const double add = v == &w.Tempo ? step / 3 : step * 20;
+                const double add = step * 20;
                 for (double tried : {was * (1 + step), was * (1 - step), was + add, was - add}) {
-                    const bool allowed =
-                        v == &w.BlackBias || (v == &w.Tempo ? tried >= 1 : tried >= 0);
+                    const bool allowed = v == &w.BlackBias || tried >= 0;
                     *v = tried;
                     if (const double error = Error(w, scale, samples); allowed && error < best) {
                         best = error;
@@ -196,17 +197,21 @@ void Fit(TWeights& w, double scale, const std::vector<TSample>& samples) {
 }
 
 void Print(const char* what, const TWeights& w, double scale, const TSet& set) {
-    std::printf("%s: error %.5f, held out %.5f\n  LineWorth", what, Error(w, scale, set.Fit),
+    std::printf("%s: error %.5f, held out %.5f\n", what, Error(w, scale, set.Fit),
                 Error(w, scale, set.Held));
-    for (double v : w.Line) {
-        std::printf(" %.0f", v);
+    for (int side = 0; side < WorthSides; ++side) {
+        std::printf("  %s: lines", side == 0 ? "to move" : "waiting");
+        for (double v : w.Line[side]) {
+            std::printf(" %.0f", v);
+        }
+        std::printf(", squares");
+        for (double v : w.Shape[side]) {
+            std::printf(" %.0f", v);
+        }
+        std::printf("\n");
     }
-    std::printf("\n  ShapeWorth");
-    for (double v : w.Shape) {
-        std::printf(" %.0f", v);
-    }
-    std::printf("\n  side to move %.2f, double three %.0f, black's edge %.0f, scale %.0f\n",
-                w.Tempo, w.DoubleThree, w.BlackBias, scale);
+    std::printf("  double three %.0f, black's edge %.0f, scale %.0f\n", w.DoubleThree, w.BlackBias,
+                scale);
 }
 
 } // namespace
@@ -233,8 +238,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     TWeights w;
-    std::copy(LineWorth.begin(), LineWorth.end(), w.Line.begin());
-    std::copy(ShapeWorth.begin(), ShapeWorth.end(), w.Shape.begin());
+    for (int side = 0; side < WorthSides; ++side) {
+        std::copy(Worths[side].Line.begin(), Worths[side].Line.end(), w.Line[side].begin());
+        std::copy(Worths[side].Shape.begin(), Worths[side].Shape.end(), w.Shape[side].begin());
+    }
     w.DoubleThree = DoubleThreeWorth;
     const double scale = FitScale(w, set.Fit);
     Print("now", w, scale, set);

@@ -60,8 +60,8 @@ int TAlphaBeta::Forced(int ply) const {
 
 int TAlphaBeta::Evaluate() const {
     const int me = Board.ToMove();
-    // The side to move gets to its shapes first, so they weigh more than the opponent's.
-    int score = Board.WorthSum(me) * 5 / 4 - Board.WorthSum(Other(me));
+    int score =
+        Board.WorthSum(me, TWorthSide::ToMove) - Board.WorthSum(Other(me), TWorthSide::Waiting);
     // Two open threes in one move, with no four for the opponent to answer them by, win more
     // often than not: the opponent blocks one and the other becomes an open four. (Under renju
     // black may not make them.)

@@ -170,16 +170,23 @@ TPatternTables::TPatternTables() {
     }
     for (int index = 0; index < static_cast<int>(SquareOf.size()); ++index) {
         int count[LineShapeCount] = {};
-        int value = 0, worth = 0;
+        int value = 0;
+        std::array<int, WorthSides> worth{};
         for (int rest = index, d = 0; d < 4; ++d, rest /= LineShapeCount) {
             ++count[rest % LineShapeCount];
             value += LineValue[rest % LineShapeCount];
-            worth += LineWorth[rest % LineShapeCount];
+            for (int side = 0; side < WorthSides; ++side) {
+                worth[side] += Worths[side].Line[rest % LineShapeCount];
+            }
         }
         const TShape shape = Combine(count);
         const int s = static_cast<int>(shape);
-        SquareOf[index] = {shape, static_cast<std::int16_t>(value + ShapeBonus[s]),
-                           static_cast<std::int16_t>(worth + ShapeWorth[s])};
+        TSquareShape& square = SquareOf[index];
+        square.Shape = shape;
+        square.Value = static_cast<std::int16_t>(value + ShapeBonus[s]);
+        for (int side = 0; side < WorthSides; ++side) {
+            square.Worth[side] = static_cast<std::int16_t>(worth[side] + Worths[side].Shape[s]);
+        }
     }
 }
 

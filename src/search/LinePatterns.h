@@ -46,25 +46,36 @@ constexpr bool IsThreat(TShape s) {
 using TLineKey = std::uint16_t;
 constexpr int LineReach = 4;
 
+// A side of a position's worth: the side to move's, or the side that waits.
+enum class TWorthSide { ToMove, Waiting };
+constexpr int WorthSides = 2;
+
 // The square's combined shape; how promising a move there is for the colour that would play
 // there, which orders the moves; and what the square adds to that colour's side of a position's
-// worth.
+// worth, as the side to move and as the side that waits.
 struct TSquareShape {
     TShape Shape = TShape::None;
     std::int16_t Value = 0;
-    std::int16_t Worth = 0;
+    std::array<std::int16_t, WorthSides> Worth{};
 };
 
 // What each line shape through an empty square, and each square's shape, adds to a position's
 // worth for its colour: fitted to the results of thousands of games between earlier versions
-// (bench/search/FitWorth.cpp), on the scale of the move values.
-inline constexpr std::array<std::int16_t, LineShapeCount> LineWorth = {0,  10, 0, 3,   11,
-                                                                       34, 8,  3, 167, 1000};
-inline constexpr std::array<std::int16_t, ShapeCount> ShapeWorth = {10000, 836, 1236, 357, 105, 0,
-                                                                    100,   86,  25,   0,   0,   0};
+// (bench/search/FitWorth.cpp), on the scale of the move values. The side to move gets to use its
+// shapes first, and the side that waits must answer them, so a shape is worth something else to
+// each. (No leaf has an open three of the side to move's: that wins on the spot.)
+struct TWorthTable {
+    std::array<std::int16_t, LineShapeCount> Line;
+    std::array<std::int16_t, ShapeCount> Shape;
+};
+inline constexpr std::array<TWorthTable, WorthSides> Worths = {{
+    {{0, 12, 0, 0, 0, 27, 48, 1, 209, 1250},
+     {12500, 1045, 5129, 388, 129, 0, 166, 88, 40, 0, 3, 0}},
+    {{0, 10, 0, 0, 4, 23, 0, 0, 1079, 1000}, {10000, 74, 1108, 379, 82, 0, 84, 82, 0, 0, 9, 0}},
+}};
 // What a square for two open threes adds for the side to move, when the opponent has no four to
 // answer them by (see TAlphaBeta::Evaluate).
-inline constexpr int DoubleThreeWorth = 6600;
+inline constexpr int DoubleThreeWorth = 5499;
 
 // Read-only tables, built once on first use and then shared by every search on every thread.
 class TPatternTables {

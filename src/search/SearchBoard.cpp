@@ -75,7 +75,9 @@ TSearchBoard::TSearchBoard(int size, TRule rule)
 void TSearchBoard::Count(TCell c, int sign) {
     for (int i = 0; i < 2; ++i) {
         Tally[i][static_cast<int>(Shapes[i][c].Shape)] += sign;
-        Total[i] += sign * Shapes[i][c].Worth;
+        for (int side = 0; side < WorthSides; ++side) {
+            Total[i][side] += sign * Shapes[i][c].Worth[side];
+        }
     }
 }
 

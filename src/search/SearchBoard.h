@@ -64,7 +64,9 @@ public:
     // on one of its lines, else anywhere; NoCell if there is none.
     TCell FindShape(int colour, TShape s, TCell near = NoCell) const;
     // Colour's side of the position's worth: the sum of every empty square's worth to it.
-    int WorthSum(int colour) const { return Total[colour - 1]; }
+    int WorthSum(int colour, TWorthSide side) const {
+        return Total[colour - 1][static_cast<int>(side)];
+    }
     // Empty squares within two of a stone: where moves worth trying are.
     bool IsNearStone(TCell c) const { return Near[c] > 0 && Stone[c] == 0; }
     // Empty squares worth trying, in board order.
@@ -114,7 +116,7 @@ private:
     std::array<std::array<std::array<TLine, 4>, CellCount>, 2> Lines{};
     std::array<std::array<TSquareShape, CellCount>, 2> Shapes{};
     std::array<std::array<int, ShapeCount>, 2> Tally{};
-    std::array<int, 2> Total{};
+    std::array<std::array<int, WorthSides>, 2> Total{};
     std::array<std::array<std::uint64_t, CellCount>, 2> StoneKey;
     std::array<std::uint64_t, 2> SideKey;
     const TPatternTables& Tables;
