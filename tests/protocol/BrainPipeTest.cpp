@@ -1,5 +1,5 @@
 // The real rennor-brain through real pipes: Rennor King move for move against the written
-// player, and each rule as the brain is told it.
+// player, and each rule as the brain is told it; and the real rennor-judge that referees matches.
 #include "protocol/BrainProtocol.h"
 
 #include "core/LiveSettings.h"
@@ -27,13 +27,13 @@ std::string Shell(const std::string& command) {
     return output;
 }
 
-// The brain's answers, a line each, to these bytes coming down a pipe.
-std::vector<std::string> Answers(const std::string& switches, const std::string& input) {
+// A program's answers, a line each, to these bytes coming down a pipe.
+std::vector<std::string> Answers(const std::string& switches, const std::string& input,
+                                 const char* program = RENNOR_BRAIN) {
     char path[] = "/tmp/rennor-brain-input-XXXXXX";
     close(mkstemp(path));
     std::ofstream(path, std::ios::binary) << input;
-    std::istringstream out(
-        Shell(std::string("cat ") + path + " | " + RENNOR_BRAIN + " " + switches));
+    std::istringstream out(Shell(std::string("cat ") + path + " | " + program + " " + switches));
     std::remove(path);
     std::vector<std::string> answers;
     for (std::string line; std::getline(out, line);) {
@@ -104,6 +104,36 @@ TEST(BrainPipeTest, PlaysByTheRuleItIsGiven) {
     EXPECT_EQ(ParseAnswer(answers[3]).Kind, TAnswerKind::Error);
     EXPECT_NE(Shell(std::string(RENNOR_BRAIN) + " --help").find("default of 30 seconds"),
               std::string::npos);
+}
+
+// The judge a match relies on: a stone at a time under renju, a foul and a five told apart, and
+// every line it cannot take refused with the reason.
+TEST(JudgePipeTest, JudgesEachStoneAndRefusesWhatItCannotTake) {
+    const std::vector<std::pair<std::string, std::string>> exchange = {
+        {"7,7,1", "ILLEGAL no game: NEW comes first"},
+        {"NEW 23 0", "ILLEGAL a game is NEW size rule: size 15 to 22, rule 0, 1 or 4"},
+        {"NEW 15 4", "OK"},
+        {"5,7,1", "OK"},
+        {"6,7,1", "OK"},
+        {"7,5,1", "OK"},
+        {"7,6,1", "OK"},
+        {"7,7,1", "FOUL double three"},
+        {"7;8,2", "ILLEGAL a move is x,y,colour"},
+        {"7,8,3", "ILLEGAL a move is x,y,colour"},
+        {"15,0,2", "ILLEGAL off the board"},
+        {"7,7,2", "ILLEGAL the square is taken"},
+        {"0,0,2", "OK"},
+        {"1,1,2", "OK"},
+        {"2,2,2", "OK"},
+        {"3,3,2", "OK"},
+        {"4,4,2", "WIN"}};
+    std::string input;
+    std::vector<std::string> expected;
+    for (const auto& [line, answer] : exchange) {
+        input += line + "\n";
+        expected.push_back(answer);
+    }
+    EXPECT_EQ(Answers("", input, RENNOR_JUDGE), expected);
 }
 
 } // namespace
