@@ -63,7 +63,8 @@ public:
     // The first empty square where colour gets at least shape s, near the given square if it lies
     // on one of its lines, else anywhere; NoCell if there is none.
     TCell FindShape(int colour, TShape s, TCell near = NoCell) const;
-    // Colour's side of the position's worth: the sum of every empty square's worth to it.
+    // Colour's side of the position's worth, as the side to move or the side that waits: the sum
+    // of every empty square's worth to it.
     int WorthSum(int colour, TWorthSide side) const {
         return Total[colour - 1][static_cast<int>(side)];
     }
