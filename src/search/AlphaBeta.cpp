@@ -216,7 +216,9 @@ int TAlphaBeta::Search(int depth, int alpha, int beta, int ply) {
     const TBound bound = score <= alpha  ? TBound::Upper
                          : score >= beta ? TBound::Lower
                                          : TBound::Exact;
-    Table.Store(hash, depth, ToTable(score, ply), bound, best);
+    Table.Store(hash, {static_cast<std::int16_t>(ToTable(score, ply)),
+                       static_cast<std::int16_t>(best), static_cast<std::int8_t>(depth), bound,
+                       static_cast<std::uint16_t>(Board.StoneCount())});
     return score;
 }
 

@@ -381,5 +381,6 @@ TSearchResult TEmperor::Think(const TSearchPosition& position, const TSearchLimi
     TSearchLimits capped = limits;
     const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     capped.Threads = std::clamp(limits.Threads, 1, cores);
+    Memory->Table.StartTurn(static_cast<int>(position.Stones.size()));
     return TTurn(position, capped, deadline, stop, Memory->Table).Play();
 }

@@ -14,6 +14,7 @@ struct TTransEntry {
     std::int16_t Move = -1;
     std::int8_t Depth = -1;
     TBound Bound = TBound::None;
+    std::uint16_t Stones = 0; // on the board in the entry's position
 };
 
 // Each slot is two words, the entry and the hash mixed with it: a slot that two threads write at
@@ -39,17 +40,21 @@ public:
         return Unpack(data);
     }
 
+    // Called before each turn's search. Stones are only ever added during a game, so a position
+    // with fewer stones than the turn's can no longer be met: its entry gives way to any other.
+    // (After a take-back the turn has fewer stones, and every entry stays in reach.)
+    void StartTurn(int stones) { TurnStones = stones; }
+
     // Keeps the deeper result for the slot, but always takes the newest for the same position.
-    void Store(std::uint64_t hash, int depth, int score, TBound bound, int move) {
+    void Store(std::uint64_t hash, const TTransEntry& entry) {
         TSlot& s = Slots[hash & (Count - 1)];
         const std::uint64_t old = s.Data.load(std::memory_order_relaxed);
         const bool same = (s.Key.load(std::memory_order_relaxed) ^ old) == hash;
-        if (!same && old != 0 && Unpack(old).Depth > depth + 2) {
+        if (!same && old != 0 && Unpack(old).Stones >= TurnStones &&
+            Unpack(old).Depth > entry.Depth + 2) {
             return;
         }
-        const std::uint64_t data =
-            Pack({static_cast<std::int16_t>(score), static_cast<std::int16_t>(move),
-                  static_cast<std::int8_t>(depth), bound});
+        const std::uint64_t data = Pack(entry);
         s.Key.store(hash ^ data, std::memory_order_relaxed);
         s.Data.store(data, std::memory_order_relaxed);
     }
@@ -71,15 +76,17 @@ private:
         return static_cast<std::uint16_t>(e.Score) |
                std::uint64_t{static_cast<std::uint16_t>(e.Move)} << 16 |
                std::uint64_t{static_cast<std::uint8_t>(e.Depth)} << 32 |
-               std::uint64_t{static_cast<std::uint8_t>(e.Bound)} << 40;
+               std::uint64_t{static_cast<std::uint8_t>(e.Bound)} << 40 |
+               std::uint64_t{e.Stones} << 48;
     }
     static TTransEntry Unpack(std::uint64_t data) {
         return {static_cast<std::int16_t>(data & 0xFFFF),
                 static_cast<std::int16_t>((data >> 16) & 0xFFFF),
                 static_cast<std::int8_t>((data >> 32) & 0xFF),
-                static_cast<TBound>((data >> 40) & 0xFF)};
+                static_cast<TBound>((data >> 40) & 0xFF), static_cast<std::uint16_t>(data >> 48)};
     }
 
     std::unique_ptr<TSlot[]> Slots;
     std::size_t Count = 0;
+    int TurnStones = 0;
 };

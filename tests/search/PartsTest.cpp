@@ -1,7 +1,9 @@
 // Rennor Emperor's line shapes on a table of drawn lines, the same for either colour and either
-// way along a line. What four lines make together and are worth, and the transposition table,
-// show in the exact scores and counts of the reference test's fixed-depth searches.
+// way along a line; which of two positions the transposition table keeps in one slot. What four
+// lines make together and are worth, and the table's use, show in the exact scores and counts of
+// the reference test's fixed-depth searches.
 #include "search/LinePatterns.h"
+#include "search/TransTable.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +57,32 @@ TEST(PartsTest, EachLineShapeOnItsDrawnLineForEitherColourAndEitherWay) {
             }
         }
     }
+}
+
+// A deep result outweighs a shallow one for the same slot until a turn starts with more stones
+// than its position has (a 20x20 board holds 400); the same position's newest result always
+// replaces its old one.
+TEST(PartsTest, TheTableKeepsADeepResultOnlyWhileItsPositionCanStillBeMet) {
+    TTransTable table(sizeof(std::uint64_t) * 2); // a single slot
+    const std::uint64_t deep = 0x1234, shallow = 0x5678;
+    auto entry = [](int depth, int stones) {
+        return TTransEntry{100, 7, static_cast<std::int8_t>(depth), TBound::Exact,
+                           static_cast<std::uint16_t>(stones)};
+    };
+    table.StartTurn(300);
+    table.Store(deep, entry(8, 300));
+    table.Store(shallow, entry(2, 302));
+    EXPECT_FALSE(table.Find(shallow));
+    table.Store(deep, entry(1, 300));
+    ASSERT_TRUE(table.Find(deep));
+    EXPECT_EQ(table.Find(deep)->Depth, 1);
+    table.Store(deep, entry(8, 300));
+    table.StartTurn(301);
+    table.Store(shallow, entry(2, 302));
+    EXPECT_FALSE(table.Find(deep));
+    ASSERT_TRUE(table.Find(shallow));
+    EXPECT_EQ(table.Find(shallow)->Stones, 302);
+    EXPECT_EQ(table.Find(shallow)->Depth, 2);
 }
 
 } // namespace
