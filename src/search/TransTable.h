@@ -50,8 +50,8 @@ public:
         TSlot& s = Slots[hash & (Count - 1)];
         const std::uint64_t old = s.Data.load(std::memory_order_relaxed);
         const bool same = (s.Key.load(std::memory_order_relaxed) ^ old) == hash;
-        if (!same && old != 0 && Unpack(old).Stones >= TurnStones &&
-            Unpack(old).Depth > entry.Depth + 2) {
+        const TTransEntry kept = Unpack(old);
+        if (!same && old != 0 && kept.Stones >= TurnStones && kept.Depth > entry.Depth + 2) {
             return;
         }
         const std::uint64_t data = Pack(entry);
