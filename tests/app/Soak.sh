@@ -3,7 +3,7 @@
 # with music and sound on against a PulseAudio null sink, then undo, redo, replay, save and load
 # on the last one, then exits through its confirmation. Fails on a crash, on any window besides
 # the expected ones (an error box), or when resident memory after the last game is more than
-# 2 MB above what it was after game 10.
+# 2 MB above what it was after the first quarter of the games.
 # Usage: tests/app/Soak.sh [--no-memory-bound] [games] [program]
 #   games defaults to 200; without a program, builds rennor into build/ or $RENNOR_BUILD_DIR.
 #   --no-memory-bound skips the 2 MB bound, for sanitizer builds whose allocator keeps freed memory.
@@ -94,6 +94,10 @@ start_null_sink || fail "no null sink"
 start_rennor "$program"
 window=$(wait_window Rennor 60) || fail "the main window did not appear"
 
+# Memory is compared from a quarter of the way in: the first games still fill the font and sound
+# caches (more than a megabyte between games 10 and 20 on a busy machine), while a leak of 14 kB a
+# game over the remaining three quarters of 200 games still crosses the bound.
+warm_game=$((games / 4 > 10 ? games / 4 : 10))
 started=$SECONDS
 for game in $(seq 1 "$games"); do
     key_to_main a
@@ -108,8 +112,8 @@ for game in $(seq 1 "$games"); do
         # The soundfont loads in the background, more slowly on a busy machine; the memory to
         # compare with is that of the program with its music playing.
         wait_for 30 sink_playing || fail "nothing plays into the null sink: music is not on"
-        rss10=$(settled_resident_kb)
     fi
+    [ "$game" -eq "$warm_game" ] && rss_warm=$(settled_resident_kb)
     if [ $((game % 20)) -eq 0 ]; then
         echo "game $game after $((SECONDS - started)) s: resident $(resident_kb) kB" >&2
     fi
@@ -142,7 +146,7 @@ key_to_main alt+g
 wait_for 5 windows_at_least 2 || fail "Alt+G did not open the Game menu"
 exit_through_confirmation
 
-growth=$((rss_last - ${rss10:-$rss_last}))
-echo "soak: $games games in $((SECONDS - started)) s; resident after game 10: ${rss10:-(not reached)} kB, after game $games: $rss_last kB, growth $growth kB"
+growth=$((rss_last - ${rss_warm:-$rss_last}))
+echo "soak: $games games in $((SECONDS - started)) s; resident after game $warm_game: ${rss_warm:-(not reached)} kB, after game $games: $rss_last kB, growth $growth kB"
 [ "$memory_bound" = 0 ] || [ "$growth" -le 2048 ] || fail "resident memory grew by $growth kB, more than 2 MB"
 echo "PASS"
