@@ -60,6 +60,14 @@ public:
     }
     // How many empty squares give colour each shape.
     int CountOf(int colour, TShape s) const { return Tally[colour - 1][static_cast<int>(s)]; }
+    // How many empty squares give colour at least shape s.
+    int CountUpTo(int colour, TShape s) const {
+        int n = 0;
+        for (int i = 0; i <= static_cast<int>(s); ++i) {
+            n += Tally[colour - 1][i];
+        }
+        return n;
+    }
     // The first empty square where colour gets at least shape s, near the given square if it lies
     // on one of its lines, else anywhere; NoCell if there is none.
     TCell FindShape(int colour, TShape s, TCell near = NoCell) const;

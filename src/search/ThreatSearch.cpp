@@ -30,6 +30,24 @@ int Gather(const TSearchBoard& board, TMoveList& out, auto&& keep) {
     return n;
 }
 
+// The squares where colour gets at least shape s and may play, in board order. Such a square
+// always lies near a stone; the scan ends at the last of them that the board's tally knows of.
+int GatherShapes(const TSearchBoard& board, int colour, TShape s, TMoveList& out) {
+    int left = board.CountUpTo(colour, s);
+    int n = 0;
+    for (int y = 0; y < board.Size() && left > 0; ++y) {
+        for (TCell c = board.CellOf(0, y), end = c + board.Size(); c < end && left > 0; ++c) {
+            if (board.IsEmpty(c) && board.ShapeAt(colour, c) <= s) {
+                --left;
+                if (!board.Forbidden(colour, c)) {
+                    out[n++] = c;
+                }
+            }
+        }
+    }
+    return n;
+}
+
 // A win in one, or an unstoppable open four, for the side to move whose opponent has no five to
 // make: the line then goes on to five, the defender taking either square.
 bool FinishesAtOnce(TSearchBoard& board, std::vector<TCell>& line) {
@@ -100,9 +118,7 @@ bool TThreatSearch::FourWins(int fours) {
             moves[n++] = block;
         }
     } else {
-        n = Gather(Board, moves, [&](TCell c) {
-            return IsFour(Board.ShapeAt(me, c)) && !Board.Forbidden(me, c);
-        });
+        n = GatherShapes(Board, me, TShape::Four, moves);
         SortByStrength(Board, me, moves.data(), moves.data() + n);
     }
     for (int i = 0; i < n; ++i) {
@@ -133,10 +149,7 @@ bool TThreatSearch::FourWins(int fours) {
 void TThreatSearch::Attacks(int colour, bool threesToo, std::vector<TCell>& out) const {
     out.clear();
     TMoveList moves;
-    const int n = Gather(Board, moves, [&](TCell c) {
-        const TShape s = Board.ShapeAt(colour, c);
-        return (threesToo ? IsThreat(s) : IsFour(s)) && !Board.Forbidden(colour, c);
-    });
+    const int n = GatherShapes(Board, colour, threesToo ? TShape::Three : TShape::Four, moves);
     SortByStrength(Board, colour, moves.data(), moves.data() + n);
     out.assign(moves.data(), moves.data() + n);
 }
