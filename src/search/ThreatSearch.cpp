@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -17,31 +18,24 @@ void SortByStrength(const TSearchBoard& board, int colour, TCell* begin, TCell* 
     });
 }
 
-int Gather(const TSearchBoard& board, TMoveList& out, auto&& keep) {
-    int n = 0;
-    for (int y = 0; y < board.Size(); ++y) {
-        for (int x = 0; x < board.Size(); ++x) {
-            const TCell c = board.CellOf(x, y);
-            if (board.IsNearStone(c) && keep(c)) {
-                out[n++] = c;
-            }
-        }
-    }
-    return n;
-}
-
-// The squares where colour gets at least shape s and may play, in board order. Such a square
-// always lies near a stone; the scan ends at the last of them that the board's tally knows of.
-int GatherShapes(const TSearchBoard& board, int colour, TShape s, TMoveList& out) {
-    int left = board.CountUpTo(colour, s);
+// The squares, in board order, where colour may play and gets at least shape mine, or where the
+// opponent would get at least shape theirs. Such a square always lies near a stone, and the board's
+// tallies tell how many there are, so the scan ends at the last of them.
+int GatherShapes(const TSearchBoard& board, int colour, TShape mine, std::optional<TShape> theirs,
+                 TMoveList& out) {
+    const int you = Other(colour);
+    int left = board.CountUpTo(colour, mine) + (theirs ? board.CountUpTo(you, *theirs) : 0);
     int n = 0;
     for (int y = 0; y < board.Size() && left > 0; ++y) {
         for (TCell c = board.CellOf(0, y), end = c + board.Size(); c < end && left > 0; ++c) {
-            if (board.IsEmpty(c) && board.ShapeAt(colour, c) <= s) {
-                --left;
-                if (!board.Forbidden(colour, c)) {
-                    out[n++] = c;
-                }
+            if (!board.IsEmpty(c)) {
+                continue;
+            }
+            const int hits = (board.ShapeAt(colour, c) <= mine ? 1 : 0) +
+                             (theirs && board.ShapeAt(you, c) <= *theirs ? 1 : 0);
+            left -= hits;
+            if (hits > 0 && !board.Forbidden(colour, c)) {
+                out[n++] = c;
             }
         }
     }
@@ -118,7 +112,7 @@ bool TThreatSearch::FourWins(int fours) {
             moves[n++] = block;
         }
     } else {
-        n = GatherShapes(Board, me, TShape::Four, moves);
+        n = GatherShapes(Board, me, TShape::Four, std::nullopt, moves);
         SortByStrength(Board, me, moves.data(), moves.data() + n);
     }
     for (int i = 0; i < n; ++i) {
@@ -149,7 +143,8 @@ bool TThreatSearch::FourWins(int fours) {
 void TThreatSearch::Attacks(int colour, bool threesToo, std::vector<TCell>& out) const {
     out.clear();
     TMoveList moves;
-    const int n = GatherShapes(Board, colour, threesToo ? TShape::Three : TShape::Four, moves);
+    const int n =
+        GatherShapes(Board, colour, threesToo ? TShape::Three : TShape::Four, std::nullopt, moves);
     SortByStrength(Board, colour, moves.data(), moves.data() + n);
     out.assign(moves.data(), moves.data() + n);
 }
@@ -161,8 +156,7 @@ void TThreatSearch::Defences(std::vector<TCell>& out) const {
     const int you = Other(me);
     out.clear();
     TMoveList moves;
-    const int n = Gather(
-        Board, moves, [&](TCell c) { return MeetsAFour(Board, me, c) && !Board.Forbidden(me, c); });
+    const int n = GatherShapes(Board, me, TShape::Four, TShape::Four, moves);
     SortByStrength(Board, you, moves.data(), moves.data() + n);
     out.assign(moves.data(), moves.data() + n);
 }
