@@ -8,17 +8,9 @@
 #include <vector>
 
 // Whether a move of `me` on c can meet the opponent's four or open four: a four of our own, or
-// a square on a line where the opponent has four or more.
+// a square where the opponent would make a four (one of its lines there is a four or more).
 inline bool MeetsAFour(const TSearchBoard& board, int me, TCell c) {
-    if (IsFour(board.ShapeAt(me, c))) {
-        return true;
-    }
-    for (int d = 0; d < 4; ++d) {
-        if (board.LineAt(Other(me), c, d) >= TLine::B4) {
-            return true;
-        }
-    }
-    return false;
+    return IsFour(board.ShapeAt(me, c)) || IsFour(board.ShapeAt(Other(me), c));
 }
 
 // Positions already shown to hold no forced win within some number of threats.
