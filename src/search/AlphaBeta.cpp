@@ -1,4 +1,4 @@
-// Principal-variation search: forced answers first, quiet moves by promise, fours at the leaves.
+// Principal-variation search: forced answers first, quiet moves by promise, leaves by their shapes.
 #include "search/AlphaBeta.h"
 
 #include "search/Emperor.h"
@@ -37,8 +37,7 @@ int QuietWidth(int ply, int depth) {
 } // namespace
 
 TAlphaBeta::TAlphaBeta(TSearchBoard& board, TSearchClock& clock, TTransTable& table)
-    : Board(board), Clock(clock), Table(table), Threats(board, clock), History(CellCount, 0),
-      Lists(MaxPly) {
+    : Board(board), Clock(clock), Table(table), History(CellCount, 0), Lists(MaxPly) {
     for (auto& k : Killers) {
         k[0] = k[1] = NoCell;
     }
@@ -77,13 +76,6 @@ bool TAlphaBeta::HasFours(int colour) const {
     return Board.CountOf(colour, TShape::Flex4) + Board.CountOf(colour, TShape::Four3) +
                Board.CountOf(colour, TShape::FourPlus) + Board.CountOf(colour, TShape::Four) >
            0;
-}
-
-int TAlphaBeta::Leaf(int ply) {
-    if (HasFours(Board.ToMove()) && Threats.Vcf(8, 48)) {
-        return WinScore - ply - static_cast<int>(Threats.Line().size());
-    }
-    return Evaluate();
 }
 
 void TAlphaBeta::Generate(std::vector<TCell>& out, TCell first, int ply, int depth) const {
@@ -204,9 +196,11 @@ int TAlphaBeta::Search(int depth, int alpha, int beta, int ply) {
         }
     }
     // An open three of the opponent's is answered before the position is judged: judged with it
-    // standing, the side to move would look lost when one block saves it.
+    // standing, the side to move would look lost when one block saves it. A leaf is judged by its
+    // shapes alone: a win by fours found there, with the replies above it cut to the most promising
+    // few, showed wins and losses that a move left off those lists undoes, and lost games.
     if (depth <= 0 && (depth <= -ThreatExtension || Board.CountOf(you, TShape::Flex4) == 0)) {
-        return Leaf(ply);
+        return Evaluate();
     }
     std::vector<TCell>& moves = Lists[ply];
     Generate(moves, tableMove, ply, depth);

@@ -24,12 +24,11 @@ public:
     // The moves worth trying for the side to move, best first: all answers to a threat, or the
     // most promising of the quiet moves.
     void Generate(std::vector<TCell>& out, TCell first, int ply, int depth) const;
-    std::uint64_t Nodes() const { return Counted + Threats.Nodes(); }
+    std::uint64_t Nodes() const { return Counted; }
 
 private:
     int Search(int depth, int alpha, int beta, int ply);
     int Forced(int ply) const;
-    int Leaf(int ply);
     int Evaluate() const;
     // Whether colour has a square that makes a four.
     bool HasFours(int colour) const;
@@ -42,7 +41,6 @@ private:
     TSearchBoard& Board;
     TSearchClock& Clock;
     TTransTable& Table;
-    TThreatSearch Threats;
     std::uint64_t Counted = 0;
     static constexpr int MaxPly = 128;
     TCell Killers[MaxPly][2];
