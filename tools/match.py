@@ -13,7 +13,8 @@ double three, double four or overline, white five or more); a full board is a dr
 
 An answer is timed from the moment its question is sent: START, the INFO lines and an ABOUT that
 follows them are answered before the first question, so a brain that prepares its tables during
-setup is not charged for it.
+setup is not charged for it. An answer later than the time per move, but within the tolerance,
+is listed under its game with the time of day, to be set beside what else the machine was doing.
 """
 
 import argparse
@@ -169,8 +170,8 @@ def start(brain, size, turn_ms, rule):
 
 def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path):
     """commands and limits_ms by colour; returns the winner's colour (0 for a draw), how the game
-    ended, its moves, and by colour the slowest answer and the number of answers later than the
-    time per move (but within the tolerance)."""
+    ended, its moves, and by colour the slowest answer and the answers later than the time per
+    move (but within the tolerance), each as its move number, milliseconds and clock time."""
     board, moves = {}, []
     judge = Judge(judge_path, size, rule)
     centre = size // 2
@@ -179,7 +180,7 @@ def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path
         board[(centre + dx, centre + dy)] = colour
         moves.append((centre + dx, centre + dy, colour))
         judge.place(centre + dx, centre + dy, colour)
-    brains, slowest, late = {}, {BLACK: 0.0, WHITE: 0.0}, {BLACK: 0, WHITE: 0}
+    brains, slowest, late = {}, {BLACK: 0.0, WHITE: 0.0}, {BLACK: [], WHITE: []}
     spent = {BLACK: [0.0, 0], WHITE: [0.0, 0]}  # seconds of answers, and their number
     try:
         for colour in (BLACK, WHITE):
@@ -192,7 +193,8 @@ def play_game(commands, limits_ms, opening, size, tolerance_ms, rule, judge_path
             slowest[to_move] = max(slowest[to_move], elapsed)
             spent[to_move][0] += elapsed
             spent[to_move][1] += 1
-            late[to_move] += elapsed * 1000 > limits_ms[to_move]
+            if elapsed * 1000 > limits_ms[to_move]:
+                late[to_move].append((len(moves), elapsed * 1000, time.strftime("%H:%M:%S")))
             if won:
                 return to_move, "five", moves, (slowest, late, spent)
             to_move = WHITE if to_move == BLACK else BLACK
@@ -320,7 +322,7 @@ def main():
             names = {BLACK: black, WHITE: white}
             for colour, name in names.items():
                 slowest[name] = max(slowest[name], slow[colour])
-                late[name] += later[colour]
+                late[name] += len(later[colour])
                 spent[name] = [a + b for a, b in zip(spent[name], used[colour])]
                 won = winner == colour
                 score[name][0 if won else 2 if winner == 0 else 1] += 1
@@ -329,6 +331,10 @@ def main():
             print(f"{game:>4}  {number:>7}  {black:5}  {white:5}  {result:7}  {len(moves):>5}  "
                   f"{reason if winner == 0 or reason == 'five' else names[3 - winner] + ' ' + reason}",
                   flush=True)
+            # Each late answer with its clock time, to be set beside what else the machine did.
+            for colour, name in names.items():
+                for ply, ms, clock in later[colour]:
+                    print(f"      late: {name} at move {ply}, {ms:.0f} ms, at {clock}", flush=True)
             if log:
                 log.write(f"{game} {black}-{white} {result}: " +
                           " ".join(f"{x},{y}" for x, y, _ in moves) + "\n")
