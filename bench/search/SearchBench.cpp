@@ -1,7 +1,8 @@
 // Rennor Emperor's costs: positions searched a second (in a given time and to a fixed depth), the
-// depth reached in 100 ms at moves 10, 30 and 60, and the time to find the win in each position of
-// the forced-win set.
+// depth reached in 100 ms at moves 10, 30 and 60, the time to find the win in each position of the
+// forced-win set, and the positions it takes to prove a win by threats.
 #include "ForcedWins.h"
+#include "search/ThreatSearch.h"
 
 #include "core/LiveSettings.h"
 #include "core/Random.h"
@@ -121,6 +122,26 @@ BENCHMARK(BM_FindForcedWin)
     ->DenseRange(0, static_cast<int>(Wins().size()) - 1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// A win by two threats against a defender with many fours to play in any order: the positions
+// the threat search looks at to prove it from a fresh start.
+void BM_ProveThreatWin(benchmark::State& state) {
+    const TSearchPosition p = TwoThreatsAgainstFours();
+    const std::atomic<bool> never{false};
+    double nodes = 0;
+    for (auto _ : state) {
+        TSearchBoard board = BoardOf(p);
+        TSearchClock clock(TSearchClock::TClock::now() + std::chrono::minutes(10), never);
+        TThreatSearch search(board, clock);
+        if (!search.Vct(2, std::uint64_t{1} << 24)) {
+            state.SkipWithError("no win found");
+            break;
+        }
+        nodes += static_cast<double>(search.Nodes());
+    }
+    state.counters["positions"] = benchmark::Counter(nodes, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ProveThreatWin)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

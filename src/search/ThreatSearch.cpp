@@ -220,6 +220,10 @@ bool TThreatSearch::DefenceFails(int threats) {
         WinLine.assign(1, Board.FindShape(you, TShape::Five, Board.LastMove()));
         return true;
     }
+    if (const std::vector<TCell>* known = DefenceLosses.Find(Board.Hash(), threats)) {
+        WinLine = *known;
+        return true;
+    }
     std::vector<TCell> answers;
     if (Board.CountOf(you, TShape::Five) == 1) {
         const TCell block = Board.FindShape(you, TShape::Five, Board.LastMove());
@@ -253,5 +257,6 @@ bool TThreatSearch::DefenceFails(int threats) {
         }
     }
     WinLine = line; // the shortest of the defences' wins
+    DefenceLosses.Keep(Board.Hash(), threats, line);
     return true;
 }

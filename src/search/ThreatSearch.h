@@ -5,6 +5,7 @@
 #include "search/SearchClock.h"
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 // Whether a move of `me` on c can meet the opponent's four or open four: a four of our own, or
@@ -28,6 +29,35 @@ private:
     struct TSlot {
         std::uint64_t Hash = 0;
         int Depth = -1;
+    };
+    std::vector<TSlot> Slots;
+    std::size_t Mask;
+};
+
+// Positions of the defender to move already shown lost within some number of threats, with the
+// line that wins them. The defender's own fours, played in every order, reach the same positions
+// again and again; without it each order is proved anew.
+class TWinCache {
+public:
+    explicit TWinCache(int bits)
+        : Slots(std::size_t{1} << bits), Mask((std::size_t{1} << bits) - 1) {}
+    // The line that wins the position within threats, or null.
+    const std::vector<TCell>* Find(std::uint64_t hash, int threats) const {
+        const TSlot& s = Slots[hash & Mask];
+        return s.Hash == hash && s.Threats <= threats ? &s.Line : nullptr;
+    }
+    void Keep(std::uint64_t hash, int threats, const std::vector<TCell>& line) {
+        TSlot& s = Slots[hash & Mask];
+        s.Hash = hash;
+        s.Threats = threats;
+        s.Line = line;
+    }
+
+private:
+    struct TSlot {
+        std::uint64_t Hash = 0;
+        int Threats = std::numeric_limits<int>::max(); // an empty slot matches nothing
+        std::vector<TCell> Line;
     };
     std::vector<TSlot> Slots;
     std::size_t Mask;
@@ -60,6 +90,7 @@ private:
     TSearchClock& Clock;
     TFailCache FourFails{16};
     TFailCache ThreatFails{14};
+    TWinCache DefenceLosses{14};
     std::vector<TCell> WinLine;
     std::uint64_t Counted = 0;
     std::uint64_t Limit = 0;

@@ -1,6 +1,6 @@
-// Positions for the search tests: drawn ones, the forced-win set (the side to move wins by
-// continuous fours, read from tests/search/forced-wins.txt), and a board that checks such a win
-// knowing only the rule.
+// Positions for the search tests: drawn ones, one from a game won by threats, the forced-win set
+// (the side to move wins by continuous fours, read from tests/search/forced-wins.txt), and a board
+// that checks such a win knowing only the rule.
 #pragma once
 
 #include "search/Emperor.h"
@@ -31,6 +31,20 @@ inline TSearchPosition Drawn(int size, std::string_view rows, TStoneColor toMove
         }
         x = c == '|' ? left : x + 1;
         y += c == '|';
+    }
+    return p;
+}
+
+// From a game: black to move wins with two threats, the first an open three, while white can
+// answer with fours of its own in many orders.
+inline TSearchPosition TwoThreatsAgainstFours() {
+    const int moves[][2] = {{4, 6},  {6, 7},  {7, 7},  {9, 8},  {9, 6},  {7, 8},  {8, 9},  {8, 8},
+                            {10, 8}, {6, 8},  {5, 8},  {6, 10}, {6, 9},  {7, 9},  {9, 7},  {8, 10},
+                            {9, 11}, {7, 10}, {5, 10}, {7, 11}, {7, 12}, {5, 9},  {4, 8},  {5, 11},
+                            {4, 12}, {6, 12}, {5, 13}, {4, 10}, {3, 9},  {6, 11}, {4, 11}, {2, 10}};
+    TSearchPosition p{15, {}, BlackStone};
+    for (const auto& [x, y] : moves) {
+        p.Stones.push_back({x, y, p.Stones.size() % 2 == 0 ? BlackStone : WhiteStone});
     }
     return p;
 }

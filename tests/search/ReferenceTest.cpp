@@ -1,6 +1,6 @@
 // Rennor Emperor against slow, plainly right references: its search by fours against a search of
 // every move, on positions a few fours from five, turned, mirrored and with the colours
-// exchanged; a win by threes, the evaluation's sign from both sides, and the exact answers of
+// exchanged; wins by threes, the evaluation's sign from both sides, and the exact answers of
 // fixed-depth searches.
 #include "ForcedWins.h"
 
@@ -130,6 +130,27 @@ TEST(ReferenceTest, WinsByThreesInEveryTurnAndWithColoursExchanged) {
         const TSearchResult r = ThinkTo(p);
         EXPECT_EQ(std::tuple(r.ForcedWin(), r.X, r.Y), std::tuple(true, fork.X, fork.Y));
     }
+}
+
+// The line found ends in black's five, and the same search, asked next for one threat, still finds
+// none: what it learnt with two must not count.
+TEST(ReferenceTest, AWinByTwoThreatsIsNotFoundWithOneByTheSameSearch) {
+    const TSearchPosition p = TwoThreatsAgainstFours();
+    TSearchBoard board = BoardOf(p);
+    TSearchClock clock(TSearchClock::TClock::now() + std::chrono::hours(1), Never);
+    TThreatSearch search(board, clock);
+    ASSERT_TRUE(search.Vct(2, 1u << 22));
+    TPlainBoard plain(p);
+    const std::vector<TCell> line = search.Line();
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const int x = board.XOf(line[i]);
+        const int y = board.YOf(line[i]);
+        ASSERT_TRUE(plain.Empty(x, y));
+        plain.Put(x, y, i % 2 == 0 ? BlackStone : WhiteStone);
+        EXPECT_EQ(plain.MakesFive(x, y), i + 1 == line.size()) << i;
+    }
+    EXPECT_FALSE(search.Vct(1, 1u << 22));
+    EXPECT_FALSE(TThreatSearch(board, clock).Vct(1, 1u << 22));
 }
 
 // Black's split two against white's scattered stones: good for black, bad for white, whoever
