@@ -240,21 +240,16 @@ private:
     }
 
     // The search's choice, unless the opponent then wins by threats: then the first of its other
-    // moves shown to leave no such win. A check cut short by the clock shows nothing, and the
-    // choice stands: the opponent may not find its win, while an unchecked move is a worse one.
+    // moves not shown to lose so. A check cut short shows nothing; the choice it was checking
+    // stands, since an unchecked move is worse than one shown safe, but better than one shown lost.
     TCell Safe(TCell best, std::vector<TCell> moves) {
         if (ThreatWin(best) != TVerdict::Wins) {
             return best;
         }
         std::erase(moves, best);
         for (TCell m : moves) {
-            switch (ThreatWin(m)) {
-            case TVerdict::None:
+            if (ThreatWin(m) != TVerdict::Wins) {
                 return m;
-            case TVerdict::Unknown:
-                return best;
-            case TVerdict::Wins:
-                break;
             }
         }
         return best;
