@@ -93,6 +93,14 @@ public:
         }
         return index;
     }
+    // How much Index() moves when the line in this direction moves up by one shape.
+    static constexpr int Weight(int direction) {
+        int weight = 1;
+        for (int d = direction + 1; d < 4; ++d) {
+            weight *= LineShapeCount;
+        }
+        return weight;
+    }
 
 private:
     TPatternTables();

@@ -5,6 +5,7 @@
 #include "variants/Judge.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -66,7 +67,13 @@ TSearchBoard::TSearchBoard(int size, TRule rule)
                         Keys[c][d] |= static_cast<TLineKey>(OffBoard << KeyShift(k));
                     }
                 }
-                Refresh(c, d);
+            }
+            for (int i = 0; i < 2; ++i) {
+                for (int d = 0; d < 4; ++d) {
+                    Lines[i][c][d] = LineFromKeys(c, d, i);
+                }
+                ShapeIndex[i][c] = static_cast<std::int16_t>(TPatternTables::Index(Lines[i][c]));
+                Reshape(i, c);
             }
         }
     }
@@ -81,16 +88,37 @@ void TSearchBoard::Count(TCell c, int sign) {
     }
 }
 
+// A square's shape follows from its four lines, so only a line that changed changes it.
 void TSearchBoard::Refresh(TCell c, int direction) {
-    Count(c, -1);
-    for (int colour = Black; colour <= White; ++colour) {
-        auto& lines = Lines[colour - 1][c];
-        lines[direction] = ExactFive[colour - 1]
-                               ? ExactLines->Line(Keys[c][direction] | FarKey(c, direction), colour)
-                               : Tables.Line(Keys[c][direction], colour);
-        Shapes[colour - 1][c] = Tables.Square(TPatternTables::Index(lines));
+    for (int i = 0; i < 2; ++i) {
+        const TLine line = LineFromKeys(c, direction, i);
+        TLine& was = Lines[i][c][direction];
+        if (line != was) {
+            ShapeIndex[i][c] = static_cast<std::int16_t>(
+                ShapeIndex[i][c] + (static_cast<int>(line) - static_cast<int>(was)) *
+                                       TPatternTables::Weight(direction));
+            was = line;
+            Reshape(i, c);
+        }
     }
-    Count(c, +1);
+}
+
+// What a stone of colour i + 1 on c would make along the line in this direction.
+inline TLine TSearchBoard::LineFromKeys(TCell c, int direction, int i) const {
+    return ExactFive[i] ? ExactLines->Line(Keys[c][direction] | FarKey(c, direction), i + 1)
+                        : Tables.Line(Keys[c][direction], i + 1);
+}
+
+// The square's shape for colour i + 1 from its lines, with the tallies moved from the old one.
+// (Copies, not references: the compiler need not fear that the tallies overlap the tables.)
+void TSearchBoard::Reshape(int i, TCell c) {
+    const TSquareShape now = Tables.Square(ShapeIndex[i][c]);
+    const TSquareShape was = std::exchange(Shapes[i][c], now);
+    --Tally[i][static_cast<int>(was.Shape)];
+    ++Tally[i][static_cast<int>(now.Shape)];
+    for (int side = 0; side < WorthSides; ++side) {
+        Total[i][side] += now.Worth[side] - was.Worth[side];
+    }
 }
 
 // The squares five away from c in each direction, packed as TExactLines keys want them.

@@ -104,6 +104,8 @@ private:
     void SetStone(TCell c, int colour);
     void ClearStone(TCell c);
     void Refresh(TCell c, int direction);
+    TLine LineFromKeys(TCell c, int direction, int i) const;
+    void Reshape(int i, TCell c);
     void RefreshEmpty(TCell c, int direction);
     void Count(TCell c, int sign);
     void RefreshFar(TCell c);
@@ -123,6 +125,7 @@ private:
     std::array<std::uint8_t, CellCount> Near{};
     std::array<std::array<TLineKey, 4>, CellCount> Keys{};
     std::array<std::array<std::array<TLine, 4>, CellCount>, 2> Lines{};
+    std::array<std::array<std::int16_t, CellCount>, 2> ShapeIndex{}; // Index() of the four lines
     std::array<std::array<TSquareShape, CellCount>, 2> Shapes{};
     std::array<std::array<int, ShapeCount>, 2> Tally{};
     std::array<std::array<int, WorthSides>, 2> Total{};
