@@ -40,6 +40,10 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
     const TSearchStone block =
         AnalysisOf(Drawn(15, "|||....XXX|||.....O.O", WhiteStone)).Line.at(0);
     EXPECT_TRUE(block.Y == 3 && (block.X == 3 || block.X == 7)) << block.X << "," << block.Y;
+    // A four, then two open threes at once through its stone: by threats, though it starts with
+    // a four and every square of white's answers would give black a four.
+    EXPECT_EQ(WordsFor(Drawn(15, "O|.X|..X|...X|.....X|......X|......X", BlackStone, 3, 3)),
+              "Black wins in 4 by threats");
     EXPECT_EQ(WordsFor(Drawn(15, "X", WhiteStone, 7, 7)), "Even"); // the first stone alone
     // Two stones with a gap and the move against one stone: far ahead, yet nothing forced.
     EXPECT_EQ(WordsFor(Drawn(15, "X.X|...|O", BlackStone, 5, 5)), "Black is much better");
