@@ -63,6 +63,7 @@ TEST(AnalysisTest, ReviewFindsTheLossAllowedAndTheWinMissed) {
                                        EXPECT_EQ(total, 8);
                                        EXPECT_EQ(done, ++calls);
                                    });
+    EXPECT_EQ(calls, 8); // each position once, the last after the last move, and no more
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(std::tuple(points[0].Move, points[0].WinMissed, points[1].Move, points[1].WinMissed,
                          points[1].Better.Y),
