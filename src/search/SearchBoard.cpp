@@ -94,6 +94,9 @@ void TSearchBoard::Refresh(TCell c, int direction) {
         const TLine line = LineFromKeys(c, direction, i);
         TLine& was = Lines[i][c][direction];
         if (line != was) {
+            Changes.push_back({c, static_cast<std::uint8_t>(i),
+                               static_cast<std::uint8_t>(direction), was, ShapeIndex[i][c],
+                               Shapes[i][c]});
             ShapeIndex[i][c] = static_cast<std::int16_t>(
                 ShapeIndex[i][c] + (static_cast<int>(line) - static_cast<int>(was)) *
                                        TPatternTables::Weight(direction));
@@ -144,6 +147,7 @@ void TSearchBoard::RefreshFar(TCell c) {
 }
 
 void TSearchBoard::SetStone(TCell c, int colour) {
+    Marks.push_back({Changes.size(), Tally, Total});
     Count(c, -1);
     Stone[c] = static_cast<std::uint8_t>(colour);
     Key ^= StoneKey[colour - 1][c];
@@ -165,14 +169,15 @@ void TSearchBoard::SetStone(TCell c, int colour) {
     }
 }
 
-// Only empty squares have shapes worth keeping. A stone is taken back only after every later one
-// (Undo is the only way), so its square's lines are then again those it had when the stone came.
+// Only empty squares have shapes worth keeping.
 void TSearchBoard::RefreshEmpty(TCell c, int direction) {
     if (Stone[c] == 0) {
         Refresh(c, direction);
     }
 }
 
+// A stone is taken back only after every later one (Undo is the only way), so what it changed is
+// on top of the stack, and the tallies are again those from before it came.
 void TSearchBoard::ClearStone(TCell c) {
     const int colour = Stone[c];
     Stone[c] = 0;
@@ -182,17 +187,29 @@ void TSearchBoard::ClearStone(TCell c) {
             const TCell q = c + k * CellStep[d];
             if (k != 0 && Stone[q] != OffBoard) {
                 Keys[q][d] &= static_cast<TLineKey>(~(3 << KeyShift(-k)));
-                RefreshEmpty(q, d);
             }
         }
     }
-    RefreshFar(c);
     for (int dy = -NearReach; dy <= NearReach; ++dy) {
         for (int dx = -NearReach; dx <= NearReach; ++dx) {
             --Near[c + dy * CellStride + dx];
         }
     }
-    Count(c, +1);
+    PutBack();
+}
+
+void TSearchBoard::PutBack() {
+    const TMark& mark = Marks.back();
+    while (Changes.size() > mark.Changes) {
+        const TChange& ch = Changes.back();
+        Lines[ch.Colour][ch.Square][ch.Direction] = ch.Line;
+        ShapeIndex[ch.Colour][ch.Square] = ch.Index;
+        Shapes[ch.Colour][ch.Square] = ch.Shape;
+        Changes.pop_back();
+    }
+    Tally = mark.Tally;
+    Total = mark.Total;
+    Marks.pop_back();
 }
 
 void TSearchBoard::Place(TCell c, int colour) {

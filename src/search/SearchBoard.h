@@ -103,6 +103,7 @@ public:
 private:
     void SetStone(TCell c, int colour);
     void ClearStone(TCell c);
+    void PutBack();
     void Refresh(TCell c, int direction);
     TLine LineFromKeys(TCell c, int direction, int i) const;
     void Reshape(int i, TCell c);
@@ -129,6 +130,22 @@ private:
     std::array<std::array<TSquareShape, CellCount>, 2> Shapes{};
     std::array<std::array<int, ShapeCount>, 2> Tally{};
     std::array<std::array<int, WorthSides>, 2> Total{};
+    // What each stone changed around it, so that taking it back restores rather than recomputes.
+    struct TChange {
+        TCell Square;
+        std::uint8_t Colour; // 0 black, 1 white
+        std::uint8_t Direction;
+        TLine Line;
+        std::int16_t Index;
+        TSquareShape Shape;
+    };
+    struct TMark {
+        std::size_t Changes;
+        std::array<std::array<int, ShapeCount>, 2> Tally;
+        std::array<std::array<int, WorthSides>, 2> Total;
+    };
+    std::vector<TChange> Changes;
+    std::vector<TMark> Marks;
     std::array<std::array<std::uint64_t, CellCount>, 2> StoneKey;
     std::array<std::uint64_t, 2> SideKey;
     const TPatternTables& Tables;
