@@ -1,5 +1,6 @@
-// The strong player's board under each rule, on random crowded positions: shapes kept stone by
-// stone equal shapes worked out afresh, and its fives and fouls are the judge's on every square.
+// The strong player's board under each rule, on random crowded positions: shapes and their tallies
+// kept stone by stone, with stones taken back, equal those worked out afresh, and its fives and
+// fouls are the judge's on every square.
 #include "search/SearchBoard.h"
 #include "variants/Judge.h"
 
@@ -38,6 +39,14 @@ TEST_P(RuleBoardTest, ShapesFivesAndFoulsAgreeWithTheJudge) {
             kept.Undo();
         }
         ASSERT_EQ(kept.Hash(), fresh.Hash());
+        for (int colour = Black; colour <= White; ++colour) {
+            for (int s = 0; s < ShapeCount; ++s) {
+                ASSERT_EQ(kept.CountOf(colour, TShape(s)), fresh.CountOf(colour, TShape(s)));
+            }
+            for (TWorthSide side : {TWorthSide::ToMove, TWorthSide::Waiting}) {
+                ASSERT_EQ(kept.WorthSum(colour, side), fresh.WorthSum(colour, side));
+            }
+        }
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
                 const TCell c = fresh.CellOf(x, y);
