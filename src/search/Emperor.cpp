@@ -285,6 +285,21 @@ private:
     TSearchResult Result;
 };
 
+// The move a position leaves no choice about: a five, the block of the opponent's, or an open
+// four. The search decides such positions without storing them, so a line read from the table
+// would end just before them.
+TCell ForcedMove(const TSearchBoard& board) {
+    const int me = board.ToMove();
+    const int you = Other(me);
+    if (board.CountOf(me, TShape::Five) > 0) {
+        return board.FindShape(me, TShape::Five);
+    }
+    if (board.CountOf(you, TShape::Five) > 0) {
+        return board.FindShape(you, TShape::Five);
+    }
+    return board.HasFlex4(me) ? board.FindAllowed(me, TShape::Flex4) : NoCell;
+}
+
 } // namespace
 
 bool TSearchResult::ForcedWin() const {
@@ -317,11 +332,11 @@ std::vector<std::pair<int, int>> TEmperor::ExpectedLine(const TSearchPosition& p
            !board.Forbidden(board.ToMove(), c)) {
         line.emplace_back(board.XOf(c), board.YOf(c));
         board.Play(c);
-        const std::optional<TTransEntry> e = Memory->Table.Find(board.Hash());
-        if (board.MakesFive(c) || !e) {
+        if (board.MakesFive(c)) {
             break;
         }
-        c = e->Move;
+        const std::optional<TTransEntry> e = Memory->Table.Find(board.Hash());
+        c = e ? e->Move : ForcedMove(board);
     }
     return line;
 }

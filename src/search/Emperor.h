@@ -84,7 +84,8 @@ public:
                         std::stop_token stop);
 
     // The line the searches so far expect after the move (x, y) of the side to move: that move,
-    // then the best replies they remember, at most maxMoves, ending at a five.
+    // then the best replies they remember or the position forces, at most maxMoves, ending at a
+    // five.
     std::vector<std::pair<int, int>> ExpectedLine(const TSearchPosition& position, int x, int y,
                                                   int maxMoves) const;
 

@@ -2,6 +2,7 @@
 // mistakes.
 #include "search/Analysis.h"
 #include "ForcedWins.h"
+#include "search/SearchBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,15 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
                                        "X.........|...OOO....|.........O|.........O|"
                                        ".........O|X.........|..........|X..X.X....",
                                        BlackStone, 2, 3);
-    EXPECT_EQ(WordsFor(lost), "White wins in 2");
+    const TAnalysis lostSeen = AnalysisOf(lost);
+    EXPECT_EQ(AnalysisWords(lostSeen), "White wins in 2");
+    // Its line goes on to white's five, through the open four that the search never stores.
+    TSearchBoard board = BoardOf(lost);
+    for (const TSearchStone& s : lostSeen.Line) {
+        board.Play(board.CellOf(s.X, s.Y));
+    }
+    EXPECT_TRUE(board.HasFive() && lostSeen.Line.back().Color == WhiteStone)
+        << lostSeen.Line.size();
     // In a quiet position the line shown goes on past the first move, a square at most once.
     const std::vector<TSearchStone> line = AnalysisOf(Drawn(15, "X.|.O", BlackStone, 7, 7)).Line;
     std::set<std::pair<int, int>> squares;
