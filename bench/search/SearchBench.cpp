@@ -60,9 +60,10 @@ void BM_PositionsPerSecond(benchmark::State& state) {
 BENCHMARK(BM_PositionsPerSecond)->Unit(benchmark::kMillisecond)->Iterations(4)->UseRealTime();
 
 // The same search to a fixed depth, so that two builds do the same work: their processor times,
-// and so positions a second, compare even on a busy machine.
+// and so positions a second, compare even on a busy machine. The second argument is the rule.
 void BM_FixedDepth(benchmark::State& state) {
-    const TSearchPosition p = KingGame(static_cast<int>(state.range(0)));
+    TSearchPosition p = KingGame(static_cast<int>(state.range(0)));
+    p.Rule = static_cast<TRule>(state.range(1));
     TEmperor emperor;
     const std::atomic<bool> never{false};
     double nodes = 0;
@@ -74,7 +75,12 @@ void BM_FixedDepth(benchmark::State& state) {
     state.counters["nodes"] = benchmark::Counter(nodes, benchmark::Counter::kAvgIterations);
     state.counters["per_processor_s"] = benchmark::Counter(nodes, benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_FixedDepth)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FixedDepth)
+    ->Args({10, static_cast<int>(TRule::Freestyle)})
+    ->Args({10, static_cast<int>(TRule::Standard)})
+    ->Args({10, static_cast<int>(TRule::Renju)})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // Also how far past its 100 ms the answer came, at the worst.
 void BM_DepthIn100ms(benchmark::State& state) {

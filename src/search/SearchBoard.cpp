@@ -91,24 +91,27 @@ void TSearchBoard::Count(TCell c, int sign) {
 // A square's shape follows from its four lines, so only a line that changed changes it.
 void TSearchBoard::Refresh(TCell c, int direction) {
     for (int i = 0; i < 2; ++i) {
-        const TLine line = LineFromKeys(c, direction, i);
-        TLine& was = Lines[i][c][direction];
-        if (line != was) {
-            Changes.push_back({c, static_cast<std::uint8_t>(i),
-                               static_cast<std::uint8_t>(direction), was, ShapeIndex[i][c],
-                               Shapes[i][c]});
-            ShapeIndex[i][c] = static_cast<std::int16_t>(
-                ShapeIndex[i][c] + (static_cast<int>(line) - static_cast<int>(was)) *
-                                       TPatternTables::Weight(direction));
-            was = line;
-            Reshape(i, c);
-        }
+        RefreshLine(i, c, direction);
+    }
+}
+
+void TSearchBoard::RefreshLine(int i, TCell c, int direction) {
+    const TLine line = LineFromKeys(c, direction, i);
+    TLine& was = Lines[i][c][direction];
+    if (line != was) {
+        Changes.push_back({c, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(direction),
+                           was, ShapeIndex[i][c], Shapes[i][c]});
+        ShapeIndex[i][c] = static_cast<std::int16_t>(
+            ShapeIndex[i][c] +
+            (static_cast<int>(line) - static_cast<int>(was)) * TPatternTables::Weight(direction));
+        was = line;
+        Reshape(i, c);
     }
 }
 
 // What a stone of colour i + 1 on c would make along the line in this direction.
 inline TLine TSearchBoard::LineFromKeys(TCell c, int direction, int i) const {
-    return ExactFive[i] ? ExactLines->Line(Keys[c][direction] | FarKey(c, direction), i + 1)
+    return ExactFive[i] ? ExactLines->Line(Keys[c][direction] | FarKey(c, direction, i + 1), i + 1)
                         : Tables.Line(Keys[c][direction], i + 1);
 }
 
@@ -124,23 +127,27 @@ void TSearchBoard::Reshape(int i, TCell c) {
     }
 }
 
-// The squares five away from c in each direction, packed as TExactLines keys want them.
-std::uint32_t TSearchBoard::FarKey(TCell c, int direction) const {
-    auto at = [&](TCell q) { return q < 0 || q >= CellCount ? OffBoard : Stone[q]; };
+// The squares five away from c in each direction, packed as TExactLines keys want them. Only a
+// stone of colour's own there changes a shape (it would make six), so anything else reads as
+// empty: the same shapes, and the lookups stay in a small, often cached part of the table.
+std::uint32_t TSearchBoard::FarKey(TCell c, int direction, int colour) const {
+    auto at = [&](TCell q) { return q >= 0 && q < CellCount && Stone[q] == colour ? colour : 0; };
     return static_cast<std::uint32_t>(at(c - FarReach * CellStep[direction])) << 16 |
            static_cast<std::uint32_t>(at(c + FarReach * CellStep[direction])) << 18;
 }
 
-// Under exactly five, a stone changes the shapes of the squares five away as well.
-void TSearchBoard::RefreshFar(TCell c) {
-    if (ExactLines == nullptr) {
+// Under exactly five, a stone changes its own colour's shapes on the squares five away as well:
+// one more stone between would make six. The other colour's shapes there stay as they were.
+void TSearchBoard::RefreshFar(TCell c, int colour) {
+    const int i = colour - 1;
+    if (!ExactFive[i]) {
         return;
     }
     for (int d = 0; d < 4; ++d) {
         for (int k : {-FarReach, FarReach}) {
             const TCell q = c + k * CellStep[d];
-            if (q >= 0 && q < CellCount) {
-                RefreshEmpty(q, d);
+            if (q >= 0 && q < CellCount && Stone[q] == 0) {
+                RefreshLine(i, q, d);
             }
         }
     }
@@ -161,7 +168,7 @@ void TSearchBoard::SetStone(TCell c, int colour) {
             }
         }
     }
-    RefreshFar(c);
+    RefreshFar(c, colour);
     for (int dy = -NearReach; dy <= NearReach; ++dy) {
         for (int dx = -NearReach; dx <= NearReach; ++dx) {
             ++Near[c + dy * CellStride + dx];

@@ -105,12 +105,13 @@ private:
     void ClearStone(TCell c);
     void PutBack();
     void Refresh(TCell c, int direction);
+    void RefreshLine(int i, TCell c, int direction);
     TLine LineFromKeys(TCell c, int direction, int i) const;
     void Reshape(int i, TCell c);
     void RefreshEmpty(TCell c, int direction);
     void Count(TCell c, int sign);
-    void RefreshFar(TCell c);
-    std::uint32_t FarKey(TCell c, int direction) const;
+    void RefreshFar(TCell c, int colour);
+    std::uint32_t FarKey(TCell c, int direction, int colour) const;
     int Run(TCell c, int direction, int colour) const;
     bool Foul(TCell c) const;
 
