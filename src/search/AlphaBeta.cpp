@@ -248,14 +248,14 @@ int TAlphaBeta::RootIteration(std::vector<TCell>& moves, int depth, TOutcome& ou
     return bestScore;
 }
 
-TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth) {
+TAlphaBeta::TOutcome TAlphaBeta::Run(std::vector<TCell> rootMoves, int maxDepth, bool ahead) {
     TOutcome outcome;
     if (rootMoves.empty()) {
         return outcome;
     }
     outcome.Move = rootMoves.front();
     const int stones = Board.StoneCount();
-    for (int depth = 1; depth <= maxDepth; ++depth) {
+    for (int depth = 1; depth <= maxDepth; depth += ahead && depth > 1 ? 2 : 1) {
         try {
             const int score = RootIteration(rootMoves, depth, outcome);
             outcome.Depth = depth;

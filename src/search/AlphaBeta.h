@@ -19,8 +19,9 @@ public:
         int Depth = 0;
     };
     // Deepens until the clock runs out or maxDepth is done; the first of rootMoves is the
-    // answer if not even one move could be searched. The board is left as it was found.
-    TOutcome Run(std::vector<TCell> rootMoves, int maxDepth);
+    // answer if not even one move could be searched. The board is left as it was found. A search
+    // that runs `ahead` skips the odd depths after the first.
+    TOutcome Run(std::vector<TCell> rootMoves, int maxDepth, bool ahead = false);
     // The moves worth trying for the side to move, best first: all answers to a threat, or the
     // most promising of the quiet moves.
     void Generate(std::vector<TCell>& out, TCell first, int ply, int depth) const;
