@@ -229,8 +229,9 @@ private:
             }
             const bool won = outcome.Score > WinThreshold;
             const bool decided = won || outcome.Score < -WinThreshold;
-            if (round == 0 || won ||
-                (outcome.Move != move && ThreatWin(outcome.Move) == TVerdict::None)) {
+            if (outcome.Move == move) {
+                score = outcome.Score; // the deeper judgement of the same choice
+            } else if (round == 0 || won || ThreatWin(outcome.Move) == TVerdict::None) {
                 move = round == 0 && !won ? Safe(outcome.Move, moves) : outcome.Move;
                 score = outcome.Score;
             }
