@@ -28,6 +28,28 @@ int FromTable(int score, int ply) {
     return score > WinThreshold ? score - ply : score < -WinThreshold ? score + ply : score;
 }
 
+// A position marked as being searched, for the other threads, until its search ends either way.
+class TBusyMark {
+public:
+    TBusyMark(TTransTable& table, std::uint64_t hash, bool mark)
+        : Table(mark ? &table : nullptr), Hash(hash) {
+        if (Table) {
+            Table->Enter(Hash);
+        }
+    }
+    TBusyMark(const TBusyMark&) = delete;
+    TBusyMark& operator=(const TBusyMark&) = delete;
+    ~TBusyMark() {
+        if (Table) {
+            Table->Leave(Hash);
+        }
+    }
+
+private:
+    TTransTable* Table;
+    std::uint64_t Hash;
+};
+
 // How many quiet moves are worth trying with this much depth left. Wider lists won fewer games
 // at 100 ms and 1 s a move (tools/match.py): the depth they cost was worth more than the moves.
 int QuietWidth(int ply, int depth) {
@@ -37,7 +59,8 @@ int QuietWidth(int ply, int depth) {
 } // namespace
 
 TAlphaBeta::TAlphaBeta(TSearchBoard& board, TSearchClock& clock, TTransTable& table)
-    : Board(board), Clock(clock), Table(table), History(CellCount, 0), Lists(MaxPly) {
+    : Board(board), Clock(clock), Table(table), History(CellCount, 0), Lists(MaxPly),
+      Deferred(MaxPly) {
     for (auto& k : Killers) {
         k[0] = k[1] = NoCell;
     }
@@ -130,14 +153,15 @@ void TAlphaBeta::Remember(TCell move, int ply, int depth) {
     History[move] += depth * depth;
 }
 
-int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta,
-                            int ply, TCell& best) {
-    int bestScore = -Infinity;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int reduce = i == 0 ? 0 : Reduction(moves[i], depth, i);
-        Board.Play(moves[i]);
-        int score;
-        if (i == 0) {
+// The first move with the full window; later ones first with a null window, and shallower when
+// quiet, searched again in full only when they beat alpha.
+int TAlphaBeta::TryMove(TCell move, std::size_t index, int depth, int alpha, int beta, int ply) {
+    const int reduce = index == 0 ? 0 : Reduction(move, depth, index);
+    Board.Play(move);
+    int score;
+    {
+        const TBusyMark busy(Table, Board.Hash(), depth >= MarkDepth);
+        if (index == 0) {
             score = -Search(depth - 1, -beta, -alpha, ply + 1);
         } else {
             score = -Search(depth - 1 - reduce, -alpha - 1, -alpha, ply + 1);
@@ -145,7 +169,19 @@ int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alph
                 score = -Search(depth - 1, -beta, -alpha, ply + 1);
             }
         }
-        Board.Undo();
+    }
+    Board.Undo();
+    return score;
+}
+
+// Moves after the first that another thread is searching now wait until the rest are done.
+int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta,
+                            int ply, TCell& best) {
+    int bestScore = -Infinity;
+    std::vector<std::size_t>& later = Deferred[ply];
+    later.clear();
+    const auto cuts = [&](std::size_t i) {
+        const int score = TryMove(moves[i], i, depth, alpha, beta, ply);
         if (score > bestScore) {
             bestScore = score;
             best = moves[i];
@@ -154,8 +190,21 @@ int TAlphaBeta::SearchMoves(const std::vector<TCell>& moves, int depth, int alph
             alpha = score;
             if (alpha >= beta) {
                 Remember(moves[i], ply, depth);
-                break;
+                return true;
             }
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (i > 0 && depth >= MarkDepth && Table.Busy(Board.HashAfter(moves[i]))) {
+            later.push_back(i);
+        } else if (cuts(i)) {
+            return bestScore;
+        }
+    }
+    for (std::size_t i : later) {
+        if (cuts(i)) {
+            break;
         }
     }
     return bestScore;

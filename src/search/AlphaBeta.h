@@ -33,6 +33,7 @@ private:
     int Evaluate() const;
     // Whether colour has a square that makes a four.
     bool HasFours(int colour) const;
+    int TryMove(TCell move, std::size_t index, int depth, int alpha, int beta, int ply);
     int SearchMoves(const std::vector<TCell>& moves, int depth, int alpha, int beta, int ply,
                     TCell& best);
     int RootIteration(std::vector<TCell>& moves, int depth, TOutcome& outcome);
@@ -44,7 +45,10 @@ private:
     TTransTable& Table;
     std::uint64_t Counted = 0;
     static constexpr int MaxPly = 128;
+    // Positions searched at least this deep are marked for the other threads.
+    static constexpr int MarkDepth = 3;
     TCell Killers[MaxPly][2];
     std::vector<int> History;
     std::vector<std::vector<TCell>> Lists; // one move list per ply, kept to save allocations
+    std::vector<std::vector<std::size_t>> Deferred; // the same for moves put off
 };

@@ -44,6 +44,10 @@ public:
     TCell LastMove() const { return History.empty() ? NoCell : History.back(); }
     const std::vector<TCell>& Moves() const { return History; }
     std::uint64_t Hash() const { return Key ^ SideKey[SideToMove - 1]; }
+    // The hash after the side to move plays c.
+    std::uint64_t HashAfter(TCell c) const {
+        return Key ^ StoneKey[SideToMove - 1][c] ^ SideKey[Other(SideToMove) - 1];
+    }
 
     // A stone of the side to move, which then passes the turn; Undo takes back the latest.
     void Play(TCell c);

@@ -1,6 +1,7 @@
 // The transposition table: what earlier searches found for each position, on every thread.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -59,6 +60,21 @@ public:
         s.Data.store(data, std::memory_order_relaxed);
     }
 
+    // Positions some thread is searching right now (deep enough to be worth it). Another thread
+    // that meets one among its later moves puts it off: by the time it gets back to it, the
+    // table mostly holds the answer. Two positions that share a mark's slot only lose a deferral.
+    bool Busy(std::uint64_t hash) const {
+        return Marks[hash & (Marks.size() - 1)].load(std::memory_order_relaxed) == hash;
+    }
+    void Enter(std::uint64_t hash) {
+        Marks[hash & (Marks.size() - 1)].store(hash, std::memory_order_relaxed);
+    }
+    void Leave(std::uint64_t hash) {
+        std::uint64_t mine = hash;
+        Marks[hash & (Marks.size() - 1)].compare_exchange_strong(mine, 0,
+                                                                 std::memory_order_relaxed);
+    }
+
     void Clear() {
         for (std::size_t i = 0; i < Count; ++i) {
             Slots[i].Key.store(0, std::memory_order_relaxed);
@@ -88,5 +104,6 @@ private:
 
     std::unique_ptr<TSlot[]> Slots;
     std::size_t Count = 0;
+    std::array<std::atomic<std::uint64_t>, 1 << 12> Marks{};
     int TurnStones = 0;
 };

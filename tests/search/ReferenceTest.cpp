@@ -207,6 +207,32 @@ TEST(ReferenceTest, QuietPositionsSearchedToAFixedDepthGiveTheirKnownAnswerAndCo
     }
 }
 
+// Positions another thread is searching are put off, not left out: with the positions two moves
+// on marked busy, a search still looks at every move, in its own order once a mark is gone. The
+// known answer and count of such a search, as above.
+TEST(ReferenceTest, MovesAnotherThreadIsSearchingArePutOffNotLeftOut) {
+    TSearchBoard board = BoardOf(Drawn(15, "||||||.....X|......OOO|.....X.X||||X", BlackStone));
+    TTransTable table(1 << 20);
+    std::vector<TCell> first, second;
+    board.Candidates(first);
+    for (TCell a : first) {
+        board.Play(a);
+        board.Candidates(second);
+        for (TCell b : second) {
+            table.Enter(board.HashAfter(b));
+        }
+        board.Undo();
+    }
+    TSearchClock clock(TSearchClock::TClock::time_point::max(), Never);
+    TAlphaBeta search(board, clock, table);
+    std::vector<TCell> moves;
+    search.Generate(moves, NoCell, 0, 5);
+    const TAlphaBeta::TOutcome outcome = search.Run(moves, 5);
+    EXPECT_EQ(
+        std::tuple(board.XOf(outcome.Move), board.YOf(outcome.Move), outcome.Score, search.Nodes()),
+        std::tuple(5, 7, 572, std::uint64_t{1005}));
+}
+
 // Under renju, white's four whose only block is black's double four: black has lost, and plays
 // the first square it may, in the corner.
 TEST(ReferenceTest, BlackWhoseOnlyBlockIsAFoulPlaysTheFirstLawfulSquare) {
