@@ -17,7 +17,9 @@ TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitched
     const auto WaitForWords = [this](const QString& start) {
         return QTest::qWaitFor([&] { return Form->AnalysisWords().startsWith(start); }, 20000);
     };
-    Do("8,8 9,9");
+    // A balanced opening, its score far from "better" at every depth (two stones are not: the
+    // first player's move is worth "better" to some depths and not to others).
+    Do("8,8 11,12 10,10");
     Items().Analyse1->trigger();
     ASSERT_TRUE(WaitForWords("Even")) << Form->AnalysisWords().toStdString();
     // Deeper thinks follow the first.
@@ -34,7 +36,7 @@ TEST_F(AnalyseWindowTest, WordsAndLineFollowTheGameAndTheWorkerStopsWhenSwitched
 
     // The first player's open three on row 8, answered elsewhere: a win by fours.
     Items().Analyse1->trigger();
-    Do("7,8 9,7 6,8 1,1");
+    Do("1,1 7,8 9,7 6,8 1,2");
     const QString first = Game.Moves[1].Color == BlackStone ? "Black" : "White";
     ASSERT_TRUE(WaitForWords(first + " wins in 2 by fours")) << Form->AnalysisWords().toStdString();
     const bool left = Form->AnalysisStep(5, 8) == 1;
