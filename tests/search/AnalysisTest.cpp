@@ -45,10 +45,12 @@ TEST(AnalysisTest, SaysWhoWinsHowSoonAndHow) {
     }
     EXPECT_GT(squares.size(), 1u);
     EXPECT_EQ(squares.size(), line.size());
-    // It starts with the move chosen: against an open three, a block at one of its ends.
-    const TSearchStone block =
-        AnalysisOf(Drawn(15, "|||....XXX|||.....O.O", WhiteStone)).Line.at(0);
+    // It starts with the move chosen: against an open three, a block at one of its ends. With the
+    // move, the three's owner wins by an open four.
+    const TSearchPosition three = Drawn(15, "|||....XXX|||.....O.O", WhiteStone);
+    const TSearchStone block = AnalysisOf(three).Line.at(0);
     EXPECT_TRUE(block.Y == 3 && (block.X == 3 || block.X == 7)) << block.X << "," << block.Y;
+    EXPECT_EQ(WordsFor({three.Size, three.Stones, BlackStone}), "Black wins in 2 by fours");
     // A four, then two open threes at once through its stone: by threats, though it starts with
     // a four and every square of white's answers would give black a four.
     EXPECT_EQ(WordsFor(Drawn(15, "O|.X|..X|...X|.....X|......X|......X", BlackStone, 3, 3)),
